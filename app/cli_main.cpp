@@ -1,0 +1,2 @@
+// Placeholder until the command-line program lands.
+int main() { return 2; }

@@ -1,0 +1,2 @@
+// Placeholder until the writer lands.
+int main() { return 2; }

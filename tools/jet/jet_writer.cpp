@@ -1,0 +1,2 @@
+#include "jet_writer.h"
+// Placeholder until the writer lands.

@@ -1,0 +1,133 @@
+#include "standard_types.h"
+
+#include <cmath>
+
+#include "common/number_format.h"
+#include "common/warnings.h"
+#include "network/generation.h"
+
+namespace tarvello {
+
+InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
+  if (!inletDb) return;
+  ResultSet inlets;
+  try {
+    inlets = inletDb->query("select * from INLET");
+  } catch (const DatabaseError& e) {
+    warnings.add(std::string("The inlet database could not be read: ") + e.what());
+    return;
+  }
+  if (inlets.columnIndex("INLET_NUMBER") < 0) {
+    warnings.add("Table INLET has no field INLET_NUMBER; no inlet subtypes or lengths were found.");
+    return;
+  }
+  const bool hasSubtype = inlets.columnIndex("INLET_SUBTYPE") >= 0;
+  const bool hasLength = inlets.columnIndex("INLETLENGTH") >= 0;
+  if (!hasSubtype) warnings.add("Table INLET has no field INLET_SUBTYPE; inlets are shown as TBD.");
+  if (!hasLength) warnings.add("Table INLET has no field INLETLENGTH; lengths are shown as 0.00.");
+  for (size_t r = 0; r < inlets.size(); ++r) {
+    const Value* number = inlets.field(r, "INLET_NUMBER");
+    if (!number || number->isNull()) continue;
+    const std::string key = number->asText();
+    // The first record of a number wins, as a query's first row would.
+    if (hasSubtype) subtype_.emplace(key, inlets.field(r, "INLET_SUBTYPE")->asText());
+    if (hasLength) length_.emplace(key, inlets.field(r, "INLETLENGTH")->asText());
+  }
+}
+
+std::string InletCatalog::lookupInletSubtype(const std::string& structureNo) const {
+  const auto it = subtype_.find(structureNo);
+  if (it == subtype_.end() || it->second.empty()) return "TBD";
+  return it->second;
+}
+
+std::string InletCatalog::lookupInletLength(const std::string& structureNo) const {
+  const auto it = length_.find(structureNo);
+  const std::string text = (it == length_.end() || it->second.empty()) ? "0.0" : it->second;
+  return formatFixed(std::string_view(text), 2);
+}
+
+std::string standardName(const std::string& type, const PipeForStandard& pipe,
+                         const std::string& inletSubtype) {
+  const double size = pipe.sizeInches;
+  const bool several = pipe.numberOfPipes > 1;
+  const bool skewed = pipe.skew > 29.0;
+  if (type == "Inlet") return inletSubtype;
+  if (type == "Man Hole") return "MH-1/MH-2";
+  if (type == "Junction Box") return "JB-1";
+  if (type == "End Wall") {
+    if (pipe.shape == "Circular") {
+      if (size < 36.1) {
+        if (!several) return "EW-1";
+        return skewed ? "EW-6S" : "EW-6";
+      }
+      if (size < 96.1) {
+        if (!several) return skewed ? "EW-2S" : "EW-2";
+        return skewed ? "EW-7S" : "EW-7";
+      }
+      return "-";
+    }
+    if (pipe.shape == "Elliptical") {
+      if (size < 34.1) return "EW-1A";
+      if (size < 68.1) return "EW-2-A";
+      return "-";
+    }
+    if (pipe.shape == "Box") return "BCW-21";
+    if (pipe.shape == "Arch") {
+      if (size < 38.1) return several ? "EW-10" : "EW-9";
+      return "-";
+    }
+    return "-";
+  }
+  if (type == "End Section") {
+    if (pipe.material == "Concrete") {
+      if (pipe.shape == "Circular") return "ES-1";
+      if (pipe.shape == "Elliptical") return "ES-1A";
+      return "-";
+    }
+    if (pipe.material == "CMP") return pipe.shape == "Circular" ? "ES-2" : "ES-3";
+    return "-";
+  }
+  return "-";
+}
+
+void assignStandardTypes(GenerationContext& ctx, const InletCatalog& inlets) {
+  Table& s = ctx.tables.structures;
+  const Table& p = ctx.tables.pipes;
+  int pipeRow = 1;
+  int lastBranch = 1;
+  for (int i = 1; i < s.rowCount(); ++i) {
+    const std::string& node = s.cell(i, strcol::StrNo);
+    if (node.empty()) break;
+    const std::string& branchText = s.cell(i, strcol::BranchId);
+    const int branch = static_cast<int>(std::floor(parseNumber(branchText).value_or(lastBranch)));
+    if (branch != lastBranch) {
+      --pipeRow;
+      lastBranch = branch;
+    }
+    // The most upstream structure of a branch meets only the branch's last pipe.
+    int row = pipeRow;
+    const bool lastOfBranch = s.cell(i + 1, strcol::StrNo).empty() ||
+                              s.cell(i + 1, strcol::BranchId) != branchText;
+    if (lastOfBranch && row > 1 && p.cell(row - 1, pipecol::BranchId) == branchText) row = row - 1;
+
+    PipeForStandard pipe;
+    pipe.shape = p.cell(row, pipecol::Shape);
+    pipe.material = p.cell(row, pipecol::Material);
+    pipe.sizeInches = parseNumber(p.cell(row, pipecol::DiaRise)).value_or(0);
+    if (!ctx.units.english) pipe.sizeInches *= ctx.units.sizeToInches;
+    const auto count = parseNumber(p.cell(row, pipecol::NumPipes));
+    pipe.numberOfPipes = count ? static_cast<int>(std::nearbyint(*count)) : 1;
+    pipe.skew = parseNumber(p.cell(row, pipecol::Skew)).value_or(0);
+
+    const std::string& type = s.cell(i, strcol::StrType);
+    const std::string length = inlets.lookupInletLength(node);
+    const std::string name =
+        standardName(type, pipe, type == "Inlet" ? inlets.lookupInletSubtype(node) : std::string());
+    s.setCell(i, strcol::VdotStd, name);
+    s.setCell(i, strcol::Length, length);
+    ++pipeRow;
+  }
+}
+
+}  // namespace tarvello

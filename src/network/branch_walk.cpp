@@ -1,0 +1,225 @@
+#include "branch_walk.h"
+
+#include <cmath>
+
+#include "attributes/structure_attributes.h"
+#include "common/number_format.h"
+#include "network/generation.h"
+
+namespace tarvello {
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+// Friction slope of one barrel (Manning), by section shape.
+double frictionSlope(GenerationContext& ctx, const PipeRecord& rec, double flowPerBarrel) {
+  const UnitConstants& u = ctx.units;
+  const std::string shape = rec.text("PIPE_SHAPE");
+  const double n = ctx.number(rec, "PIPE_MANN");
+  const std::string pipe = rec.text("PIPE_NUMBER");
+  double sf = 0;
+  if (shape == "Circular") {
+    const double df = ctx.number(rec, "PIPE_DIA") / u.sizeDivisor;
+    sf = std::pow(flowPerBarrel * n / (u.kCircular * std::pow(df, 2.6667)), 2);
+  } else {
+    const double span = ctx.number(rec, "SPAN");
+    const double rise = ctx.number(rec, "RISE");
+    const double u2 = u.sizeDivisor * u.sizeDivisor;
+    double area = 0, radius = 0;
+    if (shape == "Elliptical") {
+      area = kPi * span * rise / (4 * u2);
+      const double perimeter = kPi * (rise + span) / 2 / u.sizeDivisor;
+      radius = area / perimeter;
+    } else if (shape == "Box" || shape == "Rectangulr") {
+      area = span * rise / u2;
+      radius = (span * rise / (2 * rise + span)) / u.sizeDivisor;
+    } else {
+      area = 0.781 * std::pow(span * rise / u2, 1.003);
+      radius = 0.241 * std::pow(span * rise / u2, 0.4965);
+    }
+    sf = u.kOther * std::pow(flowPerBarrel * n / (area * std::pow(radius, 0.6667)), 2);
+  }
+  if (!std::isfinite(sf)) {
+    ctx.warnings.add("Pipe " + pipe + ": the friction slope cannot be computed from its size (" +
+                     shape + "); the friction loss was taken as 0.");
+    sf = 0;
+  }
+  return sf;
+}
+
+}  // namespace
+
+void walkBranches(GenerationContext& ctx) {
+  Table& s = ctx.tables.structures;
+  Table& p = ctx.tables.pipes;
+  const UnitConstants& u = ctx.units;
+  const double g2 = 2 * u.gravity;
+  const NodeTree& tree = ctx.nodeTree;
+  if (tree.empty() || tree[0].empty()) return;
+  auto nodeAt = [&](size_t i, size_t j) -> const std::string& {
+    static const std::string none;
+    return i < tree.size() && j < tree[i].size() ? tree[i][j] : none;
+  };
+
+  // The outfall row.
+  ctx.walkBranch = 0;
+  ctx.walkPos = 0;
+  ctx.branchNo = 1;
+  fillDownstreamStructure(ctx, 1, nodeAt(0, 0), nodeAt(0, 1));
+  auto tailWater = parseNumber(ctx.session.tailWaterText);
+  if (!tailWater) {
+    ctx.warnings.add("The tail-water elevation \"" + ctx.session.tailWaterText +
+                     "\" is not a number; 0 was used.");
+  }
+  double tw = tailWater.value_or(0);
+  s.setCell(1, strcol::HglLow, numberText(tw));
+  s.setCell(1, strcol::HglHigh, numberText(tw));
+  double hglPrev = GenerationContext::cellNumber(s, 1, strcol::HglLow);
+  int structureRow = 2;
+  int pipeRow = 1;
+  ctx.walkPos = 1;
+
+  while (true) {
+    // Structures of the current branch, from downstream up.
+    while (!nodeAt(ctx.walkBranch, ctx.walkPos).empty()) {
+      const std::string& node = nodeAt(ctx.walkBranch, ctx.walkPos);
+      const auto rec = ctx.network.drainingPipe(node);
+      if (!rec) {
+        ctx.warnings.add("No pipe drains structure " + node + "; branch " +
+                         std::to_string(ctx.branchNo) + " ends there.");
+        break;
+      }
+      fillUpstreamStructure(ctx, structureRow, pipeRow, *rec);
+      computeHeightOfCover(ctx, pipeRow);
+
+      if (pipeRow == 1) {
+        // The tail water is never below 80 % of the outfall pipe's depth.
+        const auto size = parseNumber(p.cell(1, pipecol::DiaRise));
+        const auto bottom = parseNumber(s.cell(1, strcol::BottomElev));
+        if (size && bottom) {
+          const double m = *size * 0.8 / u.sizeDivisor + *bottom;
+          if (m > parseNumber(ctx.session.tailWaterText).value_or(0)) {
+            ctx.session.tailWaterText = formatFixed(numberText(m), 2);
+            tw = parseNumber(ctx.session.tailWaterText).value_or(m);
+            s.setCell(1, strcol::HglLow, numberText(tw));
+            s.setCell(1, strcol::HglHigh, numberText(tw));
+            ctx.warnings.add("The tail water was raised to " + ctx.session.tailWaterText +
+                             ", 80 % of the outfall pipe's height above its invert.");
+          }
+        }
+      }
+
+      const std::string pipeNo = rec->text("PIPE_NUMBER");
+      const std::string shape = rec->text("PIPE_SHAPE");
+      const double d = ctx.number(*rec, shape == "Circular" ? "PIPE_DIA" : "RISE");
+      const double elevIn = ctx.number(*rec, "PIPE_ELEIN");
+      const double elevOut = ctx.number(*rec, "PIPE_ELEOUT");
+      const double flowDepth = ctx.number(*rec, "PIPE_FLOWDEPTH");
+      double barrels = 1;
+      {
+        const Value* nv = rec->field("NUMOFPIPES");
+        const auto count = nv ? nv->asNumber() : std::nullopt;
+        if (count && *count != 0) {
+          barrels = *count;
+        } else {
+          ctx.warnings.add("Pipe " + pipeNo + ": number of barrels \"" + (nv ? nv->asText() : "") +
+                           "\" is not usable; one barrel was assumed.");
+        }
+      }
+      const double qb = ctx.number(*rec, "PIPE_DISCHARGE") / barrels;
+      const double length = ctx.number(*rec, "PIPE_LENGTH");
+      const double velocity = ctx.number(*rec, "PIPE_VELOCITY");
+      const double ca = ctx.number(*rec, "STRUCTURE_CA");
+      const double intensity = ctx.number(*rec, "PIPE_I");
+
+      // Water surface at the pipe outlet.
+      const double a1 = elevOut + 0.8 * d / u.sizeDivisor;
+      const double a2 = elevOut + flowDepth;
+      const double hout = (hglPrev > a1 && hglPrev > a2) ? hglPrev : (a1 > a2 ? a1 : a2);
+
+      const double hf = frictionSlope(ctx, *rec, qb) * length;
+      const double ho = 0.25 * velocity * velocity / g2;
+
+      // Other pipes discharging into this structure.
+      double vm = 0, qvMax = 0, hThetaMax = 0;
+      for (const PipeRecord& inflow : ctx.network.inflowsExcept(node, pipeNo)) {
+        const double vk = ctx.number(inflow, "PIPE_VELOCITY");
+        const double qk = ctx.number(inflow, "PIPE_DISCHARGE");
+        const double theta = ctx.number(inflow, "PIPE_SKEW");
+        if (qk * vk > qvMax) {
+          qvMax = qk * vk;
+          vm = vk;
+        }
+        if (qk > 0.1 * qb) {
+          double k = 0;
+          if (theta == 0) k = 0;
+          else if (theta == 90) k = 0.7;
+          else k = 0.0078 + 0.0127 * theta - 0.00006 * theta * theta;
+          if (k > 0.7) k = 0.7;
+          const double loss = k * vk * vk / g2;
+          if (loss > hThetaMax) hThetaMax = loss;
+        }
+      }
+      const double hj = hThetaMax + 0.35 * vm * vm / g2 + ho;
+      const double qin = rec->text("NODEIN_TYPE") == "Inlet" ? ca * intensity : 0;
+      double hs = qin < 0.2 * qb ? hj : 1.3 * hj;
+      if (rec->text("NODEIN_SHAPING") == "YES") hs = 0.5 * hs;
+
+      double hin = hout + hf + hs;
+      s.setCell(structureRow, strcol::HglLow, formatFixed(hin, 2));
+      if (hin < elevIn + flowDepth) {
+        hin = elevIn + flowDepth;
+        s.setCell(structureRow, strcol::HglLow, formatFixed(hin, 2));
+      }
+      s.setCell(structureRow, strcol::HglHigh, s.cell(structureRow, strcol::HglLow));
+
+      // The water surface at the outlet of the next pipe up the same branch.
+      const int next = structureRow - ctx.branchNo + 1;
+      if (!p.cell(next, pipecol::BranchId).empty() &&
+          p.cell(next, pipecol::BranchId) == std::to_string(ctx.branchNo)) {
+        const double w = GenerationContext::cellNumber(p, next, pipecol::ElevOut) +
+                         GenerationContext::cellNumber(p, next, pipecol::FlowDepth);
+        if (hin < w) s.setCell(structureRow, strcol::HglHigh, numberText(w));
+      }
+      s.setCell(structureRow, strcol::HglHigh, formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
+      hglPrev = GenerationContext::cellNumber(s, structureRow, strcol::HglLow);
+
+      ++ctx.walkPos;
+      ++structureRow;
+      ++pipeRow;
+    }
+
+    // The next branch starts where it joins an earlier one.
+    ctx.walkPos = 0;
+    ++ctx.walkBranch;
+    if (nodeAt(ctx.walkBranch, 0).empty()) return;
+    const std::string& start = nodeAt(ctx.walkBranch, 0);
+    ++ctx.branchNo;
+    const int k = ctx.structureRows.findStructureRow(s, start);
+    const std::string& junctionHgl = s.cell(k, strcol::HglLow);
+    if (const auto v = parseNumber(junctionHgl)) {
+      hglPrev = *v;
+    } else {
+      ctx.warnings.add("Branch " + std::to_string(ctx.branchNo) + " starts at " + start +
+                       ", which has no hydraulic grade line; 0 was used.");
+      hglPrev = 0;
+    }
+    s.setCell(structureRow, strcol::HglLow, formatFixed(junctionHgl, 2));
+    s.setCell(structureRow, strcol::HglHigh, junctionHgl);
+    {
+      const int first = structureRow - ctx.branchNo + 1;
+      if (!p.cell(first, pipecol::BranchId).empty()) {
+        const double w = GenerationContext::cellNumber(p, first, pipecol::ElevOut) +
+                         GenerationContext::cellNumber(p, first, pipecol::FlowDepth);
+        const auto high = parseNumber(s.cell(structureRow, strcol::HglHigh));
+        if (high && w > *high) s.setCell(structureRow, strcol::HglHigh, numberText(w));
+      }
+      s.setCell(structureRow, strcol::HglHigh, formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
+    }
+    fillDownstreamStructure(ctx, structureRow, start, nodeAt(ctx.walkBranch, 1));
+    ++structureRow;
+    ctx.walkPos = 1;
+  }
+}
+
+}  // namespace tarvello

@@ -1,0 +1,139 @@
+#include "generation.h"
+
+#include <algorithm>
+
+#include "attributes/standard_types.h"
+#include "attributes/structure_attributes.h"
+#include "common/number_format.h"
+#include "network/branch_walk.h"
+
+namespace tarvello {
+
+UnitConstants UnitConstants::forUnitSystem(const std::string& unitSystem) {
+  UnitConstants u;
+  if (unitSystem == "ENGLISH") {
+    u.english = true;
+    u.gravity = 32.2;
+    u.sizeDivisor = 12;
+    u.kCircular = 0.463;
+    u.kOther = 0.453;  // 1 / 1.486²
+    u.topAllowance = 1.0;
+    u.wallAllowance = 1.0 / 12.0;
+    u.sizeToInches = 1.0;
+  }
+  return u;
+}
+
+void GenerationContext::setStructureNode(int row, const std::string& node) {
+  tables.structures.setCell(row, strcol::StrNo, node);
+  structureRows.noteRow(row, tables.structures.cell(row, strcol::BranchId), node);
+}
+
+double GenerationContext::number(const PipeRecord& record, const char* fieldName) {
+  const Value* v = record.field(fieldName);
+  if (!v) {
+    warnMissingField("PIPE", fieldName);
+    return 0;
+  }
+  if (v->isNull() || v->isEmptyText()) return 0;
+  if (const auto n = v->asNumber()) return *n;
+  warnings.add("Pipe " + record.text("PIPE_NUMBER") + ": " + fieldName + " \"" + v->asText() +
+               "\" is not a number; 0 was used.");
+  return 0;
+}
+
+double GenerationContext::cellNumber(const Table& table, int row, int column) {
+  return parseNumber(table.cell(row, column)).value_or(0);
+}
+
+void GenerationContext::warnMissingField(const char* table, const char* fieldName) {
+  const std::string key = std::string(table) + "." + fieldName;
+  if (std::find(missingFieldsWarned_.begin(), missingFieldsWarned_.end(), key) !=
+      missingFieldsWarned_.end())
+    return;
+  missingFieldsWarned_.push_back(key);
+  warnings.add("Table " + std::string(table) + " has no field " + fieldName +
+               "; its values are taken as empty.");
+}
+
+namespace {
+
+// Pipes that the tree did not reach, and nodes drained by more than one pipe.
+void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
+                      const std::string& outfall, Warnings& warnings) {
+  std::vector<std::string> left;
+  size_t count = 0;
+  for (size_t i = 0; i < network.size(); ++i) {
+    if (used[i]) continue;
+    ++count;
+    if (left.size() < 10) left.push_back(network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i));
+  }
+  if (count > 0) {
+    std::string list;
+    for (const auto& name : left) list += (list.empty() ? "" : ", ") + name;
+    if (count > left.size()) list += ", ...";
+    warnings.add(std::to_string(count) + (count == 1 ? " pipe does" : " pipes do") +
+                 " not drain to outfall " + outfall + " and " + (count == 1 ? "is" : "are") +
+                 " not listed: " + list + ".");
+  }
+  for (size_t i = 0; i < network.size(); ++i) {
+    if (network.inNode(i).empty())
+      warnings.add("Pipe " + network.pipeNumber(i) + " has no upstream node (NODEIN_NO).");
+  }
+}
+
+void warnAboutHgl(const Table& s, Warnings& warnings) {
+  for (int r = 1; r <= s.lastFilledRow(); ++r) {
+    const auto top = parseNumber(s.cell(r, strcol::TopElev));
+    const auto hgl = parseNumber(s.cell(r, strcol::HglHigh));
+    if (top && hgl && *top != 0 && *hgl > *top)
+      warnings.add("The hydraulic grade line at structure " + s.cell(r, strcol::StrNo) + " (" +
+                   s.cell(r, strcol::HglHigh) + ") is above its top (" + s.cell(r, strcol::TopElev) +
+                   ").");
+  }
+}
+
+}  // namespace
+
+GenerationResult createProfileData(Session& session) {
+  GenerationResult result;
+  session.warnings.clear();
+  const std::string outfall = session.outfallNode;
+  if (outfall.empty()) return result;
+  result.ran = true;
+
+  session.tables.clearAndLayout();
+  if (session.tailWaterText.empty()) session.tailWaterText = "0.0";
+
+  PipeNetwork network;
+  if (const ProjectDatabase* db = session.databases.pipe()) {
+    try {
+      network = PipeNetwork(*db);
+    } catch (const DatabaseError& e) {
+      result.error = e.what();
+    }
+  } else {
+    result.error = "No pipe project database is open.";
+  }
+  GenerationContext ctx(session, network);
+  std::vector<bool> used;
+  std::vector<std::string> outNodes(network.size()), inNodes(network.size());
+  for (size_t i = 0; i < network.size(); ++i) {
+    outNodes[i] = network.outNode(i);
+    inNodes[i] = network.inNode(i);
+  }
+  ctx.nodeTree = treeBuild(outNodes, inNodes, outfall, &used);
+  if (result.error.empty() && ctx.nodeTree.empty())
+    result.error = "No pipe flows into the outfall node \"" + outfall + "\".";
+  if (!ctx.nodeTree.empty()) warnAboutNetwork(network, used, outfall, session.warnings);
+
+  fillPipeAndBranchTables(ctx);
+  walkBranches(ctx);
+  session.tables.selectFirstRows();
+  const InletCatalog inlets(session.databases.inlet(), session.warnings);
+  assignStandardTypes(ctx, inlets);
+  warnAboutHgl(session.tables.structures, session.warnings);
+  return result;
+}
+
+}  // namespace tarvello

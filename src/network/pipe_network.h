@@ -1,0 +1,64 @@
+#pragma once
+// Every record of table PIPE, read once, with the look-ups that generation asks
+// of it: the pipe draining a node, the pipes discharging into a node, the pipe
+// joining two nodes. Node and pipe numbers compare as exact text.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "common/value.h"
+#include "database/project_database.h"
+
+namespace tarvello {
+
+class PipeNetwork;
+
+// One PIPE record; fields by name (case-insensitive), nullptr when the table has no such field.
+class PipeRecord {
+ public:
+  PipeRecord(const PipeNetwork* network, size_t index) : network_(network), index_(index) {}
+  const Value* field(std::string_view name) const;
+  // The field joined to text ("" for null or a missing field).
+  std::string text(std::string_view name) const;
+  size_t index() const { return index_; }
+
+ private:
+  const PipeNetwork* network_;
+  size_t index_;
+};
+
+class PipeNetwork {
+ public:
+  PipeNetwork() = default;
+  // Reads all of PIPE in stored order. Throws DatabaseError when the table or
+  // one of PIPE_NUMBER, NODEOUT_NO, NODEIN_NO is missing.
+  explicit PipeNetwork(const ProjectDatabase& db);
+
+  size_t size() const { return records_.rows.size(); }
+  bool hasField(std::string_view name) const { return records_.columnIndex(name) >= 0; }
+  PipeRecord record(size_t i) const { return PipeRecord(this, i); }
+  const std::string& pipeNumber(size_t i) const { return pipeNumbers_[i]; }
+  const std::string& outNode(size_t i) const { return outNodes_[i]; }
+  const std::string& inNode(size_t i) const { return inNodes_[i]; }
+
+  // First record (stored order) whose NODEIN_NO is the node.
+  std::optional<PipeRecord> drainingPipe(const std::string& node) const;
+  // Records whose NODEOUT_NO is the node and whose PIPE_NUMBER is not null and
+  // differs from `pipeNumber`, in stored order.
+  std::vector<PipeRecord> inflowsExcept(const std::string& node, const std::string& pipeNumber) const;
+  // First record running from `upstream` (NODEIN_NO) into `downstream` (NODEOUT_NO).
+  std::optional<PipeRecord> connectingPipe(const std::string& upstream,
+                                           const std::string& downstream) const;
+
+ private:
+  friend class PipeRecord;
+  ResultSet records_;
+  int pipeNumberColumn_ = -1;
+  std::vector<std::string> pipeNumbers_, outNodes_, inNodes_;
+  std::unordered_map<std::string, size_t> firstByInlet_;
+  std::unordered_map<std::string, std::vector<size_t>> byOutlet_;
+};
+
+}  // namespace tarvello

@@ -1,0 +1,21 @@
+#pragma once
+// Orders a pipe network into branches, starting at the outfall.
+#include <string>
+#include <vector>
+
+namespace tarvello {
+
+// NodeTree[b][k]: node k of branch b, k = 0 being the branch's downstream end.
+using NodeTree = std::vector<std::vector<std::string>>;
+
+// outNodes[i] / inNodes[i]: downstream and upstream node of pipe i, in stored
+// order. A branch follows, from each node, the first free pipe (stored order)
+// that flows out of it; a start node yields one branch per free pipe into it
+// before the next start node, taken oldest first from the nodes reached, is
+// tried. Each pipe is used at most once, so loops and unconnected pipes end.
+// `used`, when given, receives which pipes lie on a branch.
+NodeTree treeBuild(const std::vector<std::string>& outNodes,
+                   const std::vector<std::string>& inNodes, const std::string& outfall,
+                   std::vector<bool>* used = nullptr);
+
+}  // namespace tarvello

@@ -15,10 +15,18 @@ void putText(GenerationContext& ctx, Table& t, int row, int col, const PipeRecor
   else ctx.warnMissingField("PIPE", name);
 }
 
+// Formats a numeric field; text that is not a number is shown as it is, and reported.
 void putFixed(GenerationContext& ctx, Table& t, int row, int col, const PipeRecord& rec,
-              const char* name, int decimals) {
-  if (const Value* v = rec.field(name)) t.setCell(row, col, formatFixed(*v, decimals));
-  else ctx.warnMissingField("PIPE", name);
+              const char* name, int decimals, bool numeric = true) {
+  const Value* v = rec.field(name);
+  if (!v) {
+    ctx.warnMissingField("PIPE", name);
+    return;
+  }
+  t.setCell(row, col, formatFixed(*v, decimals));
+  if (numeric && v->isText() && !v->isEmptyText() && !v->asNumber())
+    ctx.warnings.add("Pipe " + rec.text("PIPE_NUMBER") + ": " + name + " \"" + v->asText() +
+                     "\" is not a number.");
 }
 
 }  // namespace
@@ -54,7 +62,7 @@ void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, const P
       ctx.warnings.add("Structure " + node + " has no top elevation (the field is empty).");
   }
   putFixed(ctx, s, row, strcol::BottomElev, rec, "PIPE_ELEIN", 2);
-  putFixed(ctx, s, row, strcol::Shaping, rec, "NODEIN_SHAPING", 2);
+  putFixed(ctx, s, row, strcol::Shaping, rec, "NODEIN_SHAPING", 2, false);
 }
 
 void fillDownstreamStructure(GenerationContext& ctx, int row, const std::string& downstreamNode,

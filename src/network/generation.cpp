@@ -1,6 +1,7 @@
 #include "generation.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "attributes/standard_types.h"
 #include "attributes/structure_attributes.h"
@@ -76,9 +77,22 @@ void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
                  " not drain to outfall " + outfall + " and " + (count == 1 ? "is" : "are") +
                  " not listed: " + list + ".");
   }
+  std::unordered_map<std::string, std::vector<size_t>> drains;
+  std::vector<std::string> order;
   for (size_t i = 0; i < network.size(); ++i) {
-    if (network.inNode(i).empty())
+    if (network.inNode(i).empty()) {
       warnings.add("Pipe " + network.pipeNumber(i) + " has no upstream node (NODEIN_NO).");
+      continue;
+    }
+    auto& list = drains[network.inNode(i)];
+    if (list.size() == 1) order.push_back(network.inNode(i));
+    list.push_back(i);
+  }
+  for (const auto& node : order) {
+    std::string names;
+    for (size_t i : drains[node]) names += (names.empty() ? "" : ", ") + network.pipeNumber(i);
+    warnings.add("Structure " + node + " is drained by more than one pipe (" + names +
+                 "); the first one is used for its attributes.");
   }
 }
 

@@ -1,0 +1,88 @@
+#include "pipe_schedule.h"
+
+#include <string>
+#include <vector>
+
+#include "schedule_sheet.h"
+
+namespace tarvello {
+namespace {
+
+// Left ends of the columns, in units from the sheet's left edge.
+enum Column : int {
+  SheetNo = 0, FromStr = 1, ToStr = 2, Size = 3, Type = 4, Material = 5, Count = 6, InvIn = 7,
+  InvOut = 8, Length = 9, Skew = 10, Cover = 11, Remarks = 12
+};
+
+// "REMARKS" is two units wide.
+constexpr int kNoRuling = 13;
+
+std::vector<ScheduleHead> pipeHeads(bool englishUnits) {
+  std::vector<ScheduleHead> heads = {
+      {SheetNo, "SHEET NO.", ""},
+      {FromStr, "FROM STR.", ""},
+      {ToStr, "TO STR.", ""},
+      {Size, "PIPE SIZE", "(INCHES)"},
+      {Type, "PIPE TYPE", ""},
+      {Material, "MATERIAL", ""},
+      {Count, "NO. OF", "PIPES"},
+      {InvIn, "INV. IN", "(FT)"},
+      {InvOut, "INV. OUT", "(FT)"},
+      {Length, "LENGTH", "(FT)"},
+      {Skew, "SKEW", "(DEGREES)"},
+      {Cover, "HEIGHT OF", "COVER(FT)"},
+      {Remarks, "REMARKS", ""},
+  };
+  if (!englishUnits)
+    for (auto& head : heads) head.second = metricHead(head.second);
+  return heads;
+}
+
+}  // namespace
+
+DxfDrawing pipeScheduleDrawing(const ProfileTables& tables, bool englishUnits) {
+  const Table& pipes = tables.pipes;
+  const auto heads = pipeHeads(englishUnits);
+  DxfDrawing drawing;
+  ScheduleSheet sheet;
+  sheet.startSheet(drawing, false, kNoRuling, heads, "PIPE SCHEDULE");
+  int k = 1;
+  for (int r = 1; r < pipes.rowCount(); ++r) {
+    if (pipes.cell(r, pipecol::PipeNo).empty()) break;
+    if (k > ScheduleSheet::kDataRows) {
+      sheet.startSheet(drawing, true, kNoRuling, heads, "PIPE SCHEDULE");
+      k = 1;
+    }
+    const double y = ScheduleSheet::baseline(k);
+    auto put = [&](int column, const std::string& value) {
+      scheduleText(drawing, sheet.columnX(column), y, 0.14, value);
+    };
+    auto cell = [&](int column) -> const std::string& { return pipes.cell(r, column); };
+    put(FromStr, cell(pipecol::NodeIn));
+    put(ToStr, cell(pipecol::NodeOut));
+    put(Size, cell(pipecol::Shape) == "Circular"
+                  ? cell(pipecol::DiaRise)
+                  : cell(pipecol::Span) + "X" + cell(pipecol::DiaRise));
+    put(Type, cell(pipecol::Shape));
+    put(Material, cell(pipecol::Material));
+    put(Count, cell(pipecol::NumPipes));
+    put(InvIn, cell(pipecol::ElevIn));
+    put(InvOut, cell(pipecol::ElevOut));
+    put(Length, cell(pipecol::Length));
+    put(Skew, cell(pipecol::Skew));
+    put(Cover, cell(pipecol::HeightOfCover));
+    ++k;
+  }
+  return drawing;
+}
+
+bool drawPipeSchedule(Session& session, UserInterface& ui) {
+  session.warnings.clear();
+  if (session.tables.pipes.cell(1, pipecol::PipeNo).empty()) return false;
+  DxfFile file;
+  if (!file.create(ui, session.lastFolder)) return false;
+  const bool english = session.databases.unitSystem() == "ENGLISH";
+  return file.finish(pipeScheduleDrawing(session.tables, english), ui);
+}
+
+}  // namespace tarvello

@@ -1,0 +1,235 @@
+#include "dxf/dxf_writer.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+
+#include "dxf_test_support.h"
+#include "scripted_ui.h"
+
+namespace tarvello {
+namespace {
+
+using testing::ScratchFolder;
+using testing::ScriptedUi;
+namespace fs = std::filesystem;
+
+const std::string kGoldenDir = std::string(TARVELLO_SOURCE_DIR) + "/tests/dxf/golden/";
+
+struct GoldenCase {
+  std::string file;
+  std::function<void(DxfDrawing&)> draw;
+};
+
+std::vector<GoldenCase> goldenCases() {
+  return {
+      {"empty.dxf", [](DxfDrawing&) {}},
+      {"one_line.dxf", [](DxfDrawing& d) { d.dxfLine("10", 600, 0, 0, 600, 525, 0, 0); }},
+      {"one_rectangle.dxf",
+       [](DxfDrawing& d) { d.dxfRectangle("3", 0.75, -12.4, 1, 600, 8.25, 2); }},
+      {"empty_text.dxf", [](DxfDrawing& d) { d.dxfText("1", 2.5, 0.75, 0, 0.14, 90, 0.75, ""); }},
+      {"one_circle.dxf", [](DxfDrawing& d) { d.dxfCircle("2", 520.5, -3, 0, 1.5); }},
+  };
+}
+
+// Writes a drawing through the save dialog into `path`, as a command does.
+bool writeDrawing(const DxfDrawing& drawing, const std::string& path, ScriptedUi& ui) {
+  ui.saveNames.push_back(path);
+  ui.answers.push_back(true);
+  DxfFile file;
+  if (!file.create(ui, "")) return false;
+  return file.finish(drawing, ui);
+}
+
+TEST(DxfWriterFile, SmallDrawingsMatchTheirGoldenFilesByteForByte) {
+  ScratchFolder scratch;
+  for (const auto& c : goldenCases()) {
+    SCOPED_TRACE(c.file);
+    DxfDrawing drawing;
+    c.draw(drawing);
+    ScriptedUi ui;
+    ASSERT_TRUE(writeDrawing(drawing, scratch.file(c.file), ui));
+    const std::string written = testing::readBytes(scratch.file(c.file));
+    const std::string expected = testing::goldenAsWritten(kGoldenDir + c.file);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(testing::linesOf(written), testing::linesOf(expected));
+    EXPECT_EQ(written, expected);  // also every line end is CR LF, the last one included
+    EXPECT_EQ(drawing.fileLines(), testing::linesOf(expected));
+  }
+}
+
+TEST(DxfWriterFile, EzdxfReadsEveryGoldenDrawingWithoutAuditFindings) {
+  if (!testing::ezdxfAvailable()) GTEST_SKIP() << "ezdxf is not installed";
+  ScratchFolder scratch;
+  DxfDrawing drawing;
+  for (const auto& c : goldenCases()) c.draw(drawing);
+  drawing.dxfRectangle("0", 100, 0, 0, 114, 21.45, 0);  // two rectangles must both survive
+  ScriptedUi ui;
+  ASSERT_TRUE(writeDrawing(drawing, scratch.file("all.dxf"), ui));
+  auto counts = testing::ezdxfCounts(scratch.file("all.dxf"), scratch.path());
+  EXPECT_EQ(counts.count("failed"), 0u);
+  EXPECT_EQ(counts["errors"], 0);
+  EXPECT_EQ(counts["fixes"], 0);
+  EXPECT_EQ(counts["LINE"], 1);
+  EXPECT_EQ(counts["POLYLINE"], 2);
+  EXPECT_EQ(counts["TEXT"], 1);
+  EXPECT_EQ(counts["CIRCLE"], 1);
+}
+
+TEST(DxfWriterTokens, NumbersAndTextValues) {
+  DxfDrawing d;
+  d.dxfLine("A,B", 0.75, -12.4, 1234567.8, 1e-6, 2.0 / 3.0, 0, 15);
+  const std::vector<std::string> line = {"LINE", "8", "A,B", " 62", "15", " 10", "0.75",
+                                         " 20", "-12.4", " 30", "1234568", " 11", "1E-06",
+                                         " 21", "0.6666667", " 31", "0", "0"};
+  EXPECT_EQ(d.entityTokens(), line);
+
+  // A comma stays inside its value; a line break inside a value becomes a blank.
+  d.clear();
+  d.dxfText("0", 1, 2, 0, 0.14, 0, 0.75, "12+50, LT\r\nNEXT\n");
+  ASSERT_EQ(d.entityTokens().size(), 18u);
+  EXPECT_EQ(d.entityTokens()[12], "12+50, LT  NEXT ");
+  EXPECT_EQ(d.entityTokens()[14], "0");  // rotation follows the text
+}
+
+TEST(DxfWriterDialog, AsksForANameAndChecksIt) {
+  ScratchFolder scratch;
+  {
+    ScriptedUi ui;
+    ui.saveNames = {""};
+    DxfFile file;
+    EXPECT_FALSE(file.create(ui, "/some/folder"));
+    EXPECT_EQ(file.fileName(), "");
+    ASSERT_EQ(ui.saveRequests.size(), 1u);
+    EXPECT_EQ(ui.saveRequests[0].title, "Save");
+    EXPECT_EQ(ui.saveRequests[0].filter, "Create DXF files (*.dxf)|*.dxf");
+    EXPECT_EQ(ui.saveRequests[0].initialFolder, "/some/folder");
+    EXPECT_EQ(ui.saveRequests[0].defaultExtension, "");
+    EXPECT_EQ(ui.saveRequests[0].fileName, "");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "No DXF File Name selected!");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+  }
+  {
+    ScriptedUi ui;
+    ui.saveNames = {"*.dxf"};
+    DxfFile file;
+    EXPECT_FALSE(file.create(ui, ""));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "No DXF File Name selected!");
+  }
+  const std::string existing = scratch.file("old.dxf");
+  testing::writeBytes(existing, "old contents\r\n");
+  {
+    ScriptedUi ui;
+    ui.saveNames = {existing};
+    ui.answers = {false};
+    DxfFile file;
+    EXPECT_FALSE(file.create(ui, ""));
+    EXPECT_EQ(file.fileName(), "");
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, "File Already Exists!   Overwrite?");
+    EXPECT_EQ(ui.questions[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(testing::readBytes(existing), "old contents\r\n");
+  }
+  {
+    // A name typed without the extension is used as typed.
+    ScriptedUi ui;
+    ui.saveNames = {scratch.file("plain")};
+    DxfFile file;
+    ASSERT_TRUE(file.create(ui, ""));
+    EXPECT_TRUE(ui.questions.empty());
+    EXPECT_FALSE(fs::exists(scratch.file("plain")));  // nothing is written before finish
+    ASSERT_TRUE(file.finish(DxfDrawing(), ui));
+    EXPECT_TRUE(fs::exists(scratch.file("plain")));
+    EXPECT_FALSE(fs::exists(scratch.file("plain.dxf")));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "DXF file was saved to:" + scratch.file("plain"));
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
+  }
+}
+
+TEST(DxfWriterFile, OverwritingReplacesTheWholeFile) {
+  ScratchFolder scratch;
+  const std::string path = scratch.file("drawing.dxf");
+  testing::writeBytes(path, std::string(100000, 'x'));
+  ScriptedUi ui;
+  DxfDrawing drawing;
+  drawing.dxfLine("10", 600, 0, 0, 600, 525, 0, 0);
+  ASSERT_TRUE(writeDrawing(drawing, path, ui));
+  ASSERT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(testing::readBytes(path), testing::goldenAsWritten(kGoldenDir + "one_line.dxf"));
+  EXPECT_EQ(scratch.entries(), std::vector<std::string>{"drawing.dxf"});
+}
+
+// Runs create and finish for `path` and returns the one message shown.
+testing::ScriptedUi::Shown failedWrite(const std::string& path) {
+  ScriptedUi ui;
+  DxfDrawing drawing;
+  drawing.dxfLine("10", 600, 0, 0, 600, 525, 0, 0);
+  EXPECT_FALSE(writeDrawing(drawing, path, ui));
+  EXPECT_EQ(ui.messages.size(), 1u);
+  return ui.messages.empty() ? testing::ScriptedUi::Shown{"", MessageIcon::None}
+                             : ui.messages.back();
+}
+
+void expectCouldNotWrite(const testing::ScriptedUi::Shown& shown, const std::string& path) {
+  const std::string head = "DXF file could not be written:" + path + "\n";
+  EXPECT_EQ(shown.text.substr(0, head.size()), head);
+  EXPECT_GT(shown.text.size(), head.size()) << "the reason is missing";
+  EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+}
+
+TEST(DxfWriterFile, FailuresAreReportedAndLeaveExistingFilesAlone) {
+  ScratchFolder scratch;
+
+  // A folder where no file can be created (the permission bits do not stop root).
+  const fs::path locked = scratch.path() / "locked";
+  fs::create_directory(locked);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+  const fs::path lockedTarget =
+      ::access(locked.c_str(), W_OK) == 0 ? fs::path("/sys/tarvello.dxf") : locked / "a.dxf";
+  expectCouldNotWrite(failedWrite(lockedTarget.string()), lockedTarget.string());
+  EXPECT_FALSE(fs::exists(lockedTarget));
+
+  // The name of a folder.
+  const fs::path folder = scratch.path() / "folder.dxf";
+  fs::create_directory(folder);
+  expectCouldNotWrite(failedWrite(folder.string()), folder.string());
+  EXPECT_TRUE(fs::is_directory(folder));
+  EXPECT_TRUE(fs::is_empty(folder));
+
+  // A device: it must not be replaced by a regular file.
+  if (fs::exists("/dev/full")) {
+    expectCouldNotWrite(failedWrite("/dev/full"), "/dev/full");
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  }
+
+  // The disk fills up half way: the old file stays as it was, no temporary file stays.
+  const std::string existing = scratch.file("existing.dxf");
+  testing::writeBytes(existing, "old contents\r\n");
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 1024;  // the header alone is larger
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const auto shown = failedWrite(existing);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  expectCouldNotWrite(shown, existing);
+  EXPECT_EQ(testing::readBytes(existing), "old contents\r\n");
+
+  auto entries = scratch.entries();
+  std::sort(entries.begin(), entries.end());
+  EXPECT_EQ(entries, (std::vector<std::string>{"existing.dxf", "folder.dxf", "locked"}));
+}
+
+}  // namespace
+}  // namespace tarvello

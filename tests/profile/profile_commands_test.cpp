@@ -1,0 +1,121 @@
+#include "profile/profile_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "dxf/dxf_test_support.h"
+#include "dxf/scripted_ui.h"
+#include "profile_test_support.h"
+
+namespace tarvello {
+namespace {
+
+using testing::ScratchFolder;
+using testing::ScriptedUi;
+
+const std::string kGolden = std::string(TARVELLO_SOURCE_DIR) + "/tests/profile/golden/";
+
+void useUnits(Session& session, const std::string& units) {
+  const std::string message = session.databases.setPipeDatabase(ProjectDatabase::fromSql(
+      "CREATE TABLE PROJECT (UNITS TEXT); INSERT INTO PROJECT VALUES ('" + units + "');",
+      DatabaseKind::Pipe));
+  ASSERT_EQ(message, "");
+}
+
+TEST(ProfileCommands, CurrentPipeProfileWritesTheGoldenOnePipeFile) {
+  ScratchFolder scratch;
+  Session session;
+  useUnits(session, "ENGLISH");
+  session.tables = testing::onePipeTables();
+  session.tables.branches.selectRow(1);
+  session.tailWaterText = "100.0";
+  ScriptedUi ui;
+  const std::string path = scratch.file("one_pipe.dxf");
+  ui.saveNames.push_back(path);
+
+  ASSERT_TRUE(plotCurrentPipeProfile(session, ui));
+  EXPECT_TRUE(session.warnings.empty());
+  const std::string written = testing::readBytes(path);
+  const std::string expected = testing::goldenAsWritten(kGolden + "one_pipe_profile.dxf");
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(testing::linesOf(written), testing::linesOf(expected));
+  EXPECT_EQ(written, expected);
+  ASSERT_FALSE(ui.messages.empty());
+  EXPECT_EQ(ui.messages.back().text, "DXF file was saved to:" + path);
+
+  if (!testing::ezdxfAvailable()) GTEST_SKIP() << "ezdxf is not installed";
+  auto counts = testing::ezdxfCounts(path, scratch.path());
+  EXPECT_EQ(counts.count("failed"), 0u);
+  EXPECT_EQ(counts["errors"], 0);
+  EXPECT_EQ(counts["fixes"], 0);
+  EXPECT_EQ(counts["LINE"], 113);  // frame 3, ticks 100, stations 2, bubbles 2, top, pipe 4, HGL
+  EXPECT_EQ(counts["TEXT"], 50);
+  EXPECT_EQ(counts["CIRCLE"], 2);
+  EXPECT_EQ(counts["POLYLINE"], 2);
+}
+
+TEST(ProfileCommands, NothingIsAskedWithoutASelectedBranchRowAndNothingWrittenWithoutAName) {
+  ScratchFolder scratch;
+  Session session;
+  useUnits(session, "ENGLISH");
+  ScriptedUi ui;
+  // Empty tables: no branch in row 1.
+  EXPECT_FALSE(plotCurrentPipeProfile(session, ui));
+  EXPECT_FALSE(plotCurrentBranchProfile(session, ui));
+  EXPECT_FALSE(plotAllProfiles(session, ui));
+  session.tables = testing::twoBranchTables();
+  session.tables.branches.selectRow(0);  // the header row
+  EXPECT_FALSE(plotCurrentPipeProfile(session, ui));
+  EXPECT_FALSE(plotCurrentBranchProfile(session, ui));
+  session.tables.branches.selectRow(6);  // past the last pipe
+  EXPECT_FALSE(plotCurrentPipeProfile(session, ui));
+  EXPECT_TRUE(ui.saveRequests.empty());
+  EXPECT_TRUE(ui.messages.empty());
+
+  // A cancelled dialog: the writer's message, no file.
+  session.tables.branches.selectRow(2);
+  EXPECT_FALSE(plotCurrentBranchProfile(session, ui));
+  ASSERT_EQ(ui.saveRequests.size(), 1u);
+  EXPECT_EQ(ui.saveRequests[0].filter, "Create DXF files (*.dxf)|*.dxf");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "No DXF File Name selected!");
+  EXPECT_TRUE(scratch.entries().empty());
+}
+
+TEST(ProfileCommands, BranchAndAllProfileFilesReadCleanlyAndKeepEveryEntity) {
+  ScratchFolder scratch;
+  Session session;
+  useUnits(session, "ENGLISH");
+  session.tables = testing::twoBranchTables();
+  session.tailWaterText = "not a number";
+  session.tables.branches.selectRow(5);
+  ScriptedUi ui;
+  ui.saveNames = {scratch.file("branch2.dxf"), scratch.file("all.dxf")};
+  ASSERT_TRUE(plotCurrentBranchProfile(session, ui));
+  ASSERT_EQ(session.warnings.items().size(), 1u);
+  EXPECT_NE(session.warnings.items()[0].find("\"not a number\""), std::string::npos);
+  session.tailWaterText = "100";
+  ASSERT_TRUE(plotAllProfiles(session, ui));
+  EXPECT_TRUE(session.warnings.empty());
+
+  if (!testing::ezdxfAvailable()) GTEST_SKIP() << "ezdxf is not installed";
+  auto branch = testing::ezdxfCounts(scratch.file("branch2.dxf"), scratch.path());
+  EXPECT_EQ(branch.count("failed"), 0u);
+  EXPECT_EQ(branch["errors"], 0);
+  EXPECT_EQ(branch["fixes"], 0);
+  EXPECT_EQ(branch["POLYLINE"], 3);
+  EXPECT_EQ(branch["CIRCLE"], 3);
+  auto all = testing::ezdxfCounts(scratch.file("all.dxf"), scratch.path());
+  EXPECT_EQ(all.count("failed"), 0u);
+  EXPECT_EQ(all["errors"], 0);
+  EXPECT_EQ(all["fixes"], 0);
+  EXPECT_EQ(all["POLYLINE"], 7);
+  EXPECT_EQ(all["CIRCLE"], 7);
+  // Per frame: 2 edges, 100 ticks; per pipe: baseline, top line, 4 pipe
+  // lines, HGL, and one station line and bubble line per structure.
+  EXPECT_EQ(all["LINE"], (102 + 3 * 7 + 4 * 2) + (102 + 2 * 7 + 3 * 2));
+}
+
+}  // namespace
+}  // namespace tarvello

@@ -1,0 +1,194 @@
+#pragma once
+// Hand-filled tables for the profile tests and a reader that turns a drawing's
+// entity tokens back into entities to look at.
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "tables/profile_tables.h"
+
+namespace tarvello::testing {
+
+struct StructureRow {
+  std::string branch, no, kind, station, offset, offsetLoc, top, bottom, hglLow, hglHigh, std;
+};
+
+struct PipeRow {
+  std::string branch, nodeOut, nodeIn, elevOut, elevIn, shape, material, rise, span, count, length,
+      discharge, velocity, slope;
+};
+
+inline void putStructure(ProfileTables& t, int row, const StructureRow& s) {
+  const std::string cells[] = {s.branch, s.no,     s.kind,   s.station, s.offset, s.offsetLoc,
+                               s.top,    s.bottom, s.hglLow, s.hglHigh, s.std};
+  for (int c = 0; c < 11; ++c) t.structures.setCell(row, c, cells[c]);
+}
+
+// Writes the pipe-table row and the branch-table row of the same pipe.
+inline void putPipe(ProfileTables& t, int row, const PipeRow& p) {
+  t.pipes.setCell(row, pipecol::BranchId, p.branch);
+  t.pipes.setCell(row, pipecol::PipeNo, "P" + std::to_string(row));
+  t.pipes.setCell(row, pipecol::NodeOut, p.nodeOut);
+  t.pipes.setCell(row, pipecol::NodeIn, p.nodeIn);
+  t.pipes.setCell(row, pipecol::ElevOut, p.elevOut);
+  t.pipes.setCell(row, pipecol::ElevIn, p.elevIn);
+  t.pipes.setCell(row, pipecol::Shape, p.shape);
+  t.pipes.setCell(row, pipecol::Material, p.material);
+  t.pipes.setCell(row, pipecol::DiaRise, p.rise);
+  t.pipes.setCell(row, pipecol::Span, p.span);
+  t.pipes.setCell(row, pipecol::NumPipes, p.count);
+  t.pipes.setCell(row, pipecol::Length, p.length);
+  t.pipes.setCell(row, pipecol::Discharge, p.discharge);
+  t.pipes.setCell(row, pipecol::Velocity, p.velocity);
+  t.pipes.setCell(row, pipecol::SlopePercent, p.slope);
+  t.branches.setCell(row, branchcol::BranchId, p.branch);
+  t.branches.setCell(row, branchcol::NodeOut, p.nodeOut);
+  t.branches.setCell(row, branchcol::NodeIn, p.nodeIn);
+}
+
+// One 24-inch pipe of length 100 from inlet 12 down to manhole 7.
+inline ProfileTables onePipeTables() {
+  ProfileTables t;
+  t.layoutTables();
+  putStructure(
+      t, 1,
+      {"1", "7", "Man Hole", "10+00", "5.00", "LT", "108.00", "100.00", "101.5", "101.5", "MH-1"});
+  putStructure(t, 2,
+               {"1", "12", "Inlet", "11+00", "12.00", "RT", "107.00", "101.00", "102.25", "102.75",
+                "DI-3B"});
+  putPipe(t, 1,
+          {"1", "7", "12", "100.00", "101.00", "Circular", "CONC", "24", "0", "1", "100", "12.5",
+           "4.25", "1"});
+  return t;
+}
+
+// Branch 1: end wall 1 <- manhole 2 <- junction box 3 <- inlet 4 (pipes 100,
+// 80, 60 long); branch 2 leaves junction 3: <- inlet 5 <- inlet 6 (50, 40).
+inline ProfileTables twoBranchTables() {
+  ProfileTables t;
+  t.layoutTables();
+  putStructure(
+      t, 1, {"1", "1", "End Wall", "10+00", "0.00", "LT", "105.00", "95.00", "97", "97", "EW-1"});
+  putStructure(
+      t, 2,
+      {"1", "2", "Man Hole", "11+00", "2.00", "LT", "110.00", "96.00", "98.00", "98.50", "MH-1"});
+  putStructure(t, 3,
+               {"1", "3", "Junction Box", "11+80", "2.00", "RT", "112.00", "97.00", "99.00",
+                "99.50", "JB-1"});
+  putStructure(
+      t, 4,
+      {"1", "4", "Inlet", "12+40", "8.00", "RT", "114.00", "98.50", "100.00", "100.40", "DI-3B"});
+  putStructure(t, 5,
+               {"2", "3", "Junction Box", "11+80", "2.00", "RT", "112.00", "97.00", "99.50",
+                "99.50", "JB-1"});
+  putStructure(
+      t, 6,
+      {"2", "5", "Inlet", "0+50", "4.00", "LT", "113.00", "98.00", "100.20", "100.60", "DI-3C"});
+  putStructure(
+      t, 7,
+      {"2", "6", "Inlet", "0+90", "4.00", "LT", "115.00", "99.00", "101.00", "101.20", "DI-3C"});
+  putPipe(
+      t, 1,
+      {"1", "1", "2", "95.00", "96.00", "Circular", "CONC", "24", "0", "1", "100", "20", "5", "1"});
+  putPipe(t, 2,
+          {"1", "2", "3", "96.20", "97.00", "Circular", "CONC", "18", "0", "1", "80", "15", "4.5",
+           "1"});
+  putPipe(t, 3,
+          {"1", "3", "4", "97.10", "98.50", "Circular", "CONC", "15", "0", "1", "60", "8", "4",
+           "2.33"});
+  putPipe(t, 4,
+          {"2", "3", "5", "97.30", "98.00", "Circular", "CONC", "15", "0", "1", "50", "5", "3.5",
+           "1.4"});
+  putPipe(t, 5,
+          {"2", "5", "6", "98.10", "99.00", "Circular", "CONC", "12", "0", "1", "40", "2", "3",
+           "2.25"});
+  return t;
+}
+
+struct Entity {
+  std::string type;
+  std::vector<std::pair<int, std::string>> groups;
+  std::vector<std::pair<double, double>> vertices;  // of a POLYLINE
+
+  std::string value(int code) const {
+    for (const auto& [c, v] : groups)
+      if (c == code) return v;
+    return "<none>";
+  }
+  double number(int code) const { return std::stod(value(code)); }
+  std::string layer() const { return value(8); }
+  std::string text() const { return value(1); }
+  double x() const { return number(10); }
+  double y() const { return number(20); }
+  bool operator==(const Entity&) const = default;
+  bool operator<(const Entity& o) const {
+    return std::tie(type, groups, vertices) < std::tie(o.type, o.groups, o.vertices);
+  }
+};
+
+// Entities from the token list of a drawing's entity section; vertices are
+// folded into their POLYLINE.
+inline std::vector<Entity> parseEntities(const std::vector<std::string>& tokens) {
+  std::vector<Entity> out;
+  size_t i = 0;
+  while (i < tokens.size()) {
+    Entity e;
+    e.type = tokens[i++];
+    while (i + 1 < tokens.size() && std::stoi(tokens[i]) != 0) {
+      e.groups.emplace_back(std::stoi(tokens[i]), tokens[i + 1]);
+      i += 2;
+    }
+    ++i;  // the 0 before the next entity
+    if (e.type == "VERTEX" && !out.empty() && out.back().type == "POLYLINE")
+      out.back().vertices.emplace_back(e.x(), e.y());
+    else if (e.type != "SEQEND")
+      out.push_back(std::move(e));
+  }
+  return out;
+}
+
+inline std::vector<Entity> ofType(const std::vector<Entity>& all, const std::string& type) {
+  std::vector<Entity> out;
+  for (const auto& e : all)
+    if (e.type == type) out.push_back(e);
+  return out;
+}
+
+// Every TEXT whose value is `text`.
+inline std::vector<Entity> textsSaying(const std::vector<Entity>& all, const std::string& text) {
+  std::vector<Entity> out;
+  for (const auto& e : all)
+    if (e.type == "TEXT" && e.text() == text) out.push_back(e);
+  return out;
+}
+
+inline bool hasTextStartingWith(const std::vector<Entity>& all, const std::string& prefix) {
+  for (const auto& e : all)
+    if (e.type == "TEXT" && e.text().rfind(prefix, 0) == 0) return true;
+  return false;
+}
+
+// The LINE on `layer` that starts at (x1, y1), or nullptr.
+inline const Entity* lineFrom(const std::vector<Entity>& all, const std::string& layer, double x1,
+                              double y1) {
+  for (const auto& e : all)
+    if (e.type == "LINE" && e.layer() == layer && std::abs(e.x() - x1) < 1e-4 &&
+        std::abs(e.y() - y1) < 1e-4)
+      return &e;
+  return nullptr;
+}
+
+// Whether a LINE on `layer` runs from (x1, y1) to (x2, y2).
+inline bool hasLine(const std::vector<Entity>& all, const std::string& layer, double x1, double y1,
+                    double x2, double y2) {
+  for (const auto& e : all)
+    if (e.type == "LINE" && e.layer() == layer && std::abs(e.x() - x1) < 1e-4 &&
+        std::abs(e.y() - y1) < 1e-4 && std::abs(e.number(11) - x2) < 1e-4 &&
+        std::abs(e.number(21) - y2) < 1e-4)
+      return true;
+  return false;
+}
+
+}  // namespace tarvello::testing

@@ -1,0 +1,334 @@
+#include <gtest/gtest.h>
+#include <mdbtools.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <map>
+#include <sstream>
+
+#include "jet/jet_writer.h"
+#include "tools/jet_readback.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using jet::Cell;
+using jet::ColumnType;
+using jet::Null;
+using jettest::Json;
+using jettest::Values;
+
+class JetFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("jet-test-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+
+std::string repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+std::string fmt(const char* format, double d) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, format, d);
+  return buf;
+}
+
+double number(const Cell& c) {
+  if (const auto* i = std::get_if<std::int64_t>(&c)) return static_cast<double>(*i);
+  return std::get<double>(c);
+}
+
+// A cell as libmdb's binding prints it (booleans are never null in Jet).
+std::optional<std::string> asLibmdb(ColumnType type, const Cell& c) {
+  if (type == ColumnType::Boolean) return std::holds_alternative<bool>(c) && std::get<bool>(c) ? "1" : "0";
+  if (std::holds_alternative<Null>(c)) return std::nullopt;
+  switch (type) {
+    case ColumnType::Double: return fmt("%.16g", number(c));
+    case ColumnType::Single: return fmt("%.8g", static_cast<float>(number(c)));
+    case ColumnType::Long:
+    case ColumnType::Integer: return fmt("%.0f", number(c));
+    default: return std::get<std::string>(c);
+  }
+}
+
+// A cell as mdb-reader returns it, printed exactly.
+std::optional<std::string> asMdbReader(ColumnType type, const Cell& c) {
+  if (type == ColumnType::Boolean) return std::holds_alternative<bool>(c) && std::get<bool>(c) ? "true" : "false";
+  if (std::holds_alternative<Null>(c)) return std::nullopt;
+  if (type == ColumnType::Text || type == ColumnType::Memo) return std::get<std::string>(c);
+  if (type == ColumnType::Single) return fmt("%.17g", static_cast<float>(number(c)));
+  return fmt("%.17g", number(c));
+}
+std::optional<std::string> jsonText(const Json& j) {
+  if (std::holds_alternative<std::nullptr_t>(j.v)) return std::nullopt;
+  if (const auto* b = std::get_if<bool>(&j.v)) return *b ? "true" : "false";
+  if (const auto* d = std::get_if<double>(&j.v)) return fmt("%.17g", *d);
+  return j.str();
+}
+
+std::vector<std::optional<std::string>> expectedRow(const jet::TableData& t, std::size_t r, bool libmdb) {
+  std::vector<std::optional<std::string>> row;
+  for (std::size_t c = 0; c < t.columns.size(); ++c) {
+    row.push_back(libmdb ? asLibmdb(t.columns[c].type, t.rows[r][c]) : asMdbReader(t.columns[c].type, t.rows[r][c]));
+  }
+  return row;
+}
+std::vector<std::optional<std::string>> jsonRow(const Json& rows, std::size_t r) {
+  std::vector<std::optional<std::string>> row;
+  for (std::size_t c = 0; c < rows[r].size(); ++c) row.push_back(jsonText(rows[r][c]));
+  return row;
+}
+
+const Json& tableIn(const Json& dump, const std::string& name) {
+  for (std::size_t i = 0; i < dump["tables"].size(); ++i) {
+    if (dump["tables"][i]["name"].str() == name) return dump["tables"][i];
+  }
+  throw std::runtime_error("mdb-reader does not list " + name);
+}
+
+// Both readers see the table's columns, types and every row, in order.
+void expectReadsBack(const std::string& file, const jet::TableData& t, const Json& dump) {
+  SCOPED_TRACE("table " + t.name);
+  static const std::map<ColumnType, std::pair<int, std::string>> kTypes{
+      {ColumnType::Text, {MDB_TEXT, "text"}},       {ColumnType::Double, {MDB_DOUBLE, "double"}},
+      {ColumnType::Single, {MDB_FLOAT, "float"}},   {ColumnType::Long, {MDB_LONGINT, "long"}},
+      {ColumnType::Integer, {MDB_INT, "integer"}},  {ColumnType::Boolean, {MDB_BOOL, "boolean"}},
+      {ColumnType::Memo, {MDB_MEMO, "memo"}}};
+  const jettest::LibmdbTable lib = jettest::readWithLibmdb(file, t.name);
+  const Json& js = tableIn(dump, t.name);
+  ASSERT_EQ(lib.columns.size(), t.columns.size());
+  ASSERT_EQ(js["columns"].size(), t.columns.size());
+  for (std::size_t c = 0; c < t.columns.size(); ++c) {
+    EXPECT_EQ(lib.columns[c], t.columns[c].name);
+    EXPECT_EQ(lib.types[c], kTypes.at(t.columns[c].type).first) << t.columns[c].name;
+    EXPECT_EQ(js["columns"][c]["name"].str(), t.columns[c].name);
+    EXPECT_EQ(js["columns"][c]["type"].str(), kTypes.at(t.columns[c].type).second);
+  }
+  EXPECT_EQ(lib.declaredRows, t.rows.size());
+  EXPECT_EQ(js["rowCount"].num(), static_cast<double>(t.rows.size()));
+  ASSERT_EQ(lib.rows.size(), t.rows.size());
+  ASSERT_EQ(js["rows"].size(), t.rows.size());
+  for (std::size_t r = 0; r < t.rows.size(); ++r) {
+    EXPECT_EQ(lib.rows[r], expectedRow(t, r, true)) << "libmdb, row " << r + 1;
+    EXPECT_EQ(jsonRow(js["rows"], r), expectedRow(t, r, false)) << "mdb-reader, row " << r + 1;
+  }
+}
+
+jet::TableData everyKindOfValue() {
+  using T = ColumnType;
+  jet::TableData t{"Värden", {{"T", T::Text}, {"D", T::Double}, {"S", T::Single}, {"L", T::Long},
+                              {"I", T::Integer}, {"B", T::Boolean}, {"M", T::Memo}}, {}};
+  const auto i64 = [](std::int64_t v) { return Cell{v}; };
+  t.rows = {
+      {"P-1", 24.0, 0.013, i64(123456), i64(1), true, "short memo"},
+      {Null{}, Null{}, Null{}, Null{}, Null{}, Null{}, Null{}},
+      {"", -0.013, -12.4, i64(std::numeric_limits<std::int32_t>::min()), i64(-32768), false, ""},
+      {"é ü ß 中文 Ωμέγα", 1e300, 3.4e38, i64(std::numeric_limits<std::int32_t>::max()), i64(32767), true,
+       repeat("中", 300)},  // one long-value row
+      {repeat("x", 255), 0.1 + 0.2, 1e-7, i64(0), i64(0), false, repeat("node-", 2000)},  // chained rows
+      {"  blanks kept  ", 95.5, 600.0, i64(-1), i64(-1), true, "#,\"quoted\""},
+      {"Ā has a zero low byte", 2.5e-310, 0.75, i64(7), i64(7), false, repeat("é", 1500)},
+      {"\xEF\xBB\xBF" "starts with a byte order mark", 123456789.123456789, 1.0, i64(2), i64(2), true, "a"},
+  };
+  return t;
+}
+
+TEST_F(JetFiles, EveryTypeNullAndTextReadsBackThroughBothReaders) {
+  const jet::DatabaseData db{{everyKindOfValue()}};
+  const std::string file = path("values.mdb");
+  jet::writeJet4(file, db);
+  const Json dump = jettest::readWithMdbReader(file);
+  expectReadsBack(file, db.tables[0], dump);
+}
+
+TEST_F(JetFiles, TablesAreListedAndExportedInTheirOrder) {
+  using T = ColumnType;
+  // 200 columns need a table definition continued over two pages.
+  jet::TableData wide{"WIDE", {}, {{}}};
+  for (std::int64_t c = 0; c < 200; ++c) {
+    wide.columns.push_back({"COLUMN_" + std::to_string(c), T::Long});
+    wide.rows[0].emplace_back(std::in_place_type<std::int64_t>, c * 1000);
+  }
+  const jet::DatabaseData db{{
+      {"PROJECT", {{"UNITS", T::Text}}, {{"ENGLISH"}}},
+      {"PIPE", {{"PIPE_NUMBER", T::Text}, {"NODEIN_NO", T::Text}, {"PIPE_DIA", T::Double}, {"NUMOFPIPES", T::Integer}},
+       {{"P-2", "I-2, east", 24.0, std::int64_t{1}}, {"P-1", "MH 1", Null{}, std::int64_t{2}}}},
+      {"EMPTY TABLE", {{"A", T::Long}, {"B", T::Memo}}, {}},
+      wide,
+  }};
+  const std::string file = path("project.mdb");
+  jet::writeJet4(file, db);
+
+  const std::vector<std::string> names{"PROJECT", "PIPE", "EMPTY TABLE", "WIDE"};
+  EXPECT_EQ(jettest::libmdbTableNames(file), names);
+  const Json dump = jettest::readWithMdbReader(file);
+  ASSERT_EQ(dump["tables"].size(), names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(dump["tables"][i]["name"].str(), names[i]);
+  for (const auto& t : db.tables) expectReadsBack(file, t, dump);
+
+  const auto listed = jettest::runCommand("mdb-tables -1 " + jettest::shellQuote(file));
+  EXPECT_EQ(listed.status, 0);
+  EXPECT_EQ(listed.out, "PROJECT\nPIPE\nEMPTY TABLE\nWIDE\n");
+  const auto exported = jettest::runCommand("mdb-export " + jettest::shellQuote(file) + " PIPE");
+  EXPECT_EQ(exported.status, 0);
+  EXPECT_EQ(exported.out,
+            "PIPE_NUMBER,NODEIN_NO,PIPE_DIA,NUMOFPIPES\n\"P-2\",\"I-2, east\",24,1\n\"P-1\",\"MH 1\",,2\n");
+}
+
+TEST_F(JetFiles, HundredFiftyThousandRowsSpanManyPagesInOrder) {
+  using T = ColumnType;
+  jet::TableData t{"BIG", {{"ID", T::Long}, {"NAME", T::Text}, {"FLOW", T::Double}, {"OK", T::Boolean}}, {}};
+  constexpr std::int64_t kRows = 150'000;
+  for (std::int64_t i = 0; i < kRows; ++i) {
+    t.rows.push_back({i, "P-" + std::to_string(i) + (i % 7 == 0 ? " é" : ""), static_cast<double>(i) * 0.25,
+                      i % 3 == 0});
+  }
+  const std::string file = path("big.mdb");
+  jet::writeJet4(file, {{t, {"SMALL", {{"X", T::Integer}}, {{std::int64_t{5}}}}}});
+  EXPECT_GT(fs::file_size(file) / 4096, 1000u);  // far beyond one type-0 usage map
+
+  const jettest::LibmdbTable lib = jettest::readWithLibmdb(file, "BIG");
+  const Json dump = jettest::readWithMdbReader(file);
+  const Json& rows = tableIn(dump, "BIG")["rows"];
+  ASSERT_EQ(lib.rows.size(), static_cast<std::size_t>(kRows));
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kRows));
+  for (std::size_t r = 0; r < lib.rows.size(); ++r) {
+    ASSERT_EQ(lib.rows[r][0], std::to_string(r)) << "libmdb row order";
+    ASSERT_EQ(rows[r][0].num(), static_cast<double>(r)) << "mdb-reader row order";
+    if (r % 997 == 0 || r + 1 == lib.rows.size()) {
+      EXPECT_EQ(lib.rows[r], expectedRow(t, r, true)) << r;
+      EXPECT_EQ(jsonRow(rows, r), expectedRow(t, r, false)) << r;
+    }
+  }
+  EXPECT_EQ(jettest::readWithLibmdb(file, "SMALL").rows, (Values{{"5"}}));
+}
+
+TEST(JetDescription, ReadsQuotingNullsBlanksAndComments) {
+  std::istringstream in(
+      "\xEF\xBB\xBF# a comment\r\n\r\n[PIPE]\r\n"
+      "NAME:text,DIA:double,N:integer,OK:boolean,S:single,NOTE:memo\r\n"
+      "P-1,24,1,true,0.013,x\r\n"
+      "\"I-2, east\",,-3,0,-12.4,\r\n"
+      "\"\",95.5,+7,FALSE,1e3,\"\"\r\n"
+      "\"#not a comment\",-0.013,0,1,.5,\"say \"\"hi\"\"\"\r\n"
+      "   \r\n"
+      " spaced ,1.,1,True,1,a\"b\n"
+      "[EMPTY]\nX:long\n");
+  const jet::DatabaseData db = jet::parseDescription(in);
+  ASSERT_EQ(db.tables.size(), 2u);
+  const auto& t = db.tables[0];
+  EXPECT_EQ(t.name, "PIPE");
+  ASSERT_EQ(t.columns.size(), 6u);
+  EXPECT_EQ(t.columns[4].name, "S");
+  EXPECT_EQ(t.columns[4].type, ColumnType::Single);
+  EXPECT_EQ(t.columns[5].type, ColumnType::Memo);
+  const std::vector<std::vector<Cell>> rows{
+      {"P-1", 24.0, std::int64_t{1}, true, static_cast<double>(0.013f), "x"},
+      {"I-2, east", Null{}, std::int64_t{-3}, false, static_cast<double>(-12.4f), Null{}},
+      {"", 95.5, std::int64_t{7}, false, 1000.0, ""},
+      {"#not a comment", -0.013, std::int64_t{0}, true, 0.5, "say \"hi\""},
+      {" spaced ", 1.0, std::int64_t{1}, true, 1.0, "a\"b"},
+  };
+  EXPECT_EQ(t.rows, rows);
+  EXPECT_EQ(db.tables[1].name, "EMPTY");
+  EXPECT_TRUE(db.tables[1].rows.empty());
+}
+
+TEST(JetDescription, ErrorsNameTheLine) {
+  const std::string head = "[T]\nA:text,B:double,C:integer,D:boolean\n";
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {head + "x,1,1,true\nx,1,1\n", "line 4: the row has 3 fields, table T has 4 columns"},
+      {head + "x,abc,1,true\n", "line 3: column B (double): \"abc\" is not a number"},
+      {head + "x, 1,1,true\n", "line 3: column B (double): \" 1\" is not a number"},
+      {head + "x,1,1.5,true\n", "line 3: column C (integer): \"1.5\" is not a whole number"},
+      {head + "x,1,40000,true\n", "line 3: column C (integer): 40000 is out of range"},
+      {head + "x,1,1,yes\n", "line 3: column D (boolean): \"yes\" is not a boolean"},
+      {head + "\"x,1,1,true\n", "line 3: field 1 has no closing quote"},
+      {head + "\"x\"y,1,1,true\n", "line 3: field 1 has text after its closing quote"},
+      {head + repeat("z", 256) + ",1,1,true\n", "line 3: column A (text): text of 256 characters"},
+      {"x,1\n", "line 1: a line before the first [TABLE] line"},
+      {"[T]\nA:text,B:float\n", "line 2: column B has unknown type \"float\""},
+      {"[T]\nA:text,a:long\n", "line 2: column a is named twice"},
+      {"[T]\n\n# none\n[U]\nA:text\n", "line 4: table T has no column line"},
+      {"[T]\nA:text\n[t]\nA:text\n", "line 3: table t is named twice"},
+      {"[T.1]\nA:text\n", "line 1: table name \"T.1\" holds a character"},
+  };
+  for (const auto& [text, message] : cases) {
+    std::istringstream in(text);
+    try {
+      jet::parseDescription(in);
+      ADD_FAILURE() << "accepted: " << text;
+    } catch (const jet::JetError& e) {
+      EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+    }
+  }
+}
+
+TEST_F(JetFiles, WriterRejectsWhatJetCannotHoldAndKeepsTheOldFile) {
+  using T = ColumnType;
+  const std::string file = path("kept.mdb");
+  std::ofstream(file) << "old";
+  const std::vector<std::pair<jet::TableData, std::string>> cases{
+      {{"P", {{"A", T::Text}}, {{2.5}}}, "table P, row 1, column A: expected text, got a number"},
+      {{"P", {{"A", T::Long}}, {{std::int64_t{1}}, {std::int64_t{1} << 40}}}, "table P, row 2, column A: 1099511627776 is out of range"},
+      {{"P", {{"A", T::Integer}, {"B", T::Text}}, {{std::int64_t{1}}}}, "table P, row 1: 1 values for 2 columns"},
+      {{"P", {{"A!", T::Text}}, {}}, "holds a character Access forbids"},
+      {{"msysobjects", {{"A", T::Text}}, {}}, "taken by the catalog"},
+      {{"P", std::vector<jet::Column>(9, {"W", T::Text}), {}}, "column W is named twice"},
+      {{"P", {{"A", T::Memo}}, {{"bad \xC3 utf-8"}}}, "malformed UTF-8"},
+  };
+  for (const auto& [table, message] : cases) {
+    try {
+      jet::writeJet4(file, {{table}});
+      ADD_FAILURE() << "accepted " << message;
+    } catch (const jet::JetError& e) {
+      EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+    }
+  }
+  // Eight text columns of 255 non-compressible characters overflow a page.
+  jet::TableData wide{"WIDE", {}, {std::vector<Cell>(8, Cell(std::in_place_type<std::string>, repeat("中", 255)))}};
+  for (int c = 0; c < 8; ++c) wide.columns.push_back({"C" + std::to_string(c), T::Text});
+  EXPECT_THROW(jet::writeJet4(file, {{wide}}), jet::JetError);
+  std::ifstream kept(file);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "temporary file left";
+}
+
+TEST_F(JetFiles, JetWriteToolBuildsTheDescribedFile) {
+  const std::string desc = path("project.txt");
+  const std::string out = path("project.mdb");
+  std::ofstream(desc) << "[PROJECT]\nUNITS:text\nENGLISH\n[PIPE]\n"
+                         "PIPE_NUMBER:text,NODEOUT_NO:text,NODEIN_NO:text,PIPE_DIA:double,NUMOFPIPES:integer\n"
+                         "P-1,OUT,MH-1,24,1\nP-2,MH-1,\"I-2, east\",,1\n";
+  const std::string tool = jettest::shellQuote(JET_WRITE);
+  EXPECT_EQ(jettest::runCommand(tool + " " + jettest::shellQuote(desc) + " " + jettest::shellQuote(out)).status, 0);
+  EXPECT_EQ(jettest::runCommand("mdb-export " + jettest::shellQuote(out) + " PIPE").out,
+            "PIPE_NUMBER,NODEOUT_NO,NODEIN_NO,PIPE_DIA,NUMOFPIPES\n"
+            "\"P-1\",\"OUT\",\"MH-1\",24,1\n\"P-2\",\"MH-1\",\"I-2, east\",,1\n");
+  EXPECT_EQ(jettest::readWithMdbReader(out)["tables"][0]["rows"][0][0].str(), "ENGLISH");
+
+  std::ofstream(desc) << "[PIPE]\nA:text,B:double\nx,1\ny,z\n";
+  const auto bad = jettest::runCommand(tool + " " + jettest::shellQuote(desc) + " " + jettest::shellQuote(out) +
+                                       " 2>&1");
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.out.find("line 4"), std::string::npos) << bad.out;
+  EXPECT_EQ(jettest::libmdbTableNames(out), (std::vector<std::string>{"PROJECT", "PIPE"})) << "old output kept";
+  EXPECT_EQ(jettest::runCommand(tool + " " + jettest::shellQuote(desc) + " 2>/dev/null").status, 2);
+}
+
+}  // namespace

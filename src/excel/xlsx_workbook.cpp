@@ -1,0 +1,625 @@
+#include "xlsx_workbook.h"
+
+#include <zip.h>
+
+#include <cmath>
+#include <cstdio>
+#include <list>
+#include <map>
+#include <optional>
+#include <pugixml.hpp>
+#include <vector>
+
+#include "common/number_format.h"
+
+namespace tarvello {
+
+namespace {
+
+constexpr int kMaxColumns = 16384;  // XFD, the widest sheet a spreadsheet program opens
+constexpr unsigned kParseFlags =
+    pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+
+// Element and attribute names are matched without their namespace prefix:
+// most writers use the default namespace, some write "x:row".
+std::string_view localName(const char* name) {
+  std::string_view n(name);
+  const auto colon = n.find(':');
+  return colon == std::string_view::npos ? n : n.substr(colon + 1);
+}
+
+bool named(const pugi::xml_node& node, std::string_view name) {
+  return node.type() == pugi::node_element && localName(node.name()) == name;
+}
+
+pugi::xml_node childNamed(const pugi::xml_node& parent, std::string_view name) {
+  for (pugi::xml_node c : parent.children())
+    if (named(c, name)) return c;
+  return {};
+}
+
+pugi::xml_attribute attributeNamed(const pugi::xml_node& node, std::string_view name) {
+  for (pugi::xml_attribute a : node.attributes())
+    if (localName(a.name()) == name) return a;
+  return {};
+}
+
+void setAttribute(pugi::xml_node node, const char* name, const std::string& value) {
+  pugi::xml_attribute a = node.attribute(name);
+  if (!a) a = node.append_attribute(name);
+  a.set_value(value.c_str());
+}
+
+std::string prefixOf(const pugi::xml_node& node) {
+  std::string_view n(node.name());
+  const auto colon = n.find(':');
+  return colon == std::string_view::npos ? std::string() : std::string(n.substr(0, colon + 1));
+}
+
+struct CellRef {
+  int row = 0;
+  int column = 0;
+};
+
+// "B5" -> row 5, column 2. Absolute markers ("$B$5") are accepted.
+std::optional<CellRef> parseCellRef(std::string_view ref) {
+  CellRef out;
+  size_t i = 0;
+  if (i < ref.size() && ref[i] == '$') ++i;
+  for (; i < ref.size() && ((ref[i] >= 'A' && ref[i] <= 'Z') || (ref[i] >= 'a' && ref[i] <= 'z'));
+       ++i) {
+    const int letter = (ref[i] & ~0x20) - 'A' + 1;
+    out.column = out.column * 26 + letter;
+    if (out.column > kMaxColumns) return std::nullopt;
+  }
+  if (i < ref.size() && ref[i] == '$') ++i;
+  const size_t digits = i;
+  for (; i < ref.size() && ref[i] >= '0' && ref[i] <= '9'; ++i) {
+    out.row = out.row * 10 + (ref[i] - '0');
+    if (out.row > 1048576) return std::nullopt;
+  }
+  if (i != ref.size() || i == digits) return std::nullopt;
+  return out;
+}
+
+std::optional<int> parsePositive(const char* text) {
+  int value = 0;
+  const std::string_view t(text);
+  if (t.empty() || t.size() > 7) return std::nullopt;
+  for (char ch : t) {
+    if (ch < '0' || ch > '9') return std::nullopt;
+    value = value * 10 + (ch - '0');
+  }
+  if (value < 1) return std::nullopt;
+  return value;
+}
+
+bool isTrue(const pugi::xml_attribute& a) {
+  const std::string_view v(a.value());
+  return v == "1" || v == "true";
+}
+
+// A relationship target resolved against the folder of the part that names
+// it; package part names carry no leading slash.
+std::string resolvePart(const std::string& folder, std::string_view target) {
+  std::string joined = !target.empty() && target[0] == '/' ? std::string(target.substr(1))
+                                                           : folder + std::string(target);
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= joined.size()) {
+    const size_t slash = std::min(joined.find('/', start), joined.size());
+    const std::string piece = joined.substr(start, slash - start);
+    if (piece == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!piece.empty() && piece != ".") {
+      parts.push_back(piece);
+    }
+    start = slash + 1;
+  }
+  std::string out;
+  for (const auto& p : parts) out += (out.empty() ? "" : "/") + p;
+  return out;
+}
+
+std::string folderOf(const std::string& part) {
+  const auto slash = part.rfind('/');
+  return slash == std::string::npos ? std::string() : part.substr(0, slash + 1);
+}
+
+struct StringWriter : pugi::xml_writer {
+  std::string out;
+  void write(const void* data, size_t size) override {
+    out.append(static_cast<const char*>(data), size);
+  }
+};
+
+std::string serialize(const pugi::xml_document& doc) {
+  StringWriter writer;
+  doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+  return std::move(writer.out);
+}
+
+std::string zipErrorText(int code) {
+  zip_error_t error;
+  zip_error_init_with_code(&error, code);
+  std::string text = zip_error_strerror(&error);
+  zip_error_fini(&error);
+  return text;
+}
+
+bool isHex(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+}  // namespace
+
+std::string columnName(int column) {
+  std::string name;
+  for (int c = column; c > 0; c = (c - 1) / 26)
+    name.insert(name.begin(), static_cast<char>('A' + (c - 1) % 26));
+  return name;
+}
+
+std::string spreadsheetText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  auto escape = [&out](unsigned codePoint) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "_x%04X_", codePoint);
+    out += buffer;
+  };
+  size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+      if ((lead < 0x20 && lead != '\t' && lead != '\n') || lead == '\r') {
+        escape(lead);
+      } else if (lead == '_' && i + 7 <= text.size() && text[i + 1] == 'x' && isHex(text[i + 2]) &&
+                 isHex(text[i + 3]) && isHex(text[i + 4]) && isHex(text[i + 5]) &&
+                 text[i + 6] == '_') {
+        out += "_x005F_";
+      } else {
+        out += static_cast<char>(lead);
+      }
+      ++i;
+      continue;
+    }
+    size_t length = 0;
+    unsigned codePoint = 0;
+    unsigned minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+      length = 2, codePoint = lead & 0x1Fu, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      length = 3, codePoint = lead & 0x0Fu, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      length = 4, codePoint = lead & 0x07u, minimum = 0x10000;
+    }
+    bool valid = length != 0 && i + length <= text.size();
+    for (size_t k = 1; valid && k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      valid = (next & 0xC0) == 0x80;
+      codePoint = (codePoint << 6) | (next & 0x3Fu);
+    }
+    valid = valid && codePoint >= minimum && codePoint <= 0x10FFFF &&
+            !(codePoint >= 0xD800 && codePoint <= 0xDFFF);
+    if (!valid) {
+      out += "\xEF\xBF\xBD";
+      ++i;
+      continue;
+    }
+    if (codePoint == 0xFFFE || codePoint == 0xFFFF)
+      escape(codePoint);
+    else
+      out.append(text.substr(i, length));
+    i += length;
+  }
+  return out;
+}
+
+// ---------------------------------------------------------------- worksheet
+
+struct XlsxWorksheet::Impl {
+  std::string part;
+  pugi::xml_document doc;
+  std::string prefix;
+  pugi::xml_node root;
+  pugi::xml_node sheetData;
+  std::map<int, pugi::xml_node> rows;
+  struct ColumnStyle {
+    int first;
+    int last;
+    std::string style;
+  };
+  std::vector<ColumnStyle> columnStyles;
+  bool changed = false;
+
+  bool load(const std::string& xml, std::string& error);
+  std::string name(const char* local) const { return prefix + local; }
+  pugi::xml_node findRow(int row, bool create);
+  // The cell at (row, column), created in column order when missing.
+  pugi::xml_node findCell(int row, int column, bool create, bool* created = nullptr);
+  std::string defaultStyle(const pugi::xml_node& rowNode, int column) const;
+  void clearValue(pugi::xml_node cell);
+  void updateDimension();
+};
+
+bool XlsxWorksheet::Impl::load(const std::string& xml, std::string& error) {
+  const pugi::xml_parse_result parsed =
+      doc.load_buffer(xml.data(), xml.size(), kParseFlags, pugi::encoding_utf8);
+  if (!parsed) {
+    error = part + ": " + parsed.description();
+    return false;
+  }
+  root = doc.document_element();
+  if (!named(root, "worksheet")) {
+    error = part + " is not a worksheet";
+    return false;
+  }
+  prefix = prefixOf(root);
+  sheetData = childNamed(root, "sheetData");
+  if (!sheetData) {
+    error = part + " has no cell data";
+    return false;
+  }
+  // Row and cell positions may be implied by their order; they are made
+  // explicit here so that insertion can rely on them.
+  int impliedRow = 0;
+  for (pugi::xml_node row : sheetData.children()) {
+    if (!named(row, "row")) continue;
+    const int r = parsePositive(row.attribute("r").value()).value_or(impliedRow + 1);
+    setAttribute(row, "r", std::to_string(r));
+    rows[r] = row;
+    impliedRow = r;
+    int impliedColumn = 0;
+    for (pugi::xml_node cell : row.children()) {
+      if (!named(cell, "c")) continue;
+      auto ref = parseCellRef(cell.attribute("r").value());
+      const int c = ref ? ref->column : impliedColumn + 1;
+      setAttribute(cell, "r", columnName(c) + std::to_string(r));
+      impliedColumn = c;
+    }
+  }
+  if (pugi::xml_node cols = childNamed(root, "cols")) {
+    for (pugi::xml_node col : cols.children()) {
+      if (!named(col, "col") || !col.attribute("style")) continue;
+      auto first = parsePositive(col.attribute("min").value());
+      auto last = parsePositive(col.attribute("max").value());
+      if (first && last) columnStyles.push_back({*first, *last, col.attribute("style").value()});
+    }
+  }
+  return true;
+}
+
+pugi::xml_node XlsxWorksheet::Impl::findRow(int row, bool create) {
+  auto it = rows.lower_bound(row);
+  if (it != rows.end() && it->first == row) return it->second;
+  if (!create) return {};
+  pugi::xml_node node = it == rows.end()
+                            ? sheetData.append_child(name("row").c_str())
+                            : sheetData.insert_child_before(name("row").c_str(), it->second);
+  node.append_attribute("r").set_value(std::to_string(row).c_str());
+  rows.emplace(row, node);
+  changed = true;
+  return node;
+}
+
+std::string XlsxWorksheet::Impl::defaultStyle(const pugi::xml_node& rowNode, int column) const {
+  if (isTrue(rowNode.attribute("customFormat")) && rowNode.attribute("s"))
+    return rowNode.attribute("s").value();
+  for (const auto& cs : columnStyles)
+    if (column >= cs.first && column <= cs.last) return cs.style;
+  return {};
+}
+
+pugi::xml_node XlsxWorksheet::Impl::findCell(int row, int column, bool create, bool* created) {
+  if (created) *created = false;
+  pugi::xml_node rowNode = findRow(row, create);
+  if (!rowNode) return {};
+  pugi::xml_node before;
+  for (pugi::xml_node cell : rowNode.children()) {
+    if (!named(cell, "c")) continue;
+    const auto ref = parseCellRef(cell.attribute("r").value());
+    if (!ref) continue;
+    if (ref->column == column) return cell;
+    if (ref->column > column) {
+      before = cell;
+      break;
+    }
+  }
+  if (!create) return {};
+  pugi::xml_node cell = before ? rowNode.insert_child_before(name("c").c_str(), before)
+                               : rowNode.append_child(name("c").c_str());
+  cell.append_attribute("r").set_value((columnName(column) + std::to_string(row)).c_str());
+  if (const std::string style = defaultStyle(rowNode, column); !style.empty())
+    cell.append_attribute("s").set_value(style.c_str());
+  // The row's span hint would no longer cover its cells.
+  rowNode.remove_attribute("spans");
+  if (created) *created = true;
+  changed = true;
+  return cell;
+}
+
+void XlsxWorksheet::Impl::clearValue(pugi::xml_node cell) {
+  for (pugi::xml_node c = cell.first_child(); c;) {
+    pugi::xml_node next = c.next_sibling();
+    if (named(c, "f") || named(c, "v") || named(c, "is")) cell.remove_child(c);
+    c = next;
+  }
+  cell.remove_attribute("t");
+  cell.remove_attribute("cm");
+  cell.remove_attribute("vm");
+}
+
+void XlsxWorksheet::Impl::updateDimension() {
+  pugi::xml_node dimension = childNamed(root, "dimension");
+  if (!dimension) return;
+  int firstRow = 0, lastRow = 0, firstColumn = 0, lastColumn = 0;
+  for (const auto& [r, rowNode] : rows) {
+    for (pugi::xml_node cell : rowNode.children()) {
+      if (!named(cell, "c")) continue;
+      const auto ref = parseCellRef(cell.attribute("r").value());
+      if (!ref) continue;
+      if (firstRow == 0) firstRow = r;
+      lastRow = r;
+      if (firstColumn == 0 || ref->column < firstColumn) firstColumn = ref->column;
+      if (ref->column > lastColumn) lastColumn = ref->column;
+    }
+  }
+  std::string ref = "A1";
+  if (firstRow != 0) {
+    ref = columnName(firstColumn) + std::to_string(firstRow);
+    if (lastRow != firstRow || lastColumn != firstColumn)
+      ref += ":" + columnName(lastColumn) + std::to_string(lastRow);
+  }
+  setAttribute(dimension, "ref", ref);
+}
+
+XlsxWorksheet::XlsxWorksheet(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+XlsxWorksheet::~XlsxWorksheet() = default;
+
+void XlsxWorksheet::setText(int row, int column, std::string_view text) {
+  if (row < 1 || column < 1 || column > kMaxColumns) return;
+  if (text.empty() && !impl_->findCell(row, column, false)) return;
+  pugi::xml_node cell = impl_->findCell(row, column, true);
+  impl_->clearValue(cell);
+  impl_->changed = true;
+  if (text.empty()) return;
+  cell.append_attribute("t").set_value("inlineStr");
+  pugi::xml_node t =
+      cell.append_child(impl_->name("is").c_str()).append_child(impl_->name("t").c_str());
+  // Leading and trailing blanks belong to the value.
+  t.append_attribute("xml:space").set_value("preserve");
+  t.text().set(spreadsheetText(text).c_str());
+}
+
+void XlsxWorksheet::setNumber(int row, int column, double value) {
+  if (row < 1 || column < 1 || column > kMaxColumns || !std::isfinite(value)) return;
+  pugi::xml_node cell = impl_->findCell(row, column, true);
+  impl_->clearValue(cell);
+  impl_->changed = true;
+  cell.append_child(impl_->name("v").c_str()).text().set(numberText(value).c_str());
+}
+
+void XlsxWorksheet::styleLikeRow(int row, int modelRow) {
+  if (row < 1 || row == modelRow) return;
+  pugi::xml_node model = impl_->findRow(modelRow, false);
+  if (!model) return;
+  pugi::xml_node target = impl_->findRow(row, true);
+  for (const char* a : {"ht", "customHeight", "s", "customFormat"})
+    if (model.attribute(a) && !target.attribute(a))
+      target.append_attribute(a).set_value(model.attribute(a).value());
+  for (pugi::xml_node cell : model.children()) {
+    if (!named(cell, "c") || !cell.attribute("s")) continue;
+    const auto ref = parseCellRef(cell.attribute("r").value());
+    if (!ref) continue;
+    bool created = false;
+    pugi::xml_node copy = impl_->findCell(row, ref->column, true, &created);
+    if (created) setAttribute(copy, "s", cell.attribute("s").value());
+  }
+}
+
+// ----------------------------------------------------------------- workbook
+
+struct XlsxWorkbook::Impl {
+  zip_t* archive = nullptr;
+  std::string workbookPart;
+  pugi::xml_document workbook;
+  bool workbookChanged = false;
+  std::vector<std::string> sheetParts;
+  std::vector<std::unique_ptr<XlsxWorksheet>> sheets;
+  // Data handed to libzip must live until the archive is closed.
+  std::list<std::string> pending;
+
+  ~Impl() {
+    if (archive) zip_discard(archive);
+  }
+  std::optional<std::string> read(const std::string& part, std::string& error) const;
+  bool replace(const std::string& part, std::string data, std::string& error);
+};
+
+std::optional<std::string> XlsxWorkbook::Impl::read(const std::string& part,
+                                                    std::string& error) const {
+  const zip_int64_t index = zip_name_locate(archive, part.c_str(), 0);
+  if (index < 0) {
+    error = "the workbook has no part " + part;
+    return std::nullopt;
+  }
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  zip_file_t* file = nullptr;
+  if (zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
+      !(file = zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0))) {
+    error = part + ": " + zip_strerror(archive);
+    return std::nullopt;
+  }
+  std::string data;
+  if (stat.valid & ZIP_STAT_SIZE) data.reserve(static_cast<size_t>(stat.size));
+  char buffer[65536];
+  zip_int64_t got = 0;
+  while ((got = zip_fread(file, buffer, sizeof buffer)) > 0)
+    data.append(buffer, static_cast<size_t>(got));
+  if (got < 0) error = part + ": " + zip_file_strerror(file);
+  zip_fclose(file);
+  if (got < 0) return std::nullopt;
+  return data;
+}
+
+bool XlsxWorkbook::Impl::replace(const std::string& part, std::string data, std::string& error) {
+  const zip_int64_t index = zip_name_locate(archive, part.c_str(), 0);
+  const std::string& kept = pending.emplace_back(std::move(data));
+  zip_source_t* source = zip_source_buffer(archive, kept.data(), kept.size(), 0);
+  if (index < 0 || !source ||
+      zip_file_replace(archive, static_cast<zip_uint64_t>(index), source, 0) != 0) {
+    if (source) zip_source_free(source);
+    error = part + ": " + zip_strerror(archive);
+    return false;
+  }
+  return true;
+}
+
+XlsxWorkbook::XlsxWorkbook() : impl_(std::make_unique<Impl>()) {}
+XlsxWorkbook::~XlsxWorkbook() = default;
+
+bool XlsxWorkbook::open(const std::string& path) {
+  impl_ = std::make_unique<Impl>();
+  error_.clear();
+  int code = 0;
+  impl_->archive = zip_open(path.c_str(), 0, &code);
+  if (!impl_->archive) {
+    error_ = zipErrorText(code);
+    return false;
+  }
+
+  // The package's root relationships name the workbook part.
+  impl_->workbookPart = "xl/workbook.xml";
+  std::string ignored;
+  if (auto rels = impl_->read("_rels/.rels", ignored)) {
+    pugi::xml_document doc;
+    if (doc.load_buffer(rels->data(), rels->size(), kParseFlags)) {
+      for (pugi::xml_node rel : doc.document_element().children()) {
+        const std::string_view type = rel.attribute("Type").value();
+        if (named(rel, "Relationship") && type.size() >= 15 &&
+            type.substr(type.size() - 15) == "/officeDocument")
+          impl_->workbookPart = resolvePart("", rel.attribute("Target").value());
+      }
+    }
+  }
+  auto xml = impl_->read(impl_->workbookPart, error_);
+  if (!xml) return false;
+  if (auto parsed = impl_->workbook.load_buffer(xml->data(), xml->size(), kParseFlags); !parsed) {
+    error_ = impl_->workbookPart + ": " + parsed.description();
+    return false;
+  }
+
+  const std::string folder = folderOf(impl_->workbookPart);
+  const std::string relsPart =
+      folder + "_rels/" + impl_->workbookPart.substr(folder.size()) + ".rels";
+  auto relsXml = impl_->read(relsPart, error_);
+  if (!relsXml) return false;
+  pugi::xml_document rels;
+  if (auto parsed = rels.load_buffer(relsXml->data(), relsXml->size(), kParseFlags); !parsed) {
+    error_ = relsPart + ": " + parsed.description();
+    return false;
+  }
+  std::map<std::string, std::string> targets;
+  for (pugi::xml_node rel : rels.document_element().children())
+    if (named(rel, "Relationship"))
+      targets[rel.attribute("Id").value()] = resolvePart(folder, rel.attribute("Target").value());
+
+  pugi::xml_node sheetList = childNamed(impl_->workbook.document_element(), "sheets");
+  for (pugi::xml_node sheet : sheetList.children()) {
+    if (!named(sheet, "sheet")) continue;
+    const auto it = targets.find(attributeNamed(sheet, "id").value());
+    impl_->sheetParts.push_back(it == targets.end() ? std::string() : it->second);
+  }
+  impl_->sheets.resize(impl_->sheetParts.size());
+  return true;
+}
+
+int XlsxWorkbook::worksheetCount() const { return static_cast<int>(impl_->sheetParts.size()); }
+
+XlsxWorksheet* XlsxWorkbook::worksheet(int index) {
+  if (!impl_->archive || index < 0 || index >= worksheetCount()) {
+    error_ = "the workbook has no worksheet " + std::to_string(index + 1);
+    return nullptr;
+  }
+  auto& slot = impl_->sheets[static_cast<size_t>(index)];
+  if (slot) return slot.get();
+  const std::string& part = impl_->sheetParts[static_cast<size_t>(index)];
+  if (part.empty()) {
+    error_ = "worksheet " + std::to_string(index + 1) + " has no part in the workbook";
+    return nullptr;
+  }
+  auto xml = impl_->read(part, error_);
+  if (!xml) return nullptr;
+  auto sheet = std::make_unique<XlsxWorksheet::Impl>();
+  sheet->part = part;
+  if (!sheet->load(*xml, error_)) return nullptr;
+  slot.reset(new XlsxWorksheet(std::move(sheet)));
+  return slot.get();
+}
+
+bool XlsxWorkbook::setActiveWorksheet(int index) {
+  for (int i = 0; i < worksheetCount(); ++i)
+    if (!worksheet(i)) return false;
+  if (index < 0 || index >= worksheetCount()) {
+    error_ = "the workbook has no worksheet " + std::to_string(index + 1);
+    return false;
+  }
+  pugi::xml_node root = impl_->workbook.document_element();
+  const std::string prefix = prefixOf(root);
+  pugi::xml_node views = childNamed(root, "bookViews");
+  if (!views)
+    views = root.insert_child_before((prefix + "bookViews").c_str(), childNamed(root, "sheets"));
+  pugi::xml_node view = childNamed(views, "workbookView");
+  if (!view) view = views.append_child((prefix + "workbookView").c_str());
+  setAttribute(view, "activeTab", std::to_string(index));
+  view.remove_attribute("firstSheet");
+  impl_->workbookChanged = true;
+
+  for (int i = 0; i < worksheetCount(); ++i) {
+    XlsxWorksheet::Impl& sheet = *impl_->sheets[static_cast<size_t>(i)]->impl_;
+    pugi::xml_node sheetViews = childNamed(sheet.root, "sheetViews");
+    if (!sheetViews && i == index) {
+      pugi::xml_node before = childNamed(sheet.root, "sheetFormatPr");
+      if (!before) before = childNamed(sheet.root, "cols");
+      if (!before) before = sheet.sheetData;
+      sheetViews = sheet.root.insert_child_before(sheet.name("sheetViews").c_str(), before);
+      sheetViews.append_child(sheet.name("sheetView").c_str())
+          .append_attribute("workbookViewId")
+          .set_value("0");
+    }
+    pugi::xml_node sheetView = childNamed(sheetViews, "sheetView");
+    if (!sheetView) continue;
+    if (i == index)
+      setAttribute(sheetView, "tabSelected", "1");
+    else
+      sheetView.remove_attribute("tabSelected");
+    sheet.changed = true;
+  }
+  return true;
+}
+
+bool XlsxWorkbook::save() {
+  if (!impl_->archive) {
+    error_ = "the workbook is not open";
+    return false;
+  }
+  bool ok = true;
+  for (auto& sheet : impl_->sheets) {
+    if (!sheet || !sheet->impl_->changed) continue;
+    sheet->impl_->updateDimension();
+    ok = ok && impl_->replace(sheet->impl_->part, serialize(sheet->impl_->doc), error_);
+  }
+  if (impl_->workbookChanged)
+    ok = ok && impl_->replace(impl_->workbookPart, serialize(impl_->workbook), error_);
+  if (!ok) return false;
+  if (zip_close(impl_->archive) != 0) {
+    error_ = zip_strerror(impl_->archive);
+    return false;  // the archive is discarded with the workbook
+  }
+  impl_->archive = nullptr;
+  return true;
+}
+
+}  // namespace tarvello

@@ -1,2 +1,78 @@
-// Placeholder until the command-line program lands.
-int main() { return 2; }
+// tarvello-cli: the project databases and their derived data from the command
+// line. Exit status 0 on success, 1 when a file or its data is at fault, 2 for
+// a usage error.
+#include <CLI/CLI.hpp>
+
+#include <exception>
+#include <iostream>
+
+#include "cli_commands.h"
+#include "cli_generate.h"
+
+int main(int argc, char** argv) {
+  using namespace tarvello::cli;
+  CLI::App app{"Tarvello: storm-drain profile data from the pipe and inlet project databases.", "tarvello-cli"};
+  Options options;
+  auto* pipeDb = app.add_option("--pipe-db", options.pipeDb, "Pipe project database (Brenvik .bvp/.bvh)")
+                     ->type_name("FILE");
+  app.add_option("--inlet-db", options.inletDb,
+                 "Inlet project database (Olmstra .olm/.olh), opened after the pipe database")
+      ->type_name("FILE");
+  app.add_flag("--force", options.force, "Answer yes to every question");
+  app.add_flag("--list-outfalls", options.listOutfalls,
+               "Print \"Units: \" and the unit system, then every outfall node, one a line "
+               "(backslash and control characters escaped as \\\\, \\n, \\r, \\t, \\xHH)")
+      ->needs(pipeDb);
+
+  GenerateOptions gen;
+  auto* outfall = app.add_option("--outfall", gen.outfall, "Outfall (end) node: runs Create Profile Data")
+                      ->type_name("NODE")
+                      ->needs(pipeDb);
+  app.add_option("--tail-water", gen.tailWater, "Tail-water elevation at the outfall (default 0.0)")
+      ->type_name("ELEV")
+      ->needs(outfall);
+  app.add_option("--tables", gen.tablesDir,
+                 "Write structures.csv, pipes.csv and branches.csv into DIR")
+      ->type_name("DIR")
+      ->needs(outfall);
+  app.add_option("--row", gen.row, "Branch-table row of the pipe or branch to plot (default 1)")
+      ->type_name("N")
+      ->check(CLI::PositiveNumber)
+      ->needs(outfall);
+  const std::pair<const char*, std::string*> outputs[] = {
+      {"--pipe-profile", &gen.pipeProfile},
+      {"--branch-profile", &gen.branchProfile},
+      {"--all-profiles", &gen.allProfiles},
+      {"--structure-schedule", &gen.structureSchedule},
+      {"--pipe-schedule", &gen.pipeSchedule},
+      {"--excel", &gen.excel}};
+  for (const auto& [name, target] : outputs)
+    app.add_option(name, *target, std::string("Write ") + (name + 2) + " to FILE")
+        ->type_name("FILE")
+        ->needs(outfall);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int status = app.exit(e);
+    return status == 0 ? kExitOk : kExitUsage;
+  }
+
+  try {
+    if (options.listOutfalls) {
+      const int status = listOutfalls(options, std::cout, std::cerr);
+      if (status != kExitOk || gen.outfall.empty()) return status;
+    }
+    if (!gen.outfall.empty()) {
+      gen.pipeDb = options.pipeDb;
+      gen.inletDb = options.inletDb;
+      gen.force = options.force;
+      return generate(gen, std::cout, std::cerr);
+    }
+    std::cerr << "tarvello-cli: nothing to do; give --list-outfalls or --outfall (see --help)\n";
+    return kExitUsage;
+  } catch (const std::exception& e) {
+    std::cerr << "tarvello-cli: " << e.what() << '\n';
+    return kExitError;
+  }
+}

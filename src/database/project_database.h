@@ -54,7 +54,7 @@ class ProjectDatabase {
   ResultSet query(const std::string& sql, const std::vector<std::string>& params = {}) const;
 
   // UNITS of the first PROJECT record joined to "" (a null gives ""). Throws
-  // DatabaseError when PROJECT or UNITS is missing.
+  // DatabaseError when PROJECT or UNITS is missing or PROJECT has no record.
   std::string readUnits() const;
   // Every distinct NODEOUT_NO that is neither null nor empty, ascending.
   std::vector<std::string> outfallNodes() const;
@@ -72,7 +72,8 @@ class ProjectDatabase {
 // keeps them. A failed open leaves the previous database and unit system.
 class ProjectDatabases {
  public:
-  // Opens and replaces; on failure returns the message to show and changes nothing.
+  // Opens and replaces; returns "" on success, on failure the message to show
+  // (naming the file), and then changes nothing.
   std::string openPipeDatabase(const std::string& path);
   std::string openInletDatabase(const std::string& path);
   // Installs an already opened database (tests) and reads its units.

@@ -1,0 +1,22 @@
+#pragma once
+// tarvello-cli's main job: Create Profile Data, then the tables, drawings and
+// workbook that the options ask for.
+#include <iosfwd>
+#include <string>
+
+namespace tarvello::cli {
+
+struct GenerateOptions {
+  std::string pipeDb, inletDb;
+  std::string outfall;           // --outfall
+  std::string tailWater;         // --tail-water ("" keeps the field's "0.0")
+  std::string tablesDir;         // --tables DIR
+  int row = 1;                   // --row: branch-table row to plot
+  std::string pipeProfile, branchProfile, allProfiles;
+  std::string structureSchedule, pipeSchedule, excel;
+  bool force = false;
+};
+
+int generate(const GenerateOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace tarvello::cli

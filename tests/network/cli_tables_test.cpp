@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+};
+
+CliRun run(const std::string& args) {
+  const std::string cmd = std::string(TARVELLO_CLI) + " " + args + " 2>&1";
+  FILE* pipe = popen(cmd.c_str(), "r");
+  std::string out;
+  std::array<char, 4096> buf{};
+  size_t n = 0;
+  while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+std::vector<std::string> lines(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::vector<std::string> v;
+  for (std::string line; std::getline(in, line);) v.push_back(line);
+  return v;
+}
+
+const std::string kHighway = std::string(TARVELLO_BINARY_DIR) + "/examples/highway";
+
+TEST(CliTables, HighwayProjectWritesTheThreeTables) {
+  const auto dir = std::filesystem::temp_directory_path() / "tarvello-cli-tables";
+  std::filesystem::remove_all(dir);
+  const CliRun r = run("--pipe-db " + kHighway + ".bvp --inlet-db " + kHighway +
+                    ".olm --outfall 1 --tail-water 399.8 --tables " + dir.string());
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("Tail water: 399.8\n"), std::string::npos) << r.out;
+  const auto structures = lines(dir / "structures.csv");
+  const auto pipes = lines(dir / "pipes.csv");
+  const auto branches = lines(dir / "branches.csv");
+  ASSERT_FALSE(structures.empty());
+  EXPECT_EQ(structures[0],
+            "Branch ID,Str #,Str. Type,Station,Offset,Offset Loc.,Top Elev.,Bottom Elev.,"
+            "HGL Elev-Low,HGL Elev-High,VDOT Std.,Length,Shaping\r");
+  // 34 pipes in all, 31 drain to outfall 1 on nine branches: one structure row
+  // more per branch than pipes, one branch row per pipe.
+  EXPECT_EQ(pipes.size(), 1u + 31u);
+  EXPECT_EQ(branches.size(), 1u + 31u);
+  EXPECT_EQ(structures.size(), 1u + 31u + 9u);
+  EXPECT_EQ(structures[1].substr(0, 13), "1,1,End Wall,");
+  EXPECT_NE(r.out.find("warning: 3 pipes do not drain to outfall 1"), std::string::npos);
+}
+
+TEST(CliTables, UnknownOutfallAndBadTailWater) {
+  CliRun r = run("--pipe-db " + kHighway + ".bvp --outfall NOPE --tables /tmp/tarvello-none");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("No pipe flows into the outfall node \"NOPE\""), std::string::npos) << r.out;
+  r = run("--pipe-db " + kHighway + ".bvp --outfall 1 --tail-water abc");
+  EXPECT_EQ(r.status, 2);
+  r = run("--outfall 1");
+  EXPECT_EQ(r.status, 2);
+}
+
+}  // namespace

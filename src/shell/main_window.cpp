@@ -1,0 +1,617 @@
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+#include "database/browse.h"
+#include "excel/excel_export.h"
+#include "network/generation.h"
+#include "profile/profile_commands.h"
+#include "schedules/pipe_schedule.h"
+#include "schedules/structure_schedule.h"
+#include "shell/about_dialog.h"
+#include "shell/busy_cursor.h"
+#include "shell/help_window.h"
+#include "shell/qt_user_interface.h"
+#include "shell/table_model.h"
+#include "shell/tail_water_edit.h"
+#include "viewer/drawing_view.h"
+#include "viewer/dxf_view_window.h"
+
+namespace tarvello {
+namespace {
+
+// Column 0 of the structure and branch tables is measured from this text, so
+// that it is a little wider than its header.
+constexpr const char* kWideBranchHeader = "<Branch ID>";
+// Widening a column for its data looks at this many rows at most: enough to
+// see every kind of value, and quick for very large networks.
+constexpr int kRowsMeasured = 2000;
+
+// Hands the file named on the command line to a browse command in place of
+// the open dialog; everything else goes to the window's own dialogs.
+class PresetFileInterface : public UserInterface {
+ public:
+  PresetFileInterface(UserInterface& inner, std::string path) : inner_(inner), path_(std::move(path)) {}
+  std::string askOpenFileName(const FileDialogRequest&) override { return std::exchange(path_, {}); }
+  std::string askSaveFileName(const FileDialogRequest& request) override {
+    return inner_.askSaveFileName(request);
+  }
+  bool askYesNo(const std::string& text, MessageIcon icon) override { return inner_.askYesNo(text, icon); }
+  void showMessage(const std::string& text, MessageIcon icon) override { inner_.showMessage(text, icon); }
+
+ private:
+  UserInterface& inner_;
+  std::string path_;
+};
+
+std::string folderOf(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  if (ec) absolute = path;
+  return absolute.parent_path().string();
+}
+
+QPushButton* commandButton(const char* name, const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  return button;
+}
+
+QLabel* fieldLabel(const char* name, const char* caption, QWidget* buddy, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  label->setBuddy(buddy);
+  return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::unique_ptr<UserInterface> ui, QWidget* parent)
+    : QMainWindow(parent), ui_(std::move(ui)) {
+  setObjectName("frmProfileinput");
+  setWindowTitle("Tarvello");
+  session_.programFolder = QCoreApplication::applicationDirPath().toStdString();
+  session_.profileScale = 5.0f;
+  session_.tailWaterText = "0.0";
+  if (!ui_) ui_ = std::make_unique<QtUserInterface>(this, session_.programFolder);
+
+  buildControls();
+  buildMenus();
+  layoutColumns();
+  selectCurrentRows();
+  tabs_->setCurrentIndex(0);
+  resize(1180, 760);
+  restoreSettings();
+}
+
+MainWindow::~MainWindow() {
+  // The session's tables go before the widgets do; the views must stop reading them.
+  for (QTableView* view : {structureGrid_, pipeGrid_, branchGrid_}) view->setModel(nullptr);
+}
+
+void MainWindow::buildControls() {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+
+  // Project databases, outfall and tail water.
+  auto* project = new QGridLayout;
+  pipeDatabase_ = new QLineEdit(central);
+  pipeDatabase_->setObjectName("pipe_database");
+  pipeDatabase_->setReadOnly(true);
+  inletDatabase_ = new QLineEdit(central);
+  inletDatabase_->setObjectName("inlet_database");
+  inletDatabase_->setReadOnly(true);
+  auto* browsePipe = commandButton("mnubrowsePipe", "Open Pipe Database", central);
+  auto* browseInlet = commandButton("mnubrowseInlet", "Open Inlet Database", central);
+  outfall_ = new QComboBox(central);
+  outfall_->setObjectName("hglanodeout");
+  outfall_->setEditable(true);
+  outfall_->setInsertPolicy(QComboBox::NoInsert);
+  outfall_->setMinimumContentsLength(12);
+  outfall_->lineEdit()->setPlaceholderText("choose the outfall");
+  outfall_->setMinimumWidth(outfall_->fontMetrics().horizontalAdvance("choose the outfall") + 48);
+  tailWater_ = new TailWaterEdit(central);
+  tailWater_->setObjectName("TWE");
+  tailWater_->setText(QString::fromStdString(session_.tailWaterText));
+  tailWater_->setMaximumWidth(140);
+  auto* generate = commandButton("cmdgenprofiledata", "Create Profile Data", central);
+
+  project->addWidget(fieldLabel("lblPipeDatabase", "PIPE DATABASE", pipeDatabase_, central), 0, 0);
+  project->addWidget(pipeDatabase_, 0, 1, 1, 3);
+  project->addWidget(browsePipe, 0, 4);
+  project->addWidget(fieldLabel("lblInletDatabase", "INLET DATABASE", inletDatabase_, central), 1, 0);
+  project->addWidget(inletDatabase_, 1, 1, 1, 3);
+  project->addWidget(browseInlet, 1, 4);
+  auto* nodeRow = new QHBoxLayout;
+  nodeRow->addWidget(outfall_);
+  nodeRow->addSpacing(24);
+  nodeRow->addWidget(fieldLabel("lblTailWater", "TAIL WATER ELEVATION", tailWater_, central));
+  nodeRow->addWidget(tailWater_);
+  nodeRow->addStretch(1);
+  project->addWidget(fieldLabel("lblOutfall", "OUTFALL/END NODE", outfall_, central), 2, 0);
+  project->addLayout(nodeRow, 2, 1, 1, 3);
+  project->addWidget(generate, 2, 4);
+  project->setColumnStretch(1, 1);
+  layout->addLayout(project);
+
+  // The three tables on their pages.
+  structureModel_ = new TableModel(session_.tables.structures, this);
+  structureModel_->setRowFlag(hglReachesTop,
+                              "The hydraulic grade line reaches or exceeds the top elevation.");
+  pipeModel_ = new TableModel(session_.tables.pipes, this);
+  branchModel_ = new TableModel(session_.tables.branches, this);
+
+  tabs_ = new QTabWidget(central);
+  tabs_->setObjectName("SSTab1");
+  structureGrid_ = makeGrid("strflex", structureModel_);
+  pipeGrid_ = makeGrid("pipeflex", pipeModel_);
+  branchGrid_ = makeGrid("profileflex1", branchModel_);
+  tabs_->addTab(structureGrid_, "STRUCTURE DATA");
+  tabs_->addTab(pipeGrid_, "PIPE DATA");
+
+  auto* plots = new QWidget(tabs_);
+  auto* plotsLayout = new QHBoxLayout(plots);
+  plotsLayout->addWidget(branchGrid_);
+
+  auto* commands = new QVBoxLayout;
+  auto* profiles = new QGroupBox("Plot  Profiles and Schedules", plots);
+  profiles->setObjectName("fraPlots");
+  auto* profilesLayout = new QVBoxLayout(profiles);
+  auto* plotSingle = commandButton("cmdPlotSingleProfile", "Current Pipe Profile", profiles);
+  auto* plotBranch = commandButton("cmdPlotBranchProfile", "Current Branch Profile", profiles);
+  auto* plotAll = commandButton("cmdPlotMultipleProfile", "All Pipe Profiles", profiles);
+  auto* view = commandButton("cmdviewDWF", "View DWF", profiles);
+  for (QPushButton* b : {plotSingle, plotBranch, plotAll, view}) profilesLayout->addWidget(b);
+  auto* schedules = new QGroupBox("Structure And Pipe Schdules", plots);
+  schedules->setObjectName("fraSchedules");
+  auto* schedulesLayout = new QVBoxLayout(schedules);
+  auto* strSchedule = commandButton("cmdStrSchedule", "Structure Schedule", schedules);
+  auto* pipeSchedule = commandButton("cmdPipeSchedule", "Pipe Schedule", schedules);
+  auto* excel = commandButton("cmdXLexport", "Export to Excel", schedules);
+  for (QPushButton* b : {strSchedule, pipeSchedule, excel}) schedulesLayout->addWidget(b);
+  commands->addWidget(profiles);
+  commands->addWidget(schedules);
+  commands->addStretch(1);
+  plotsLayout->addLayout(commands);
+
+  auto* preview = new QGroupBox("Profile preview", plots);
+  preview->setObjectName("fraPreview");
+  auto* previewLayout = new QVBoxLayout(preview);
+  auto* previewChoice = new QHBoxLayout;
+  previewPipe_ = new QRadioButton("Current pipe", preview);
+  previewPipe_->setObjectName("optPreviewPipe");
+  previewBranch_ = new QRadioButton("Current branch", preview);
+  previewBranch_->setObjectName("optPreviewBranch");
+  previewBranch_->setChecked(true);
+  previewChoice->addWidget(previewPipe_);
+  previewChoice->addWidget(previewBranch_);
+  previewChoice->addStretch(1);
+  previewView_ = new DrawingView(preview);
+  previewView_->setObjectName("previewView");
+  previewView_->setMinimumSize(360, 260);
+  previewCaption_ = new QLabel(preview);
+  previewCaption_->setObjectName("lblPreview");
+  previewLayout->addLayout(previewChoice);
+  previewLayout->addWidget(previewView_, 1);
+  previewLayout->addWidget(previewCaption_);
+  plotsLayout->addWidget(preview, 1);
+  tabs_->addTab(plots, "PLOTS/SUMMARIES");
+  layout->addWidget(tabs_, 1);
+  setCentralWidget(central);
+
+  // Warnings of the last command, beside the work rather than in a dialog.
+  warningsDock_ = new QDockWidget("Warnings", this);
+  warningsDock_->setObjectName("warningsDock");
+  warningsList_ = new QListWidget(warningsDock_);
+  warningsList_->setObjectName("warningsList");
+  warningsList_->setWordWrap(true);
+  warningsDock_->setWidget(warningsList_);
+  addDockWidget(Qt::BottomDockWidgetArea, warningsDock_);
+  warningsDock_->hide();
+  statusBar()->setObjectName("statusBar");
+
+  setTabOrder(browsePipe, browseInlet);
+  setTabOrder(browseInlet, outfall_);
+  setTabOrder(outfall_, tailWater_);
+  setTabOrder(tailWater_, generate);
+  setTabOrder(generate, tabs_);
+
+  connect(browsePipe, &QPushButton::clicked, this, &MainWindow::browsePipeDatabase);
+  connect(browseInlet, &QPushButton::clicked, this, &MainWindow::browseInletDatabase);
+  connect(generate, &QPushButton::clicked, this, &MainWindow::createProfileData);
+  connect(plotSingle, &QPushButton::clicked, this, &MainWindow::plotSingleProfile);
+  connect(plotBranch, &QPushButton::clicked, this, &MainWindow::plotBranchProfile);
+  connect(plotAll, &QPushButton::clicked, this, &MainWindow::plotMultipleProfile);
+  connect(strSchedule, &QPushButton::clicked, this, &MainWindow::drawStructureSchedule);
+  connect(pipeSchedule, &QPushButton::clicked, this, &MainWindow::drawPipeSchedule);
+  connect(excel, &QPushButton::clicked, this, &MainWindow::exportToExcel);
+  connect(view, &QPushButton::clicked, this, &MainWindow::viewDrawing);
+  connect(outfall_, &QComboBox::editTextChanged, this,
+          [this](const QString& text) { session_.outfallNode = text.toStdString(); });
+  connect(tailWater_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { session_.tailWaterText = text.toStdString(); });
+  connect(previewBranch_, &QRadioButton::toggled, this, [this] {
+    previewStale_ = true;
+    updatePreview();
+  });
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] { updatePreview(); });
+}
+
+void MainWindow::buildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("mnuFile");
+  QAction* exit = file->addAction("E&xit");
+  exit->setObjectName("mnuExit");
+  connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnuhelp");
+  QAction* guide = help->addAction("Tarvello Help");
+  guide->setObjectName("mnuPPHelp");
+  guide->setShortcut(QKeySequence::HelpContents);
+  connect(guide, &QAction::triggered, this, &MainWindow::showHelp);
+  QAction* about = help->addAction("About Tarvello");
+  about->setObjectName("mnuAbout");
+  connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+QTableView* MainWindow::makeGrid(const char* name, TableModel* model) {
+  auto* view = new QTableView(this);
+  view->setObjectName(name);
+  view->setModel(model);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setWordWrap(false);
+  view->setCornerButtonEnabled(false);
+  // The header row selects nothing; a click there leaves the selection alone.
+  view->horizontalHeader()->setSectionsClickable(false);
+  view->horizontalHeader()->setHighlightSections(false);
+  view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // Fixed row heights keep scrolling through thousands of rows cheap.
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  Table& table = model == structureModel_ ? session_.tables.structures
+                 : model == pipeModel_    ? session_.tables.pipes
+                                          : session_.tables.branches;
+  connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this, &table](const QModelIndex& current) { rowChosen(table, current); });
+  return view;
+}
+
+int MainWindow::columnWidthFor(const QString& text) const {
+  const int allowance = qRound(200.0 / 1440.0 * logicalDpiX());  // 200 twips
+  return QFontMetrics(structureGrid_->font()).horizontalAdvance(text) + allowance;
+}
+
+void MainWindow::layoutColumns() {
+  const struct {
+    QTableView* view;
+    const Table& table;
+    bool wideFirstColumn;
+  } grids[] = {{structureGrid_, session_.tables.structures, true},
+               {pipeGrid_, session_.tables.pipes, false},
+               {branchGrid_, session_.tables.branches, true}};
+  for (const auto& g : grids) {
+    for (int c = 0; c < g.table.columnCount(); ++c)
+      g.view->setColumnWidth(c, columnWidthFor(QString::fromStdString(g.table.cell(0, c))));
+    if (g.wideFirstColumn) g.view->setColumnWidth(0, columnWidthFor(kWideBranchHeader));
+    widenColumnsForData(g.view, g.table);
+  }
+  // The branch table sits beside the commands: as wide as its columns.
+  int width = branchGrid_->verticalHeader()->sizeHint().width() + 2 * branchGrid_->frameWidth() +
+              branchGrid_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < session_.tables.branches.columnCount(); ++c) width += branchGrid_->columnWidth(c);
+  branchGrid_->setFixedWidth(std::max(width, 200));
+}
+
+// A column whose values are wider than its header grows to fit them, so that
+// no type, shape or material is cut off.
+void MainWindow::widenColumnsForData(QTableView* view, const Table& table) {
+  const QFontMetrics metrics(view->font());
+  const int allowance = columnWidthFor({});
+  const int last = std::min(table.rowCount(), kRowsMeasured + 1);
+  for (int c = 0; c < table.columnCount(); ++c) {
+    int widest = 0;
+    for (int r = 1; r < last; ++r) {
+      const std::string& text = table.cell(r, c);
+      if (!text.empty()) widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
+    }
+    if (widest + allowance > view->columnWidth(c)) view->setColumnWidth(c, widest + allowance);
+  }
+}
+
+void MainWindow::selectCurrentRows() {
+  const struct {
+    QTableView* view;
+    TableModel* model;
+    const Table& table;
+  } grids[] = {{structureGrid_, structureModel_, session_.tables.structures},
+               {pipeGrid_, pipeModel_, session_.tables.pipes},
+               {branchGrid_, branchModel_, session_.tables.branches}};
+  for (const auto& g : grids) {
+    const int row = TableModel::viewRow(g.table.currentRow());
+    if (row < 0 || row >= g.model->rowCount()) continue;
+    const int column = std::clamp(g.table.currentColumn(), 0, g.model->columnCount() - 1);
+    g.view->selectionModel()->setCurrentIndex(
+        g.model->index(row, column), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+}
+
+// A click on a cell makes its row current and selects it to the last column;
+// the plot commands read the branch table's current row.
+void MainWindow::rowChosen(Table& table, const QModelIndex& index) {
+  if (!index.isValid()) return;
+  const int row = TableModel::tableRow(index.row());
+  table.setCurrentRow(row);
+  table.setCurrentColumn(index.column());
+  if (row != 0 && table.cell(row, 0) != "<New Branch>")
+    table.setSelectionEnd(row, table.columnCount() - 1);
+  if (&table == &session_.tables.branches) {
+    previewStale_ = true;
+    updatePreview();
+  }
+}
+
+void MainWindow::openDatabasesAtStart(const QString& pipePath, const QString& inletPath) {
+  auto* shared = ui_.release();
+  std::unique_ptr<UserInterface> restore(shared);
+  if (!pipePath.isEmpty()) {
+    ui_ = std::make_unique<PresetFileInterface>(*restore, pipePath.toStdString());
+    browsePipeDatabase();
+  }
+  if (!inletPath.isEmpty()) {
+    ui_ = std::make_unique<PresetFileInterface>(*restore, inletPath.toStdString());
+    browseInletDatabase();
+  }
+  ui_ = std::move(restore);
+}
+
+void MainWindow::browsePipeDatabase() {
+  BrowseResult result;
+  {
+    BusyCursor busy;
+    result = tarvello::browsePipeDatabase(session_, *ui_);
+  }
+  pipeDatabase_->setText(QString::fromStdString(session_.databases.pipeDbPath()));
+  if (result.refillOutfalls) fillOutfallList(result.outfalls);
+  if (result.opened())
+    statusBar()->showMessage(QString("Pipe project database opened; units: %1")
+                                 .arg(QString::fromStdString(session_.databases.unitSystem())));
+  saveSettings();
+}
+
+void MainWindow::browseInletDatabase() {
+  BrowseResult result;
+  {
+    BusyCursor busy;
+    result = tarvello::browseInletDatabase(session_, *ui_);
+  }
+  inletDatabase_->setText(QString::fromStdString(session_.databases.inletDbPath()));
+  if (result.opened())
+    statusBar()->showMessage(QString("Inlet project database opened; units: %1")
+                                 .arg(QString::fromStdString(session_.databases.unitSystem())));
+  saveSettings();
+}
+
+void MainWindow::fillOutfallList(const std::vector<std::string>& outfalls) {
+  // The node typed or picked so far stays; the list is the new database's.
+  const QString text = outfall_->currentText();
+  const QSignalBlocker block(outfall_);
+  outfall_->clear();
+  for (const std::string& node : outfalls) outfall_->addItem(QString::fromStdString(node));
+  outfall_->setCurrentIndex(outfall_->findText(text, Qt::MatchExactly));
+  outfall_->setEditText(text);
+  session_.outfallNode = text.toStdString();
+}
+
+void MainWindow::tablesAboutToChange() {
+  for (TableModel* m : {structureModel_, pipeModel_, branchModel_}) m->beginTableChange();
+}
+
+void MainWindow::tablesChanged() {
+  for (TableModel* m : {structureModel_, pipeModel_, branchModel_}) m->endTableChange();
+  layoutColumns();
+  selectCurrentRows();
+  previewStale_ = true;
+  updatePreview();
+}
+
+void MainWindow::createProfileData() {
+  session_.outfallNode = outfall_->currentText().toStdString();
+  session_.tailWaterText = tailWater_->text().toStdString();
+  GenerationResult result;
+  {
+    BusyCursor busy;
+    tablesAboutToChange();
+    result = tarvello::createProfileData(session_);
+    tablesChanged();
+  }
+  if (!result.ran) return;  // no outfall node: nothing to do, nothing to say
+  // The run may have raised the tail water to the outfall pipe's minimum.
+  tailWater_->setText(QString::fromStdString(session_.tailWaterText));
+  const int structures = session_.tables.structures.lastFilledRow();
+  const int pipes = session_.tables.pipes.lastFilledRow();
+  statusBar()->showMessage(QString("Profile data created: %1 structure rows, %2 pipes")
+                               .arg(structures)
+                               .arg(pipes));
+  showWarnings("Create Profile Data");
+  if (!result.error.empty()) ui_->showMessage(result.error, MessageIcon::Exclamation);
+}
+
+void MainWindow::runFileCommand(const QString& name, const std::function<void()>& command) {
+  {
+    BusyCursor busy;
+    command();
+  }
+  showWarnings(name);
+}
+
+void MainWindow::plotSingleProfile() {
+  runFileCommand("Current Pipe Profile", [this] { plotCurrentPipeProfile(session_, *ui_); });
+}
+
+void MainWindow::plotBranchProfile() {
+  runFileCommand("Current Branch Profile", [this] { plotCurrentBranchProfile(session_, *ui_); });
+}
+
+void MainWindow::plotMultipleProfile() {
+  runFileCommand("All Pipe Profiles", [this] { plotAllProfiles(session_, *ui_); });
+}
+
+void MainWindow::drawStructureSchedule() {
+  runFileCommand("Structure Schedule", [this] { tarvello::drawStructureSchedule(session_, *ui_); });
+}
+
+void MainWindow::drawPipeSchedule() {
+  runFileCommand("Pipe Schedule", [this] { tarvello::drawPipeSchedule(session_, *ui_); });
+}
+
+void MainWindow::exportToExcel() {
+  std::optional<std::string> workbook;
+  runFileCommand("Export to Excel", [&] { workbook = exportSchedulesToExcel(session_, *ui_); });
+  if (!workbook) return;
+  const QString path = QString::fromStdString(*workbook);
+  statusBar()->showMessage("Workbook saved to " + path);
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+    ui_->showMessage("The workbook was saved to:" + *workbook +
+                         "\nNo program could be started to show it.",
+                     MessageIcon::Information);
+  }
+}
+
+void MainWindow::viewDrawing() {
+  FileDialogRequest request;
+  request.title = "Open";
+  request.filter = "DXF files (*.dxf)|*.dxf";
+  request.defaultExtension = ".dxf";
+  request.initialFolder = session_.lastFolder.empty() ? session_.programFolder : session_.lastFolder;
+  request.mustExist = true;
+  const std::string chosen = ui_->askOpenFileName(request);
+  if (chosen.empty()) {
+    ui_->showMessage("No DXF File selected!", MessageIcon::Exclamation);
+    return;
+  }
+  session_.lastFolder = folderOf(chosen);
+  saveSettings();
+
+  DxfViewWindow viewer(this);
+  connect(&viewer, &DxfViewWindow::helpRequested, this, &MainWindow::showHelp);
+  const QString error = viewer.loadFile(QString::fromStdString(chosen));
+  if (!error.isEmpty()) {
+    ui_->showMessage("The drawing cannot be shown:\n" + chosen + "\n" + error.toStdString(),
+                     MessageIcon::Exclamation);
+    return;
+  }
+  // Window-modal: the main window waits, the help window stays usable.
+  viewer.setWindowModality(Qt::WindowModal);
+  viewer_ = &viewer;
+  viewer.exec();
+  viewer_ = nullptr;
+}
+
+QString MainWindow::helpFilePath() const {
+  return QDir(QString::fromStdString(session_.programFolder)).filePath(kHelpFileName);
+}
+
+void MainWindow::showHelp() {
+  if (!helpWindow_) helpWindow_ = std::make_unique<HelpWindow>();
+  // A missing guide is not reported: the program simply goes on.
+  helpWindow_->showGuide(helpFilePath());
+}
+
+void MainWindow::showAbout() {
+  AboutDialog about(this);
+  about.exec();
+}
+
+void MainWindow::exitProgram() {
+  if (viewer_) viewer_->reject();
+  close();
+  QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  saveSettings();
+  if (helpWindow_) helpWindow_->close();
+  event->accept();
+}
+
+void MainWindow::showWarnings(const QString& command) {
+  warningsList_->clear();
+  const auto& items = session_.warnings.items();
+  for (const std::string& w : items) warningsList_->addItem(QString::fromStdString(w));
+  warningsDock_->setWindowTitle(QString("Warnings - %1 (%2)").arg(command).arg(items.size()));
+  if (items.empty() || warningsDock_->isVisible()) return;
+  warningsDock_->show();
+  // A few lines high at first; the tables keep most of the window.
+  const int lines = static_cast<int>(std::min<size_t>(items.size(), 5)) + 1;
+  resizeDocks({warningsDock_}, {lines * warningsList_->fontMetrics().lineSpacing() + 40},
+              Qt::Vertical);
+}
+
+void MainWindow::updatePreview() {
+  // Drawn only when the page is in front: a large branch takes a moment.
+  if (!previewStale_ || tabs_->currentIndex() != 2) return;
+  previewStale_ = false;
+  const int row = session_.tables.branches.currentRow();
+  const PreviewKind kind = previewPipe_->isChecked() ? PreviewKind::Pipe : PreviewKind::Branch;
+  const DxfEntities entities = previewEntities(session_, row, kind);
+  if (entities.count() == 0) {
+    previewView_->clearDrawing();
+    previewCaption_->setText("Select a row of the branch table to see its profile.");
+    return;
+  }
+  previewView_->showEntities(entities);
+  const Table& b = session_.tables.branches;
+  previewCaption_->setText(
+      kind == PreviewKind::Pipe
+          ? QString("Pipe from %1 to %2").arg(QString::fromStdString(b.cell(row, branchcol::NodeOut)),
+                                              QString::fromStdString(b.cell(row, branchcol::NodeIn)))
+          : QString("Branch %1").arg(QString::fromStdString(b.cell(row, branchcol::BranchId))));
+}
+
+void MainWindow::restoreSettings() {
+  QSettings settings;
+  const QByteArray geometry = settings.value("window/geometry").toByteArray();
+  if (!geometry.isEmpty()) restoreGeometry(geometry);
+  const QString folder = settings.value("files/lastFolder").toString();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) session_.lastFolder = folder.toStdString();
+}
+
+void MainWindow::saveSettings() {
+  QSettings settings;
+  settings.setValue("window/geometry", saveGeometry());
+  settings.setValue("files/lastFolder", QString::fromStdString(session_.lastFolder));
+}
+
+}  // namespace tarvello

@@ -1,0 +1,117 @@
+#pragma once
+// The main window: the two project databases, the outfall node and the tail
+// water, "Create Profile Data", the three tables on their pages, and the
+// commands that plot, schedule, export and view what the tables hold.
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+#include "common/user_interface.h"
+#include "network/session.h"
+#include "shell/profile_preview.h"
+#include "viewer/dxf_view_window.h"
+
+class QComboBox;
+class QDockWidget;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableView;
+
+namespace tarvello {
+
+class DrawingView;
+class HelpWindow;
+class TableModel;
+class TailWaterEdit;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Dialogs and messages go through `ui`; without one, through Qt dialogs.
+  explicit MainWindow(std::unique_ptr<UserInterface> ui = nullptr, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Session& session() { return session_; }
+  UserInterface& userInterface() { return *ui_; }
+
+  // Opens the databases named on the command line as the two browse
+  // commands would if the user chose these files; "" skips one.
+  void openDatabasesAtStart(const QString& pipePath, const QString& inletPath);
+
+  // Width of a column headed `text`: the text's width in the window's font
+  // and an allowance of 200 twips.
+  int columnWidthFor(const QString& text) const;
+
+  HelpWindow* helpWindow() const { return helpWindow_.get(); }
+  DxfViewWindow* viewerWindow() const { return viewer_; }
+  DrawingView* previewView() const { return previewView_; }
+  // Where the help file is looked for.
+  QString helpFilePath() const;
+
+  // The command handlers, one for each button and menu item.
+  void browsePipeDatabase();
+  void browseInletDatabase();
+  void createProfileData();
+  void plotSingleProfile();
+  void plotBranchProfile();
+  void plotMultipleProfile();
+  void drawStructureSchedule();
+  void drawPipeSchedule();
+  void exportToExcel();
+  void viewDrawing();
+  void showHelp();
+  void showAbout();
+  void exitProgram();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildMenus();
+  QTableView* makeGrid(const char* name, TableModel* model);
+  void layoutColumns();
+  void widenColumnsForData(QTableView* view, const Table& table);
+  void selectCurrentRows();
+  void rowChosen(Table& table, const QModelIndex& index);
+  void fillOutfallList(const std::vector<std::string>& outfalls);
+  void runFileCommand(const QString& name, const std::function<void()>& command);
+  void showWarnings(const QString& command);
+  void updatePreview();
+  void restoreSettings();
+  void saveSettings();
+  void tablesAboutToChange();
+  void tablesChanged();
+
+  Session session_;
+  std::unique_ptr<UserInterface> ui_;
+
+  QLineEdit* pipeDatabase_ = nullptr;
+  QLineEdit* inletDatabase_ = nullptr;
+  QComboBox* outfall_ = nullptr;
+  TailWaterEdit* tailWater_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  TableModel* structureModel_ = nullptr;
+  TableModel* pipeModel_ = nullptr;
+  TableModel* branchModel_ = nullptr;
+  QTableView* structureGrid_ = nullptr;
+  QTableView* pipeGrid_ = nullptr;
+  QTableView* branchGrid_ = nullptr;
+  QRadioButton* previewPipe_ = nullptr;
+  QRadioButton* previewBranch_ = nullptr;
+  DrawingView* previewView_ = nullptr;
+  QLabel* previewCaption_ = nullptr;
+  bool previewStale_ = true;
+  QDockWidget* warningsDock_ = nullptr;
+  QListWidget* warningsList_ = nullptr;
+  std::unique_ptr<HelpWindow> helpWindow_;
+  QPointer<DxfViewWindow> viewer_;
+};
+
+}  // namespace tarvello

@@ -1,0 +1,82 @@
+#include "shell/table_model.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include <algorithm>
+
+#include "common/number_format.h"
+#include "tables/profile_tables.h"
+
+namespace tarvello {
+
+bool hglReachesTop(const Table& structures, int row) {
+  const auto top = parseNumber(structures.cell(row, strcol::TopElev));
+  if (!top) return false;
+  for (int column : {strcol::HglLow, strcol::HglHigh}) {
+    const auto hgl = parseNumber(structures.cell(row, column));
+    if (hgl && *hgl >= *top) return true;
+  }
+  return false;
+}
+
+TableModel::TableModel(const Table& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
+
+void TableModel::setRowFlag(RowFlag flagged, QString flagText) {
+  beginResetModel();
+  flag_ = std::move(flagged);
+  flagText_ = std::move(flagText);
+  updateFlags();
+  endResetModel();
+}
+
+void TableModel::endTableChange() {
+  updateFlags();
+  endResetModel();
+}
+
+void TableModel::updateFlags() {
+  flagged_.assign(static_cast<size_t>(std::max(table_.rowCount(), 0)), false);
+  if (!flag_) return;
+  for (int r = 1; r < table_.rowCount(); ++r) flagged_[static_cast<size_t>(r)] = flag_(table_, r);
+}
+
+bool TableModel::rowFlagged(int tableRow) const {
+  return tableRow >= 0 && tableRow < static_cast<int>(flagged_.size()) &&
+         flagged_[static_cast<size_t>(tableRow)];
+}
+
+int TableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : std::max(table_.rowCount() - 1, 0);
+}
+
+int TableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : table_.columnCount();
+}
+
+QVariant TableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const int row = tableRow(index.row());
+  switch (role) {
+    case Qt::DisplayRole:
+      return QString::fromStdString(table_.cell(row, index.column()));
+    case Qt::BackgroundRole:
+      if (rowFlagged(row)) return QBrush(QColor(255, 205, 205));
+      break;
+    case Qt::ToolTipRole:
+      if (rowFlagged(row)) return flagText_;
+      break;
+    default:
+      break;
+  }
+  return {};
+}
+
+QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Horizontal) return QString::fromStdString(table_.cell(0, section));
+  return QString::number(tableRow(section));
+}
+
+}  // namespace tarvello

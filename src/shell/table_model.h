@@ -1,0 +1,53 @@
+#pragma once
+// A table of the session shown in a QTableView: row 0 of the table is the
+// view's header, table row r is view row r - 1. The model reads the table
+// cell by cell when the view asks, so large networks cost nothing up front.
+#include <QAbstractTableModel>
+
+#include <functional>
+#include <vector>
+
+#include "tables/table.h"
+
+namespace tarvello {
+
+// A structure row whose hydraulic grade line ("HGL Elev-Low" or
+// "HGL Elev-High") reaches or exceeds its "Top Elev.": the water would stand
+// at or above the rim. Rows without numbers are never flagged.
+bool hglReachesTop(const Table& structures, int row);
+
+class TableModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  // Rows for which `flagged` holds are shown highlighted with `flagText` as
+  // their tool tip.
+  using RowFlag = std::function<bool(const Table&, int row)>;
+
+  explicit TableModel(const Table& table, QObject* parent = nullptr);
+
+  void setRowFlag(RowFlag flagged, QString flagText);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+  // Around any change of the table: the view forgets what it had read.
+  void beginTableChange() { beginResetModel(); }
+  void endTableChange();
+
+  const Table& table() const { return table_; }
+  static int tableRow(int viewRow) { return viewRow + 1; }
+  static int viewRow(int tableRow) { return tableRow - 1; }
+  bool rowFlagged(int tableRow) const;
+
+ private:
+  void updateFlags();
+  const Table& table_;
+  RowFlag flag_;
+  QString flagText_;
+  std::vector<bool> flagged_;  // by table row
+};
+
+}  // namespace tarvello

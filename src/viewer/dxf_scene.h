@@ -1,0 +1,24 @@
+#pragma once
+// Turns the entities of a DXF drawing into items of a graphics scene. The
+// scene's y axis points down, the drawing's up: every y is negated, so the
+// drawing appears the right way up and texts stay readable.
+#include <QColor>
+#include <QPointF>
+
+#include "viewer/dxf_reader.h"
+
+class QGraphicsScene;
+
+namespace tarvello {
+
+// Colour of an AutoCAD colour index on a white sheet: 7 (white on a dark
+// screen) is drawn black, yellow darkened so that it stays visible.
+QColor aciColour(int index);
+
+// Where a drawing point lands in the scene.
+inline QPointF scenePoint(DxfPoint p) { return {p.x, -p.y}; }
+
+// Adds one item per entity to `scene`; returns the number of items added.
+int addDxfEntities(QGraphicsScene& scene, const DxfEntities& entities);
+
+}  // namespace tarvello

@@ -1,0 +1,66 @@
+#include "viewer/dxf_view_window.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "viewer/drawing_view.h"
+#include "viewer/dxf_reader.h"
+
+namespace tarvello {
+
+DxfViewWindow::DxfViewWindow(QWidget* parent)
+    : QDialog(parent), menuBar_(new QMenuBar(this)), view_(new DrawingView(this)),
+      status_(new QLabel(this)) {
+  setObjectName("frmDxfView");
+  setWindowTitle("DXF Profile View");
+  setWindowFlag(Qt::WindowMaximizeButtonHint);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  resize(1000, 700);
+
+  QMenu* file = menuBar_->addMenu("&File");
+  file->setObjectName("mnuFile");
+  QAction* exit = file->addAction("E&xit");
+  exit->setObjectName("mnuExit");
+  connect(exit, &QAction::triggered, this, &QDialog::accept);
+
+  QMenu* help = menuBar_->addMenu("&Help");
+  help->setObjectName("mnuhelp");
+  QAction* helpTopic = help->addAction("Tarvello Help");
+  helpTopic->setObjectName("mnuPPHelp");
+  connect(helpTopic, &QAction::triggered, this, &DxfViewWindow::helpRequested);
+
+  view_->setObjectName("DwgViewX1");
+  status_->setObjectName("viewStatus");
+  status_->setContentsMargins(6, 2, 6, 2);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(view_, 1);
+  layout->addWidget(status_);
+}
+
+QString DxfViewWindow::loadFile(const QString& path) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const DxfReadResult result = readDxfFile(path.toStdString());
+  if (result.ok) view_->showEntities(result.entities);
+  QApplication::restoreOverrideCursor();
+  if (!result.ok) {
+    view_->clearDrawing();
+    status_->clear();
+    return QString::fromStdString(result.error);
+  }
+
+  QString text = QFileInfo(path).fileName() + QString(" - %1 entities").arg(result.entities.count());
+  if (result.entities.skipped > 0)
+    text += QString(", %1 of kinds this viewer does not draw").arg(result.entities.skipped);
+  text += "    Wheel: zoom  -  drag: pan  -  double-click or Home: whole drawing";
+  status_->setText(text);
+  return {};
+}
+
+}  // namespace tarvello

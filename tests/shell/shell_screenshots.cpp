@@ -1,0 +1,145 @@
+// Screen pictures of the real windows, to be looked at: run on a display,
+// e.g. xvfb-run -a -s "-screen 0 1400x900x24" shell_screenshots OUTDIR.
+//   shell_screenshots OUTDIR           drives the main window through the
+//                                      example project and the viewer
+//   shell_screenshots --grab FILE MS   waits MS milliseconds, then takes the
+//                                      whole screen (another program's window)
+#include <QApplication>
+#include <QComboBox>
+#include <QGraphicsScene>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <clocale>
+#include <cstdio>
+
+#include "scripted_ui.h"
+#include "shell/help_window.h"
+#include "shell/main_window.h"
+#include "shell/splash_window.h"
+#include "viewer/drawing_view.h"
+#include "viewer/dxf_view_window.h"
+
+namespace {
+
+void settle(int ms = 400) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QThread::msleep(10);
+  }
+}
+
+bool grabScreen(const QString& file) {
+  const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+  const bool saved = shot.save(file);
+  std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "could not write", qPrintable(file), shot.width(),
+              shot.height());
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  const QStringList args = QApplication::arguments();
+  if (args.size() == 4 && args[1] == "--grab") {
+    QThread::msleep(static_cast<unsigned long>(args[3].toInt()));
+    return grabScreen(args[2]) ? 0 : 1;
+  }
+  if (args.size() != 2) {
+    std::fputs("usage: shell_screenshots OUTDIR | --grab FILE MS\n", stderr);
+    return 2;
+  }
+  const QDir out(args[1]);
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  QApplication::setOrganizationName("Tarvello");
+  QApplication::setApplicationName("Tarvello screenshots");
+
+  {
+    tarvello::SplashWindow splash;
+    splash.start();
+    settle();
+    grabScreen(out.filePath("splash.png"));
+  }
+
+  auto scripted = std::make_unique<ScriptedUi>();
+  ScriptedUi* ui = scripted.get();
+  tarvello::MainWindow window(std::move(scripted));
+  window.move(0, 0);
+  window.resize(1360, 860);
+  window.show();
+  settle();
+  grabScreen(out.filePath("start.png"));
+
+  const QString examples = TARVELLO_EXAMPLES_DIR;
+  window.openDatabasesAtStart(examples + "/highway.bvp", examples + "/highway.olm");
+  window.findChild<QComboBox*>("hglanodeout")->setEditText("1");
+  window.findChild<QLineEdit*>("TWE")->setText("398.00");
+  window.findChild<QPushButton*>("cmdgenprofiledata")->click();
+  settle();
+  grabScreen(out.filePath("structure-data.png"));
+
+  auto* tabs = window.findChild<QTabWidget*>("SSTab1");
+  tabs->setCurrentIndex(1);
+  settle();
+  grabScreen(out.filePath("pipe-data.png"));
+
+  tabs->setCurrentIndex(2);
+  auto* branches = window.findChild<QTableView*>("profileflex1");
+  branches->setCurrentIndex(branches->model()->index(2, 1));
+  settle();
+  grabScreen(out.filePath("plots-summaries.png"));
+
+  QTemporaryDir drawings;
+  const std::string drawing = drawings.filePath("branch.dxf").toStdString();
+  ui->saveAnswers = {drawing};
+  window.findChild<QPushButton*>("cmdPlotBranchProfile")->click();
+  ui->openAnswers = {drawing};
+  QTimer::singleShot(300, [&out] {
+    auto* viewer = qobject_cast<tarvello::DxfViewWindow*>(QApplication::activeModalWidget());
+    if (!viewer) return;
+    viewer->move(40, 30);
+    viewer->resize(1240, 800);
+    settle(600);
+    grabScreen(out.filePath("viewer.png"));
+    // Close up of the downstream end, where the labels are.
+    auto* view = viewer->drawingView();
+    const QRectF all = view->scene()->itemsBoundingRect();
+    view->fitInView(QRectF(all.left(), all.top(), all.width() * 0.22, all.height() * 0.2),
+                    Qt::KeepAspectRatio);
+    settle(400);
+    grabScreen(out.filePath("viewer-zoom.png"));
+    viewer->accept();
+  });
+  window.findChild<QPushButton*>("cmdviewDWF")->click();
+
+  window.showHelp();
+  if (QWidget* help = window.helpWindow()) {
+    help->move(300, 60);
+    settle();
+    grabScreen(out.filePath("help.png"));
+    help->close();
+  }
+  QTimer::singleShot(300, [&out] {
+    QWidget* about = QApplication::activeModalWidget();
+    if (!about) return;
+    settle();
+    grabScreen(out.filePath("about.png"));
+    about->close();
+  });
+  window.showAbout();
+  for (const auto& m : ui->messages) std::printf("message: %s\n", m.text.c_str());
+  return 0;
+}

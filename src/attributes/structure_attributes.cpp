@@ -44,8 +44,9 @@ void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, const P
   const Value* top = rec.field("NODEIN_TOPELE");
   if (!top) {
     ctx.warnMissingField("PIPE", "NODEIN_TOPELE");
-  } else if (top->isEmptyText()) {
-    // No top given: the inlet invert plus the pipe plus an allowance for cover.
+  } else if (top->isEmptyText() || top->isNull()) {
+    // No top given (an empty text, or a number field left empty): the inlet
+    // invert plus the pipe plus an allowance for cover.
     const auto size = parseNumber(ctx.tables.pipes.cell(pipeRow, pipecol::DiaRise));
     if (!size) {
       s.setCell(row, strcol::TopElev, "0.00");
@@ -58,8 +59,6 @@ void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, const P
                      s.cell(row, strcol::TopElev) + ".");
   } else {
     s.setCell(row, strcol::TopElev, formatFixed(*top, 2));
-    if (top->isNull())
-      ctx.warnings.add("Structure " + node + " has no top elevation (the field is empty).");
   }
   putFixed(ctx, s, row, strcol::BottomElev, rec, "PIPE_ELEIN", 2);
   putFixed(ctx, s, row, strcol::Shaping, rec, "NODEIN_SHAPING", 2, false);

@@ -185,6 +185,23 @@ TEST(CreateProfileData, MetricProjectUsesMetricConstants) {
   EXPECT_EQ(lower->tailWaterText, "100.02");  // 24 mm x 0.8 = 0.0192 m
 }
 
+TEST(CreateProfileData, MissingTopsAreEstimated) {
+  // A number field left empty (null) is a missing top as much as an empty text.
+  auto s = sessionWith({pipeRecord("P1", "O", "A", {{"NODEIN_TOPELE", "NULL"},
+                                                    {"NODEOUT_TOPELE", "NULL"}})},
+                       "O");
+  createProfileData(*s);
+  EXPECT_EQ(s->tables.structures.cell(2, strcol::TopElev), "104.00");  // 101 + 2 + 1
+  EXPECT_EQ(s->tables.structures.cell(1, strcol::TopElev), "102.00");  // 100 + 24/12
+  EXPECT_TRUE(hasWarning(*s, "Structure A has no top elevation; it was estimated as 104.00."));
+  // Without a size the estimate cannot be made.
+  auto bare = sessionWith({pipeRecord("P1", "O", "A", {{"NODEIN_TOPELE", "''"},
+                                                       {"PIPE_DIA", "NULL"}})},
+                          "O");
+  createProfileData(*bare);
+  EXPECT_EQ(bare->tables.structures.cell(2, strcol::TopElev), "0.00");
+}
+
 TEST(CreateProfileData, PressingTwiceGivesIdenticalTables) {
   auto s = sessionWith(junctionNetwork(), "O", "103.5");
   createProfileData(*s);

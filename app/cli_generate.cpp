@@ -6,6 +6,7 @@
 
 #include "cli_commands.h"
 #include "cli_ui.h"
+#include "attributes/lookups.h"
 #include "common/number_format.h"
 #include "database/browse.h"
 #include "excel/excel_export.h"
@@ -76,11 +77,45 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     }
   }
 
-  // The plot commands use the branch table's current row.
-  session.tables.branches.selectRow(options.row);
+  // "ROW:FILE" / "BRANCH_ID:FILE": the part before the first colon picks what to plot.
+  auto split = [&](const std::string& spec, const char* option, std::string& key,
+                   std::string& file) {
+    const auto colon = spec.find(':');
+    if (colon == std::string::npos || colon == 0 || colon + 1 == spec.size()) {
+      err << "tarvello-cli: " << option << " needs KEY:FILE, got \"" << oneLine(spec) << "\"\n";
+      return false;
+    }
+    key = spec.substr(0, colon);
+    file = spec.substr(colon + 1);
+    return true;
+  };
+  std::string pipeRowText, pipeFile, branchId, branchFile;
+  if (!options.pipeProfile.empty() &&
+      !split(options.pipeProfile, "--pipe-profile", pipeRowText, pipeFile))
+    return kExitUsage;
+  if (!options.branchProfile.empty() &&
+      !split(options.branchProfile, "--branch-profile", branchId, branchFile))
+    return kExitUsage;
+  // The plot commands draw the branch table's current row.
+  auto selectRow = [&](int row, const std::string& what) {
+    if (row < 1 || row > session.tables.branches.lastFilledRow()) {
+      err << "tarvello-cli: " << what << " is not in the branch table\n";
+      return false;
+    }
+    session.tables.branches.selectRow(row);
+    return true;
+  };
   const std::pair<const std::string*, std::function<bool()>> commands[] = {
-      {&options.pipeProfile, [&] { return plotCurrentPipeProfile(session, ui); }},
-      {&options.branchProfile, [&] { return plotCurrentBranchProfile(session, ui); }},
+      {&pipeFile, [&] {
+         const auto row = parseNumber(pipeRowText);
+         return row && selectRow(static_cast<int>(*row), "row " + oneLine(pipeRowText)) &&
+                plotCurrentPipeProfile(session, ui);
+       }},
+      {&branchFile, [&] {
+         return selectRow(findBranchRow(session.tables.branches, branchId),
+                          "branch " + oneLine(branchId)) &&
+                plotCurrentBranchProfile(session, ui);
+       }},
       {&options.allProfiles, [&] { return plotAllProfiles(session, ui); }},
       {&options.structureSchedule, [&] { return drawStructureSchedule(session, ui); }},
       {&options.pipeSchedule, [&] { return drawPipeSchedule(session, ui); }},

@@ -11,8 +11,9 @@ struct GenerateOptions {
   std::string outfall;           // --outfall
   std::string tailWater;         // --tail-water ("" keeps the field's "0.0")
   std::string tablesDir;         // --tables DIR
-  int row = 1;                   // --row: branch-table row to plot
-  std::string pipeProfile, branchProfile, allProfiles;
+  std::string pipeProfile;        // --pipe-profile ROW:FILE (branch-table row)
+  std::string branchProfile;      // --branch-profile BRANCH_ID:FILE
+  std::string allProfiles;
   std::string structureSchedule, pipeSchedule, excel;
   bool force = false;
 };

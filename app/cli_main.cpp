@@ -35,13 +35,15 @@ int main(int argc, char** argv) {
                  "Write structures.csv, pipes.csv and branches.csv into DIR")
       ->type_name("DIR")
       ->needs(outfall);
-  app.add_option("--row", gen.row, "Branch-table row of the pipe or branch to plot (default 1)")
-      ->type_name("N")
-      ->check(CLI::PositiveNumber)
+  app.add_option("--pipe-profile", gen.pipeProfile,
+                 "Profile of the pipe on branch-table row ROW, written to FILE")
+      ->type_name("ROW:FILE")
+      ->needs(outfall);
+  app.add_option("--branch-profile", gen.branchProfile,
+                 "Profile of branch BRANCH_ID, written to FILE")
+      ->type_name("BRANCH_ID:FILE")
       ->needs(outfall);
   const std::pair<const char*, std::string*> outputs[] = {
-      {"--pipe-profile", &gen.pipeProfile},
-      {"--branch-profile", &gen.branchProfile},
       {"--all-profiles", &gen.allProfiles},
       {"--structure-schedule", &gen.structureSchedule},
       {"--pipe-schedule", &gen.pipeSchedule},

@@ -15,8 +15,8 @@ mkdir -p "$OUT"
   --inlet-db "$BUILD_DIR/examples/highway.olm" --list-outfalls
 "$BUILD_DIR/bin/tarvello-cli" --pipe-db "$BUILD_DIR/examples/highway.bvp" \
   --inlet-db "$BUILD_DIR/examples/highway.olm" --outfall 1 --tail-water 399.80 \
-  --tables "$OUT" --row 1 --pipe-profile "$OUT/pipe-profile.dxf" \
-  --branch-profile "$OUT/branch-profile.dxf" --all-profiles "$OUT/all-profiles.dxf" \
+  --tables "$OUT" --pipe-profile "1:$OUT/pipe-profile.dxf" \
+  --branch-profile "3:$OUT/branch-profile.dxf" --all-profiles "$OUT/all-profiles.dxf" \
   --structure-schedule "$OUT/structure-schedule.dxf" --pipe-schedule "$OUT/pipe-schedule.dxf" \
   --excel "$OUT/schedules.xlsx" --force
 echo "Results are in $OUT/"

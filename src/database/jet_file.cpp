@@ -385,11 +385,11 @@ void checkJetHeader(const std::string& path) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!in) throw DatabaseError(path + ": the file cannot be read (" + std::strerror(errno) + ")");
   char header[0x15] = {};
-  const auto got = static_cast<std::streamsize>(std::fread(header, 1, sizeof header, in.get()));
+  const size_t got = std::fread(header, 1, sizeof header, in.get());
   if (std::ferror(in.get())) throw DatabaseError(path + ": the file cannot be read (" + std::strerror(errno) + ")");
   if (got == 0) throw DatabaseError(path + ": the file is empty, not a Jet (Access) database");
   const std::string_view magic(header + 4, 15);
-  if (got < static_cast<std::streamsize>(sizeof header) || header[0] != 0 || header[1] != 1 ||
+  if (got < sizeof header || header[0] != 0 || header[1] != 1 ||
       header[2] != 0 || header[3] != 0 || (magic != "Standard Jet DB" && magic != "Standard ACE DB"))
     throw DatabaseError(path + ": this is not a Jet (Access) database");
   const auto version = static_cast<unsigned char>(header[0x14]);
@@ -428,7 +428,7 @@ std::string decodeJet4Text(std::string_view bytes) {
 }
 
 std::string jetDateText(double days) {
-  // Jet dates run from the year 100 to 9999; anything else is no date.
+  // Jet dates run from the year 100 to 9999; anything else stays a plain number.
   if (!std::isfinite(days) || std::fabs(days) > 3.0e6) return numberText(days);
   double whole = std::trunc(days);
   auto seconds = std::llround(std::fabs(days - whole) * 86400.0);

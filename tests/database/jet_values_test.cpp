@@ -1,0 +1,221 @@
+// Values read from real Jet files: kinds, exact numbers, null against "",
+// non-ASCII text, stored order, and records that were deleted or moved.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <map>
+
+#include "database/jet_file.h"
+#include "database/project_database.h"
+#include "database_test_support.h"
+
+namespace tarvello {
+namespace {
+
+using dbtest::ScratchFolder;
+using jet::Cell;
+using jet::ColumnType;
+using jet::Null;
+
+std::string longText() {
+  std::string s;
+  for (int i = 0; i < 900; ++i) s += "Straße Ø" + std::to_string(i) + " ";  // well over one page
+  return s;
+}
+
+TEST(JetValues, EachFieldKeepsItsKindAndExactValue) {
+  ScratchFolder folder;
+  const std::string memo = longText();
+  std::string medium;
+  while (medium.size() < 1500) medium += "Grate inlet " + std::to_string(medium.size()) + "; ";
+  const auto values = dbtest::table(
+      "PIPE",
+      {{"PIPE_NUMBER", ColumnType::Text},
+       {"NODEOUT_NO", ColumnType::Text},
+       {"PIPE_MANN", ColumnType::Single},
+       {"PIPE_SKEW", ColumnType::Single},
+       {"PIPE_LENGTH", ColumnType::Double},
+       {"NUMOFPIPES", ColumnType::Integer},
+       {"PIPE_ID", ColumnType::Long},
+       {"CHECKED", ColumnType::Boolean},
+       {"REMARKS", ColumnType::Memo},
+       {"DESCRIPTION", ColumnType::Memo}},
+      {
+          {std::string("P1"), std::string("Ø-Straße 漢字 😀"), 0.013, -12.4, 0.1, std::int64_t{3},
+           std::int64_t{-2147483647 - 1}, true, memo, std::string("Curb inlet, 4 ft throat")},
+          {std::string(""), Null{}, Null{}, Null{}, Null{}, Null{}, Null{}, false, std::string(""), Null{}},
+          {std::string("P3"), std::string(" N 1 "), 600.0, 1e-7, 1e300, std::int64_t{-32768},
+           std::int64_t{2147483647}, false, Null{}, medium},
+      });
+  const auto path = dbtest::writeJet(folder, "values.bvp", {values, dbtest::projectTable("ENGLISH")});
+
+  const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
+  const ResultSet r = db->query("select * from PIPE");
+  ASSERT_EQ(r.size(), 3u);
+
+  // A Single reads as its shortest decimal, not as the widened float.
+  EXPECT_EQ(*r.field(0, "PIPE_MANN"), Value::real(0.013));
+  EXPECT_EQ(r.field(0, "PIPE_MANN")->asText(), "0.013");
+  EXPECT_EQ(*r.field(0, "PIPE_SKEW"), Value::real(-12.4));
+  EXPECT_EQ(*r.field(2, "PIPE_MANN"), Value::real(600.0));
+  EXPECT_EQ(*r.field(2, "PIPE_SKEW"), Value::real(1e-7));
+  EXPECT_EQ(*r.field(0, "PIPE_LENGTH"), Value::real(0.1));
+  EXPECT_EQ(*r.field(2, "PIPE_LENGTH"), Value::real(1e300));
+
+  EXPECT_EQ(*r.field(0, "NUMOFPIPES"), Value::integer(3));
+  EXPECT_EQ(*r.field(2, "NUMOFPIPES"), Value::integer(-32768));
+  EXPECT_EQ(*r.field(0, "PIPE_ID"), Value::integer(-2147483648LL));
+  EXPECT_EQ(*r.field(2, "PIPE_ID"), Value::integer(2147483647));
+  EXPECT_EQ(*r.field(0, "CHECKED"), Value::integer(1));
+  EXPECT_EQ(*r.field(1, "CHECKED"), Value::integer(0));
+
+  EXPECT_EQ(*r.field(0, "NODEOUT_NO"), Value::text("Ø-Straße 漢字 😀"));
+  EXPECT_EQ(*r.field(2, "NODEOUT_NO"), Value::text(" N 1 "));  // blanks are kept
+  // Long text kept in the record, on a page of its own, and over a chain of pages.
+  EXPECT_EQ(*r.field(0, "DESCRIPTION"), Value::text("Curb inlet, 4 ft throat"));
+  EXPECT_EQ(*r.field(2, "DESCRIPTION"), Value::text(medium));
+  EXPECT_EQ(*r.field(0, "REMARKS"), Value::text(memo));
+
+  // Empty text and null stay apart; a null joined to text gives "".
+  EXPECT_TRUE(r.field(1, "PIPE_NUMBER")->isEmptyText());
+  EXPECT_TRUE(r.field(1, "REMARKS")->isEmptyText());
+  EXPECT_TRUE(r.field(2, "REMARKS")->isNull());
+  EXPECT_TRUE(r.field(1, "DESCRIPTION")->isNull());
+  for (const char* column : {"NODEOUT_NO", "PIPE_MANN", "PIPE_LENGTH", "NUMOFPIPES", "PIPE_ID"}) {
+    EXPECT_TRUE(r.field(1, column)->isNull()) << column;
+    EXPECT_EQ(r.field(1, column)->asText(), "") << column;
+  }
+  // SQL sees the same distinction.
+  EXPECT_EQ(db->query("select count(*) from PIPE where NODEOUT_NO is null").rows[0][0], Value::integer(1));
+  EXPECT_EQ(db->query("select count(*) from PIPE where PIPE_NUMBER = ''").rows[0][0], Value::integer(1));
+}
+
+TEST(JetValues, RecordsComeInStoredOrderOverManyPages) {
+  ScratchFolder folder;
+  std::vector<std::vector<Cell>> rows;
+  // Descending numbers and uneven lengths, so that no sorting or page layout can fake the order.
+  for (int i = 3000; i > 0; --i)
+    rows.push_back({std::string("P") + std::to_string(i) + std::string(static_cast<size_t>(i % 40), 'x'),
+                    std::string("N") + std::to_string(i % 17), std::string("N") + std::to_string(i)});
+  const auto path = dbtest::writeJet(folder, "order.bvp", {dbtest::pipeTable(rows), dbtest::projectTable("METRIC")});
+
+  const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
+  const ResultSet r = db->query("select rowid, PIPE_NUMBER from PIPE");
+  ASSERT_EQ(r.size(), rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    ASSERT_EQ(r.rows[i][0], Value::integer(static_cast<std::int64_t>(i) + 1));
+    ASSERT_EQ(r.rows[i][1], Value::text(std::get<std::string>(rows[i][0]))) << "record " << i + 1;
+  }
+  // A filtered scan keeps that order too (the pipe look-ups rely on it).
+  const ResultSet some = db->query("select PIPE_NUMBER from PIPE where NODEOUT_NO = ?", {"N5"});
+  ASSERT_FALSE(some.empty());
+  size_t next = 0;
+  for (const auto& row : some.rows) {
+    while (next < rows.size() && Value::text(std::get<std::string>(rows[next][0])) != row[0]) ++next;
+    ASSERT_LT(next, rows.size()) << row[0].asText() << " out of order";
+  }
+}
+
+// Jet 4 data page layout, to edit row offsets of a written file the way Access
+// leaves them after deleting and after growing a record.
+constexpr size_t kPage = 4096;
+constexpr size_t kRowCount = 12;
+
+struct RowPlace {
+  size_t page;
+  int row;
+  size_t offsetAt;  // file position of the row's offset entry
+  size_t start;     // file position of the row's data
+};
+
+std::uint16_t get16(const std::string& b, size_t at) {
+  return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8));
+}
+void put16(std::string& b, size_t at, std::uint16_t v) {
+  b[at] = static_cast<char>(v & 0xFF);
+  b[at + 1] = static_cast<char>(v >> 8);
+}
+
+// Finds each record whose Long key (the first fixed field, after the two-byte
+// column count) lies in [first, last].
+std::map<std::int32_t, RowPlace> findRows(const std::string& bytes, std::int32_t first, std::int32_t last) {
+  std::map<std::int32_t, RowPlace> places;
+  for (size_t page = 1; page * kPage < bytes.size(); ++page) {
+    const size_t base = page * kPage;
+    if (bytes[base] != 0x01) continue;
+    const int rows = get16(bytes, base + kRowCount);
+    for (int row = 0; row < rows; ++row) {
+      const size_t offsetAt = base + kRowCount + 2 + static_cast<size_t>(row) * 2;
+      const size_t start = base + (get16(bytes, offsetAt) & 0x1FFF);
+      if (start + 6 > bytes.size()) continue;
+      std::int32_t key;
+      std::memcpy(&key, bytes.data() + start + 2, 4);
+      if (key >= first && key <= last) places[key] = RowPlace{page, row, offsetAt, start};
+    }
+  }
+  return places;
+}
+
+TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
+  ScratchFolder folder;
+  std::vector<std::vector<Cell>> rows;
+  for (int i = 0; i < 400; ++i) rows.push_back({std::int64_t{100000 + i}, std::string("P") + std::to_string(i)});
+  const auto written = dbtest::writeJet(
+      folder, "written.bvp",
+      {dbtest::table("PIPE", {{"PIPE_KEY", ColumnType::Long}, {"PIPE_NUMBER", ColumnType::Text}}, rows),
+       dbtest::projectTable("ENGLISH")});
+  std::string bytes = dbtest::readBytes(written);
+  const auto places = findRows(bytes, 100000, 100399);
+  ASSERT_EQ(places.size(), rows.size()) << "records not found where a Jet 4 data page keeps them";
+
+  // Record 5 deleted (Access sets both flags); record 10 grown and moved to
+  // where record 390 was: its old row holds a pointer, the new copy carries the
+  // deleted flag so that a scan does not meet it twice.
+  const RowPlace deleted = places.at(100005), moved = places.at(100010), target = places.at(100390);
+  ASSERT_NE(moved.page, target.page) << "the test needs the new copy on another page";
+  put16(bytes, deleted.offsetAt, static_cast<std::uint16_t>(get16(bytes, deleted.offsetAt) | 0xC000));
+  put16(bytes, target.offsetAt, static_cast<std::uint16_t>(get16(bytes, target.offsetAt) | 0x8000));
+  put16(bytes, moved.offsetAt, static_cast<std::uint16_t>(get16(bytes, moved.offsetAt) | 0x4000));
+  bytes[moved.start] = static_cast<char>(target.row);
+  bytes[moved.start + 1] = static_cast<char>(target.page & 0xFF);
+  bytes[moved.start + 2] = static_cast<char>((target.page >> 8) & 0xFF);
+  bytes[moved.start + 3] = static_cast<char>((target.page >> 16) & 0xFF);
+  const auto path = folder.writeFile("edited.bvp", bytes);
+
+  std::vector<std::string> expected;
+  for (int i = 0; i < 400; ++i) {
+    if (i == 5 || i == 390) continue;
+    expected.push_back("P" + std::to_string(i == 10 ? 390 : i));
+  }
+  const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
+  const ResultSet r = db->query("select PIPE_NUMBER from PIPE");
+  std::vector<std::string> got;
+  for (const auto& row : r.rows) got.push_back(row[0].asText());
+  EXPECT_EQ(got, expected);
+}
+
+TEST(JetText, CompressedAndPlainUtf16DecodeToUtf8) {
+  using namespace std::string_literals;
+  // Compressed: one byte per character until a zero byte switches to UTF-16LE and back.
+  EXPECT_EQ(decodeJet4Text("\xFF\xFE" "MH-1"s), "MH-1");
+  EXPECT_EQ(decodeJet4Text("\xFF\xFE" "A\xE4" "\x00" "\x1F\x04\x00" "B"s), "Aä\u041FB");
+  EXPECT_EQ(decodeJet4Text("\xFF\xFE"s), "");
+  // Plain UTF-16LE, with a surrogate pair, a lone surrogate and a dangling byte.
+  EXPECT_EQ(decodeJet4Text("N\x00\xD8\x00"s), "NØ");
+  EXPECT_EQ(decodeJet4Text("\x3D\xD8\x00\xDE"s), "😀");
+  EXPECT_EQ(decodeJet4Text("\x3D\xD8" "A\x00"s), "\xEF\xBF\xBD" "A");
+  EXPECT_EQ(decodeJet4Text("A\x00" "B"s), "A");
+}
+
+TEST(JetDate, DaysSince1899ReadAsDateAndTime) {
+  EXPECT_EQ(jetDateText(38751.924305555556), "2006-02-03 22:11:00");
+  EXPECT_EQ(jetDateText(60.0), "1900-02-28 00:00:00");  // no 29 February 1900 before March
+  EXPECT_EQ(jetDateText(61.0), "1900-03-01 00:00:00");
+  // Before 1899-12-30 the fraction still counts forward from midnight.
+  EXPECT_EQ(jetDateText(-1.25), "1899-12-29 06:00:00");
+  EXPECT_EQ(jetDateText(-1.9999999999), "1899-12-30 00:00:00");  // rounds into the next day
+}
+
+}  // namespace
+}  // namespace tarvello

@@ -1,0 +1,220 @@
+// The project databases: outfall list, unit system, queries with bound values,
+// bad files and their messages, and files left as they were.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include <unistd.h>
+
+#include "database/project_database.h"
+#include "database_test_support.h"
+
+namespace tarvello {
+namespace {
+
+using dbtest::FileSnapshot;
+using dbtest::ScratchFolder;
+using jet::Cell;
+using jet::ColumnType;
+using jet::Null;
+
+std::vector<std::vector<Cell>> pipesWithOutlets(const std::vector<Cell>& outlets) {
+  std::vector<std::vector<Cell>> rows;
+  int n = 0;
+  for (const auto& outlet : outlets) rows.push_back({std::string("P") + std::to_string(++n), outlet, std::string("X")});
+  return rows;
+}
+
+std::string inletDatabase(const ScratchFolder& folder, const std::string& name, const std::string& units) {
+  return dbtest::writeJet(
+      folder, name,
+      {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}, {"INLET_SUBTYPE", ColumnType::Text}},
+                     {{std::string("1"), std::string("DI-3B")}}),
+       dbtest::projectTable(units)});
+}
+
+TEST(OutfallList, HoldsEveryDistinctNodeThatIsNeitherNullNorEmptyAscending) {
+  ScratchFolder folder;
+  const auto path = dbtest::writeJet(
+      folder, "outfalls.bvp",
+      {dbtest::pipeTable(pipesWithOutlets({std::string("B2"), std::string("a1"), std::string("A1"), Null{},
+                                           std::string(""), std::string("B2"), std::string("10"), std::string("9"),
+                                           std::string("O'Hara"), Null{}})),
+       dbtest::projectTable("ENGLISH")});
+  // Exact, case-sensitive text: "a1" and "A1" are two nodes, "10" sorts before "9".
+  const std::vector<std::string> expected = {"10", "9", "A1", "B2", "O'Hara", "a1"};
+  EXPECT_EQ(ProjectDatabase::openJet(path, DatabaseKind::Pipe)->outfallNodes(), expected);
+
+  ProjectDatabases databases;
+  EXPECT_TRUE(databases.outfallNodes().empty());
+  ASSERT_EQ(databases.openPipeDatabase(path), "");
+  EXPECT_EQ(databases.outfallNodes(), expected);
+}
+
+TEST(ProjectQuery, BoundValuesAreJustTextAndFieldsAreFoundInAnyCase) {
+  ScratchFolder folder;
+  const auto path = dbtest::writeJet(
+      folder, "quotes.bvp",
+      {dbtest::pipeTable({{std::string("P1"), std::string("OUT"), std::string("O'Brien 1")},
+                          {std::string("P2"), std::string("OUT"), std::string("x")}}),
+       dbtest::projectTable("ENGLISH")});
+  const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
+
+  const ResultSet quoted = db->query("select * from PIPE where NODEIN_NO = ?", {"O'Brien 1"});
+  ASSERT_EQ(quoted.size(), 1u);
+  EXPECT_EQ(*quoted.field(0, "pipe_number"), Value::text("P1"));
+  EXPECT_EQ(quoted.field(0, "NO_SUCH_FIELD"), nullptr);
+  EXPECT_EQ(quoted.field(1, "PIPE_NUMBER"), nullptr);
+  // What would have been injected into a quoted query is a node number that does not exist.
+  EXPECT_TRUE(db->query("select * from PIPE where NODEIN_NO = ?", {"x' OR '1'='1"}).empty());
+
+  try {
+    db->query("select NODE_ELEV from PIPE");
+    ADD_FAILURE() << "a missing field must be reported";
+  } catch (const DatabaseError& e) {
+    EXPECT_STREQ(e.what(), (path + ": field NODE_ELEV is missing").c_str());
+  }
+  EXPECT_THROW(db->query("select * from PIPE where NODEIN_NO = ?"), DatabaseError);
+  EXPECT_THROW(db->query("select * from INLET"), DatabaseError);
+}
+
+TEST(UnitSystem, TheDatabaseOpenedLastDecides) {
+  ScratchFolder folder;
+  const auto pipe = dbtest::writeJet(
+      folder, "pipe.bvp", {dbtest::pipeTable(pipesWithOutlets({std::string("1")})), dbtest::projectTable("ENGLISH")});
+  const auto inlet = inletDatabase(folder, "inlet.olm", "english");
+  const auto noUnits = dbtest::writeJet(
+      folder, "null.olm",
+      {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}}), dbtest::projectTable("", /*null=*/true)});
+
+  ProjectDatabases databases;
+  EXPECT_EQ(databases.unitSystem(), "");
+  ASSERT_EQ(databases.openPipeDatabase(pipe), "");
+  EXPECT_EQ(databases.unitSystem(), "ENGLISH");
+  // Read as stored: whether "english" is English units is decided downstream (it is not).
+  ASSERT_EQ(databases.openInletDatabase(inlet), "");
+  EXPECT_EQ(databases.unitSystem(), "english");
+  EXPECT_EQ(databases.pipeDbPath(), pipe);
+  EXPECT_EQ(databases.inletDbPath(), inlet);
+  ASSERT_EQ(databases.openPipeDatabase(pipe), "");
+  EXPECT_EQ(databases.unitSystem(), "ENGLISH");
+  ASSERT_EQ(databases.openInletDatabase(noUnits), "");
+  EXPECT_EQ(databases.unitSystem(), "");  // a null UNITS joined to text
+}
+
+TEST(ProjectDatabases, AFailedOpenKeepsThePreviousDatabaseAndUnits) {
+  ScratchFolder folder;
+  const auto pipe = dbtest::writeJet(
+      folder, "pipe.bvp", {dbtest::pipeTable(pipesWithOutlets({std::string("OUT-1")})), dbtest::projectTable("ENGLISH")});
+  const auto inlet = inletDatabase(folder, "inlet.olm", "METRIC");
+  const auto emptyProject = dbtest::writeJet(
+      folder, "empty-project.bvp",
+      {dbtest::pipeTable(pipesWithOutlets({std::string("OTHER")})),
+       dbtest::table("PROJECT", {{"UNITS", ColumnType::Text}})});
+
+  ProjectDatabases databases;
+  ASSERT_EQ(databases.openPipeDatabase(pipe), "");
+  const ProjectDatabase* before = databases.pipe();
+
+  const std::vector<std::pair<std::string, std::string>> failures = {
+      {folder.file("gone.bvp"), ": the file does not exist"},
+      {inlet, ": table PIPE is missing (this looks like an inlet project database)"},
+      {emptyProject, ": table PROJECT has no records, so the unit system is unknown"},
+  };
+  for (const auto& [path, problem] : failures) {
+    EXPECT_EQ(databases.openPipeDatabase(path), path + problem);
+    EXPECT_EQ(databases.pipe(), before) << path;
+    EXPECT_EQ(databases.pipeDbPath(), pipe) << path;
+    EXPECT_EQ(databases.unitSystem(), "ENGLISH") << path;
+    EXPECT_EQ(databases.outfallNodes(), std::vector<std::string>{"OUT-1"}) << path;
+  }
+  EXPECT_EQ(databases.openInletDatabase(pipe), pipe + ": table INLET is missing (this looks like a pipe project database)");
+  EXPECT_EQ(databases.inlet(), nullptr);
+  EXPECT_EQ(databases.inletDbPath(), "");
+  EXPECT_EQ(databases.unitSystem(), "ENGLISH");
+}
+
+TEST(ProjectDatabase, BadFilesGiveAMessageNamingTheFileAndTheProblem) {
+  ScratchFolder folder;
+  const auto good = dbtest::writeJet(
+      folder, "good.bvp", {dbtest::pipeTable(pipesWithOutlets({std::string("1")})), dbtest::projectTable("ENGLISH")});
+  const std::string goodBytes = dbtest::readBytes(good);
+  std::mt19937 random(29);
+  std::string noise(20000, '\0');
+  for (auto& c : noise) c = static_cast<char>(random());
+  // A Jet header on random pages: passes the first look, fails on the catalog.
+  const std::string jetHeaderOnNoise = goodBytes.substr(0, 4096) + noise;
+
+  struct Case {
+    std::string path;
+    std::string problem;
+  };
+  const std::vector<Case> cases = {
+      {folder.file("missing.bvp"), "the file does not exist"},
+      {folder.writeFile("empty.bvp", ""), "the file is empty, not a Jet (Access) database"},
+      {folder.writeFile("noise.bvp", noise), "this is not a Jet (Access) database"},
+      {folder.writeFile("notes.bvp", "PIPE,NODEOUT_NO\nP1,OUT\n"), "this is not a Jet (Access) database"},
+      {folder.path().string(), "this is a folder, not a database file"},
+      {folder.writeFile("truncated.bvp", goodBytes.substr(0, 4096)),
+       "the list of tables cannot be read (the file is damaged)"},
+      {folder.writeFile("scrambled.bvp", jetHeaderOnNoise), "the list of tables cannot be read (the file is damaged)"},
+      {dbtest::writeJet(folder, "no-project.bvp", {dbtest::pipeTable({})}), "table PROJECT is missing"},
+      {dbtest::writeJet(folder, "no-tables.bvp", {dbtest::table("NOTES", {{"TEXT", ColumnType::Text}})}),
+       "tables PIPE and PROJECT are missing"},
+      {dbtest::writeJet(folder, "no-units.bvp",
+                        {dbtest::pipeTable({}), dbtest::table("PROJECT", {{"UNIT", ColumnType::Text}},
+                                                              {{std::string("ENGLISH")}})}),
+       "table PROJECT has no field UNITS"},
+  };
+  for (const auto& c : cases) {
+    const bool exists = std::filesystem::is_regular_file(c.path);
+    const auto before = exists ? FileSnapshot::before(c.path) : FileSnapshot{};
+    try {
+      ProjectDatabase::openJet(c.path, DatabaseKind::Pipe);
+      ADD_FAILURE() << c.path << " opened";
+    } catch (const DatabaseError& e) {
+      EXPECT_EQ(std::string(e.what()), c.path + ": " + c.problem);
+    }
+    if (exists) {
+      EXPECT_EQ(FileSnapshot::of(c.path), before) << c.path;
+    }
+  }
+
+  // Permissions do not bind root, so this case is only seen by other users.
+  if (::geteuid() != 0) {
+    const auto locked = folder.writeFile("locked.bvp", goodBytes);
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    try {
+      ProjectDatabase::openJet(locked, DatabaseKind::Pipe);
+      ADD_FAILURE() << "an unreadable file opened";
+    } catch (const DatabaseError& e) {
+      EXPECT_EQ(std::string(e.what()), locked + ": the file cannot be read (Permission denied)");
+    }
+  }
+}
+
+TEST(ProjectDatabase, FilesAreReadWithoutAnyChange) {
+  ScratchFolder folder;
+  const auto pipe = dbtest::writeJet(
+      folder, "pipe.bvp",
+      {dbtest::pipeTable(pipesWithOutlets({std::string("A"), std::string("B"), Null{}})), dbtest::projectTable("ENGLISH")});
+  const auto inlet = inletDatabase(folder, "inlet.olm", "ENGLISH");
+  const auto pipeBefore = FileSnapshot::before(pipe);
+  const auto inletBefore = FileSnapshot::before(inlet);
+  {
+    ProjectDatabases databases;
+    ASSERT_EQ(databases.openPipeDatabase(pipe), "");
+    ASSERT_EQ(databases.openInletDatabase(inlet), "");
+    ASSERT_EQ(databases.openPipeDatabase(pipe), "");
+    EXPECT_EQ(databases.outfallNodes().size(), 2u);
+    EXPECT_EQ(databases.pipe()->query("select * from PIPE where NODEIN_NO = ?", {"X"}).size(), 3u);
+    // A failed open of the wrong kind reads the file too.
+    EXPECT_NE(databases.openInletDatabase(pipe), "");
+  }
+  EXPECT_EQ(FileSnapshot::of(pipe), pipeBefore);
+  EXPECT_EQ(FileSnapshot::of(inlet), inletBefore);
+}
+
+}  // namespace
+}  // namespace tarvello

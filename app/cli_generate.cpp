@@ -78,15 +78,15 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   }
 
   // "ROW:FILE" / "BRANCH_ID:FILE": the part before the first colon picks what to plot.
-  auto split = [&](const std::string& spec, const char* option, std::string& key,
+  auto split = [&](const std::string& argument, const char* option, std::string& key,
                    std::string& file) {
-    const auto colon = spec.find(':');
-    if (colon == std::string::npos || colon == 0 || colon + 1 == spec.size()) {
-      err << "tarvello-cli: " << option << " needs KEY:FILE, got \"" << oneLine(spec) << "\"\n";
+    const auto colon = argument.find(':');
+    if (colon == std::string::npos || colon == 0 || colon + 1 == argument.size()) {
+      err << "tarvello-cli: " << option << " needs KEY:FILE, got \"" << oneLine(argument) << "\"\n";
       return false;
     }
-    key = spec.substr(0, colon);
-    file = spec.substr(colon + 1);
+    key = argument.substr(0, colon);
+    file = argument.substr(colon + 1);
     return true;
   };
   std::string pipeRowText, pipeFile, branchId, branchFile;

@@ -14,15 +14,10 @@ namespace {
 
 using namespace xltest;
 
-fs::path copyOfTemplate(const ScratchFolder& scratch) {
-  const fs::path copy = scratch / "book.xlsx";
-  fs::copy_file(fs::path(TARVELLO_BINARY_DIR) / "bin" / kSchedulesTemplateName, copy);
-  return copy;
-}
-
 TEST(XlsxWorkbook, CellsStayTextInOrderAndKeepTheirStyle) {
   ScratchFolder scratch;
-  const fs::path path = copyOfTemplate(scratch);
+  const fs::path path = scratch.path() / "book.xlsx";
+  fs::copy_file(fs::path(TARVELLO_BINARY_DIR) / "bin" / kSchedulesTemplateName, path);
   const ReadWorkbook original = readWithOpenpyxl(path);
   {
     XlsxWorkbook book;
@@ -42,8 +37,6 @@ TEST(XlsxWorkbook, CellsStayTextInOrderAndKeepTheirStyle) {
     sheet->setNumber(9, 2, 1.5e20);
     sheet->setText(3, 2, "STR. NO.");  // replaces a shared-string head
     sheet->setText(1, 1, "");          // clears the title, keeps its style
-    sheet->styleLikeRow(12, 5);
-    sheet->setNumber(12, 10, 6.5);
     ASSERT_TRUE(book.setActiveWorksheet(1)) << book.error();
     ASSERT_TRUE(book.save()) << book.error();
   }
@@ -51,7 +44,7 @@ TEST(XlsxWorkbook, CellsStayTextInOrderAndKeepTheirStyle) {
 
   const ReadWorkbook got = readWithOpenpyxl(path);
   ASSERT_TRUE(got.ok) << got.output;
-  const ReadSheet& s = got.sheets[0];
+  const ReadSheet &s = got.sheets[0], &tmpl = original.sheets[0];
   EXPECT_TRUE(s.ordered);
   EXPECT_FALSE(s.active);
   EXPECT_TRUE(got.sheets[1].active);
@@ -69,28 +62,22 @@ TEST(XlsxWorkbook, CellsStayTextInOrderAndKeepTheirStyle) {
   EXPECT_EQ(s.type("C8"), "s");
   EXPECT_EQ(s.value("B9"), "1.5e+20");
   EXPECT_EQ(s.value("C9"), "-0.25");
-  EXPECT_EQ(s.at("B3")->style, original.sheets[0].at("B3")->style);
+  EXPECT_EQ(s.at("B3")->style, tmpl.at("B3")->style);
   ASSERT_NE(s.at("A1"), nullptr);
   EXPECT_EQ(s.value("A1"), "");
-  EXPECT_EQ(s.at("A1")->style, original.sheets[0].at("A1")->style);
-  // A row styled after the model row has every cell of it, number format too.
-  for (int c = 0; c < 14; ++c) {
-    const std::string column(1, static_cast<char>('A' + c));
-    ASSERT_NE(s.at(column + "12"), nullptr) << column;
-    EXPECT_EQ(s.at(column + "12")->style, original.sheets[0].at(column + "5")->style) << column;
-  }
-  EXPECT_EQ(s.type("J12"), "n");
+  EXPECT_EQ(s.at("A1")->style, tmpl.at("A1")->style);
 
-  if (haveLibreOffice()) {
-    std::string log;
-    const auto books = readWithLibreOffice({path}, scratch.path(), &log);
-    ASSERT_EQ(books.count("book"), 1u) << log;
-    ASSERT_EQ(books.at("book").count("Structure Schedule"), 1u) << log;
-    const auto& rows = books.at("book").at("Structure Schedule");
-    ASSERT_GE(rows.size(), 9u) << log;
-    EXPECT_EQ(rows[7][2], "bell\x07here") << "LibreOffice reads the _x0007_ escape back";
-    EXPECT_EQ(rows[8][3], "=SUM(A1:A2)");
-  }
+  if (!haveLibreOffice()) return;
+  // LibreOffice's own reading of the first worksheet, as formatted CSV.
+  const std::string log = runCommand(
+      std::string(TARVELLO_LIBREOFFICE) + " -env:UserInstallation=file://" +
+      quote((scratch.path() / "lo-profile").string()) +
+      " --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true,"
+      "false,false,1' --outdir " +
+      quote(scratch.path().string()) + " " + quote(path.string()) + " 2>&1");
+  const std::string csv = fileBytes(scratch.path() / "book-Structure Schedule.csv");
+  EXPECT_NE(csv.find("bell\x07here"), std::string::npos) << "the _x0007_ escape read back\n" << log;
+  EXPECT_NE(csv.find("=SUM(A1:A2)"), std::string::npos) << "a text, not a formula\n" << log;
 }
 
 TEST(SpreadsheetText, EscapesWhatXmlCannotCarry) {
@@ -113,21 +100,22 @@ TEST(SpreadsheetText, EscapesWhatXmlCannotCarry) {
 
 TEST(OpenInSpreadsheetProgram, HandsThePathToTheOpenerWithoutWaiting) {
   ScratchFolder scratch;
-  const fs::path opener = scratch / "opener";
+  const fs::path opener = scratch.path() / "opener";
   std::ofstream(opener) << "#!/bin/sh\nsleep 2\nprintf '%s' \"$1\" > \"$0.out\"\n";
   fs::permissions(opener, fs::perms::owner_all);
-  const fs::path workbook = scratch / "I-64 schedules (rev 2).xlsx";
+  const fs::path workbook = scratch.path() / "I-64 schedules (rev 2).xlsx";
 
   const auto start = std::chrono::steady_clock::now();
   EXPECT_TRUE(openInSpreadsheetProgram(workbook.string(), opener.string()));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
 
-  const fs::path out = scratch / "opener.out";
+  const fs::path out = scratch.path() / "opener.out";
   for (int i = 0; i < 100 && fileBytes(out).empty(); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   EXPECT_EQ(fileBytes(out), workbook.string());
 
-  EXPECT_FALSE(openInSpreadsheetProgram(workbook.string(), (scratch / "no-opener").string()));
+  EXPECT_FALSE(
+      openInSpreadsheetProgram(workbook.string(), (scratch.path() / "no-opener").string()));
 }
 
 }  // namespace

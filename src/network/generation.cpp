@@ -10,21 +10,6 @@
 
 namespace tarvello {
 
-UnitConstants UnitConstants::forUnitSystem(const std::string& unitSystem) {
-  UnitConstants u;
-  if (unitSystem == "ENGLISH") {
-    u.english = true;
-    u.gravity = 32.2;
-    u.sizeDivisor = 12;
-    u.kCircular = 0.463;
-    u.kOther = 0.453;  // 1 / 1.486²
-    u.topAllowance = 1.0;
-    u.wallAllowance = 1.0 / 12.0;
-    u.sizeToInches = 1.0;
-  }
-  return u;
-}
-
 void GenerationContext::setStructureNode(int row, const std::string& node) {
   tables.structures.setCell(row, strcol::StrNo, node);
   structureRows.noteRow(row, tables.structures.cell(row, strcol::BranchId), node);

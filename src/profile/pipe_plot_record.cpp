@@ -1,5 +1,7 @@
 #include "profile/pipe_plot_record.h"
 
+#include "network/unit_constants.h"
+
 #include <cmath>
 
 #include "attributes/lookups.h"
@@ -37,8 +39,8 @@ int structureRowOf(const ProfileTables& tables, const std::string& node, const c
 }  // namespace
 
 ProfileUnits ProfileUnits::forUnitSystem(const std::string& unitSystem) {
-  if (unitSystem == "ENGLISH") return {12, 1, false};
-  return {1000, 0.3048, true};
+  const UnitConstants u = UnitConstants::forUnitSystem(unitSystem);
+  return {u.sizeDivisor, u.english ? 1.0 : 0.3048, !u.english};
 }
 
 std::string PipePlotRecord::title() const {

@@ -1,4 +1,5 @@
 #include "pipe_schedule.h"
+#include "network/unit_constants.h"
 
 #include <string>
 #include <vector>
@@ -81,7 +82,7 @@ bool drawPipeSchedule(Session& session, UserInterface& ui) {
   if (session.tables.pipes.cell(1, pipecol::PipeNo).empty()) return false;
   DxfFile file;
   if (!file.create(ui, session.lastFolder)) return false;
-  const bool english = session.databases.unitSystem() == "ENGLISH";
+  const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
   return file.finish(pipeScheduleDrawing(session.tables, english), ui);
 }
 

@@ -1,4 +1,5 @@
 #include "structure_schedule.h"
+#include "network/unit_constants.h"
 
 #include <string>
 #include <vector>
@@ -160,7 +161,7 @@ bool drawStructureSchedule(Session& session, UserInterface& ui) {
   if (session.tables.structures.cell(1, strcol::StrNo).empty()) return false;
   DxfFile file;
   if (!file.create(ui, session.lastFolder)) return false;
-  const bool english = session.databases.unitSystem() == "ENGLISH";
+  const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
   return file.finish(structureScheduleDrawing(session.tables, english, session.warnings), ui);
 }
 

@@ -1,12 +1,16 @@
 // tarvello-gui-bench PIPE_DB INLET_DB: the main window, offscreen, on a large
-// project. Prints the time of the Create Profile Data handler against the same
-// generation without a window in the same run, and the time the grids then
-// take to fill and paint.
+// project. Prints how long Create Profile Data keeps the window waiting (the
+// handler itself, and the longest the event loop went unserved while the run
+// worked) against the same generation without a window in the same run, and
+// the time the grids then take to fill and paint.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <memory>
@@ -67,9 +71,24 @@ int main(int argc, char** argv) {
 
   // The user picks the outfall from the list the open filled.
   if (auto* outfall = window.findChild<QComboBox*>("hglanodeout")) outfall->setEditText("1");
+  // A 10 ms tick measures how long the event loop is kept from serving the
+  // window while the run works.
+  QElapsedTimer tick;
+  double longestGap = 0;
+  QTimer ticker;
+  ticker.setInterval(10);
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    longestGap = std::max(longestGap, msSince(tick));
+    tick.restart();
+  });
   timer.restart();
   window.createProfileData();
   const double handler = msSince(timer);
+  tick.start();
+  ticker.start();
+  while (window.creatingProfileData()) app.processEvents(QEventLoop::WaitForMoreEvents);
+  ticker.stop();
+  const double run = msSince(timer);
   timer.restart();
   app.processEvents();
   // Painting the whole window makes every visible grid read its cells.
@@ -80,8 +99,11 @@ int main(int argc, char** argv) {
   std::printf("pipes in the pipe table            %d\n", rows);
   std::printf("open both databases (window)       %9.1f ms\n", open);
   std::printf("Create Profile Data, no window     %9.1f ms\n", core);
-  std::printf("Create Profile Data handler        %9.1f ms  %.2f x the run without a window"
-              " (the event loop waits this long)\n", handler, handler / core);
+  std::printf("Create Profile Data in the window  %9.1f ms  %.2f x the run without a window\n", run,
+              run / core);
+  std::printf("  handler returns after            %9.1f ms\n", handler);
+  std::printf("  longest unserved event loop      %9.1f ms  (the window's longest freeze)\n",
+              longestGap);
   std::printf("grids filled and painted after it  %9.1f ms  (target < 1000 ms)\n", paint);
   return painted.isNull() ? 1 : 0;
 }

@@ -24,6 +24,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -95,6 +96,16 @@ QLabel* fieldLabel(const char* name, const char* caption, QWidget* buddy, QWidge
 
 }  // namespace
 
+// One Create Profile Data run. It works on a session of its own, holding the
+// window's databases for the length of the run, so the window can go on
+// showing (and painting) the previous tables without sharing anything with
+// the thread.
+struct MainWindow::GenerationRun {
+  Session work;
+  GenerationResult result;
+  std::unique_ptr<QThread> thread;
+};
+
 MainWindow::MainWindow(std::unique_ptr<UserInterface> ui, QWidget* parent)
     : QMainWindow(parent), ui_(std::move(ui)) {
   setObjectName("frmProfileinput");
@@ -114,6 +125,7 @@ MainWindow::MainWindow(std::unique_ptr<UserInterface> ui, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+  if (run_) run_->thread->wait();
   // The session's tables go before the widgets do; the views must stop reading them.
   for (QTableView* view : {structureGrid_, pipeGrid_, branchGrid_}) view->setModel(nullptr);
 }
@@ -397,6 +409,7 @@ void MainWindow::openDatabasesAtStart(const QString& pipePath, const QString& in
 }
 
 void MainWindow::browsePipeDatabase() {
+  if (run_) return;
   BrowseResult result;
   {
     BusyCursor busy;
@@ -411,6 +424,7 @@ void MainWindow::browsePipeDatabase() {
 }
 
 void MainWindow::browseInletDatabase() {
+  if (run_) return;
   BrowseResult result;
   {
     BusyCursor busy;
@@ -447,28 +461,64 @@ void MainWindow::tablesChanged() {
 }
 
 void MainWindow::createProfileData() {
-  session_.outfallNode = outfall_->currentText().toStdString();
-  session_.tailWaterText = tailWater_->text().toStdString();
-  GenerationResult result;
-  {
-    BusyCursor busy;
+  if (run_) return;
+  run_ = std::make_unique<GenerationRun>();
+  Session& work = run_->work;
+  work.databases = std::move(session_.databases);
+  work.outfallNode = outfall_->currentText().toStdString();
+  work.tailWaterText = tailWater_->text().toStdString();
+  work.lastFolder = session_.lastFolder;
+  work.programFolder = session_.programFolder;
+  work.profileScale = session_.profileScale;
+  session_.outfallNode = work.outfallNode;
+
+  centralWidget()->setEnabled(false);
+  menuBar()->setEnabled(false);
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  statusBar()->showMessage("Creating profile data...");
+  GenerationRun* run = run_.get();
+  run->thread.reset(QThread::create([run] { run->result = tarvello::createProfileData(run->work); }));
+  QThread* thread = run->thread.get();
+  connect(thread, &QThread::finished, this, [this, thread] {
+    if (run_ && run_->thread.get() == thread) finishProfileData();
+  });
+  thread->start();
+}
+
+void MainWindow::finishProfileData() {
+  run_->thread->wait();
+  const std::unique_ptr<GenerationRun> run = std::move(run_);
+  Session& work = run->work;
+  session_.databases = std::move(work.databases);
+  session_.warnings = std::move(work.warnings);
+  const GenerationResult& result = run->result;
+  if (result.ran) {  // without an outfall node the run leaves the tables as they were
     tablesAboutToChange();
-    result = tarvello::createProfileData(session_);
+    session_.tables = std::move(work.tables);
     tablesChanged();
   }
-  if (!result.ran) return;  // no outfall node: nothing to do, nothing to say
-  // The run may have raised the tail water to the outfall pipe's minimum.
-  tailWater_->setText(QString::fromStdString(session_.tailWaterText));
-  const int structures = session_.tables.structures.lastFilledRow();
-  const int pipes = session_.tables.pipes.lastFilledRow();
-  statusBar()->showMessage(QString("Profile data created: %1 structure rows, %2 pipes")
-                               .arg(structures)
-                               .arg(pipes));
-  showWarnings("Create Profile Data");
-  if (!result.error.empty()) ui_->showMessage(result.error, MessageIcon::Exclamation);
+  QApplication::restoreOverrideCursor();
+  menuBar()->setEnabled(true);
+  centralWidget()->setEnabled(true);
+  statusBar()->clearMessage();
+
+  if (result.ran) {
+    // The run may have raised the tail water to the outfall pipe's minimum.
+    session_.tailWaterText = work.tailWaterText;
+    tailWater_->setText(QString::fromStdString(session_.tailWaterText));
+    const int structures = session_.tables.structures.lastFilledRow();
+    const int pipes = session_.tables.pipes.lastFilledRow();
+    statusBar()->showMessage(QString("Profile data created: %1 structure rows, %2 pipes")
+                                 .arg(structures)
+                                 .arg(pipes));
+    showWarnings("Create Profile Data");
+    if (!result.error.empty()) ui_->showMessage(result.error, MessageIcon::Exclamation);
+  }
+  emit profileDataCreated();
 }
 
 void MainWindow::runFileCommand(const QString& name, const std::function<void()>& command) {
+  if (run_) return;
   {
     BusyCursor busy;
     command();
@@ -561,6 +611,7 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (run_) finishProfileData();  // waits for the run: its databases come back first
   saveSettings();
   if (helpWindow_) helpWindow_->close();
   event->accept();
@@ -581,7 +632,8 @@ void MainWindow::showWarnings(const QString& command) {
 
 void MainWindow::updatePreview() {
   // Drawn only when the page is in front: a large branch takes a moment.
-  if (!previewStale_ || tabs_->currentIndex() != 2) return;
+  // During a run the databases (and so the units) are with the run.
+  if (!previewStale_ || tabs_->currentIndex() != 2 || run_) return;
   previewStale_ = false;
   const int row = session_.tables.branches.currentRow();
   const PreviewKind kind = previewPipe_->isChecked() ? PreviewKind::Pipe : PreviewKind::Branch;

@@ -54,6 +54,11 @@ class MainWindow : public QMainWindow {
   // Where the help file is looked for.
   QString helpFilePath() const;
 
+  // True from pressing "Create Profile Data" until its tables are shown. The
+  // run works on a thread of its own so that the window keeps painting and
+  // moving on a large network; the commands wait until it ends.
+  bool creatingProfileData() const { return run_ != nullptr; }
+
   // The command handlers, one for each button and menu item.
   void browsePipeDatabase();
   void browseInletDatabase();
@@ -68,6 +73,10 @@ class MainWindow : public QMainWindow {
   void showHelp();
   void showAbout();
   void exitProgram();
+
+ signals:
+  // A Create Profile Data run has ended and the window shows its results.
+  void profileDataCreated();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -88,7 +97,9 @@ class MainWindow : public QMainWindow {
   void saveSettings();
   void tablesAboutToChange();
   void tablesChanged();
+  void finishProfileData();
 
+  struct GenerationRun;
   Session session_;
   std::unique_ptr<UserInterface> ui_;
 
@@ -112,6 +123,7 @@ class MainWindow : public QMainWindow {
   QListWidget* warningsList_ = nullptr;
   std::unique_ptr<HelpWindow> helpWindow_;
   QPointer<DxfViewWindow> viewer_;
+  std::unique_ptr<GenerationRun> run_;
 };
 
 }  // namespace tarvello

@@ -94,11 +94,17 @@ class ShellTest : public QObject {
   QPushButton* button(const char* name) const { return find<QPushButton>(name); }
   std::string outPath(const std::string& name) const { return out_.filePath(QString::fromStdString(name)).toStdString(); }
 
+  // Presses "Create Profile Data" and waits for the run's tables.
+  void pressCreate() {
+    button("cmdgenprofiledata")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->creatingProfileData(), 60000);
+  }
+
   void openHighwayAndCreate() {
     window_->openDatabasesAtStart(QString::fromStdString(kHighwayPipe),
                                   QString::fromStdString(kHighwayInlet));
     find<QComboBox>("hglanodeout")->setEditText("1");
-    button("cmdgenprofiledata")->click();
+    pressCreate();
     QVERIFY(window_->session().tables.branches.lastFilledRow() > 5);
     ui_->forget();
   }
@@ -233,7 +239,7 @@ class ShellTest : public QObject {
 
   void createProfileDataFillsTheGrids() {
     // Without an outfall node the button does nothing at all.
-    button("cmdgenprofiledata")->click();
+    pressCreate();
     QCOMPARE(find<QTableView>("strflex")->model()->rowCount(), 1);
     QVERIFY(ui_->messages.empty());
 
@@ -241,7 +247,7 @@ class ShellTest : public QObject {
                                   QString::fromStdString(kHighwayInlet));
     find<QComboBox>("hglanodeout")->setEditText("1");
     find<QLineEdit>("TWE")->setText("");
-    button("cmdgenprofiledata")->click();
+    pressCreate();
     QVERIFY(ui_->messages.empty());
 
     // The same run done by the core alone gives the same tables.
@@ -271,14 +277,25 @@ class ShellTest : public QObject {
     QCOMPARE(static_cast<size_t>(find<QListWidget>("warningsList")->count()), s.warnings.items().size());
     QCOMPARE(find<QDockWidget>("warningsDock")->isVisible(), !s.warnings.empty());
 
-    // A second press gives the same tables.
+    // A second press gives the same tables. While it runs on its own thread
+    // the window goes on showing the previous tables, and its commands wait.
     const Cells first = cellsOf(s.tables.structures);
+    const int shownRows = find<QTableView>("strflex")->model()->rowCount();
     button("cmdgenprofiledata")->click();
+    QVERIFY(window_->creatingProfileData());
+    QVERIFY(!button("cmdgenprofiledata")->isEnabled());
+    QCOMPARE(find<QTableView>("strflex")->model()->rowCount(), shownRows);
+    const size_t asked = ui_->requests.size();
+    window_->browsePipeDatabase();  // ignored until the run ends: no dialog is asked for
+    QCOMPARE(ui_->requests.size(), asked);
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->creatingProfileData(), 60000);
+    QVERIFY(button("cmdgenprofiledata")->isEnabled());
     QVERIFY(cellsOf(s.tables.structures) == first);
+    QCOMPARE(s.databases.pipeDbPath(), kHighwayPipe);
 
     // An outfall no pipe drains into: the core's reason, and empty tables.
     find<QComboBox>("hglanodeout")->setEditText("no such node");
-    button("cmdgenprofiledata")->click();
+    pressCreate();
     QCOMPARE(ui_->messages.size(), size_t{1});
     QVERIFY(ui_->lastMessage().find("no such node") != std::string::npos);
     QCOMPARE(s.tables.branches.lastFilledRow(), 0);

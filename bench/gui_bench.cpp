@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   const double handler = msSince(timer);
   tick.start();
   ticker.start();
-  while (window.creatingProfileData()) app.processEvents(QEventLoop::WaitForMoreEvents);
+  while (window.commandRunning()) app.processEvents(QEventLoop::WaitForMoreEvents);
   ticker.stop();
   const double run = msSince(timer);
   timer.restart();

@@ -12,12 +12,10 @@ struct BrowseKind {
   const char* filter;
   const char* extension;
   const char* cancelMessage;
-  bool pipe;
 };
 
-constexpr BrowseKind kPipe{"Brenvik files (*.bvp;*.bvh)|*.bvp;*.bvh", ".bvp", "No Pipe project database selected!", true};
-constexpr BrowseKind kInlet{"Olmstra files (*.olm;*.olh)|*.olm;*.olh", ".olm", "No Inlet project database selected!",
-                            false};
+constexpr BrowseKind kPipe{"Brenvik files (*.bvp;*.bvh)|*.bvp;*.bvh", ".bvp", "No Pipe project database selected!"};
+constexpr BrowseKind kInlet{"Olmstra files (*.olm;*.olh)|*.olm;*.olh", ".olm", "No Inlet project database selected!"};
 
 std::string folderOf(const std::string& path) {
   std::error_code ec;
@@ -26,32 +24,45 @@ std::string folderOf(const std::string& path) {
   return absolute.parent_path().string();
 }
 
-BrowseResult browse(Session& session, UserInterface& ui, const BrowseKind& kind) {
+BrowseResult browse(Session& session, UserInterface& ui, DatabaseKind kind) {
+  const std::string path = askForDatabase(session, ui, kind);
+  if (path.empty()) return {};
+  return openChosenDatabase(session, ui, kind, path);
+}
+
+}  // namespace
+
+std::string askForDatabase(Session& session, UserInterface& ui, DatabaseKind kind) {
+  const BrowseKind& k = kind == DatabaseKind::Pipe ? kPipe : kInlet;
   FileDialogRequest request;
   request.title = "Open";
-  request.filter = kind.filter;
-  request.defaultExtension = kind.extension;
+  request.filter = k.filter;
+  request.defaultExtension = k.extension;
   request.initialFolder = session.lastFolder.empty() ? session.programFolder : session.lastFolder;
   request.mustExist = true;
-
-  BrowseResult result;
-  result.path = ui.askOpenFileName(request);
-  if (result.path.empty()) {
-    ui.showMessage(kind.cancelMessage, MessageIcon::Exclamation);
-    return result;
+  std::string path = ui.askOpenFileName(request);
+  if (path.empty()) {
+    ui.showMessage(k.cancelMessage, MessageIcon::Exclamation);
+    return path;
   }
   // The folder counts as chosen even when the file then fails to open.
-  session.lastFolder = folderOf(result.path);
+  session.lastFolder = folderOf(path);
+  return path;
+}
 
-  result.error = kind.pipe ? session.databases.openPipeDatabase(result.path)
-                           : session.databases.openInletDatabase(result.path);
+BrowseResult openChosenDatabase(Session& session, UserInterface& ui, DatabaseKind kind,
+                                const std::string& path) {
+  const bool pipe = kind == DatabaseKind::Pipe;
+  BrowseResult result;
+  result.path = path;
+  result.error = pipe ? session.databases.openPipeDatabase(path) : session.databases.openInletDatabase(path);
   if (!result.error.empty()) {
     result.status = BrowseResult::Status::Failed;
     ui.showMessage(result.error, MessageIcon::Exclamation);
     return result;
   }
   result.status = BrowseResult::Status::Opened;
-  if (kind.pipe) {
+  if (pipe) {
     result.refillOutfalls = true;
     try {
       result.outfalls = session.databases.outfallNodes();
@@ -63,10 +74,12 @@ BrowseResult browse(Session& session, UserInterface& ui, const BrowseKind& kind)
   return result;
 }
 
-}  // namespace
+BrowseResult browsePipeDatabase(Session& session, UserInterface& ui) {
+  return browse(session, ui, DatabaseKind::Pipe);
+}
 
-BrowseResult browsePipeDatabase(Session& session, UserInterface& ui) { return browse(session, ui, kPipe); }
-
-BrowseResult browseInletDatabase(Session& session, UserInterface& ui) { return browse(session, ui, kInlet); }
+BrowseResult browseInletDatabase(Session& session, UserInterface& ui) {
+  return browse(session, ui, DatabaseKind::Inlet);
+}
 
 }  // namespace tarvello

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "database/project_database.h"
+
 namespace tarvello {
 
 struct Session;
@@ -32,5 +34,13 @@ struct BrowseResult {
 BrowseResult browsePipeDatabase(Session& session, UserInterface& ui);
 // "Open Inlet Database": the same for Olmstra files; the outfall list stays.
 BrowseResult browseInletDatabase(Session& session, UserInterface& ui);
+
+// The two steps of those commands, for a window that opens the file on a
+// thread of its own. The dialog: the chosen file, or "" (and the message that
+// none was chosen). Choosing a file makes its folder the last folder.
+std::string askForDatabase(Session& session, UserInterface& ui, DatabaseKind kind);
+// The open of a chosen file: a result as the whole command gives it.
+BrowseResult openChosenDatabase(Session& session, UserInterface& ui, DatabaseKind kind,
+                                const std::string& path);
 
 }  // namespace tarvello

@@ -94,15 +94,28 @@ QLabel* fieldLabel(const char* name, const char* caption, QWidget* buddy, QWidge
   return label;
 }
 
+// The messages of a command on a thread of its own, shown by the window when
+// the command ends. The commands run that way ask nothing.
+class HeldMessages : public UserInterface {
+ public:
+  std::string askOpenFileName(const FileDialogRequest&) override { return {}; }
+  std::string askSaveFileName(const FileDialogRequest&) override { return {}; }
+  bool askYesNo(const std::string&, MessageIcon) override { return false; }
+  void showMessage(const std::string& text, MessageIcon icon) override { messages.emplace_back(text, icon); }
+  std::vector<std::pair<std::string, MessageIcon>> messages;
+};
+
 }  // namespace
 
-// One Create Profile Data run. It works on a session of its own, holding the
-// window's databases for the length of the run, so the window can go on
-// showing (and painting) the previous tables without sharing anything with
-// the thread.
-struct MainWindow::GenerationRun {
+// A command on a thread of its own. It works on a session of its own, which
+// holds the window's databases for the length of the run, so the window can
+// go on showing (and painting) its tables without sharing anything with the
+// thread.
+struct MainWindow::BackgroundRun {
+  unsigned id = 0;
   Session work;
-  GenerationResult result;
+  HeldMessages messages;
+  BackgroundDone done;
   std::unique_ptr<QThread> thread;
 };
 
@@ -125,7 +138,7 @@ MainWindow::MainWindow(std::unique_ptr<UserInterface> ui, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-  if (run_) run_->thread->wait();
+  if (run_) run_->thread->wait();  // its results are not shown any more
   // The session's tables go before the widgets do; the views must stop reading them.
   for (QTableView* view : {structureGrid_, pipeGrid_, branchGrid_}) view->setModel(nullptr);
 }
@@ -400,41 +413,45 @@ void MainWindow::openDatabasesAtStart(const QString& pipePath, const QString& in
   if (!pipePath.isEmpty()) {
     ui_ = std::make_unique<PresetFileInterface>(*restore, pipePath.toStdString());
     browsePipeDatabase();
+    waitForCommand();
   }
   if (!inletPath.isEmpty()) {
     ui_ = std::make_unique<PresetFileInterface>(*restore, inletPath.toStdString());
     browseInletDatabase();
+    waitForCommand();
   }
   ui_ = std::move(restore);
 }
 
-void MainWindow::browsePipeDatabase() {
-  if (run_) return;
-  BrowseResult result;
-  {
-    BusyCursor busy;
-    result = tarvello::browsePipeDatabase(session_, *ui_);
-  }
-  pipeDatabase_->setText(QString::fromStdString(session_.databases.pipeDbPath()));
-  if (result.refillOutfalls) fillOutfallList(result.outfalls);
-  if (result.opened())
-    statusBar()->showMessage(QString("Pipe project database opened; units: %1")
-                                 .arg(QString::fromStdString(session_.databases.unitSystem())));
-  saveSettings();
-}
+void MainWindow::browsePipeDatabase() { browseDatabase(DatabaseKind::Pipe); }
 
-void MainWindow::browseInletDatabase() {
+void MainWindow::browseInletDatabase() { browseDatabase(DatabaseKind::Inlet); }
+
+void MainWindow::browseDatabase(DatabaseKind kind) {
   if (run_) return;
-  BrowseResult result;
-  {
-    BusyCursor busy;
-    result = tarvello::browseInletDatabase(session_, *ui_);
+  const std::string path = askForDatabase(session_, *ui_, kind);
+  if (path.empty()) {
+    saveSettings();
+    return;
   }
-  inletDatabase_->setText(QString::fromStdString(session_.databases.inletDbPath()));
-  if (result.opened())
-    statusBar()->showMessage(QString("Inlet project database opened; units: %1")
-                                 .arg(QString::fromStdString(session_.databases.unitSystem())));
-  saveSettings();
+  const bool pipe = kind == DatabaseKind::Pipe;
+  auto result = std::make_shared<BrowseResult>();
+  runInBackground(
+      pipe ? "Opening the pipe project database..." : "Opening the inlet project database...",
+      [result, kind, path](Session& work, UserInterface& ui) {
+        *result = openChosenDatabase(work, ui, kind, path);
+      },
+      [this, result, pipe](Session&) {
+        const ProjectDatabases& dbs = session_.databases;
+        (pipe ? pipeDatabase_ : inletDatabase_)
+            ->setText(QString::fromStdString(pipe ? dbs.pipeDbPath() : dbs.inletDbPath()));
+        if (result->refillOutfalls) fillOutfallList(result->outfalls);
+        if (result->opened())
+          statusBar()->showMessage(QString("%1 project database opened; units: %2")
+                                       .arg(pipe ? "Pipe" : "Inlet")
+                                       .arg(QString::fromStdString(dbs.unitSystem())));
+        saveSettings();
+      });
 }
 
 void MainWindow::fillOutfallList(const std::vector<std::string>& outfalls) {
@@ -460,61 +477,72 @@ void MainWindow::tablesChanged() {
   updatePreview();
 }
 
-void MainWindow::createProfileData() {
-  if (run_) return;
-  run_ = std::make_unique<GenerationRun>();
-  Session& work = run_->work;
+void MainWindow::runInBackground(const QString& status, BackgroundTask task, BackgroundDone done) {
+  run_ = std::make_unique<BackgroundRun>();
+  BackgroundRun* run = run_.get();
+  run->id = ++runsStarted_;
+  run->done = std::move(done);
+  Session& work = run->work;
   work.databases = std::move(session_.databases);
-  work.outfallNode = outfall_->currentText().toStdString();
-  work.tailWaterText = tailWater_->text().toStdString();
+  work.outfallNode = session_.outfallNode;
+  work.tailWaterText = session_.tailWaterText;
   work.lastFolder = session_.lastFolder;
   work.programFolder = session_.programFolder;
   work.profileScale = session_.profileScale;
-  session_.outfallNode = work.outfallNode;
 
   centralWidget()->setEnabled(false);
   menuBar()->setEnabled(false);
   QApplication::setOverrideCursor(Qt::BusyCursor);
-  statusBar()->showMessage("Creating profile data...");
-  GenerationRun* run = run_.get();
-  run->thread.reset(QThread::create([run] { run->result = tarvello::createProfileData(run->work); }));
-  QThread* thread = run->thread.get();
-  connect(thread, &QThread::finished, this, [this, thread] {
-    if (run_ && run_->thread.get() == thread) finishProfileData();
+  statusBar()->showMessage(status);
+  run->thread.reset(QThread::create([run, task = std::move(task)] { task(run->work, run->messages); }));
+  connect(run->thread.get(), &QThread::finished, this, [this, id = run->id] {
+    if (run_ && run_->id == id) finishBackground();  // not when waitForCommand has ended it already
   });
-  thread->start();
+  run->thread->start();
 }
 
-void MainWindow::finishProfileData() {
+void MainWindow::waitForCommand() {
+  if (run_) finishBackground();
+}
+
+void MainWindow::finishBackground() {
   run_->thread->wait();
-  const std::unique_ptr<GenerationRun> run = std::move(run_);
-  Session& work = run->work;
-  session_.databases = std::move(work.databases);
-  session_.warnings = std::move(work.warnings);
-  const GenerationResult& result = run->result;
-  if (result.ran) {  // without an outfall node the run leaves the tables as they were
-    tablesAboutToChange();
-    session_.tables = std::move(work.tables);
-    tablesChanged();
-  }
+  const std::unique_ptr<BackgroundRun> run = std::move(run_);
+  session_.databases = std::move(run->work.databases);
   QApplication::restoreOverrideCursor();
   menuBar()->setEnabled(true);
   centralWidget()->setEnabled(true);
   statusBar()->clearMessage();
+  run->done(run->work);
+  for (const auto& [text, icon] : run->messages.messages) ui_->showMessage(text, icon);
+  emit commandFinished();
+}
 
-  if (result.ran) {
-    // The run may have raised the tail water to the outfall pipe's minimum.
-    session_.tailWaterText = work.tailWaterText;
-    tailWater_->setText(QString::fromStdString(session_.tailWaterText));
-    const int structures = session_.tables.structures.lastFilledRow();
-    const int pipes = session_.tables.pipes.lastFilledRow();
-    statusBar()->showMessage(QString("Profile data created: %1 structure rows, %2 pipes")
-                                 .arg(structures)
-                                 .arg(pipes));
-    showWarnings("Create Profile Data");
-    if (!result.error.empty()) ui_->showMessage(result.error, MessageIcon::Exclamation);
-  }
-  emit profileDataCreated();
+void MainWindow::createProfileData() {
+  if (run_) return;
+  session_.outfallNode = outfall_->currentText().toStdString();
+  session_.tailWaterText = tailWater_->text().toStdString();
+  auto result = std::make_shared<GenerationResult>();
+  runInBackground(
+      "Creating profile data...",
+      [result](Session& work, UserInterface&) { *result = tarvello::createProfileData(work); },
+      [this, result](Session& work) {
+        session_.warnings = std::move(work.warnings);
+        if (!result->ran) return;  // no outfall node: nothing done, nothing to say
+        tablesAboutToChange();
+        session_.tables = std::move(work.tables);
+        tablesChanged();
+        // The run may have raised the tail water to the outfall pipe's minimum.
+        session_.tailWaterText = work.tailWaterText;
+        tailWater_->setText(QString::fromStdString(session_.tailWaterText));
+        const int structures = session_.tables.structures.lastFilledRow();
+        const int pipes = session_.tables.pipes.lastFilledRow();
+        statusBar()->showMessage(QString("Profile data created: %1 structure rows, %2 pipes")
+                                     .arg(structures)
+                                     .arg(pipes));
+        showWarnings("Create Profile Data");
+        if (!result->error.empty()) ui_->showMessage(result->error, MessageIcon::Exclamation);
+      });
 }
 
 void MainWindow::runFileCommand(const QString& name, const std::function<void()>& command) {
@@ -611,7 +639,7 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (run_) finishProfileData();  // waits for the run: its databases come back first
+  waitForCommand();  // the running command's databases come back first
   saveSettings();
   if (helpWindow_) helpWindow_->close();
   event->accept();

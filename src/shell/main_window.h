@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "common/user_interface.h"
+#include "database/browse.h"
 #include "network/session.h"
 #include "shell/profile_preview.h"
 #include "viewer/dxf_view_window.h"
@@ -54,10 +55,12 @@ class MainWindow : public QMainWindow {
   // Where the help file is looked for.
   QString helpFilePath() const;
 
-  // True from pressing "Create Profile Data" until its tables are shown. The
-  // run works on a thread of its own so that the window keeps painting and
-  // moving on a large network; the commands wait until it ends.
-  bool creatingProfileData() const { return run_ != nullptr; }
+  // True while opening a database or Create Profile Data works. They work on
+  // a thread of their own so that the window keeps painting and moving on a
+  // large network; the other commands wait until they end.
+  bool commandRunning() const { return run_ != nullptr; }
+  // Lets a running command end here and shows its results.
+  void waitForCommand();
 
   // The command handlers, one for each button and menu item.
   void browsePipeDatabase();
@@ -75,8 +78,8 @@ class MainWindow : public QMainWindow {
   void exitProgram();
 
  signals:
-  // A Create Profile Data run has ended and the window shows its results.
-  void profileDataCreated();
+  // A command that ran on its own thread has ended; the window shows its results.
+  void commandFinished();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -97,9 +100,13 @@ class MainWindow : public QMainWindow {
   void saveSettings();
   void tablesAboutToChange();
   void tablesChanged();
-  void finishProfileData();
+  void browseDatabase(DatabaseKind kind);
+  using BackgroundTask = std::function<void(Session& work, UserInterface& ui)>;
+  using BackgroundDone = std::function<void(Session& work)>;
+  void runInBackground(const QString& status, BackgroundTask task, BackgroundDone done);
+  void finishBackground();
 
-  struct GenerationRun;
+  struct BackgroundRun;
   Session session_;
   std::unique_ptr<UserInterface> ui_;
 
@@ -123,7 +130,8 @@ class MainWindow : public QMainWindow {
   QListWidget* warningsList_ = nullptr;
   std::unique_ptr<HelpWindow> helpWindow_;
   QPointer<DxfViewWindow> viewer_;
-  std::unique_ptr<GenerationRun> run_;
+  std::unique_ptr<BackgroundRun> run_;
+  unsigned runsStarted_ = 0;
 };
 
 }  // namespace tarvello

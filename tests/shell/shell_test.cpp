@@ -94,11 +94,12 @@ class ShellTest : public QObject {
   QPushButton* button(const char* name) const { return find<QPushButton>(name); }
   std::string outPath(const std::string& name) const { return out_.filePath(QString::fromStdString(name)).toStdString(); }
 
-  // Presses "Create Profile Data" and waits for the run's tables.
-  void pressCreate() {
-    button("cmdgenprofiledata")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window_->creatingProfileData(), 60000);
+  // Presses a button and waits for the command it starts on its own thread.
+  void press(const char* name) {
+    button(name)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000);
   }
+  void pressCreate() { press("cmdgenprofiledata"); }
 
   void openHighwayAndCreate() {
     window_->openDatabasesAtStart(QString::fromStdString(kHighwayPipe),
@@ -190,7 +191,7 @@ class ShellTest : public QObject {
     auto* inletDb = find<QLineEdit>("inlet_database");
     auto* outfall = find<QComboBox>("hglanodeout");
 
-    button("mnubrowsePipe")->click();  // cancelled
+    press("mnubrowsePipe");  // cancelled
     QCOMPARE(ui_->messages.size(), size_t{1});
     QCOMPARE(ui_->messages[0].text, std::string("No Pipe project database selected!"));
     QVERIFY(ui_->messages[0].icon == MessageIcon::Exclamation);
@@ -198,7 +199,7 @@ class ShellTest : public QObject {
 
     ui_->forget();
     ui_->openAnswers = {kHighwayPipe};
-    button("mnubrowsePipe")->click();
+    press("mnubrowsePipe");
     QVERIFY(ui_->messages.empty());
     QCOMPARE(pipeDb->text(), QString::fromStdString(kHighwayPipe));
     QStringList nodes;
@@ -211,20 +212,20 @@ class ShellTest : public QObject {
 
     // The next dialog opens where the last one ended.
     ui_->forget();
-    button("mnubrowseInlet")->click();
+    press("mnubrowseInlet");
     QCOMPARE(ui_->requests[0].initialFolder, window_->session().lastFolder);
     QCOMPARE(QDir(QString::fromStdString(window_->session().lastFolder)), QDir(kExamples));
     QCOMPARE(ui_->lastMessage(), std::string("No Inlet project database selected!"));
 
     ui_->openAnswers = {kHighwayInlet};
-    button("mnubrowseInlet")->click();
+    press("mnubrowseInlet");
     QCOMPARE(inletDb->text(), QString::fromStdString(kHighwayInlet));
 
     // A file that is no database: its own message, and the open one stays.
     std::ofstream(outPath("notes.olm")) << "meeting notes, not a database\n";
     ui_->forget();
     ui_->openAnswers = {outPath("notes.olm")};
-    button("mnubrowseInlet")->click();
+    press("mnubrowseInlet");
     QCOMPARE(ui_->messages.size(), size_t{1});
     QVERIFY(ui_->messages[0].icon == MessageIcon::Exclamation);
     QCOMPARE(inletDb->text(), QString::fromStdString(kHighwayInlet));
@@ -282,13 +283,13 @@ class ShellTest : public QObject {
     const Cells first = cellsOf(s.tables.structures);
     const int shownRows = find<QTableView>("strflex")->model()->rowCount();
     button("cmdgenprofiledata")->click();
-    QVERIFY(window_->creatingProfileData());
+    QVERIFY(window_->commandRunning());
     QVERIFY(!button("cmdgenprofiledata")->isEnabled());
     QCOMPARE(find<QTableView>("strflex")->model()->rowCount(), shownRows);
     const size_t asked = ui_->requests.size();
     window_->browsePipeDatabase();  // ignored until the run ends: no dialog is asked for
     QCOMPARE(ui_->requests.size(), asked);
-    QTRY_VERIFY_WITH_TIMEOUT(!window_->creatingProfileData(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000);
     QVERIFY(button("cmdgenprofiledata")->isEnabled());
     QVERIFY(cellsOf(s.tables.structures) == first);
     QCOMPARE(s.databases.pipeDbPath(), kHighwayPipe);

@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
   window.findChild<QComboBox*>("hglanodeout")->setEditText("1");
   window.findChild<QLineEdit*>("TWE")->setText("398.00");
   window.findChild<QPushButton*>("cmdgenprofiledata")->click();
-  while (window.creatingProfileData()) settle(50);
+  while (window.commandRunning()) settle(50);
   settle();
   grabScreen(out.filePath("structure-data.png"));
 

@@ -40,6 +40,7 @@ const QString kExamples = TARVELLO_EXAMPLES_DIR;
 const std::string kHighwayPipe = (kExamples + "/highway.bvp").toStdString();
 const std::string kHighwayInlet = (kExamples + "/highway.olm").toStdString();
 const std::string kMetricPipe = (kExamples + "/metric.bvp").toStdString();
+const std::string kBadCorpus = TARVELLO_BAD_CORPUS_DIR;
 const char* const kGrids[] = {"strflex", "pipeflex", "profileflex1"};
 
 using Cells = std::vector<std::vector<std::string>>;
@@ -300,6 +301,49 @@ class ShellTest : public QObject {
     QCOMPARE(ui_->messages.size(), size_t{1});
     QVERIFY(ui_->lastMessage().find("no such node") != std::string::npos);
     QCOMPARE(s.tables.branches.lastFilledRow(), 0);
+  }
+
+  // Damaged and odd databases: the message names the file and the problem,
+  // what was open stays open, and the window goes on working.
+  void badDatabasesAreReportedAndTheWindowStaysUsable() {
+    auto* pipeDb = find<QLineEdit>("pipe_database");
+    const std::pair<const char*, const char*> broken[] = {
+        {"empty.bvp", "the file is empty, not a Jet (Access) database"},
+        {"truncated-half.bvp", "(the file is damaged)"},
+        {"wrong-tables.bvp", "tables PIPE and PROJECT are missing"},
+    };
+    for (const auto& [file, problem] : broken) {
+      ui_->forget();
+      const std::string path = kBadCorpus + "/" + file;
+      ui_->openAnswers = {path};
+      press("mnubrowsePipe");
+      QCOMPARE(ui_->messages.size(), size_t{1});
+      QVERIFY2(ui_->lastMessage().find(path) != std::string::npos, ui_->lastMessage().c_str());
+      QVERIFY2(ui_->lastMessage().find(problem) != std::string::npos, ui_->lastMessage().c_str());
+      QCOMPARE(pipeDb->text(), QString());
+    }
+
+    // PIPE without NODEOUT_NO opens, but has no outfalls to offer.
+    ui_->forget();
+    ui_->openAnswers = {kBadCorpus + "/no-nodeout.bvp"};
+    press("mnubrowsePipe");
+    QVERIFY2(ui_->lastMessage().find("field NODEOUT_NO is missing") != std::string::npos,
+             ui_->lastMessage().c_str());
+    QCOMPARE(find<QComboBox>("hglanodeout")->count(), 0);
+
+    // A network with a loop opens and runs, with the loop among the warnings.
+    ui_->forget();
+    ui_->openAnswers = {kBadCorpus + "/loop.bvp"};
+    press("mnubrowsePipe");
+    QVERIFY(ui_->messages.empty());
+    find<QComboBox>("hglanodeout")->setEditText("1");
+    pressCreate();
+    QVERIFY(ui_->messages.empty());
+    QVERIFY(!find<QListWidget>("warningsList")->findItems("runs in a loop", Qt::MatchContains).isEmpty());
+
+    // The good project after all that: the usual tables.
+    openHighwayAndCreate();
+    QVERIFY(window_->session().tables.structures.lastFilledRow() > 30);
   }
 
   void clickingARowSelectsItForThePlots() {

@@ -4,7 +4,9 @@
 // Dialogs are answered by a script.
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QDockWidget>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -85,6 +87,12 @@ class ShellTest : public QObject {
   QTemporaryDir out_;
   std::unique_ptr<MainWindow> window_;
   ScriptedUi* ui_ = nullptr;
+  struct Untouched {
+    std::string path;
+    std::string bytes;
+    QDateTime modified;
+  };
+  std::vector<Untouched> databases_;
 
   template <typename T>
   T* find(const char* name) const {
@@ -119,6 +127,21 @@ class ShellTest : public QObject {
   }
 
  private slots:
+  // The window opens the example and corpus databases in place: none of
+  // them may change, in bytes or in modification time.
+  void initTestCase() {
+    for (const QString& folder : {kExamples, QString::fromStdString(kBadCorpus)})
+      for (const QFileInfo& f : QDir(folder).entryInfoList(QDir::Files))
+        databases_.push_back({f.filePath().toStdString(), readAll(f.filePath().toStdString()), f.lastModified()});
+    QVERIFY(databases_.size() > 10);
+  }
+  void cleanupTestCase() {
+    for (const auto& db : databases_) {
+      QVERIFY2(readAll(db.path) == db.bytes, db.path.c_str());
+      QCOMPARE(QFileInfo(QString::fromStdString(db.path)).lastModified(), db.modified);
+    }
+  }
+
   void init() {
     auto ui = std::make_unique<ScriptedUi>();
     ui_ = ui.get();

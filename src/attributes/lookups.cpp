@@ -37,6 +37,15 @@ std::string branchKey(const std::string& branchId, const std::string& node) {
 }
 }  // namespace
 
+StructureRowIndex StructureRowIndex::of(const Table& structures) {
+  StructureRowIndex index;
+  const int n = structures.rowCount();
+  index.reserve(static_cast<size_t>(n));
+  for (int r = 1; r < n; ++r)
+    index.noteRow(r, structures.cell(r, strcol::BranchId), structures.cell(r, strcol::StrNo));
+  return index;
+}
+
 void StructureRowIndex::noteRow(int row, const std::string& branchId, const std::string& node) {
   auto keep = [row](std::unordered_map<std::string, int>& map, std::string key) {
     auto [it, inserted] = map.emplace(std::move(key), row);
@@ -62,6 +71,11 @@ int StructureRowIndex::findBranchStructureRow(const Table& structures, const std
       structures.cell(it->second, strcol::BranchId) == branchId)
     return it->second;
   return tarvello::findBranchStructureRow(structures, branchId, node);
+}
+
+void StructureRowIndex::reserve(size_t rows) {
+  firstRow_.reserve(rows);
+  firstBranchRow_.reserve(rows);
 }
 
 void StructureRowIndex::clear() {

@@ -21,12 +21,15 @@ int findBranchRow(const Table& branches, const std::string& branchId);
 // being filled row by row from the top, without rescanning it each time.
 class StructureRowIndex {
  public:
+  // The index of every row of a filled table.
+  static StructureRowIndex of(const Table& structures);
   // Records that row `row` now lists `node` on branch `branchId`.
   void noteRow(int row, const std::string& branchId, const std::string& node);
   int findStructureRow(const Table& structures, const std::string& node) const;
   int findBranchStructureRow(const Table& structures, const std::string& branchId,
                              const std::string& node) const;
   void clear();
+  void reserve(size_t rows);
 
  private:
   std::unordered_map<std::string, int> firstRow_;

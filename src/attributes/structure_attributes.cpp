@@ -11,14 +11,14 @@ namespace {
 // Copies a field joined to text; a field the table lacks leaves the cell as it is.
 void putText(GenerationContext& ctx, Table& t, int row, int col, const PipeRecord& rec,
              const char* name) {
-  if (const Value* v = rec.field(name)) t.setCell(row, col, v->asText());
+  if (const auto v = rec.field(name)) t.setCell(row, col, v->asText());
   else ctx.warnMissingField("PIPE", name);
 }
 
 // Formats a numeric field; text that is not a number is shown as it is, and reported.
 void putFixed(GenerationContext& ctx, Table& t, int row, int col, const PipeRecord& rec,
               const char* name, int decimals, bool numeric = true) {
-  const Value* v = rec.field(name);
+  const auto v = rec.field(name);
   if (!v) {
     ctx.warnMissingField("PIPE", name);
     return;
@@ -41,7 +41,7 @@ void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, const P
   putFixed(ctx, s, row, strcol::Offset, rec, "NODEIN_OFFSET", 2);
   putText(ctx, s, row, strcol::OffsetLoc, rec, "NODEIN_OFFLOC");
 
-  const Value* top = rec.field("NODEIN_TOPELE");
+  const auto top = rec.field("NODEIN_TOPELE");
   if (!top) {
     ctx.warnMissingField("PIPE", "NODEIN_TOPELE");
   } else if (top->isEmptyText() || top->isNull()) {
@@ -150,7 +150,7 @@ void writePipeRow(GenerationContext& ctx, int row, int branchNo, const PipeRecor
   putFixed(ctx, t, row, pipecol::Length, rec, "PIPE_LENGTH", 1);
   putFixed(ctx, t, row, pipecol::Discharge, rec, "PIPE_DISCHARGE", 1);
   putFixed(ctx, t, row, pipecol::Velocity, rec, "PIPE_VELOCITY", 1);
-  if (const Value* slope = rec.field("PIPE_SLOPE")) {
+  if (const auto slope = rec.field("PIPE_SLOPE")) {
     // Stored as a fraction, shown in percent.
     if (const auto v = slope->asNumber()) {
       t.setCell(row, pipecol::SlopePercent, formatFixed(*v * 100.0, 2));
@@ -163,7 +163,7 @@ void writePipeRow(GenerationContext& ctx, int row, int branchNo, const PipeRecor
   }
   putFixed(ctx, t, row, pipecol::FlowDepth, rec, "PIPE_FLOWDEPTH", 2);
   putFixed(ctx, t, row, pipecol::Manning, rec, "PIPE_MANN", 3);
-  if (const Value* skew = rec.field("PIPE_SKEW")) {
+  if (const auto skew = rec.field("PIPE_SKEW")) {
     t.setCell(row, pipecol::Skew, skew->isEmptyText() ? std::string("0.0") : skew->asText());
   } else {
     ctx.warnMissingField("PIPE", "PIPE_SKEW");

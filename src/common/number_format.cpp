@@ -20,79 +20,81 @@ std::string_view trimBlanks(std::string_view s) {
   return s;
 }
 
-// The 15 significant digits of |value| and the decimal exponent of the first.
-struct Decimal15 {
-  std::string digits;  // exactly 15 characters
+// The significant digits of |value| (non-zero, finite) rounded to `significant`
+// digits, and the decimal exponent of the first. std::to_chars with a precision
+// rounds exactly as printf's "%.*e" does, without its locale and varargs cost.
+struct Digits {
+  char digits[24];  // `count` characters, no terminator
+  int count = 0;
   int exponent = 0;
 };
 
-Decimal15 decimal15(double value) {
+Digits scientificDigits(double value, int significant) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-  Decimal15 d;
-  std::string_view s(buf);
-  const auto e = s.find('e');
-  for (char c : s.substr(0, e))
-    if (isDigit(c)) d.digits.push_back(c);
-  d.exponent = std::atoi(buf + e + 1);
+  const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                 std::chars_format::scientific, significant - 1).ptr;
+  Digits d;
+  const char* p = buf;
+  for (; p < end && *p != 'e'; ++p)
+    if (isDigit(*p)) d.digits[d.count++] = *p;
+  // "e+05" / "e-310"
+  const bool negative = p + 1 < end && p[1] == '-';
+  int exponent = 0;
+  for (p += 2; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+  d.exponent = negative ? -exponent : exponent;
   return d;
 }
 
-std::string trimTrailingZeros(std::string s) {
-  while (!s.empty() && s.back() == '0') s.pop_back();
-  return s;
+// General text of a number with the given significant digits, no trailing
+// zeros; exponent form outside [10^minExp, 10^maxExp). Writes at most 40
+// characters to `out` and returns how many.
+size_t writeGeneral(char* out, double value, int significant, int minExp, int maxExp) {
+  if (!std::isfinite(value)) return 0;
+  if (value == 0.0) {
+    out[0] = '0';
+    return 1;
+  }
+  Digits d = scientificDigits(value, significant);
+  while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+  if (d.count == 0) {
+    out[0] = '0';
+    return 1;
+  }
+  char* o = out;
+  if (value < 0) *o++ = '-';
+  const int n = d.count;
+  const int e = d.exponent;
+  if (e < minExp || e >= maxExp) {
+    *o++ = d.digits[0];
+    if (n > 1) {
+      *o++ = '.';
+      for (int i = 1; i < n; ++i) *o++ = d.digits[i];
+    }
+    *o++ = 'E';
+    *o++ = e < 0 ? '-' : '+';
+    const int a = e < 0 ? -e : e;
+    if (a >= 100) *o++ = static_cast<char>('0' + a / 100);
+    *o++ = static_cast<char>('0' + a / 10 % 10);
+    *o++ = static_cast<char>('0' + a % 10);
+  } else if (e < 0) {
+    *o++ = '0';
+    *o++ = '.';
+    for (int i = 0; i < -e - 1; ++i) *o++ = '0';
+    for (int i = 0; i < n; ++i) *o++ = d.digits[i];
+  } else if (n <= e + 1) {
+    for (int i = 0; i < n; ++i) *o++ = d.digits[i];
+    for (int i = n; i < e + 1; ++i) *o++ = '0';
+  } else {
+    for (int i = 0; i <= e; ++i) *o++ = d.digits[i];
+    *o++ = '.';
+    for (int i = e + 1; i < n; ++i) *o++ = d.digits[i];
+  }
+  return static_cast<size_t>(o - out);
 }
 
-// Positional text of digits d0 d1 ... with d0 at 10^exponent, no exponent form.
-std::string positional(const std::string& digits, int exponent) {
-  std::string out;
-  const int n = static_cast<int>(digits.size());
-  if (exponent < 0) {
-    out = "0.";
-    out.append(static_cast<size_t>(-exponent - 1), '0');
-    out += digits;
-    return out;
-  }
-  if (n <= exponent + 1) {
-    out = digits;
-    out.append(static_cast<size_t>(exponent + 1 - n), '0');
-    return out;
-  }
-  out = digits.substr(0, static_cast<size_t>(exponent + 1));
-  out += '.';
-  out += digits.substr(static_cast<size_t>(exponent + 1));
-  return out;
-}
-
-std::string exponentForm(const std::string& digits, int exponent) {
-  std::string out(1, digits[0]);
-  if (digits.size() > 1) {
-    out += '.';
-    out += digits.substr(1);
-  }
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-  return out + buf;
-}
-
-// General text of a number with the given significant digits; exponent form
-// outside [10^minExp, 10^maxExp).
 std::string generalText(double value, int significant, int minExp, int maxExp) {
-  if (!std::isfinite(value)) return "";
-  if (value == 0.0) return "0";
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(value));
-  std::string_view s(buf);
-  const auto e = s.find('e');
-  std::string digits;
-  for (char c : s.substr(0, e))
-    if (isDigit(c)) digits.push_back(c);
-  const int exponent = std::atoi(buf + e + 1);
-  digits = trimTrailingZeros(digits);
-  if (digits.empty()) return "0";
-  std::string body = (exponent < minExp || exponent >= maxExp) ? exponentForm(digits, exponent)
-                                                               : positional(digits, exponent);
-  return value < 0 ? "-" + body : body;
+  char buf[48];
+  return std::string(buf, writeGeneral(buf, value, significant, minExp, maxExp));
 }
 
 }  // namespace
@@ -150,15 +152,18 @@ std::string formatFixed(double value, int decimals) {
   if (value == 0.0) {
     integer = "0";
   } else {
-    const Decimal15 d = decimal15(value);
+    const Digits d = scientificDigits(value, 15);
     const int shift = d.exponent - 14 + decimals;  // power of ten of the last digit
     if (shift >= 0) {
-      integer = d.digits + std::string(static_cast<size_t>(shift), '0');
+      integer.reserve(15 + static_cast<size_t>(shift) + 2);
+      integer.assign(d.digits, 15);
+      integer.append(static_cast<size_t>(shift), '0');
     } else {
       const int keep = 15 + shift;
       bool roundUp = false;
-      if (keep >= 0 && keep < 15) roundUp = d.digits[static_cast<size_t>(keep)] >= '5';
-      integer = keep > 0 ? d.digits.substr(0, static_cast<size_t>(keep)) : std::string("0");
+      if (keep >= 0 && keep < 15) roundUp = d.digits[keep] >= '5';
+      if (keep > 0) integer.assign(d.digits, static_cast<size_t>(keep));
+      else integer = "0";
       if (roundUp) {
         int k = static_cast<int>(integer.size()) - 1;
         while (k >= 0 && integer[static_cast<size_t>(k)] == '9') integer[static_cast<size_t>(k--)] = '0';
@@ -167,14 +172,22 @@ std::string formatFixed(double value, int decimals) {
       }
     }
     const auto firstNonZero = integer.find_first_not_of('0');
-    integer = firstNonZero == std::string::npos ? "0" : integer.substr(firstNonZero);
+    if (firstNonZero == std::string::npos) integer = "0";
+    else integer.erase(0, firstNonZero);
   }
   if (static_cast<int>(integer.size()) <= decimals)
     integer.insert(0, static_cast<size_t>(decimals + 1) - integer.size(), '0');
-  std::string out = integer;
-  if (decimals > 0) out.insert(out.size() - static_cast<size_t>(decimals), ".");
   const bool isZero = integer.find_first_not_of('0') == std::string::npos;
-  if (value < 0 && !isZero) out.insert(out.begin(), '-');
+  const bool negative = value < 0 && !isZero;
+  std::string out;
+  out.reserve(integer.size() + 2);
+  if (negative) out += '-';
+  const size_t point = integer.size() - static_cast<size_t>(decimals);
+  out.append(integer, 0, point);
+  if (decimals > 0) {
+    out += '.';
+    out.append(integer, point, std::string::npos);
+  }
   return out;
 }
 
@@ -194,15 +207,31 @@ std::string singleGeneral(double value) {
   return generalText(static_cast<double>(f), 7, -5, 7);
 }
 
+void appendSingleGeneral(std::string& out, double value) {
+  const float f = static_cast<float>(value);
+  char buf[48];
+  out.append(buf, writeGeneral(buf, static_cast<double>(f), 7, -5, 7));
+}
+
 std::string shortestSingle(float value) {
   if (!std::isfinite(value)) return "";
+  // "%.*g" through std::to_chars, which rounds the same way.
   char buf[64];
+  char* end = buf;
   for (int p = 6; p <= 9; ++p) {
-    std::snprintf(buf, sizeof buf, "%.*g", p, static_cast<double>(value));
-    if (std::strtof(buf, nullptr) == value) break;
+    end = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
+                        std::chars_format::general, p).ptr;
+    float back = 0;
+    if (std::from_chars(buf, end, back).ec != std::errc()) {
+      *end = '\0';  // a subnormal: read it as strtof does
+      back = std::strtof(buf, nullptr);
+    }
+    if (back == value) break;
   }
   // Re-render without exponent quirks through the general rule.
-  return numberText(std::strtod(buf, nullptr));
+  double shortest = 0;
+  std::from_chars(buf, end, shortest);
+  return numberText(shortest);
 }
 
 }  // namespace tarvello

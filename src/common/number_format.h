@@ -29,6 +29,8 @@ std::string formatFixed(const Value& value, int decimals);
 // Single-precision general format used for numbers in drawings: the value as a
 // float, at most 7 significant digits, no trailing zeros, "0.75" not ".75".
 std::string singleGeneral(double value);
+// The same text appended to `out`, without a string of its own.
+void appendSingleGeneral(std::string& out, double value);
 
 // Shortest decimal text that reads back as the same single-precision float.
 std::string shortestSingle(float value);

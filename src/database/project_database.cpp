@@ -10,9 +10,6 @@ namespace {
 struct SqliteCloser {
   void operator()(sqlite3* db) const { sqlite3_close(db); }
 };
-struct StatementFinalizer {
-  void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
-};
 using SqlitePtr = std::unique_ptr<sqlite3, SqliteCloser>;
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
@@ -47,23 +44,6 @@ std::string describeSqliteError(sqlite3* db) {
 void execute(sqlite3* db, const char* sql, const std::string& path) {
   if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
     throw DatabaseError(displayName(path) + ": " + describeSqliteError(db));
-}
-
-Value columnValue(sqlite3_stmt* st, int column) {
-  switch (sqlite3_column_type(st, column)) {
-    case SQLITE_INTEGER:
-      return Value::integer(sqlite3_column_int64(st, column));
-    case SQLITE_FLOAT:
-      return Value::real(sqlite3_column_double(st, column));
-    case SQLITE_NULL:
-      return Value::null();
-    default: {
-      // TEXT, and BLOB (binary and OLE fields) as its bytes: Value has no binary kind.
-      const auto* bytes = static_cast<const char*>(sqlite3_column_blob(st, column));
-      const int size = sqlite3_column_bytes(st, column);
-      return Value::text(bytes ? std::string(bytes, static_cast<size_t>(size)) : std::string());
-    }
-  }
 }
 
 }  // namespace
@@ -121,13 +101,78 @@ std::unique_ptr<ProjectDatabase> ProjectDatabase::fromSql(const std::string& sql
   return std::unique_ptr<ProjectDatabase>(new ProjectDatabase(db.release(), kind, std::move(path)));
 }
 
-ResultSet ProjectDatabase::query(const std::string& sql, const std::vector<std::string>& params) const {
+void QueryRows::Finalizer::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+
+QueryRows::QueryRows(sqlite3* db, sqlite3_stmt* statement, std::string name)
+    : db_(db), statement_(statement), name_(std::move(name)) {
+  const int columns = sqlite3_column_count(statement);
+  columns_.reserve(static_cast<size_t>(columns));
+  for (int c = 0; c < columns; ++c) {
+    const char* columnName = sqlite3_column_name(statement, c);
+    columns_.emplace_back(columnName ? columnName : "");
+  }
+}
+
+int QueryRows::columnIndex(std::string_view name) const {
+  for (size_t i = 0; i < columns_.size(); ++i)
+    if (equalsIgnoringCase(columns_[i], name)) return static_cast<int>(i);
+  return -1;
+}
+
+bool QueryRows::next() {
+  const int rc = sqlite3_step(statement_.get());
+  if (rc == SQLITE_ROW) return true;
+  if (rc != SQLITE_DONE) throw DatabaseError(name_ + ": " + describeSqliteError(db_));
+  return false;
+}
+
+QueryRows::Kind QueryRows::kind(int column) const {
+  switch (sqlite3_column_type(statement_.get(), column)) {
+    case SQLITE_INTEGER:
+      return Kind::Integer;
+    case SQLITE_FLOAT:
+      return Kind::Real;
+    case SQLITE_NULL:
+      return Kind::Null;
+    default:
+      return Kind::Text;
+  }
+}
+
+std::int64_t QueryRows::integer(int column) const {
+  return sqlite3_column_int64(statement_.get(), column);
+}
+
+double QueryRows::real(int column) const { return sqlite3_column_double(statement_.get(), column); }
+
+std::string_view QueryRows::text(int column) const {
+  // TEXT, and BLOB (binary and OLE fields) as its bytes: Value has no binary kind.
+  const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_.get(), column));
+  const int size = sqlite3_column_bytes(statement_.get(), column);
+  return bytes ? std::string_view(bytes, static_cast<size_t>(size)) : std::string_view();
+}
+
+Value QueryRows::value(int column) const {
+  switch (kind(column)) {
+    case Kind::Integer:
+      return Value::integer(integer(column));
+    case Kind::Real:
+      return Value::real(real(column));
+    case Kind::Null:
+      return Value::null();
+    case Kind::Text:
+      break;
+  }
+  return Value::text(std::string(text(column)));
+}
+
+QueryRows ProjectDatabase::rows(const std::string& sql, const std::vector<std::string>& params) const {
   const std::string name = displayName(path_);
   sqlite3_stmt* raw = nullptr;
   if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr) != SQLITE_OK)
     throw DatabaseError(name + ": " + describeSqliteError(db_));
   if (!raw) throw DatabaseError(name + ": the query is empty");
-  std::unique_ptr<sqlite3_stmt, StatementFinalizer> st(raw);
+  QueryRows result(db_, raw, name);
 
   const int expected = sqlite3_bind_parameter_count(raw);
   if (expected != static_cast<int>(params.size()))
@@ -136,21 +181,20 @@ ResultSet ProjectDatabase::query(const std::string& sql, const std::vector<std::
   for (size_t i = 0; i < params.size(); ++i)
     sqlite3_bind_text(raw, static_cast<int>(i) + 1, params[i].data(), static_cast<int>(params[i].size()),
                       SQLITE_TRANSIENT);
+  return result;
+}
 
+ResultSet ProjectDatabase::query(const std::string& sql, const std::vector<std::string>& params) const {
+  QueryRows rows = this->rows(sql, params);
   ResultSet result;
-  const int columns = sqlite3_column_count(raw);
-  for (int c = 0; c < columns; ++c) {
-    const char* columnName = sqlite3_column_name(raw, c);
-    result.columns.emplace_back(columnName ? columnName : "");
-  }
-  int rc;
-  while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+  result.columns = rows.columns();
+  const int columns = static_cast<int>(result.columns.size());
+  while (rows.next()) {
     std::vector<Value> row;
     row.reserve(static_cast<size_t>(columns));
-    for (int c = 0; c < columns; ++c) row.push_back(columnValue(raw, c));
+    for (int c = 0; c < columns; ++c) row.push_back(rows.value(c));
     result.rows.push_back(std::move(row));
   }
-  if (rc != SQLITE_DONE) throw DatabaseError(name + ": " + describeSqliteError(db_));
   return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A project database (pipe or inlet) read from a Jet file into an in-memory
 // SQLite copy. Every query runs as a prepared statement with bound parameters.
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -10,6 +11,7 @@
 #include "common/value.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace tarvello {
 
@@ -28,6 +30,36 @@ struct ResultSet {
   int columnIndex(std::string_view name) const;
   // The field of a row, or nullptr when the column or the row does not exist.
   const Value* field(size_t row, std::string_view name) const;
+};
+
+// A statement being stepped: each row is read in place, so that a large table
+// is never copied whole into values first.
+class QueryRows {
+ public:
+  enum class Kind { Null, Integer, Real, Text };  // Text: TEXT and BLOB bytes
+
+  const std::vector<std::string>& columns() const { return columns_; }
+  // Column index by name (case-insensitive), or -1.
+  int columnIndex(std::string_view name) const;
+  // Moves to the next row; false after the last. Throws DatabaseError.
+  bool next();
+
+  Kind kind(int column) const;
+  std::int64_t integer(int column) const;
+  double real(int column) const;
+  std::string_view text(int column) const;
+  Value value(int column) const;
+
+ private:
+  friend class ProjectDatabase;
+  struct Finalizer {
+    void operator()(sqlite3_stmt* statement) const;
+  };
+  QueryRows(sqlite3* db, sqlite3_stmt* statement, std::string name);
+  sqlite3* db_;
+  std::unique_ptr<sqlite3_stmt, Finalizer> statement_;
+  std::string name_;
+  std::vector<std::string> columns_;
 };
 
 enum class DatabaseKind { Pipe, Inlet };
@@ -52,6 +84,8 @@ class ProjectDatabase {
   // Runs one statement with `params` bound to its ? placeholders in order.
   // Throws DatabaseError on a missing table or field.
   ResultSet query(const std::string& sql, const std::vector<std::string>& params = {}) const;
+  // The same statement, its rows read one at a time.
+  QueryRows rows(const std::string& sql, const std::vector<std::string>& params = {}) const;
 
   // UNITS of the first PROJECT record joined to "" (a null gives ""). Throws
   // DatabaseError when PROJECT or UNITS is missing or PROJECT has no record.

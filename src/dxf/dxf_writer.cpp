@@ -1,6 +1,7 @@
 #include "dxf_writer.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -76,39 +77,77 @@ constexpr std::string_view kRectangle =
     "VERTEX,8,0, 10,{}, 20,{}, 30,{},  0,"
     "SEQEND,0,";
 
-// Cuts fixed text at every comma; a comma at the very end only joins.
-void appendFixed(std::vector<std::string>& tokens, std::string_view text) {
-  size_t start = 0;
-  while (start <= text.size()) {
-    const size_t comma = text.find(',', start);
-    if (comma == std::string_view::npos) {
-      if (start < text.size()) tokens.emplace_back(text.substr(start));
-      return;
-    }
-    tokens.emplace_back(text.substr(start, comma - start));
-    start = comma + 1;
+// Fixed text cut at its commas into lines: "a,b," is "a\r\nb\r\n". A comma at
+// the very end is the joint to what follows, so it just ends the last line.
+std::string linesOf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  for (char c : text) {
+    if (c == ',') out += "\r\n";
+    else out += c;
   }
+  return out;
 }
+
+// An entity template as the text between its values, cut once.
+struct EntityTemplate {
+  std::vector<std::string> pieces;  // one more than the values
+  explicit EntityTemplate(std::string_view templ) {
+    const std::string text = linesOf(templ);
+    size_t start = 0;
+    for (size_t at; (at = text.find(kPlaceholder, start)) != std::string::npos;
+         start = at + kPlaceholder.size())
+      pieces.push_back(text.substr(start, at - start));
+    pieces.push_back(text.substr(start));
+  }
+};
 
 // A value is one line whatever it holds; a line break inside it would end
 // the line early and shift every group code after it.
-std::string oneLine(std::string value) {
-  for (char& c : value)
-    if (c == '\r' || c == '\n') c = ' ';
-  return value;
+void put(std::string& out, const std::string& text) {
+  const size_t first = out.size();
+  out += text;
+  for (size_t i = first; i < out.size(); ++i)
+    if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
 }
 
-void appendTemplate(std::vector<std::string>& tokens, std::string_view templ,
-                    std::initializer_list<std::string> values) {
-  const size_t first = tokens.size();
-  appendFixed(tokens, templ);
-  auto value = values.begin();
-  for (size_t i = first; i < tokens.size(); ++i) {
-    if (tokens[i] == kPlaceholder && value != values.end()) tokens[i] = oneLine(*value++);
-  }
+struct Num {
+  double value;
+};
+void put(std::string& out, Num n) { appendSingleGeneral(out, n.value); }
+
+struct Colour {
+  short value;
+};
+void put(std::string& out, Colour c) {
+  char buf[8];
+  out.append(buf, static_cast<size_t>(std::to_chars(buf, buf + sizeof buf, c.value).ptr - buf));
 }
 
-std::string num(double value) { return singleGeneral(value); }
+template <class... Values>
+void appendEntity(std::string& out, const EntityTemplate& templ, const Values&... values) {
+  static_assert(sizeof...(Values) > 0);
+  size_t piece = 0;
+  out += templ.pieces[0];
+  ((put(out, values), out += templ.pieces[++piece]), ...);
+}
+
+const EntityTemplate& lineTemplate() {
+  static const EntityTemplate t(kLine);
+  return t;
+}
+const EntityTemplate& circleTemplate() {
+  static const EntityTemplate t(kCircle);
+  return t;
+}
+const EntityTemplate& textTemplate() {
+  static const EntityTemplate t(kText);
+  return t;
+}
+const EntityTemplate& rectangleTemplate() {
+  static const EntityTemplate t(kRectangle);
+  return t;
+}
 
 std::string systemReason(int error) {
   return std::error_code(error, std::generic_category()).message();
@@ -118,45 +157,81 @@ std::string systemReason(int error) {
 
 void DxfDrawing::dxfLine(const std::string& layer, double x1, double y1, double z1, double x2,
                          double y2, double z2, int colour) {
-  appendTemplate(entities_, kLine,
-                 {layer, std::to_string(static_cast<short>(colour)), num(x1), num(y1), num(z1),
-                  num(x2), num(y2), num(z2)});
+  appendEntity(entities_, lineTemplate(), layer, Colour{static_cast<short>(colour)}, Num{x1},
+               Num{y1}, Num{z1}, Num{x2}, Num{y2}, Num{z2});
+  entityDone();
 }
 
 void DxfDrawing::dxfCircle(const std::string& layer, double x, double y, double z,
                            double radius) {
-  appendTemplate(entities_, kCircle, {layer, num(x), num(y), num(z), num(radius)});
+  appendEntity(entities_, circleTemplate(), layer, Num{x}, Num{y}, Num{z}, Num{radius});
+  entityDone();
 }
 
 void DxfDrawing::dxfText(const std::string& layer, double x, double y, double z, double height,
                          double rotation, double widthFactor, const std::string& text) {
-  appendTemplate(entities_, kText,
-                 {layer, num(x), num(y), num(z), num(height), text, num(rotation),
-                  num(widthFactor)});
+  appendEntity(entities_, textTemplate(), layer, Num{x}, Num{y}, Num{z}, Num{height}, text,
+               Num{rotation}, Num{widthFactor});
+  entityDone();
 }
 
 void DxfDrawing::dxfRectangle(const std::string& layer, double x1, double y1, double z1,
                               double x2, double y2, double z2) {
-  appendTemplate(entities_, kRectangle,
-                 {layer, num(x1), num(y1), num(z1), num(x2), num(y1), num(z2), num(x2), num(y2),
-                  num(z2), num(x1), num(y2), num(z1)});
+  appendEntity(entities_, rectangleTemplate(), layer, Num{x1}, Num{y1}, Num{z1}, Num{x2},
+               Num{y1}, Num{z2}, Num{x2}, Num{y2}, Num{z2}, Num{x1}, Num{y2}, Num{z1});
+  entityDone();
 }
 
 void DxfDrawing::clear() { entities_.clear(); }
 
-std::vector<std::string> DxfDrawing::fileLines() const {
-  std::vector<std::string> lines = {"999", "Tarvello", "999", "Pipe profiles and schedules"};
-  std::string fixedStart;
-  for (size_t i = 0; i < std::size(kHeaderPieces); ++i) {
-    if (i > 0) fixedStart += ',';
-    fixedStart += kHeaderPieces[i];
+void DxfDrawing::flush() {
+  if (!sink_) return;
+  sink_->write(entities_);
+  entities_.clear();
+}
+
+std::string_view DxfDrawing::headerText() {
+  static const std::string header = [] {
+    std::string fixedStart = "999,Tarvello,999,Pipe profiles and schedules,";
+    for (size_t i = 0; i < std::size(kHeaderPieces); ++i) {
+      if (i > 0) fixedStart += ',';
+      fixedStart += kHeaderPieces[i];
+    }
+    fixedStart += kBlocksBegin;
+    fixedStart += kBlocksEnd;  // the block buffer is always empty
+    fixedStart += kEntitiesBegin;
+    return linesOf(fixedStart);
+  }();
+  return header;
+}
+
+std::string_view DxfDrawing::trailerText() {
+  static const std::string trailer =
+      linesOf(std::string(kEntitiesEnd) + std::string(kEof)) + "\r\n";
+  return trailer;
+}
+
+namespace {
+void splitLines(std::string_view text, std::vector<std::string>& lines) {
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = text.find("\r\n", start);
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + 2;
   }
-  fixedStart += kBlocksBegin;
-  fixedStart += kBlocksEnd;  // the block buffer is always empty
-  fixedStart += kEntitiesBegin;
-  appendFixed(lines, fixedStart);
-  lines.insert(lines.end(), entities_.begin(), entities_.end());
-  appendFixed(lines, std::string(kEntitiesEnd) + std::string(kEof));
+}
+}  // namespace
+
+std::vector<std::string> DxfDrawing::entityTokens() const {
+  std::vector<std::string> lines;
+  splitLines(entities_, lines);
+  return lines;
+}
+
+std::vector<std::string> DxfDrawing::fileLines() const {
+  std::vector<std::string> lines;
+  splitLines(headerText(), lines);
+  splitLines(entities_, lines);
+  splitLines(trailerText(), lines);
   return lines;
 }
 
@@ -180,62 +255,110 @@ bool DxfFile::create(UserInterface& ui, const std::string& lastFolder) {
   return true;
 }
 
-bool DxfFile::finish(const DxfDrawing& drawing, UserInterface& ui) {
-  const fs::path target(fileName_);
-  auto fail = [&](const std::string& reason) {
-    ui.showMessage("DXF file could not be written:" + fileName_ + "\n" + reason,
-                   MessageIcon::Exclamation);
-    return false;
-  };
-  if (fileName_.empty()) return fail("no file name was chosen");
+DxfFile::~DxfFile() { discard(); }
 
+std::string DxfFile::targetProblem() const {
   std::error_code ec;
-  const auto status = fs::status(target, ec);
+  const auto status = fs::status(fs::path(fileName_), ec);
   // Renaming over a directory or a device would fail or, worse, replace it.
-  if (fs::is_directory(status)) return fail("a folder of that name exists");
-  if (fs::exists(status) && !fs::is_regular_file(status)) return fail("it is not a regular file");
+  if (fs::is_directory(status)) return "a folder of that name exists";
+  if (fs::exists(status) && !fs::is_regular_file(status)) return "it is not a regular file";
+  return "";
+}
 
+bool DxfFile::open() {
+  problem_ = targetProblem();
+  if (!problem_.empty()) return false;
   // The temporary file sits beside the target so that the rename stays on one
   // file system and never leaves a half-written drawing under the real name.
+  const fs::path target(fileName_);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::random_device seed;
   std::mt19937 random(seed());
-  fs::path temporary;
-  std::FILE* out = nullptr;
   int openError = 0;
-  for (int attempt = 0; attempt < 20 && !out; ++attempt) {
-    temporary = folder / ("." + target.filename().string() + ".tmp" +
-                          std::to_string(random() % 1000000));
+  for (int attempt = 0; attempt < 20 && !out_; ++attempt) {
+    temporary_ = folder / ("." + target.filename().string() + ".tmp" +
+                           std::to_string(random() % 1000000));
     errno = 0;
-    out = std::fopen(temporary.string().c_str(), "wbx");
+    out_ = std::fopen(temporary_.string().c_str(), "wbx");
     openError = errno;
-    if (!out && openError != EEXIST) break;
+    if (!out_ && openError != EEXIST) break;
   }
-  if (!out) return fail(systemReason(openError));
+  if (!out_) {
+    problem_ = systemReason(openError);
+    return false;
+  }
+  writeError_ = 0;
+  write(DxfDrawing::headerText());
+  return true;
+}
 
-  int writeError = 0;
-  for (const std::string& line : drawing.fileLines()) {
-    errno = 0;
-    if (std::fwrite(line.data(), 1, line.size(), out) != line.size() ||
-        std::fwrite("\r\n", 1, 2, out) != 2) {
-      writeError = errno ? errno : EIO;
-      break;
-    }
-  }
+void DxfFile::write(std::string_view text) {
+  if (!out_ || writeError_ || text.empty()) return;
   errno = 0;
-  if (std::fflush(out) != 0 && !writeError) writeError = errno ? errno : EIO;
-  errno = 0;
-  if (std::fclose(out) != 0 && !writeError) writeError = errno ? errno : EIO;
-  if (writeError) {
-    fs::remove(temporary, ec);
-    return fail(systemReason(writeError));
-  }
+  if (std::fwrite(text.data(), 1, text.size(), out_) != text.size())
+    writeError_ = errno ? errno : EIO;
+}
 
-  fs::rename(temporary, target, ec);
+void DxfFile::discard() {
+  if (!out_) return;
+  std::fclose(out_);
+  out_ = nullptr;
+  std::error_code ignored;
+  fs::remove(temporary_, ignored);
+}
+
+bool DxfFile::fail(UserInterface& ui, const std::string& reason) {
+  discard();
+  ui.showMessage("DXF file could not be written:" + fileName_ + "\n" + reason,
+                 MessageIcon::Exclamation);
+  return false;
+}
+
+void DxfFile::begin(DxfDrawing& drawing) {
+  if (fileName_.empty() || out_ || streamed_) return;
+  open();
+  // Even when the file cannot be opened the entities go to it (and nowhere):
+  // finish reports why, and memory stays small meanwhile.
+  streamed_ = &drawing;
+  drawing.streamTo(this);
+  drawing.flush();
+}
+
+bool DxfFile::finish(const DxfDrawing& drawing, UserInterface& ui) {
+  const bool begun = streamed_ != nullptr;
+  if (begun) {
+    streamed_->flush();
+    streamed_->streamTo(nullptr);
+    streamed_ = nullptr;
+  }
+  if (fileName_.empty()) return fail(ui, "no file name was chosen");
+  if (!begun) open();
+  if (!problem_.empty()) return fail(ui, problem_);
+  if (!begun) write(drawing.entityText());
+  write(DxfDrawing::trailerText());
+
+  errno = 0;
+  if (std::fflush(out_) != 0 && !writeError_) writeError_ = errno ? errno : EIO;
+  errno = 0;
+  const int closed = std::fclose(out_);
+  out_ = nullptr;
+  if (closed != 0 && !writeError_) writeError_ = errno ? errno : EIO;
+  std::error_code ec;
+  if (writeError_) {
+    fs::remove(temporary_, ec);
+    return fail(ui, systemReason(writeError_));
+  }
+  // The target may have changed while a streamed drawing was being drawn.
+  if (const std::string problem = targetProblem(); !problem.empty()) {
+    fs::remove(temporary_, ec);
+    return fail(ui, problem);
+  }
+  fs::rename(temporary_, fs::path(fileName_), ec);
   if (ec) {
     std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return fail(ec.message());
+    fs::remove(temporary_, ignored);
+    return fail(ui, ec.message());
   }
   ui.showMessage("DXF file was saved to:" + fileName_, MessageIcon::None);
   return true;

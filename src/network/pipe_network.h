@@ -2,6 +2,8 @@
 // Every record of table PIPE, read once, with the look-ups that generation asks
 // of it: the pipe draining a node, the pipes discharging into a node, the pipe
 // joining two nodes. Node and pipe numbers compare as exact text.
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,11 +17,11 @@ namespace tarvello {
 
 class PipeNetwork;
 
-// One PIPE record; fields by name (case-insensitive), nullptr when the table has no such field.
+// One PIPE record; fields by name (case-insensitive), none when the table has no such field.
 class PipeRecord {
  public:
   PipeRecord(const PipeNetwork* network, size_t index) : network_(network), index_(index) {}
-  const Value* field(std::string_view name) const;
+  std::optional<Value> field(std::string_view name) const;
   // The field joined to text ("" for null or a missing field).
   std::string text(std::string_view name) const;
   size_t index() const { return index_; }
@@ -36,12 +38,14 @@ class PipeNetwork {
   // one of PIPE_NUMBER, NODEOUT_NO, NODEIN_NO is missing.
   explicit PipeNetwork(const ProjectDatabase& db);
 
-  size_t size() const { return records_.rows.size(); }
-  bool hasField(std::string_view name) const { return records_.columnIndex(name) >= 0; }
+  size_t size() const { return size_; }
+  bool hasField(std::string_view name) const { return columnOf(name) >= 0; }
   PipeRecord record(size_t i) const { return PipeRecord(this, i); }
   const std::string& pipeNumber(size_t i) const { return pipeNumbers_[i]; }
   const std::string& outNode(size_t i) const { return outNodes_[i]; }
   const std::string& inNode(size_t i) const { return inNodes_[i]; }
+  const std::vector<std::string>& outNodes() const { return outNodes_; }
+  const std::vector<std::string>& inNodes() const { return inNodes_; }
 
   // First record (stored order) whose NODEIN_NO is the node.
   std::optional<PipeRecord> drainingPipe(const std::string& node) const;
@@ -54,7 +58,32 @@ class PipeNetwork {
 
  private:
   friend class PipeRecord;
-  ResultSet records_;
+  // One field of a record: its kind, and the number or where its text lies in text_.
+  struct Field {
+    union {
+      double real;
+      std::int64_t integer;
+      std::uint64_t offset;
+    };
+    std::uint32_t length = 0;
+    QueryRows::Kind kind = QueryRows::Kind::Null;
+  };
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+
+  int columnOf(std::string_view name) const;
+  const Field& fieldAt(size_t record, int column) const {
+    return fields_[record * columns_.size() + static_cast<size_t>(column)];
+  }
+  Value valueAt(size_t record, int column) const;
+
+  std::vector<std::string> columns_;
+  std::unordered_map<std::string, int, NameHash, std::equal_to<>> columnByName_;
+  std::vector<Field> fields_;  // record after record, every column
+  std::string text_;           // the bytes of every text field
+  size_t size_ = 0;
   int pipeNumberColumn_ = -1;
   std::vector<std::string> pipeNumbers_, outNodes_, inNodes_;
   std::unordered_map<std::string, size_t> firstByInlet_;

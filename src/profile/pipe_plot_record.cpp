@@ -18,8 +18,9 @@ const std::string kBranchTable = "branch table";
 bool rowExists(const Table& table, int row) { return row >= 1 && row < table.rowCount(); }
 
 // The first listing of `node`, or -1 (and a warning) when there is none.
-int structureRowOf(const ProfileTables& tables, const std::string& node, const char* column,
-                   int branchRow, Warnings& warnings) {
+int structureRowOf(const ProfileTables& tables, const StructureRowIndex& structureRows,
+                   const std::string& node, const char* column, int branchRow,
+                   Warnings& warnings) {
   const std::string where =
       std::string(column) + " of branch-table row " + std::to_string(branchRow);
   if (node.empty()) {
@@ -27,7 +28,7 @@ int structureRowOf(const ProfileTables& tables, const std::string& node, const c
                  "\"; its structure is not drawn.");
     return -1;
   }
-  const int row = findStructureRow(tables.structures, node);
+  const int row = structureRows.findStructureRow(tables.structures, node);
   if (!rowExists(tables.structures, row)) {
     warnings.add("Structure \"" + node + "\" (" + where +
                  ") is not in the structure table; it is not drawn.");
@@ -53,7 +54,7 @@ long long branchNumber(const ProfileTables& tables, int row, CellReader& reader)
 }
 
 PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const ProfileUnits& units,
-                                  CellReader& reader) {
+                                  CellReader& reader, const StructureRowIndex& structureRows) {
   PipePlotRecord rec;
   const Table& branches = tables.branches;
   const Table& structures = tables.structures;
@@ -65,8 +66,8 @@ PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const Pr
     return reader.number(table, name, r, column);
   };
 
-  const int c = structureRowOf(tables, nodeOut, "Node Out", row, reader.warnings());
-  const int a = structureRowOf(tables, nodeIn, "Node In", row, reader.warnings());
+  const int c = structureRowOf(tables, structureRows, nodeOut, "Node Out", row, reader.warnings());
+  const int a = structureRowOf(tables, structureRows, nodeIn, "Node In", row, reader.warnings());
   if (c >= 0) {
     rec.downFound = true;
     rec.downNo = structures.cell(c, strcol::StrNo);
@@ -79,7 +80,7 @@ PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const Pr
     rec.downStd = structures.cell(c, strcol::VdotStd);
     rec.downCode = structureTypeCode(rec.downKind);
 
-    const int b = findBranchStructureRow(structures, branchId, nodeOut);
+    const int b = structureRows.findBranchStructureRow(structures, branchId, nodeOut);
     if (!rowExists(structures, b)) {
       reader.warnings().add("Structure \"" + nodeOut + "\" is not listed on branch \"" + branchId +
                             "\" in the structure table; the hydraulic grade line of branch-table "
@@ -121,7 +122,9 @@ PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const Pr
   rec.shape = pipes.cell(row, pipecol::Shape);
   rec.material = pipes.cell(row, pipecol::Material);
   rec.pipeCountText = pipes.cell(row, pipecol::NumPipes);
-  rec.pipeCount = static_cast<int>(std::trunc(number(pipes, kPipeTable, row, pipecol::NumPipes)));
+  // Only "one or not" matters; a count beyond int must not overflow the cast.
+  rec.pipeCount = static_cast<int>(
+      std::fmax(-1e9, std::fmin(1e9, std::trunc(number(pipes, kPipeTable, row, pipecol::NumPipes)))));
   rec.rise = number(pipes, kPipeTable, row, pipecol::DiaRise);
   rec.span = rec.shape == "Circular" ? 0.0f : number(pipes, kPipeTable, row, pipecol::Span);
   rec.pipeLength = number(pipes, kPipeTable, row, pipecol::Length);

@@ -4,6 +4,7 @@
 // same pipe).
 #include <string>
 
+#include "attributes/lookups.h"
 #include "profile/cell_reader.h"
 #include "tables/profile_tables.h"
 
@@ -47,10 +48,11 @@ struct PipePlotRecord {
   std::string title() const;
 };
 
-// Loads branch-table row `row`. Structures that cannot be found are flagged
-// and reported; numbers that cannot be read are 0 and reported.
+// Loads branch-table row `row`, finding structures through `structureRows`
+// (an index of tables.structures). Structures that cannot be found are
+// flagged and reported; numbers that cannot be read are 0 and reported.
 PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const ProfileUnits& units,
-                                  CellReader& reader);
+                                  CellReader& reader, const StructureRowIndex& structureRows);
 
 // The branch number of a branch-table row: "Branch ID" as a number, whole part.
 long long branchNumber(const ProfileTables& tables, int row, CellReader& reader);

@@ -19,7 +19,7 @@ bool drawToFile(Session& session, UserInterface& ui,
   DxfFile file;
   if (!file.create(ui, session.lastFolder)) return false;
   DxfDrawing drawing;
-  drawing.clear();
+  file.begin(drawing);
   ProfilePlot plot(session.tables, profileSettings(session, session.warnings), drawing,
                    session.warnings);
   draw(plot);

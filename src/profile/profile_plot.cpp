@@ -24,6 +24,8 @@ std::string num(float value) { return singleGeneral(value); }
 }  // namespace
 
 std::string stationText(double distance) {
+  // No station is that far out, but a damaged record must not overflow the cast.
+  if (!(std::fabs(distance) < 9e18)) return std::isfinite(distance) ? numberText(distance) : "";
   const auto d = static_cast<long long>(std::nearbyint(distance));
   return std::to_string(d / 100) + "+" + std::to_string(d % 100);
 }
@@ -34,6 +36,7 @@ ProfilePlot::ProfilePlot(const ProfileTables& tables, const ProfileSettings& set
       settings_(settings),
       drawing_(drawing),
       reader_(warnings),
+      structureRows_(StructureRowIndex::of(tables.structures)),
       sheet_(settings.profileScale) {}
 
 bool ProfilePlot::rowEmpty(int row) const {
@@ -41,7 +44,7 @@ bool ProfilePlot::rowEmpty(int row) const {
 }
 
 void ProfilePlot::loadPipe(int row, FrameMode mode, bool nextProfile) {
-  rec_ = loadPipePlotRecord(tables_, row, settings_.units, reader_);
+  rec_ = loadPipePlotRecord(tables_, row, settings_.units, reader_, structureRows_);
   sheet_.setStructureWidths(rec_.upKind, rec_.downKind);
   if (nextProfile)
     sheet_.placeNextProfileFrame(rec_.pipeLength);

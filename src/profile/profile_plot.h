@@ -62,6 +62,7 @@ class ProfilePlot {
   ProfileSettings settings_;
   DxfDrawing& drawing_;
   CellReader reader_;
+  StructureRowIndex structureRows_;  // the tables stay as they are while plotting
   ProfileSheet sheet_;
   PipePlotRecord rec_;
 };

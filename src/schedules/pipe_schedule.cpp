@@ -41,10 +41,9 @@ std::vector<ScheduleHead> pipeHeads(bool englishUnits) {
 
 }  // namespace
 
-DxfDrawing pipeScheduleDrawing(const ProfileTables& tables, bool englishUnits) {
+void drawPipeScheduleInto(DxfDrawing& drawing, const ProfileTables& tables, bool englishUnits) {
   const Table& pipes = tables.pipes;
   const auto heads = pipeHeads(englishUnits);
-  DxfDrawing drawing;
   ScheduleSheet sheet;
   sheet.startSheet(drawing, false, kNoRuling, heads, "PIPE SCHEDULE");
   int k = 1;
@@ -74,6 +73,11 @@ DxfDrawing pipeScheduleDrawing(const ProfileTables& tables, bool englishUnits) {
     put(Cover, cell(pipecol::HeightOfCover));
     ++k;
   }
+}
+
+DxfDrawing pipeScheduleDrawing(const ProfileTables& tables, bool englishUnits) {
+  DxfDrawing drawing;
+  drawPipeScheduleInto(drawing, tables, englishUnits);
   return drawing;
 }
 
@@ -83,7 +87,10 @@ bool drawPipeSchedule(Session& session, UserInterface& ui) {
   DxfFile file;
   if (!file.create(ui, session.lastFolder)) return false;
   const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
-  return file.finish(pipeScheduleDrawing(session.tables, english), ui);
+  DxfDrawing drawing;
+  file.begin(drawing);
+  drawPipeScheduleInto(drawing, session.tables, english);
+  return file.finish(drawing, ui);
 }
 
 }  // namespace tarvello

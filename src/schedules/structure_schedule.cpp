@@ -57,8 +57,7 @@ class StructureSchedule {
         structureNumbers_(tables.structures, "Structure table", warnings),
         pipeNumbers_(tables.pipes, "Pipe table", warnings) {}
 
-  DxfDrawing draw() {
-    DxfDrawing drawing;
+  void draw(DxfDrawing& drawing) {
     sheet_.startSheet(drawing, false, kNoRuling, heads_, "STRUCTURE SCHEDULE");
     int previousBranch = branchOf(1);
     bool first = true;
@@ -84,7 +83,6 @@ class StructureSchedule {
       last = false;
       first = false;
     }
-    return drawing;
   }
 
  private:
@@ -151,9 +149,16 @@ class StructureSchedule {
 
 }  // namespace
 
+void drawStructureScheduleInto(DxfDrawing& drawing, const ProfileTables& tables,
+                               bool englishUnits, Warnings& warnings) {
+  StructureSchedule(tables, englishUnits, warnings).draw(drawing);
+}
+
 DxfDrawing structureScheduleDrawing(const ProfileTables& tables, bool englishUnits,
                                     Warnings& warnings) {
-  return StructureSchedule(tables, englishUnits, warnings).draw();
+  DxfDrawing drawing;
+  drawStructureScheduleInto(drawing, tables, englishUnits, warnings);
+  return drawing;
 }
 
 bool drawStructureSchedule(Session& session, UserInterface& ui) {
@@ -162,7 +167,10 @@ bool drawStructureSchedule(Session& session, UserInterface& ui) {
   DxfFile file;
   if (!file.create(ui, session.lastFolder)) return false;
   const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
-  return file.finish(structureScheduleDrawing(session.tables, english, session.warnings), ui);
+  DxfDrawing drawing;
+  file.begin(drawing);
+  drawStructureScheduleInto(drawing, session.tables, english, session.warnings);
+  return file.finish(drawing, ui);
 }
 
 }  // namespace tarvello

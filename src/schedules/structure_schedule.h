@@ -13,6 +13,9 @@ namespace tarvello {
 // Cells read as numbers that are empty or no number are reported in `warnings`.
 DxfDrawing structureScheduleDrawing(const ProfileTables& tables, bool englishUnits,
                                     Warnings& warnings);
+// The same entities added to `drawing` (which may be streaming to its file).
+void drawStructureScheduleInto(DxfDrawing& drawing, const ProfileTables& tables,
+                               bool englishUnits, Warnings& warnings);
 
 // Asks for the file and writes the schedule; true when a file was written.
 // Does nothing (no dialog) when the structure table is empty. What it worked

@@ -10,19 +10,26 @@ Table::Table(std::vector<std::string> headers) : headers_(std::move(headers)) { 
 
 const std::string& Table::cell(int row, int column) const {
   if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) return kEmpty;
-  return cells_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+  return cells_[static_cast<size_t>(row) * headers_.size() + static_cast<size_t>(column)];
 }
 
 bool Table::setCell(int row, int column, std::string text) {
   if (row < 0 || column < 0 || column >= columnCount()) return false;
-  if (row >= rowCount())
-    cells_.resize(static_cast<size_t>(row) + 1, std::vector<std::string>(headers_.size()));
-  cells_[static_cast<size_t>(row)][static_cast<size_t>(column)] = std::move(text);
+  if (row >= rowCount()) {
+    rows_ = row + 1;
+    cells_.resize(static_cast<size_t>(rows_) * headers_.size());
+  }
+  cells_[static_cast<size_t>(row) * headers_.size() + static_cast<size_t>(column)] = std::move(text);
   return true;
 }
 
+void Table::reserveRows(int rows) {
+  if (rows > 0) cells_.reserve(static_cast<size_t>(rows) * headers_.size());
+}
+
 void Table::clear() {
-  cells_.assign(2, std::vector<std::string>(headers_.size()));
+  cells_.assign(2 * headers_.size(), std::string());
+  rows_ = 2;
 }
 
 void Table::writeHeaders() {
@@ -30,9 +37,10 @@ void Table::writeHeaders() {
 }
 
 int Table::lastFilledRow() const {
+  const size_t columns = headers_.size();
   for (int r = rowCount() - 1; r > 0; --r)
-    for (const auto& text : cells_[static_cast<size_t>(r)])
-      if (!text.empty()) return r;
+    for (size_t c = 0; c < columns; ++c)
+      if (!cells_[static_cast<size_t>(r) * columns + c].empty()) return r;
   return 0;
 }
 

@@ -10,7 +10,7 @@ class Table {
  public:
   explicit Table(std::vector<std::string> headers);
 
-  int rowCount() const { return static_cast<int>(cells_.size()); }
+  int rowCount() const { return rows_; }
   int columnCount() const { return static_cast<int>(headers_.size()); }
 
   // Text of a cell; "" outside the table (a reader past the last row gets nothing).
@@ -18,6 +18,8 @@ class Table {
   // Writes a cell, growing the table to reach the row. Writes to a negative row
   // or to a column that does not exist are refused (false).
   bool setCell(int row, int column, std::string text);
+  // Makes room for `rows` rows (header row included) without changing the table.
+  void reserveRows(int rows);
 
   // Removes every cell's text, header row included; columns stay, rows shrink
   // back to the header row and one empty data row.
@@ -42,7 +44,8 @@ class Table {
 
  private:
   std::vector<std::string> headers_;
-  std::vector<std::vector<std::string>> cells_;
+  std::vector<std::string> cells_;  // row after row, columnCount() cells each
+  int rows_ = 0;
   int currentRow_ = 1;
   int currentColumn_ = 0;
   int rowSel_ = 1;

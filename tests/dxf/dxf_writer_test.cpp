@@ -46,6 +46,18 @@ bool writeDrawing(const DxfDrawing& drawing, const std::string& path, ScriptedUi
   return file.finish(drawing, ui);
 }
 
+// Draws `count` lines while streaming them to `path`, as the commands do.
+bool writeStreamed(const std::string& path, int count, ScriptedUi& ui) {
+  ui.saveNames.push_back(path);
+  ui.answers.push_back(true);
+  DxfFile file;
+  if (!file.create(ui, "")) return false;
+  DxfDrawing drawing;
+  file.begin(drawing);
+  for (int i = 0; i < count; ++i) drawing.dxfLine("10", i, 0.5, 0, i, 525.25, 0, i % 256);
+  return file.finish(drawing, ui);
+}
+
 TEST(DxfWriterFile, SmallDrawingsMatchTheirGoldenFilesByteForByte) {
   ScratchFolder scratch;
   for (const auto& c : goldenCases()) {
@@ -95,6 +107,20 @@ TEST(DxfWriterTokens, NumbersAndTextValues) {
   ASSERT_EQ(d.entityTokens().size(), 18u);
   EXPECT_EQ(d.entityTokens()[12], "12+50, LT  NEXT ");
   EXPECT_EQ(d.entityTokens()[14], "0");  // rotation follows the text
+}
+
+TEST(DxfWriterFile, StreamedDrawingIsWrittenLikeOneHeldInMemory) {
+  ScratchFolder scratch;
+  ScriptedUi ui;
+  ASSERT_TRUE(writeStreamed(scratch.file("streamed.dxf"), 30000, ui));  // a few buffers' worth
+  DxfDrawing whole;
+  for (int i = 0; i < 30000; ++i) whole.dxfLine("10", i, 0.5, 0, i, 525.25, 0, i % 256);
+  ASSERT_TRUE(writeDrawing(whole, scratch.file("whole.dxf"), ui));
+  EXPECT_EQ(testing::readBytes(scratch.file("streamed.dxf")),
+            testing::readBytes(scratch.file("whole.dxf")));
+  auto entries = scratch.entries();
+  std::sort(entries.begin(), entries.end());
+  EXPECT_EQ(entries, (std::vector<std::string>{"streamed.dxf", "whole.dxf"}));
 }
 
 TEST(DxfWriterDialog, AsksForANameAndChecksIt) {
@@ -221,9 +247,17 @@ TEST(DxfWriterFile, FailuresAreReportedAndLeaveExistingFilesAlone) {
   small.rlim_cur = 1024;  // the header alone is larger
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   const auto shown = failedWrite(existing);
+  // The same in the middle of a drawing streamed to its file.
+  small.rlim_cur = 256 * 1024;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  ScriptedUi streamedUi;
+  const bool streamed = writeStreamed(existing, 30000, streamedUi);
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
   expectCouldNotWrite(shown, existing);
+  EXPECT_FALSE(streamed);
+  ASSERT_EQ(streamedUi.messages.size(), 1u);
+  expectCouldNotWrite(streamedUi.messages[0], existing);
   EXPECT_EQ(testing::readBytes(existing), "old contents\r\n");
 
   auto entries = scratch.entries();

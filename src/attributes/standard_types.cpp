@@ -1,5 +1,6 @@
 #include "standard_types.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/number_format.h"
@@ -10,29 +11,41 @@ namespace tarvello {
 
 InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
   if (!inletDb) return;
-  ResultSet inlets;
+  // Only three fields matter, so the records are read in place, not copied whole.
+  std::vector<std::string> lengthWarnings;
   try {
-    inlets = inletDb->query("select * from INLET");
+    QueryRows inlets = inletDb->rows("select * from INLET");
+    const int numberColumn = inlets.columnIndex("INLET_NUMBER");
+    if (numberColumn < 0) {
+      warnings.add("Table INLET has no field INLET_NUMBER; no inlet subtypes or lengths were found.");
+      return;
+    }
+    const int subtypeColumn = inlets.columnIndex("INLET_SUBTYPE");
+    const int lengthColumn = inlets.columnIndex("INLETLENGTH");
+    const bool hasSubtype = subtypeColumn >= 0;
+    const bool hasLength = lengthColumn >= 0;
+    while (inlets.next()) {
+      const Value number = inlets.value(numberColumn);
+      if (number.isNull()) continue;
+      const std::string key = number.asText();
+      // The first record of a number wins, as a query's first row would.
+      if (hasSubtype) subtype_.emplace(key, inlets.value(subtypeColumn).asText());
+      if (!hasLength) continue;
+      const Value length = inlets.value(lengthColumn);
+      // Shown as stored, as the schedules show any text; but it is no length.
+      if (!length.isNull() && !length.isEmptyText() && !length.asNumber())
+        lengthWarnings.push_back("Inlet " + key + ": INLETLENGTH \"" + length.asText() + "\" is not a number; it is shown as it is.");
+      length_.emplace(key, length.asText());
+    }
+    if (!hasSubtype) warnings.add("Table INLET has no field INLET_SUBTYPE; inlets are shown as TBD.");
+    if (!hasLength) warnings.add("Table INLET has no field INLETLENGTH; lengths are shown as 0.00.");
   } catch (const DatabaseError& e) {
+    subtype_.clear();
+    length_.clear();
     warnings.add(std::string("The inlet database could not be read: ") + e.what());
     return;
   }
-  if (inlets.columnIndex("INLET_NUMBER") < 0) {
-    warnings.add("Table INLET has no field INLET_NUMBER; no inlet subtypes or lengths were found.");
-    return;
-  }
-  const bool hasSubtype = inlets.columnIndex("INLET_SUBTYPE") >= 0;
-  const bool hasLength = inlets.columnIndex("INLETLENGTH") >= 0;
-  if (!hasSubtype) warnings.add("Table INLET has no field INLET_SUBTYPE; inlets are shown as TBD.");
-  if (!hasLength) warnings.add("Table INLET has no field INLETLENGTH; lengths are shown as 0.00.");
-  for (size_t r = 0; r < inlets.size(); ++r) {
-    const Value* number = inlets.field(r, "INLET_NUMBER");
-    if (!number || number->isNull()) continue;
-    const std::string key = number->asText();
-    // The first record of a number wins, as a query's first row would.
-    if (hasSubtype) subtype_.emplace(key, inlets.field(r, "INLET_SUBTYPE")->asText());
-    if (hasLength) length_.emplace(key, inlets.field(r, "INLETLENGTH")->asText());
-  }
+  for (const auto& w : lengthWarnings) warnings.add(w);
 }
 
 std::string InletCatalog::lookupInletSubtype(const std::string& structureNo) const {
@@ -117,7 +130,8 @@ void assignStandardTypes(GenerationContext& ctx, const InletCatalog& inlets) {
     pipe.sizeInches = parseNumber(p.cell(row, pipecol::DiaRise)).value_or(0);
     if (!ctx.units.english) pipe.sizeInches *= ctx.units.sizeToInches;
     const auto count = parseNumber(p.cell(row, pipecol::NumPipes));
-    pipe.numberOfPipes = count ? static_cast<int>(std::nearbyint(*count)) : 1;
+    // Only "more than one" matters; a count beyond int stays beyond one.
+    pipe.numberOfPipes = count ? static_cast<int>(std::clamp(std::nearbyint(*count), -1e9, 1e9)) : 1;
     pipe.skew = parseNumber(p.cell(row, pipecol::Skew)).value_or(0);
 
     const std::string& type = s.cell(i, strcol::StrType);

@@ -41,7 +41,7 @@ double frictionSlope(GenerationContext& ctx, const PipeRecord& rec, double flowP
   }
   if (!std::isfinite(sf)) {
     ctx.warnings.add("Pipe " + pipe + ": the friction slope cannot be computed from its size (" +
-                     shape + "); the friction loss was taken as 0.");
+                     (shape.empty() ? std::string("no shape") : shape) + "); the friction loss was taken as 0.");
     sf = 0;
   }
   return sf;
@@ -117,9 +117,9 @@ void walkBranches(GenerationContext& ctx) {
       const double flowDepth = ctx.number(*rec, "PIPE_FLOWDEPTH");
       double barrels = 1;
       {
-        const Value* nv = rec->field("NUMOFPIPES");
+        const auto nv = rec->field("NUMOFPIPES");
         const auto count = nv ? nv->asNumber() : std::nullopt;
-        if (count && *count != 0) {
+        if (count && *count > 0) {  // a negative count would turn the flow around
           barrels = *count;
         } else {
           ctx.warnings.add("Pipe " + pipeNo + ": number of barrels \"" + (nv ? nv->asText() : "") +
@@ -196,7 +196,8 @@ void walkBranches(GenerationContext& ctx) {
     const std::string& start = nodeAt(ctx.walkBranch, 0);
     ++ctx.branchNo;
     const int k = ctx.structureRows.findStructureRow(s, start);
-    const std::string& junctionHgl = s.cell(k, strcol::HglLow);
+    // A copy: writing the new row below may move the table's cells.
+    const std::string junctionHgl = s.cell(k, strcol::HglLow);
     if (const auto v = parseNumber(junctionHgl)) {
       hglPrev = *v;
     } else {

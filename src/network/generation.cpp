@@ -16,7 +16,7 @@ void GenerationContext::setStructureNode(int row, const std::string& node) {
 }
 
 double GenerationContext::number(const PipeRecord& record, const char* fieldName) {
-  const Value* v = record.field(fieldName);
+  const auto v = record.field(fieldName);
   if (!v) {
     warnMissingField("PIPE", fieldName);
     return 0;
@@ -66,7 +66,8 @@ void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
   std::vector<std::string> order;
   for (size_t i = 0; i < network.size(); ++i) {
     if (network.inNode(i).empty()) {
-      warnings.add("Pipe " + network.pipeNumber(i) + " has no upstream node (NODEIN_NO).");
+      warnings.add("Pipe " + (network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i)) +
+                   " has no upstream node (NODEIN_NO).");
       continue;
     }
     auto& list = drains[network.inNode(i)];
@@ -78,6 +79,30 @@ void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
     for (size_t i : drains[node]) names += (names.empty() ? "" : ", ") + network.pipeNumber(i);
     warnings.add("Structure " + node + " is drained by more than one pipe (" + names +
                  "); the first one is used for its attributes.");
+  }
+}
+
+// Pipe numbers used more than once: look-ups by number (the inflows of a
+// structure) cannot tell such pipes apart.
+void warnAboutDuplicateNumbers(const PipeNetwork& network, Warnings& warnings) {
+  std::unordered_map<std::string, size_t> count;
+  std::vector<std::string> order;
+  for (size_t i = 0; i < network.size(); ++i)
+    if (!network.pipeNumber(i).empty() && ++count[network.pipeNumber(i)] == 2) order.push_back(network.pipeNumber(i));
+  for (const auto& number : order)
+    warnings.add("Pipe number " + number + " is used by " + std::to_string(count[number]) +
+                 " pipes; the tables may mix up their values.");
+}
+
+// A node met twice on one branch: the pipes run in a circle there.
+void warnAboutLoops(const NodeTree& tree, Warnings& warnings) {
+  for (size_t b = 0; b < tree.size(); ++b) {
+    std::unordered_map<std::string, int> seen;
+    for (const auto& node : tree[b]) {
+      if (++seen[node] != 2) continue;
+      warnings.add("Branch " + std::to_string(b + 1) + " runs in a loop: structure " + node +
+                   " is reached a second time from upstream; check the pipes' NODEOUT_NO and NODEIN_NO.");
+    }
   }
 }
 
@@ -116,15 +141,24 @@ GenerationResult createProfileData(Session& session) {
   }
   GenerationContext ctx(session, network);
   std::vector<bool> used;
-  std::vector<std::string> outNodes(network.size()), inNodes(network.size());
-  for (size_t i = 0; i < network.size(); ++i) {
-    outNodes[i] = network.outNode(i);
-    inNodes[i] = network.inNode(i);
-  }
-  ctx.nodeTree = treeBuild(outNodes, inNodes, outfall, &used);
+  ctx.nodeTree = treeBuild(network.outNodes(), network.inNodes(), outfall, &used);
   if (result.error.empty() && ctx.nodeTree.empty())
     result.error = "No pipe flows into the outfall node \"" + outfall + "\".";
-  if (!ctx.nodeTree.empty()) warnAboutNetwork(network, used, outfall, session.warnings);
+  if (!ctx.nodeTree.empty()) {
+    warnAboutNetwork(network, used, outfall, session.warnings);
+    warnAboutDuplicateNumbers(network, session.warnings);
+    warnAboutLoops(ctx.nodeTree, session.warnings);
+  }
+
+  // Every table gets its rows at once rather than growing row by row: a
+  // structure row per node of each branch, a pipe and a branch row per pipe.
+  size_t nodes = 0;
+  for (const auto& branch : ctx.nodeTree) nodes += branch.size();
+  const int pipes = static_cast<int>(nodes - ctx.nodeTree.size());
+  session.tables.structures.reserveRows(static_cast<int>(nodes) + 2);
+  session.tables.pipes.reserveRows(pipes + 2);
+  session.tables.branches.reserveRows(pipes + 2);
+  ctx.structureRows.reserve(nodes);
 
   fillPipeAndBranchTables(ctx);
   walkBranches(ctx);

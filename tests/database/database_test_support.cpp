@@ -18,6 +18,7 @@ ScratchFolder::ScratchFolder() {
 }
 
 ScratchFolder::~ScratchFolder() {
+  expectWatchedFilesUntouched();
   std::error_code ec;
   fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
   fs::remove_all(path_, ec);
@@ -25,9 +26,33 @@ ScratchFolder::~ScratchFolder() {
 
 std::string ScratchFolder::writeFile(const std::string& name, const std::string& bytes) const {
   const std::string p = file(name);
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
+  {
+    std::ofstream out(p, std::ios::binary);
+    out << bytes;
+  }
+  watch(p);
   return p;
+}
+
+std::string ScratchFolder::copyExample(const std::string& name) const {
+  const std::string p = file(name);
+  fs::copy_file(fs::path(TARVELLO_BINARY_DIR) / "examples" / name, p, fs::copy_options::overwrite_existing);
+  watch(p);
+  return p;
+}
+
+void ScratchFolder::watch(const std::string& path) const {
+  // A file written again under the same name is watched from then on.
+  std::erase_if(watched_, [&](const auto& w) { return w.first == path; });
+  watched_.emplace_back(path, FileSnapshot::before(path));
+}
+
+void ScratchFolder::expectWatchedFilesUntouched() const {
+  for (const auto& [file, before] : watched_) {
+    std::error_code ec;
+    if (!fs::exists(file, ec)) continue;  // a test may remove what it made
+    EXPECT_TRUE(FileSnapshot::of(file) == before) << file << " was changed";
+  }
 }
 
 jet::TableData table(std::string name, std::vector<jet::Column> columns, std::vector<std::vector<jet::Cell>> rows) {
@@ -50,6 +75,7 @@ jet::TableData pipeTable(const std::vector<std::vector<jet::Cell>>& rows) {
 std::string writeJet(const ScratchFolder& folder, const std::string& name, std::vector<jet::TableData> tables) {
   const std::string path = folder.file(name);
   jet::writeJet4(path, jet::DatabaseData{std::move(tables)});
+  folder.watch(path);
   return path;
 }
 

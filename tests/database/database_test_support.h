@@ -11,7 +11,21 @@
 
 namespace tarvello::dbtest {
 
-// A fresh folder for one test, removed when the test ends.
+// A file's bytes and modification time.
+struct FileSnapshot {
+  // Before use: sets the file's modification time well into the past first,
+  // so that a write shows even on a file system with coarse times.
+  static FileSnapshot before(const std::string& path);
+  // After use, to compare with the one taken before.
+  static FileSnapshot of(const std::string& path);
+  std::string bytes;
+  std::filesystem::file_time_type modified;
+  bool operator==(const FileSnapshot&) const = default;
+};
+
+// A fresh folder for one test, removed when the test ends. The project
+// databases put into it are watched: when the folder goes, each one that is
+// still there must have the bytes and modification time it was given.
 class ScratchFolder {
  public:
   ScratchFolder();
@@ -21,11 +35,18 @@ class ScratchFolder {
 
   const std::filesystem::path& path() const { return path_; }
   std::string file(const std::string& name) const { return (path_ / name).string(); }
-  // Writes `bytes` to a file in the folder and returns its path.
+  // Writes `bytes` to a file in the folder, watches it, and returns its path.
   std::string writeFile(const std::string& name, const std::string& bytes) const;
+  // A copy of an example database of the build ("highway.bvp"), watched.
+  std::string copyExample(const std::string& name) const;
+  // Watches a file (writeJet does this for its files).
+  void watch(const std::string& path) const;
+  // Checks the watched files now (the destructor does it too).
+  void expectWatchedFilesUntouched() const;
 
  private:
   std::filesystem::path path_;
+  mutable std::vector<std::pair<std::string, FileSnapshot>> watched_;
 };
 
 jet::TableData table(std::string name, std::vector<jet::Column> columns,
@@ -41,16 +62,5 @@ std::string writeJet(const ScratchFolder& folder, const std::string& name, std::
 
 std::string readBytes(const std::string& path);
 
-// A file's bytes and modification time.
-struct FileSnapshot {
-  // Before use: sets the file's modification time well into the past first,
-  // so that a write shows even on a file system with coarse times.
-  static FileSnapshot before(const std::string& path);
-  // After use, to compare with the one taken before.
-  static FileSnapshot of(const std::string& path);
-  std::string bytes;
-  std::filesystem::file_time_type modified;
-  bool operator==(const FileSnapshot&) const = default;
-};
 
 }  // namespace tarvello::dbtest

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "database/database_test_support.h"
+
 namespace {
 
 struct CliRun {
@@ -31,11 +33,12 @@ std::vector<std::string> lines(const std::filesystem::path& file) {
   return v;
 }
 
-const std::string kHighway = std::string(TARVELLO_BINARY_DIR) + "/examples/highway";
-
 TEST(CliTables, HighwayProjectWritesTheThreeTables) {
-  const auto dir = std::filesystem::temp_directory_path() / "tarvello-cli-tables";
-  std::filesystem::remove_all(dir);
+  const tarvello::dbtest::ScratchFolder folder;  // checks the databases are left as they were
+  folder.copyExample("highway.bvp");
+  folder.copyExample("highway.olm");
+  const std::string kHighway = folder.file("highway");
+  const auto dir = folder.path() / "tables";
   const CliRun r = run("--pipe-db " + kHighway + ".bvp --inlet-db " + kHighway +
                     ".olm --outfall 1 --tail-water 399.8 --tables " + dir.string());
   ASSERT_EQ(r.status, 0) << r.out;
@@ -57,6 +60,9 @@ TEST(CliTables, HighwayProjectWritesTheThreeTables) {
 }
 
 TEST(CliTables, UnknownOutfallAndBadTailWater) {
+  const tarvello::dbtest::ScratchFolder folder;
+  folder.copyExample("highway.bvp");
+  const std::string kHighway = folder.file("highway");
   CliRun r = run("--pipe-db " + kHighway + ".bvp --outfall NOPE --tables /tmp/tarvello-none");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("No pipe flows into the outfall node \"NOPE\""), std::string::npos) << r.out;

@@ -69,6 +69,14 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
                                                          {"branches.csv", &session.tables.branches}};
     for (const auto& [name, table] : files) {
       const std::string path = (std::filesystem::path(options.tablesDir) / name).string();
+      // Like every other output: an existing file is replaced only when the user says so.
+      if (std::filesystem::exists(path, ec)) {
+        out << path << ": ";
+        if (!ui.askYesNo("File Already Exists!   Overwrite?", MessageIcon::Exclamation)) {
+          status = kExitError;
+          continue;
+        }
+      }
       const std::string failure = writeFileAtomically(path, tableCsv(*table));
       if (!failure.empty()) {
         err << "tarvello-cli: " << path << " could not be written: " << failure << '\n';

@@ -57,6 +57,17 @@ TEST(CliTables, HighwayProjectWritesTheThreeTables) {
   EXPECT_EQ(structures.size(), 1u + 31u + 9u);
   EXPECT_EQ(structures[1].substr(0, 13), "1,1,End Wall,");
   EXPECT_NE(r.out.find("warning: 3 pipes do not drain to outfall 1"), std::string::npos);
+
+  // A second run finds the tables there: they are kept unless --force is given.
+  std::ofstream(dir / "pipes.csv") << "kept\n";
+  const std::string again = "--pipe-db " + kHighway + ".bvp --outfall 1 --tables " + dir.string();
+  CliRun second = run(again);
+  EXPECT_EQ(second.status, 1);
+  EXPECT_NE(second.out.find("pipes.csv: File Already Exists!   Overwrite? no"), std::string::npos) << second.out;
+  EXPECT_EQ(lines(dir / "pipes.csv"), std::vector<std::string>{"kept"});
+  second = run(again + " --force");
+  EXPECT_EQ(second.status, 0) << second.out;
+  EXPECT_EQ(lines(dir / "pipes.csv").size(), pipes.size());
 }
 
 TEST(CliTables, UnknownOutfallAndBadTailWater) {

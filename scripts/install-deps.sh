@@ -10,6 +10,7 @@ PACKAGES=(
   libdxflib-dev libcli11-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   python3 python3-ezdxf python3-openpyxl
   xvfb xauth
 )

@@ -150,7 +150,10 @@ class TableReader {
   TableReader(MdbHandle* mdb, MdbCatalogEntry& entry, const std::string& path, std::string name)
       : mdb_(mdb), entry_(entry), path_(path), name_(std::move(name)) {
     table_.reset(mdb_read_table(&entry));
-    if (!table_ || !mdb_read_columns(table_.get()) || table_->num_cols == 0)
+    // libmdb 1.0 keeps an empty usage map as a null pointer and reads its
+    // first byte in every scan.
+    if (!table_ || !table_->usage_map || table_->map_sz == 0 || !mdb_read_columns(table_.get()) ||
+        table_->num_cols == 0)
       throw DatabaseError(path_ + ": table " + name_ + " cannot be read (the file is damaged)");
     for (unsigned i = 0; i < table_->num_cols; ++i)
       columns_.push_back(static_cast<const MdbColumn*>(g_ptr_array_index(table_->columns, i)));
@@ -202,6 +205,12 @@ class TableReader {
         if (mdb_read_pg(mdb_, page) != pageSize) damagedRecord();
       }
     }
+    // The scan also ends at a page that cannot be read: a file cut short must
+    // not pass for a table with fewer records (or a catalog without tables).
+    if (table_->usage_map &&
+        mdb_map_find_next(mdb_, table_->usage_map, static_cast<unsigned>(table_->map_sz),
+                          static_cast<guint32>(table_->cur_phys_pg)) > 0)
+      throw DatabaseError(path_ + ": table " + name_ + " cannot be read to its end (the file is cut short or damaged)");
   }
 
  private:
@@ -451,6 +460,11 @@ JetFile::JetFile(std::string path) : path_(std::move(path)) {
   MdbHandle* mdb = mdb_open(path_.c_str(), MDB_NOFLAGS);
   if (!mdb) throw DatabaseError(path_ + ": the file cannot be opened as a Jet (Access) database");
   handle_ = std::make_unique<Handle>(mdb);
+  // Jet writes whole pages only; libmdb would read a cut-off last page as if whole.
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path_, ec);
+  if (!ec && size % mdb->fmt->pg_size != 0)
+    throw DatabaseError(path_ + ": the file is cut short (the file is damaged)");
 
   // The catalog is the table MSysObjects, whose definition is always on page
   // 2. It is read with the same scan as every other table, not with

@@ -1,5 +1,7 @@
 #include "database/jet_file.h"
 
+#include "common/ascii_case.h"
+
 #include <mdbtools.h>
 #include <sqlite3.h>
 
@@ -41,15 +43,6 @@ std::uint32_t le32(const unsigned char* p) {
 }
 std::uint64_t le64(const unsigned char* p) {
   return static_cast<std::uint64_t>(le32(p)) | (static_cast<std::uint64_t>(le32(p + 4)) << 32);
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
 }
 
 void appendUtf8(std::string& out, std::uint32_t cp) {

@@ -1,5 +1,7 @@
 #include "database/project_database.h"
 
+#include "common/ascii_case.h"
+
 #include <sqlite3.h>
 
 #include "database/jet_file.h"
@@ -11,15 +13,6 @@ struct SqliteCloser {
   void operator()(sqlite3* db) const { sqlite3_close(db); }
 };
 using SqlitePtr = std::unique_ptr<sqlite3, SqliteCloser>;
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
 
 std::string displayName(const std::string& path) { return path.empty() ? "(database in memory)" : path; }
 

@@ -1,5 +1,7 @@
 #include "pipe_network.h"
 
+#include "common/ascii_case.h"
+
 namespace tarvello {
 
 std::optional<Value> PipeRecord::field(std::string_view name) const {
@@ -12,17 +14,6 @@ std::string PipeRecord::text(std::string_view name) const {
   const auto v = field(name);
   return v ? v->asText() : std::string();
 }
-
-namespace {
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-}  // namespace
 
 int PipeNetwork::columnOf(std::string_view name) const {
   // The code names fields as the table spells them; other spellings are rare.

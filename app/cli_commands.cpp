@@ -1,11 +1,10 @@
 #include "cli_commands.h"
 
 #include <cstdio>
+#include <exception>
 #include <ostream>
 
-#include "cli_ui.h"
-#include "database/browse.h"
-#include "network/session.h"
+#include "commands/commands.h"
 
 namespace tarvello::cli {
 
@@ -33,18 +32,54 @@ std::string oneLine(std::string_view text) {
   return out;
 }
 
-int listOutfalls(const Options& options, std::ostream& out, std::ostream& err) {
-  CliUserInterface ui(out, err, options.force);
-  Session session;
-  ui.setOpenFileName(options.pipeDb);
-  const BrowseResult pipe = browsePipeDatabase(session, ui);
-  if (!pipe.opened() || !pipe.error.empty()) return kExitError;
-  if (!options.inletDb.empty()) {
-    ui.setOpenFileName(options.inletDb);
-    if (!browseInletDatabase(session, ui).opened()) return kExitError;
+bool openDatabases(const std::string& pipeDb, const std::string& inletDb, ProjectDatabases& databases,
+                   std::vector<std::string>& outfalls, std::ostream& err) {
+  if (pipeDb.empty()) {
+    err << "No Pipe project database selected!\n";
+    return false;
   }
-  out << "Units: " << oneLine(session.databases.unitSystem()) << '\n';
-  for (const auto& node : pipe.outfalls) out << oneLine(node) << '\n';
+  if (const std::string error = databases.openPipeDatabase(pipeDb); !error.empty()) {
+    err << error << '\n';
+    return false;
+  }
+  try {
+    outfalls = databases.outfallNodes();
+  } catch (const std::exception& e) {
+    err << e.what() << '\n';
+    return false;
+  }
+  if (inletDb.empty()) return true;
+  if (const std::string error = databases.openInletDatabase(inletDb); !error.empty()) {
+    err << error << '\n';
+    return false;
+  }
+  return true;
+}
+
+std::string overwriteAnswer(bool force) {
+  // Printed so that a log of the run shows what was decided on the user's behalf.
+  return std::string(kOverwriteQuestion) +
+         (force ? " yes (--force)" : " no (give --force to answer yes)");
+}
+
+WriteResult writeFile(bool force, std::ostream& out, std::ostream& err,
+                      const std::function<WriteResult(Overwrite)>& write) {
+  WriteResult result = write(Overwrite::No);
+  if (result.status == WriteResult::Status::Exists) {
+    out << overwriteAnswer(force) << '\n';
+    if (force) result = write(Overwrite::Yes);
+  }
+  if (result.status == WriteResult::Status::Failed && !result.message.empty())
+    err << result.message << '\n';
+  return result;
+}
+
+int listOutfalls(const Options& options, std::ostream& out, std::ostream& err) {
+  ProjectDatabases databases;
+  std::vector<std::string> outfalls;
+  if (!openDatabases(options.pipeDb, options.inletDb, databases, outfalls, err)) return kExitError;
+  out << "Units: " << oneLine(databases.unitSystem()) << '\n';
+  for (const auto& node : outfalls) out << oneLine(node) << '\n';
   return out ? kExitOk : kExitError;
 }
 

@@ -5,6 +5,11 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
+#include <functional>
+
+#include "common/write_result.h"
+#include "database/project_database.h"
 
 namespace tarvello::cli {
 
@@ -22,6 +27,18 @@ struct Options {
 // prints "Units: " and the unit system on the first line, then every outfall
 // node, one a line, ascending.
 int listOutfalls(const Options& options, std::ostream& out, std::ostream& err);
+
+// Opens the pipe database, reads its outfall list, then opens the inlet
+// database if one is named. False (and the message on `err`) on a failure.
+bool openDatabases(const std::string& pipeDb, const std::string& inletDb, ProjectDatabases& databases,
+                   std::vector<std::string>& outfalls, std::ostream& err);
+
+// Runs `write` without replacing an existing file; when the file exists, the
+// overwrite question is printed with its answer, and with `force` the file is
+// written again, replacing it. A failure's message goes to `err`.
+WriteResult writeFile(bool force, std::ostream& out, std::ostream& err,
+                      const std::function<WriteResult(Overwrite)>& write);
+std::string overwriteAnswer(bool force);
 
 // A node number or other field text on one output line: a backslash becomes
 // "\\", line feed, carriage return and tab "\n", "\r", "\t", other control

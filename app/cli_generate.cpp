@@ -2,19 +2,21 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <ostream>
 
 #include "cli_commands.h"
-#include "cli_ui.h"
-#include "attributes/lookups.h"
+#include "commands/commands.h"
+#include "common/atomic_file.h"
 #include "common/number_format.h"
-#include "database/browse.h"
+#include "dxf/dxf_writer.h"
 #include "excel/excel_export.h"
-#include "network/generation.h"
-#include "profile/profile_commands.h"
+#include "network/unit_constants.h"
+#include "profile/profile_drawings.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
 #include "tables/csv.h"
+#include "tables/row_lookups.h"
 
 namespace tarvello::cli {
 namespace {
@@ -32,16 +34,11 @@ std::string programFolder() {
 }  // namespace
 
 int generate(const GenerateOptions& options, std::ostream& out, std::ostream& err) {
-  CliUserInterface ui(out, err, options.force);
   Session session;
   session.programFolder = programFolder();
-  ui.setOpenFileName(options.pipeDb);
-  const BrowseResult pipe = browsePipeDatabase(session, ui);
-  if (!pipe.opened() || !pipe.error.empty()) return kExitError;
-  if (!options.inletDb.empty()) {
-    ui.setOpenFileName(options.inletDb);
-    if (!browseInletDatabase(session, ui).opened()) return kExitError;
-  }
+  std::vector<std::string> outfalls;
+  if (!openDatabases(options.pipeDb, options.inletDb, session.databases, outfalls, err))
+    return kExitError;
   if (!options.tailWater.empty()) {
     if (!parseNumber(options.tailWater)) {
       err << "tarvello-cli: the tail-water elevation \"" << oneLine(options.tailWater)
@@ -59,20 +56,21 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     return kExitError;
   }
   out << "Tail water: " << oneLine(session.tailWaterText) << '\n';
+  const ProfileTables& tables = session.tables;
 
   int status = kExitOk;
   if (!options.tablesDir.empty()) {
     std::error_code ec;
     std::filesystem::create_directories(options.tablesDir, ec);
-    const std::pair<const char*, const Table*> files[] = {{"structures.csv", &session.tables.structures},
-                                                         {"pipes.csv", &session.tables.pipes},
-                                                         {"branches.csv", &session.tables.branches}};
+    const std::pair<const char*, const Table*> files[] = {{"structures.csv", &tables.structures},
+                                                         {"pipes.csv", &tables.pipes},
+                                                         {"branches.csv", &tables.branches}};
     for (const auto& [name, table] : files) {
       const std::string path = (std::filesystem::path(options.tablesDir) / name).string();
       // Like every other output: an existing file is replaced only when the user says so.
       if (std::filesystem::exists(path, ec)) {
-        out << path << ": ";
-        if (!ui.askYesNo("File Already Exists!   Overwrite?", MessageIcon::Exclamation)) {
+        out << path << ": " << overwriteAnswer(options.force) << '\n';
+        if (!options.force) {
           status = kExitError;
           continue;
         }
@@ -104,41 +102,85 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   if (!options.branchProfile.empty() &&
       !split(options.branchProfile, "--branch-profile", branchId, branchFile))
     return kExitUsage;
-  // The plot commands draw the branch table's current row.
-  auto selectRow = [&](int row, const std::string& what) {
-    if (row < 1 || row > session.tables.branches.lastFilledRow()) {
-      err << "tarvello-cli: " << what << " is not in the branch table\n";
-      return false;
+  // A branch-table row that names a branch, or 0 (and the message).
+  auto branchRow = [&](int row, const std::string& what) {
+    if (row < 1 || row > tables.branches.lastFilledRow() ||
+        !branchRowSelected(tables.branches, row)) {
+      if (row < 1 || row > tables.branches.lastFilledRow())
+        err << "tarvello-cli: " << what << " is not in the branch table\n";
+      return 0;
     }
-    session.tables.branches.selectRow(row);
-    return true;
+    return row;
   };
-  const std::pair<const std::string*, std::function<bool()>> commands[] = {
-      {&pipeFile, [&] {
-         const auto row = parseNumber(pipeRowText);
-         return row && selectRow(static_cast<int>(*row), "row " + oneLine(pipeRowText)) &&
-                plotCurrentPipeProfile(session, ui);
-       }},
-      {&branchFile, [&] {
-         return selectRow(findBranchRow(session.tables.branches, branchId),
-                          "branch " + oneLine(branchId)) &&
-                plotCurrentBranchProfile(session, ui);
-       }},
-      {&options.allProfiles, [&] { return plotAllProfiles(session, ui); }},
-      {&options.structureSchedule, [&] { return drawStructureSchedule(session, ui); }},
-      {&options.pipeSchedule, [&] { return drawPipeSchedule(session, ui); }},
-      {&options.excel, [&] {
-         const auto saved = exportSchedulesToExcel(session, ui);
-         if (saved) out << "Workbook: " << oneLine(*saved) << '\n';
-         return saved.has_value();
-       }},
+
+  const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
+  Warnings& warnings = session.warnings;
+  // Read once per drawing, when it starts (a bad tail water is reported once).
+  std::optional<ProfileSettings> drawingSettings;
+  auto settings = [&]() -> const ProfileSettings& {
+    if (!drawingSettings)
+      drawingSettings = profileSettings(session.profileScale, session.databases.unitSystem(),
+                                        session.tailWaterText, warnings);
+    return *drawingSettings;
   };
-  for (const auto& [file, run] : commands) {
-    if (file->empty()) continue;
-    ui.setSaveFileName(*file);
-    const bool ok = run();
+  // Each output: the file it goes to and how it is written; a drawing says
+  // where it was saved.
+  struct Output {
+    const std::string* file;
+    std::function<WriteResult(const std::string&, Overwrite)> write;
+    bool drawing;
+  };
+  const Output outputs[] = {
+      {&pipeFile,
+       [&](const std::string& path, Overwrite overwrite) {
+         const auto number = parseNumber(pipeRowText);
+         const int row = number ? branchRow(static_cast<int>(*number), "row " + oneLine(pipeRowText)) : 0;
+         if (row == 0) return WriteResult::failed(path, "");
+         return writePipeProfile(tables, settings(), row, path, overwrite, warnings);
+       },
+       true},
+      {&branchFile,
+       [&](const std::string& path, Overwrite overwrite) {
+         const int row = branchRow(findBranchRow(tables.branches, branchId), "branch " + oneLine(branchId));
+         if (row == 0) return WriteResult::failed(path, "");
+         return writeBranchProfile(tables, settings(), row, path, overwrite, warnings);
+       },
+       true},
+      {&options.allProfiles,
+       [&](const std::string& path, Overwrite overwrite) {
+         return writeAllProfiles(tables, settings(), path, overwrite, warnings);
+       },
+       true},
+      {&options.structureSchedule,
+       [&](const std::string& path, Overwrite overwrite) {
+         return writeStructureSchedule(tables, english, path, overwrite, warnings);
+       },
+       true},
+      {&options.pipeSchedule,
+       [&](const std::string& path, Overwrite overwrite) {
+         return writePipeSchedule(tables, english, path, overwrite);
+       },
+       true},
+      {&options.excel,
+       [&](const std::string& path, Overwrite overwrite) {
+         const std::string templatePath =
+             (std::filesystem::path(session.programFolder) / kSchedulesTemplateName).string();
+         return exportSchedules(tables, templatePath, path, overwrite, warnings);
+       },
+       false},
+  };
+  for (const auto& output : outputs) {
+    if (output.file->empty()) continue;
+    warnings.clear();
+    drawingSettings.reset();
+    const std::string& path = *output.file;
+    const WriteResult written = writeFile(options.force, out, err, [&](Overwrite overwrite) {
+      return output.write(path, overwrite);
+    });
+    if (written.written())
+      out << (output.drawing ? dxfSavedMessage(path) : "Workbook: " + oneLine(path)) << '\n';
     printWarnings(session, err);
-    if (!ok) status = kExitError;
+    if (!written.written()) status = kExitError;
   }
   return status;
 }

@@ -11,9 +11,10 @@
 #include <vector>
 
 #include "database/project_database.h"
+#include "commands/commands.h"
 #include "dxf/dxf_writer.h"
 #include "network/generation.h"
-#include "network/session.h"
+#include "commands/session.h"
 #include "network/tree_build.h"
 #include "network_gen.h"
 

@@ -17,8 +17,9 @@
 #include <string>
 
 #include "shell/main_window.h"
+#include "commands/commands.h"
 #include "network/generation.h"
-#include "network/session.h"
+#include "commands/session.h"
 
 namespace {
 

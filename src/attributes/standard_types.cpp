@@ -5,7 +5,6 @@
 
 #include "common/number_format.h"
 #include "common/warnings.h"
-#include "network/generation.h"
 
 namespace tarvello {
 
@@ -102,46 +101,6 @@ std::string standardName(const std::string& type, const PipeForStandard& pipe,
     return "-";
   }
   return "-";
-}
-
-void assignStandardTypes(GenerationContext& ctx, const InletCatalog& inlets) {
-  Table& s = ctx.tables.structures;
-  const Table& p = ctx.tables.pipes;
-  int pipeRow = 1;
-  int lastBranch = 1;
-  for (int i = 1; i < s.rowCount(); ++i) {
-    const std::string& node = s.cell(i, strcol::StrNo);
-    if (node.empty()) break;
-    const std::string& branchText = s.cell(i, strcol::BranchId);
-    const int branch = static_cast<int>(std::floor(parseNumber(branchText).value_or(lastBranch)));
-    if (branch != lastBranch) {
-      --pipeRow;
-      lastBranch = branch;
-    }
-    // The most upstream structure of a branch meets only the branch's last pipe.
-    int row = pipeRow;
-    const bool lastOfBranch = s.cell(i + 1, strcol::StrNo).empty() ||
-                              s.cell(i + 1, strcol::BranchId) != branchText;
-    if (lastOfBranch && row > 1 && p.cell(row - 1, pipecol::BranchId) == branchText) row = row - 1;
-
-    PipeForStandard pipe;
-    pipe.shape = p.cell(row, pipecol::Shape);
-    pipe.material = p.cell(row, pipecol::Material);
-    pipe.sizeInches = parseNumber(p.cell(row, pipecol::DiaRise)).value_or(0);
-    if (!ctx.units.english) pipe.sizeInches *= ctx.units.sizeToInches;
-    const auto count = parseNumber(p.cell(row, pipecol::NumPipes));
-    // Only "more than one" matters; a count beyond int stays beyond one.
-    pipe.numberOfPipes = count ? static_cast<int>(std::clamp(std::nearbyint(*count), -1e9, 1e9)) : 1;
-    pipe.skew = parseNumber(p.cell(row, pipecol::Skew)).value_or(0);
-
-    const std::string& type = s.cell(i, strcol::StrType);
-    const std::string length = inlets.lookupInletLength(node);
-    const std::string name =
-        standardName(type, pipe, type == "Inlet" ? inlets.lookupInletSubtype(node) : std::string());
-    s.setCell(i, strcol::VdotStd, name);
-    s.setCell(i, strcol::Length, length);
-    ++pipeRow;
-  }
 }
 
 }  // namespace tarvello

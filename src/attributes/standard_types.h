@@ -7,8 +7,6 @@
 
 namespace tarvello {
 
-struct GenerationContext;
-
 // INLET_SUBTYPE and INLETLENGTH by inlet number, read once from the inlet database.
 class InletCatalog {
  public:
@@ -36,8 +34,5 @@ struct PipeForStandard {
 // "-" when no standard applies.
 std::string standardName(const std::string& structureType, const PipeForStandard& pipe,
                          const std::string& inletSubtype);
-
-// "VDOT Std." and "Length" of every structure row.
-void assignStandardTypes(GenerationContext& ctx, const InletCatalog& inlets);
 
 }  // namespace tarvello

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "common/atomic_file.h"
 #include "common/number_format.h"
 
 namespace tarvello {
@@ -149,10 +150,6 @@ const EntityTemplate& rectangleTemplate() {
   return t;
 }
 
-std::string systemReason(int error) {
-  return std::error_code(error, std::generic_category()).message();
-}
-
 }  // namespace
 
 void DxfDrawing::dxfLine(const std::string& layer, double x1, double y1, double z1, double x2,
@@ -235,27 +232,15 @@ std::vector<std::string> DxfDrawing::fileLines() const {
   return lines;
 }
 
-bool DxfFile::create(UserInterface& ui, const std::string& lastFolder) {
-  fileName_.clear();
-  FileDialogRequest request;
-  request.title = "Save";
-  request.filter = "Create DXF files (*.dxf)|*.dxf";
-  request.initialFolder = lastFolder;
-  const std::string chosen = ui.askSaveFileName(request);
-  if (chosen.empty() || chosen == "*.dxf") {
-    ui.showMessage("No DXF File Name selected!", MessageIcon::Exclamation);
-    return false;
-  }
-  std::error_code ec;
-  if (fs::exists(fs::path(chosen), ec) &&
-      !ui.askYesNo("File Already Exists!   Overwrite?", MessageIcon::Exclamation)) {
-    return false;
-  }
-  fileName_ = chosen;
-  return true;
+std::string dxfSavedMessage(const std::string& path) { return "DXF file was saved to:" + path; }
+
+std::string dxfFailedMessage(const std::string& path, const std::string& reason) {
+  return "DXF file could not be written:" + path + "\n" + reason;
 }
 
-DxfFile::~DxfFile() { discard(); }
+DxfFile::DxfFile(std::string path) : fileName_(std::move(path)), file_(fs::path(fileName_)) {}
+
+DxfFile::~DxfFile() { file_.discard(); }
 
 std::string DxfFile::targetProblem() const {
   std::error_code ec;
@@ -269,54 +254,18 @@ std::string DxfFile::targetProblem() const {
 bool DxfFile::open() {
   problem_ = targetProblem();
   if (!problem_.empty()) return false;
-  // The temporary file sits beside the target so that the rename stays on one
-  // file system and never leaves a half-written drawing under the real name.
-  const fs::path target(fileName_);
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::random_device seed;
-  std::mt19937 random(seed());
-  int openError = 0;
-  for (int attempt = 0; attempt < 20 && !out_; ++attempt) {
-    temporary_ = folder / ("." + target.filename().string() + ".tmp" +
-                           std::to_string(random() % 1000000));
-    errno = 0;
-    out_ = std::fopen(temporary_.string().c_str(), "wbx");
-    openError = errno;
-    if (!out_ && openError != EEXIST) break;
-  }
-  if (!out_) {
-    problem_ = systemReason(openError);
+  if (!file_.open()) {
+    problem_ = file_.error();
     return false;
   }
-  writeError_ = 0;
-  write(DxfDrawing::headerText());
+  file_.write(DxfDrawing::headerText());
   return true;
 }
 
-void DxfFile::write(std::string_view text) {
-  if (!out_ || writeError_ || text.empty()) return;
-  errno = 0;
-  if (std::fwrite(text.data(), 1, text.size(), out_) != text.size())
-    writeError_ = errno ? errno : EIO;
-}
-
-void DxfFile::discard() {
-  if (!out_) return;
-  std::fclose(out_);
-  out_ = nullptr;
-  std::error_code ignored;
-  fs::remove(temporary_, ignored);
-}
-
-bool DxfFile::fail(UserInterface& ui, const std::string& reason) {
-  discard();
-  ui.showMessage("DXF file could not be written:" + fileName_ + "\n" + reason,
-                 MessageIcon::Exclamation);
-  return false;
-}
+void DxfFile::write(std::string_view text) { file_.write(text); }
 
 void DxfFile::begin(DxfDrawing& drawing) {
-  if (fileName_.empty() || out_ || streamed_) return;
+  if (fileName_.empty() || file_.isOpen() || streamed_) return;
   open();
   // Even when the file cannot be opened the entities go to it (and nowhere):
   // finish reports why, and memory stays small meanwhile.
@@ -325,43 +274,41 @@ void DxfFile::begin(DxfDrawing& drawing) {
   drawing.flush();
 }
 
-bool DxfFile::finish(const DxfDrawing& drawing, UserInterface& ui) {
+std::string DxfFile::finish(const DxfDrawing& drawing) {
   const bool begun = streamed_ != nullptr;
   if (begun) {
     streamed_->flush();
     streamed_->streamTo(nullptr);
     streamed_ = nullptr;
   }
-  if (fileName_.empty()) return fail(ui, "no file name was chosen");
+  if (fileName_.empty()) return "no file name was chosen";
   if (!begun) open();
-  if (!problem_.empty()) return fail(ui, problem_);
+  if (!problem_.empty()) {
+    file_.discard();
+    return problem_;
+  }
   if (!begun) write(drawing.entityText());
   write(DxfDrawing::trailerText());
-
-  errno = 0;
-  if (std::fflush(out_) != 0 && !writeError_) writeError_ = errno ? errno : EIO;
-  errno = 0;
-  const int closed = std::fclose(out_);
-  out_ = nullptr;
-  if (closed != 0 && !writeError_) writeError_ = errno ? errno : EIO;
-  std::error_code ec;
-  if (writeError_) {
-    fs::remove(temporary_, ec);
-    return fail(ui, systemReason(writeError_));
-  }
+  if (std::string failure = file_.close(); !failure.empty()) return failure;
   // The target may have changed while a streamed drawing was being drawn.
-  if (const std::string problem = targetProblem(); !problem.empty()) {
-    fs::remove(temporary_, ec);
-    return fail(ui, problem);
+  if (std::string problem = targetProblem(); !problem.empty()) {
+    file_.discard();
+    return problem;
   }
-  fs::rename(temporary_, fs::path(fileName_), ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temporary_, ignored);
-    return fail(ui, ec.message());
-  }
-  ui.showMessage("DXF file was saved to:" + fileName_, MessageIcon::None);
-  return true;
+  return file_.commit();
+}
+
+WriteResult writeDxfFile(const std::string& path, Overwrite overwrite,
+                         const std::function<void(DxfDrawing&)>& draw) {
+  std::error_code ec;
+  if (overwrite == Overwrite::No && fs::exists(fs::path(path), ec)) return WriteResult::exists(path);
+  DxfFile file(path);
+  DxfDrawing drawing;
+  file.begin(drawing);
+  draw(drawing);
+  if (std::string reason = file.finish(drawing); !reason.empty())
+    return WriteResult::failed(path, dxfFailedMessage(path, reason));
+  return WriteResult::wrote(path);
 }
 
 }  // namespace tarvello

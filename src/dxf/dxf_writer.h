@@ -2,13 +2,13 @@
 // Writer of ASCII DXF release 12 drawing files. A drawing is a sequence of
 // group codes and values, one a line; the entity section is kept as the text
 // of those lines (each ended by CR LF), or streamed to the file as it grows.
-#include <cstdio>
-#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "common/user_interface.h"
+#include "common/atomic_file.h"
+#include "common/write_result.h"
 
 namespace tarvello {
 
@@ -63,42 +63,43 @@ class DxfDrawing {
   DxfSink* sink_ = nullptr;
 };
 
-// The save dialog and the file: CreateDxfFile / FinishDxfFile. The file is
-// written under a temporary name beside the chosen one and renamed over it
-// only when complete, so a failure never leaves a half drawing under that name.
+// "DXF file was saved to:" and the failure message, as the user is told.
+std::string dxfSavedMessage(const std::string& path);
+std::string dxfFailedMessage(const std::string& path, const std::string& reason);
+
+// One drawing file (CreateDxfFile / FinishDxfFile), written through a
+// temporary file so that a failure never leaves half a drawing under the name.
 class DxfFile : private DxfSink {
  public:
-  DxfFile() = default;
+  explicit DxfFile(std::string path);
   DxfFile(const DxfFile&) = delete;
   DxfFile& operator=(const DxfFile&) = delete;
   // A file never finished is removed.
   ~DxfFile();
 
-  // Asks for the file name; "" (and a message) when the user cancelled or
-  // declined to overwrite. Nothing is written yet.
-  bool create(UserInterface& ui, const std::string& lastFolder);
   const std::string& fileName() const { return fileName_; }
   // Opens the temporary file and writes the header; the drawing's entities
   // then go to it as they are drawn. A failure here is reported by finish.
   void begin(DxfDrawing& drawing);
-  // Writes the rest (the whole file without begin), renames the temporary
-  // file over the chosen name and tells the user.
-  bool finish(const DxfDrawing& drawing, UserInterface& ui);
+  // Writes the rest (the whole file without begin) and renames the temporary
+  // file over the target. "" or why the drawing could not be written.
+  std::string finish(const DxfDrawing& drawing);
 
  private:
   void write(std::string_view text) override;
   // "" when the chosen name may be replaced by a regular file, else why not.
   std::string targetProblem() const;
   bool open();
-  void discard();
-  bool fail(UserInterface& ui, const std::string& reason);
 
   std::string fileName_;
-  std::filesystem::path temporary_;
-  std::FILE* out_ = nullptr;
+  AtomicFile file_;
   DxfDrawing* streamed_ = nullptr;
   std::string problem_;  // why the file cannot be written, found before finish
-  int writeError_ = 0;
 };
+
+// Draws into a new file at `path` with `draw`: the operation behind every
+// drawing command. An existing file is replaced only with Overwrite::Yes.
+WriteResult writeDxfFile(const std::string& path, Overwrite overwrite,
+                         const std::function<void(DxfDrawing&)>& draw);
 
 }  // namespace tarvello

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <random>
 
+#include "common/atomic_file.h"
 #include "common/number_format.h"
 #include "common/warnings.h"
 #include "excel/xlsx_workbook.h"
@@ -20,9 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kDialogTitle = "Enter New File Name for Pipe Profile Schedules";
-constexpr const char* kDialogFilter = "Tarvello Schedule files (*.xlsx)|*.xlsx";
-constexpr const char* kBarePattern = "*.xlsx";
 constexpr const char* kFrameAndCover = "MH-1FR.&C";
 constexpr int kFirstDataRow = 5;
 
@@ -108,66 +106,6 @@ void writeStructureScheduleRow(const ProfileTables& tables, XlsxWorksheet& sheet
   if (type == "Man Hole" || type == "Junction Box") sheet.setText(n, M, kFrameAndCover);
 }
 
-// A file beside the target that is removed again unless it was renamed into
-// place, so a failed export never leaves a half-written workbook behind.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const fs::path& target) {
-    std::random_device random;
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    for (int attempt = 0; attempt < 16 && path_.empty(); ++attempt) {
-      char suffix[16];
-      std::snprintf(suffix, sizeof suffix, "%08x", random());
-      fs::path candidate = folder / ("." + target.filename().string() + "." + suffix + ".tmp");
-      std::error_code ec;
-      if (!fs::exists(candidate, ec) && !ec) path_ = candidate;
-    }
-  }
-  ~TemporaryFile() {
-    std::error_code ec;
-    if (!path_.empty()) fs::remove(path_, ec);
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  const fs::path& path() const { return path_; }
-  // Writes the bytes into a new file; false and the reason when that failed.
-  bool write(const std::string& bytes, std::string& reason) {
-    if (path_.empty()) {
-      reason = "no temporary file name could be found in its folder";
-      return false;
-    }
-    // "x": never open a file that appeared meanwhile.
-    std::FILE* file = std::fopen(path_.string().c_str(), "wbx");
-    if (!file) {
-      reason = std::strerror(errno);
-      path_.clear();  // not ours
-      return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-      reason = std::strerror(written ? errno : writeErrno);
-      return false;
-    }
-    return true;
-  }
-  bool renameTo(const fs::path& target, std::string& reason) {
-    std::error_code ec;
-    fs::rename(path_, target, ec);
-    if (ec) {
-      reason = ec.message();
-      return false;
-    }
-    path_.clear();
-    return true;
-  }
-
- private:
-  fs::path path_;
-};
-
 std::optional<std::string> readWholeFile(const fs::path& path, std::string& reason) {
   std::error_code ec;
   if (!fs::exists(path, ec)) {
@@ -189,7 +127,7 @@ std::optional<std::string> readWholeFile(const fs::path& path, std::string& reas
 
 }  // namespace
 
-void writeStructureSchedule(const ProfileTables& tables, XlsxWorksheet& sheet, Warnings& warnings) {
+void fillStructureWorksheet(const ProfileTables& tables, XlsxWorksheet& sheet, Warnings& warnings) {
   const Table& s = tables.structures;
   long previousBranch = wholeNumber(s.cell(1, strcol::BranchId)).value_or(0);
   long currentBranch = 0;
@@ -211,7 +149,7 @@ void writeStructureSchedule(const ProfileTables& tables, XlsxWorksheet& sheet, W
   }
 }
 
-void writePipeSchedule(const ProfileTables& tables, XlsxWorksheet& sheet) {
+void fillPipeWorksheet(const ProfileTables& tables, XlsxWorksheet& sheet) {
   const Table& p = tables.pipes;
   int n = kFirstDataRow;
   for (int r = 1; r < p.rowCount(); ++r) {
@@ -235,33 +173,21 @@ void writePipeSchedule(const ProfileTables& tables, XlsxWorksheet& sheet) {
   }
 }
 
-std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui) {
-  session.warnings.clear();
-  const Table& branches = session.tables.branches;
-  if (branches.cell(branches.currentRow(), branchcol::BranchId).empty()) return std::nullopt;
+std::string excelFailedMessage(const std::string& path, const std::string& reason) {
+  return "Excel workbook could not be written:\n" + path + "\n" + reason;
+}
 
-  const fs::path templatePath = fs::path(session.programFolder) / kSchedulesTemplateName;
+std::string excelTemplateMessage(const std::string& templatePath, const std::string& reason) {
+  return "Excel template could not be read:\n" + templatePath + "\n" + reason;
+}
 
-  FileDialogRequest request;
-  request.title = kDialogTitle;
-  request.filter = kDialogFilter;
-  request.defaultExtension = ".xlsx";
-  request.initialFolder = session.lastFolder;
-  const std::string target = ui.askSaveFileName(request);
-  if (target.empty() || target == kBarePattern) {
-    ui.showMessage("No File Name selected!", MessageIcon::Exclamation);
-    return std::nullopt;
-  }
-
-  auto cannotWrite = [&](const std::string& reason) -> std::optional<std::string> {
-    ui.showMessage("Excel workbook could not be written:\n" + target + "\n" + reason,
-                   MessageIcon::Exclamation);
-    return std::nullopt;
+WriteResult exportSchedules(const ProfileTables& tables, const std::string& templatePath,
+                            const std::string& target, Overwrite overwrite, Warnings& warnings) {
+  auto cannotWrite = [&](const std::string& reason) {
+    return WriteResult::failed(target, excelFailedMessage(target, reason));
   };
-  auto cannotReadTemplate = [&](const std::string& reason) -> std::optional<std::string> {
-    ui.showMessage("Excel template could not be read:\n" + templatePath.string() + "\n" + reason,
-                   MessageIcon::Exclamation);
-    return std::nullopt;
+  auto cannotReadTemplate = [&](const std::string& reason) {
+    return WriteResult::failed(target, excelTemplateMessage(templatePath, reason));
   };
 
   std::error_code ec;
@@ -270,19 +196,22 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
     // Renaming over a folder would fail, or replace something that is no workbook.
     if (!fs::is_regular_file(status))
       return cannotWrite("the name belongs to something that is not a file");
-    if (!ui.askYesNo("File Already Exists!   Overwrite?", MessageIcon::Exclamation))
-      return std::nullopt;
+    if (overwrite == Overwrite::No) return WriteResult::exists(target);
   }
 
   std::string reason;
-  const auto templateBytes = readWholeFile(templatePath, reason);
+  const auto templateBytes = readWholeFile(fs::path(templatePath), reason);
   if (!templateBytes) return cannotReadTemplate(reason);
 
-  TemporaryFile copy{fs::path(target)};
-  if (!copy.write(*templateBytes, reason)) return cannotWrite(reason);
+  // The template is copied to the temporary file, edited there and renamed
+  // into place only when complete.
+  AtomicFile copy{fs::path(target)};
+  if (!copy.open()) return cannotWrite(copy.error());
+  copy.write(*templateBytes);
+  if (reason = copy.close(); !reason.empty()) return cannotWrite(reason);
 
   XlsxWorkbook workbook;
-  if (!workbook.open(copy.path().string()))
+  if (!workbook.open(copy.temporaryPath().string()))
     return cannotReadTemplate("it is not a workbook (" + workbook.error() + ")");
   if (workbook.worksheetCount() < 2)
     return cannotReadTemplate("it needs a structure worksheet and a pipe worksheet");
@@ -290,12 +219,12 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
   XlsxWorksheet* pipes = structures ? workbook.worksheet(1) : nullptr;
   if (!pipes) return cannotReadTemplate(workbook.error());
 
-  writeStructureSchedule(session.tables, *structures, session.warnings);
-  writePipeSchedule(session.tables, *pipes);
+  fillStructureWorksheet(tables, *structures, warnings);
+  fillPipeWorksheet(tables, *pipes);
   if (!workbook.setActiveWorksheet(0)) return cannotReadTemplate(workbook.error());
   if (!workbook.save()) return cannotWrite(workbook.error());
-  if (!copy.renameTo(fs::path(target), reason)) return cannotWrite(reason);
-  return target;
+  if (reason = copy.commit(); !reason.empty()) return cannotWrite(reason);
+  return WriteResult::wrote(target);
 }
 
 }  // namespace tarvello

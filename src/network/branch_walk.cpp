@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "attributes/structure_attributes.h"
+#include "network/table_fill.h"
 #include "common/number_format.h"
 #include "network/generation.h"
 
@@ -62,13 +62,14 @@ void walkBranches(GenerationContext& ctx) {
   };
 
   // The outfall row.
-  ctx.walkBranch = 0;
-  ctx.walkPos = 0;
-  ctx.branchNo = 1;
-  fillDownstreamStructure(ctx, 1, nodeAt(0, 0), nodeAt(0, 1));
-  auto tailWater = parseNumber(ctx.session.tailWaterText);
+  // The walk's position: branch, node along it, and the branch's number.
+  size_t walkBranch = 0;
+  size_t walkPos = 0;
+  int branchNo = 1;
+  fillDownstreamStructure(ctx, 1, branchNo, nodeAt(0, 0), nodeAt(0, 1));
+  auto tailWater = parseNumber(ctx.tailWaterText);
   if (!tailWater) {
-    ctx.warnings.add("The tail-water elevation \"" + ctx.session.tailWaterText +
+    ctx.warnings.add("The tail-water elevation \"" + ctx.tailWaterText +
                      "\" is not a number; 0 was used.");
   }
   double tw = tailWater.value_or(0);
@@ -77,19 +78,19 @@ void walkBranches(GenerationContext& ctx) {
   double hglPrev = GenerationContext::cellNumber(s, 1, strcol::HglLow);
   int structureRow = 2;
   int pipeRow = 1;
-  ctx.walkPos = 1;
+  walkPos = 1;
 
   while (true) {
     // Structures of the current branch, from downstream up.
-    while (!nodeAt(ctx.walkBranch, ctx.walkPos).empty()) {
-      const std::string& node = nodeAt(ctx.walkBranch, ctx.walkPos);
+    while (!nodeAt(walkBranch, walkPos).empty()) {
+      const std::string& node = nodeAt(walkBranch, walkPos);
       const auto rec = ctx.network.drainingPipe(node);
       if (!rec) {
         ctx.warnings.add("No pipe drains structure " + node + "; branch " +
-                         std::to_string(ctx.branchNo) + " ends there.");
+                         std::to_string(branchNo) + " ends there.");
         break;
       }
-      fillUpstreamStructure(ctx, structureRow, pipeRow, *rec);
+      fillUpstreamStructure(ctx, structureRow, pipeRow, branchNo, node, *rec);
       computeHeightOfCover(ctx, pipeRow);
 
       if (pipeRow == 1) {
@@ -98,12 +99,12 @@ void walkBranches(GenerationContext& ctx) {
         const auto bottom = parseNumber(s.cell(1, strcol::BottomElev));
         if (size && bottom) {
           const double m = *size * 0.8 / u.sizeDivisor + *bottom;
-          if (m > parseNumber(ctx.session.tailWaterText).value_or(0)) {
-            ctx.session.tailWaterText = formatFixed(numberText(m), 2);
-            tw = parseNumber(ctx.session.tailWaterText).value_or(m);
+          if (m > parseNumber(ctx.tailWaterText).value_or(0)) {
+            ctx.tailWaterText = formatFixed(numberText(m), 2);
+            tw = parseNumber(ctx.tailWaterText).value_or(m);
             s.setCell(1, strcol::HglLow, numberText(tw));
             s.setCell(1, strcol::HglHigh, numberText(tw));
-            ctx.warnings.add("The tail water was raised to " + ctx.session.tailWaterText +
+            ctx.warnings.add("The tail water was raised to " + ctx.tailWaterText +
                              ", 80 % of the outfall pipe's height above its invert.");
           }
         }
@@ -174,9 +175,9 @@ void walkBranches(GenerationContext& ctx) {
       s.setCell(structureRow, strcol::HglHigh, s.cell(structureRow, strcol::HglLow));
 
       // The water surface at the outlet of the next pipe up the same branch.
-      const int next = structureRow - ctx.branchNo + 1;
+      const int next = structureRow - branchNo + 1;
       if (!p.cell(next, pipecol::BranchId).empty() &&
-          p.cell(next, pipecol::BranchId) == std::to_string(ctx.branchNo)) {
+          p.cell(next, pipecol::BranchId) == std::to_string(branchNo)) {
         const double w = GenerationContext::cellNumber(p, next, pipecol::ElevOut) +
                          GenerationContext::cellNumber(p, next, pipecol::FlowDepth);
         if (hin < w) s.setCell(structureRow, strcol::HglHigh, numberText(w));
@@ -184,31 +185,31 @@ void walkBranches(GenerationContext& ctx) {
       s.setCell(structureRow, strcol::HglHigh, formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
       hglPrev = GenerationContext::cellNumber(s, structureRow, strcol::HglLow);
 
-      ++ctx.walkPos;
+      ++walkPos;
       ++structureRow;
       ++pipeRow;
     }
 
     // The next branch starts where it joins an earlier one.
-    ctx.walkPos = 0;
-    ++ctx.walkBranch;
-    if (nodeAt(ctx.walkBranch, 0).empty()) return;
-    const std::string& start = nodeAt(ctx.walkBranch, 0);
-    ++ctx.branchNo;
+    walkPos = 0;
+    ++walkBranch;
+    if (nodeAt(walkBranch, 0).empty()) return;
+    const std::string& start = nodeAt(walkBranch, 0);
+    ++branchNo;
     const int k = ctx.structureRows.findStructureRow(s, start);
     // A copy: writing the new row below may move the table's cells.
     const std::string junctionHgl = s.cell(k, strcol::HglLow);
     if (const auto v = parseNumber(junctionHgl)) {
       hglPrev = *v;
     } else {
-      ctx.warnings.add("Branch " + std::to_string(ctx.branchNo) + " starts at " + start +
+      ctx.warnings.add("Branch " + std::to_string(branchNo) + " starts at " + start +
                        ", which has no hydraulic grade line; 0 was used.");
       hglPrev = 0;
     }
     s.setCell(structureRow, strcol::HglLow, formatFixed(junctionHgl, 2));
     s.setCell(structureRow, strcol::HglHigh, junctionHgl);
     {
-      const int first = structureRow - ctx.branchNo + 1;
+      const int first = structureRow - branchNo + 1;
       if (!p.cell(first, pipecol::BranchId).empty()) {
         const double w = GenerationContext::cellNumber(p, first, pipecol::ElevOut) +
                          GenerationContext::cellNumber(p, first, pipecol::FlowDepth);
@@ -217,9 +218,9 @@ void walkBranches(GenerationContext& ctx) {
       }
       s.setCell(structureRow, strcol::HglHigh, formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
     }
-    fillDownstreamStructure(ctx, structureRow, start, nodeAt(ctx.walkBranch, 1));
+    fillDownstreamStructure(ctx, structureRow, branchNo, start, nodeAt(walkBranch, 1));
     ++structureRow;
-    ctx.walkPos = 1;
+    walkPos = 1;
   }
 }
 

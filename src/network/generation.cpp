@@ -4,9 +4,9 @@
 #include <unordered_map>
 
 #include "attributes/standard_types.h"
-#include "attributes/structure_attributes.h"
 #include "common/number_format.h"
 #include "network/branch_walk.h"
+#include "network/table_fill.h"
 
 namespace tarvello {
 
@@ -119,18 +119,20 @@ void warnAboutHgl(const Table& s, Warnings& warnings) {
 
 }  // namespace
 
-GenerationResult createProfileData(Session& session) {
+GenerationResult createProfileData(const ProjectDatabases& databases, const std::string& outfall,
+                                   const std::string& tailWaterText, ProfileTables& tables,
+                                   Warnings& warnings) {
   GenerationResult result;
-  session.warnings.clear();
-  const std::string outfall = session.outfallNode;
+  warnings.clear();
+  result.tailWaterText = tailWaterText;
   if (outfall.empty()) return result;
   result.ran = true;
 
-  session.tables.clearAndLayout();
-  if (session.tailWaterText.empty()) session.tailWaterText = "0.0";
+  tables.clearAndLayout();
+  if (result.tailWaterText.empty()) result.tailWaterText = "0.0";
 
   PipeNetwork network;
-  if (const ProjectDatabase* db = session.databases.pipe()) {
+  if (const ProjectDatabase* db = databases.pipe()) {
     try {
       network = PipeNetwork(*db);
     } catch (const DatabaseError& e) {
@@ -139,15 +141,16 @@ GenerationResult createProfileData(Session& session) {
   } else {
     result.error = "No pipe project database is open.";
   }
-  GenerationContext ctx(session, network);
+  GenerationContext ctx(tables, network, warnings,
+                        UnitConstants::forUnitSystem(databases.unitSystem()), result.tailWaterText);
   std::vector<bool> used;
   ctx.nodeTree = treeBuild(network.outNodes(), network.inNodes(), outfall, &used);
   if (result.error.empty() && ctx.nodeTree.empty())
     result.error = "No pipe flows into the outfall node \"" + outfall + "\".";
   if (!ctx.nodeTree.empty()) {
-    warnAboutNetwork(network, used, outfall, session.warnings);
-    warnAboutDuplicateNumbers(network, session.warnings);
-    warnAboutLoops(ctx.nodeTree, session.warnings);
+    warnAboutNetwork(network, used, outfall, warnings);
+    warnAboutDuplicateNumbers(network, warnings);
+    warnAboutLoops(ctx.nodeTree, warnings);
   }
 
   // Every table gets its rows at once rather than growing row by row: a
@@ -155,17 +158,18 @@ GenerationResult createProfileData(Session& session) {
   size_t nodes = 0;
   for (const auto& branch : ctx.nodeTree) nodes += branch.size();
   const int pipes = static_cast<int>(nodes - ctx.nodeTree.size());
-  session.tables.structures.reserveRows(static_cast<int>(nodes) + 2);
-  session.tables.pipes.reserveRows(pipes + 2);
-  session.tables.branches.reserveRows(pipes + 2);
+  tables.structures.reserveRows(static_cast<int>(nodes) + 2);
+  tables.pipes.reserveRows(pipes + 2);
+  tables.branches.reserveRows(pipes + 2);
   ctx.structureRows.reserve(nodes);
 
   fillPipeAndBranchTables(ctx);
   walkBranches(ctx);
-  session.tables.selectFirstRows();
-  const InletCatalog inlets(session.databases.inlet(), session.warnings);
+  result.tailWaterText = ctx.tailWaterText;
+  tables.selectFirstRows();
+  const InletCatalog inlets(databases.inlet(), warnings);
   assignStandardTypes(ctx, inlets);
-  warnAboutHgl(session.tables.structures, session.warnings);
+  warnAboutHgl(tables.structures, warnings);
   return result;
 }
 

@@ -3,33 +3,30 @@
 // tail water to the three tables.
 #include <string>
 
-#include "attributes/lookups.h"
+#include "common/warnings.h"
+#include "database/project_database.h"
 #include "network/pipe_network.h"
-#include "network/session.h"
-#include "network/unit_constants.h"
 #include "network/tree_build.h"
+#include "network/unit_constants.h"
+#include "tables/profile_tables.h"
+#include "tables/row_lookups.h"
 
 namespace tarvello {
 
-// What one run works on: the session's tables and fields, the pipe records,
-// the node tree and the walk's position.
+// What one run works on: the tables being filled, the pipe records, the
+// tail-water field and the node tree.
 struct GenerationContext {
-  GenerationContext(Session& s, const PipeNetwork& n)
-      : session(s), tables(s.tables), network(n), warnings(s.warnings),
-        units(UnitConstants::forUnitSystem(s.databases.unitSystem())) {}
+  GenerationContext(ProfileTables& t, const PipeNetwork& n, Warnings& w, UnitConstants u,
+                    std::string tailWater)
+      : tables(t), network(n), warnings(w), units(u), tailWaterText(std::move(tailWater)) {}
 
-  Session& session;
   ProfileTables& tables;
   const PipeNetwork& network;
   Warnings& warnings;
   UnitConstants units;
+  std::string tailWaterText;  // raised by the walk when the outfall pipe needs it
   NodeTree nodeTree;
   StructureRowIndex structureRows;  // first listing of each node, as the table fills
-
-  // The walk's position in the node tree and its branch number.
-  size_t walkBranch = 0;
-  size_t walkPos = 0;
-  int branchNo = 1;
 
   // Writes "Str #" of a structure row and keeps the row index current.
   void setStructureNode(int row, const std::string& node);
@@ -47,9 +44,14 @@ struct GenerationContext {
 struct GenerationResult {
   bool ran = false;     // false: nothing was done (no outfall node)
   std::string error;    // set when the run could not produce tables
+  std::string tailWaterText;  // the tail-water field after the run
 };
 
-// Runs the whole generation on the session. Warnings go to session.warnings.
-GenerationResult createProfileData(Session& session);
+// Runs the whole generation from the open databases, the outfall node and the
+// tail-water field into `tables`. `warnings` is emptied first and then lists
+// what the run worked around. With no outfall node nothing is done.
+GenerationResult createProfileData(const ProjectDatabases& databases, const std::string& outfall,
+                                   const std::string& tailWaterText, ProfileTables& tables,
+                                   Warnings& warnings);
 
 }  // namespace tarvello

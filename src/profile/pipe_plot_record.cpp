@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "attributes/lookups.h"
+#include "tables/row_lookups.h"
 #include "attributes/structure_type_code.h"
 
 namespace tarvello {

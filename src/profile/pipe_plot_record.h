@@ -4,7 +4,7 @@
 // same pipe).
 #include <string>
 
-#include "attributes/lookups.h"
+#include "tables/row_lookups.h"
 #include "profile/cell_reader.h"
 #include "tables/profile_tables.h"
 

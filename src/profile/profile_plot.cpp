@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "attributes/lookups.h"
+#include "tables/row_lookups.h"
 #include "common/number_format.h"
 #include "dxf/dxf_writer.h"
 

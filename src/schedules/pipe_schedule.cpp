@@ -1,5 +1,4 @@
 #include "pipe_schedule.h"
-#include "network/unit_constants.h"
 
 #include <string>
 #include <vector>
@@ -81,16 +80,11 @@ DxfDrawing pipeScheduleDrawing(const ProfileTables& tables, bool englishUnits) {
   return drawing;
 }
 
-bool drawPipeSchedule(Session& session, UserInterface& ui) {
-  session.warnings.clear();
-  if (session.tables.pipes.cell(1, pipecol::PipeNo).empty()) return false;
-  DxfFile file;
-  if (!file.create(ui, session.lastFolder)) return false;
-  const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
-  DxfDrawing drawing;
-  file.begin(drawing);
-  drawPipeScheduleInto(drawing, session.tables, english);
-  return file.finish(drawing, ui);
+WriteResult writePipeSchedule(const ProfileTables& tables, bool englishUnits,
+                              const std::string& path, Overwrite overwrite) {
+  return writeDxfFile(path, overwrite, [&](DxfDrawing& drawing) {
+    drawPipeScheduleInto(drawing, tables, englishUnits);
+  });
 }
 
 }  // namespace tarvello

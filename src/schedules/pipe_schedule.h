@@ -1,9 +1,10 @@
 #pragma once
 // The "Pipe Schedule" command: the pipe table drawn as a ruled table, 32
 // pipes a sheet, sheets side by side.
-#include "common/user_interface.h"
+#include <string>
+
+#include "common/write_result.h"
 #include "dxf/dxf_writer.h"
-#include "network/session.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello {
@@ -14,8 +15,8 @@ DxfDrawing pipeScheduleDrawing(const ProfileTables& tables, bool englishUnits);
 // The same entities added to `drawing` (which may be streaming to its file).
 void drawPipeScheduleInto(DxfDrawing& drawing, const ProfileTables& tables, bool englishUnits);
 
-// Asks for the file and writes the schedule; true when a file was written.
-// Does nothing (no dialog) when the pipe table is empty.
-bool drawPipeSchedule(Session& session, UserInterface& ui);
+// The pipe schedule of the tables into a new DXF file at `path`.
+WriteResult writePipeSchedule(const ProfileTables& tables, bool englishUnits,
+                              const std::string& path, Overwrite overwrite);
 
 }  // namespace tarvello

@@ -1,5 +1,4 @@
 #include "structure_schedule.h"
-#include "network/unit_constants.h"
 
 #include <string>
 #include <vector>
@@ -161,16 +160,11 @@ DxfDrawing structureScheduleDrawing(const ProfileTables& tables, bool englishUni
   return drawing;
 }
 
-bool drawStructureSchedule(Session& session, UserInterface& ui) {
-  session.warnings.clear();
-  if (session.tables.structures.cell(1, strcol::StrNo).empty()) return false;
-  DxfFile file;
-  if (!file.create(ui, session.lastFolder)) return false;
-  const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
-  DxfDrawing drawing;
-  file.begin(drawing);
-  drawStructureScheduleInto(drawing, session.tables, english, session.warnings);
-  return file.finish(drawing, ui);
+WriteResult writeStructureSchedule(const ProfileTables& tables, bool englishUnits,
+                                   const std::string& path, Overwrite overwrite, Warnings& warnings) {
+  return writeDxfFile(path, overwrite, [&](DxfDrawing& drawing) {
+    drawStructureScheduleInto(drawing, tables, englishUnits, warnings);
+  });
 }
 
 }  // namespace tarvello

@@ -1,10 +1,11 @@
 #pragma once
 // The "Structure Schedule" command: the structure table drawn as a ruled
 // table, 32 structures a sheet, sheets side by side.
-#include "common/user_interface.h"
 #include "common/warnings.h"
+#include <string>
+
+#include "common/write_result.h"
 #include "dxf/dxf_writer.h"
-#include "network/session.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello {
@@ -17,9 +18,8 @@ DxfDrawing structureScheduleDrawing(const ProfileTables& tables, bool englishUni
 void drawStructureScheduleInto(DxfDrawing& drawing, const ProfileTables& tables,
                                bool englishUnits, Warnings& warnings);
 
-// Asks for the file and writes the schedule; true when a file was written.
-// Does nothing (no dialog) when the structure table is empty. What it worked
-// around is left in session.warnings.
-bool drawStructureSchedule(Session& session, UserInterface& ui);
+// The structure schedule of the tables into a new DXF file at `path`.
+WriteResult writeStructureSchedule(const ProfileTables& tables, bool englishUnits,
+                                   const std::string& path, Overwrite overwrite, Warnings& warnings);
 
 }  // namespace tarvello

@@ -32,10 +32,10 @@
 #include <filesystem>
 #include <utility>
 
-#include "database/browse.h"
+#include "commands/browse.h"
 #include "excel/excel_export.h"
 #include "network/generation.h"
-#include "profile/profile_commands.h"
+#include "profile/profile_drawings.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
 #include "shell/about_dialog.h"

@@ -8,9 +8,9 @@
 #include <functional>
 #include <memory>
 
-#include "common/user_interface.h"
-#include "database/browse.h"
-#include "network/session.h"
+#include "commands/user_interface.h"
+#include "commands/browse.h"
+#include "commands/session.h"
 #include "shell/profile_preview.h"
 #include "viewer/dxf_view_window.h"
 

@@ -1,7 +1,7 @@
 #include "shell/profile_preview.h"
 
 #include "dxf/dxf_writer.h"
-#include "profile/profile_commands.h"
+#include "profile/profile_drawings.h"
 #include "profile/profile_plot.h"
 
 namespace tarvello {

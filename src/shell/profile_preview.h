@@ -1,8 +1,8 @@
 #pragma once
 // The profile of the selected pipe or branch as the plot commands would draw
 // it, read back into entities for the preview, without writing a file.
-#include "network/session.h"
-#include "viewer/dxf_reader.h"
+#include "commands/session.h"
+#include "dxf/dxf_reader.h"
 
 namespace tarvello {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "common/user_interface.h"
+#include "commands/user_interface.h"
 
 class QWidget;
 

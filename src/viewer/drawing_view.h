@@ -3,7 +3,7 @@
 // dragging with the mouse pans, a double click (or Home) fits the drawing.
 #include <QGraphicsView>
 
-#include "viewer/dxf_reader.h"
+#include "dxf/dxf_reader.h"
 
 namespace tarvello {
 

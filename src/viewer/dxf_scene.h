@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QPointF>
 
-#include "viewer/dxf_reader.h"
+#include "dxf/dxf_reader.h"
 
 class QGraphicsScene;
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "viewer/drawing_view.h"
-#include "viewer/dxf_reader.h"
+#include "dxf/dxf_reader.h"
 
 namespace tarvello {
 

@@ -37,25 +37,22 @@ std::vector<GoldenCase> goldenCases() {
   };
 }
 
-// Writes a drawing through the save dialog into `path`, as a command does.
+// Writes a drawing held in memory into `path`; a failure is shown on `ui` as
+// the commands show it.
 bool writeDrawing(const DxfDrawing& drawing, const std::string& path, ScriptedUi& ui) {
-  ui.saveNames.push_back(path);
-  ui.answers.push_back(true);
-  DxfFile file;
-  if (!file.create(ui, "")) return false;
-  return file.finish(drawing, ui);
+  DxfFile file(path);
+  const std::string reason = file.finish(drawing);
+  if (!reason.empty()) ui.showMessage(dxfFailedMessage(path, reason), MessageIcon::Exclamation);
+  return reason.empty();
 }
 
-// Draws `count` lines while streaming them to `path`, as the commands do.
+// Draws `count` lines while streaming them to `path`, as the operations do.
 bool writeStreamed(const std::string& path, int count, ScriptedUi& ui) {
-  ui.saveNames.push_back(path);
-  ui.answers.push_back(true);
-  DxfFile file;
-  if (!file.create(ui, "")) return false;
-  DxfDrawing drawing;
-  file.begin(drawing);
-  for (int i = 0; i < count; ++i) drawing.dxfLine("10", i, 0.5, 0, i, 525.25, 0, i % 256);
-  return file.finish(drawing, ui);
+  const WriteResult result = writeDxfFile(path, Overwrite::Yes, [count](DxfDrawing& drawing) {
+    for (int i = 0; i < count; ++i) drawing.dxfLine("10", i, 0.5, 0, i, 525.25, 0, i % 256);
+  });
+  if (!result.written()) ui.showMessage(result.message, MessageIcon::Exclamation);
+  return result.written();
 }
 
 TEST(DxfWriterFile, SmallDrawingsMatchTheirGoldenFilesByteForByte) {
@@ -123,62 +120,20 @@ TEST(DxfWriterFile, StreamedDrawingIsWrittenLikeOneHeldInMemory) {
   EXPECT_EQ(entries, (std::vector<std::string>{"streamed.dxf", "whole.dxf"}));
 }
 
-TEST(DxfWriterDialog, AsksForANameAndChecksIt) {
+TEST(DxfWriterFile, AnExistingFileIsKeptUnlessItMayBeReplaced) {
   ScratchFolder scratch;
-  {
-    ScriptedUi ui;
-    ui.saveNames = {""};
-    DxfFile file;
-    EXPECT_FALSE(file.create(ui, "/some/folder"));
-    EXPECT_EQ(file.fileName(), "");
-    ASSERT_EQ(ui.saveRequests.size(), 1u);
-    EXPECT_EQ(ui.saveRequests[0].title, "Save");
-    EXPECT_EQ(ui.saveRequests[0].filter, "Create DXF files (*.dxf)|*.dxf");
-    EXPECT_EQ(ui.saveRequests[0].initialFolder, "/some/folder");
-    EXPECT_EQ(ui.saveRequests[0].defaultExtension, "");
-    EXPECT_EQ(ui.saveRequests[0].fileName, "");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "No DXF File Name selected!");
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
-  }
-  {
-    ScriptedUi ui;
-    ui.saveNames = {"*.dxf"};
-    DxfFile file;
-    EXPECT_FALSE(file.create(ui, ""));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "No DXF File Name selected!");
-  }
   const std::string existing = scratch.file("old.dxf");
   testing::writeBytes(existing, "old contents\r\n");
-  {
-    ScriptedUi ui;
-    ui.saveNames = {existing};
-    ui.answers = {false};
-    DxfFile file;
-    EXPECT_FALSE(file.create(ui, ""));
-    EXPECT_EQ(file.fileName(), "");
-    ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text, "File Already Exists!   Overwrite?");
-    EXPECT_EQ(ui.questions[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(testing::readBytes(existing), "old contents\r\n");
-  }
-  {
-    // A name typed without the extension is used as typed.
-    ScriptedUi ui;
-    ui.saveNames = {scratch.file("plain")};
-    DxfFile file;
-    ASSERT_TRUE(file.create(ui, ""));
-    EXPECT_TRUE(ui.questions.empty());
-    EXPECT_FALSE(fs::exists(scratch.file("plain")));  // nothing is written before finish
-    ASSERT_TRUE(file.finish(DxfDrawing(), ui));
-    EXPECT_TRUE(fs::exists(scratch.file("plain")));
-    EXPECT_FALSE(fs::exists(scratch.file("plain.dxf")));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "DXF file was saved to:" + scratch.file("plain"));
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::None);
-  }
+  bool drawn = false;
+  const WriteResult kept = writeDxfFile(existing, Overwrite::No, [&](DxfDrawing&) { drawn = true; });
+  EXPECT_EQ(kept.status, WriteResult::Status::Exists);
+  EXPECT_FALSE(drawn) << "nothing is drawn for a file that stays";
+  EXPECT_EQ(testing::readBytes(existing), "old contents\r\n");
+  // A name without the extension is used as given.
+  const WriteResult plain = writeDxfFile(scratch.file("plain"), Overwrite::No, [](DxfDrawing&) {});
+  EXPECT_TRUE(plain.written());
+  EXPECT_TRUE(fs::exists(scratch.file("plain")));
+  EXPECT_FALSE(fs::exists(scratch.file("plain.dxf")));
 }
 
 TEST(DxfWriterFile, OverwritingReplacesTheWholeFile) {
@@ -189,7 +144,6 @@ TEST(DxfWriterFile, OverwritingReplacesTheWholeFile) {
   DxfDrawing drawing;
   drawing.dxfLine("10", 600, 0, 0, 600, 525, 0, 0);
   ASSERT_TRUE(writeDrawing(drawing, path, ui));
-  ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(testing::readBytes(path), testing::goldenAsWritten(kGoldenDir + "one_line.dxf"));
   EXPECT_EQ(scratch.entries(), std::vector<std::string>{"drawing.dxf"});
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/user_interface.h"
+#include "commands/user_interface.h"
 
 namespace tarvello::testing {
 

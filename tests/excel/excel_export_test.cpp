@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "commands/commands.h"
 #include "common/number_format.h"
 #include "excel/workbook_reader.h"
 #include "network/generation.h"

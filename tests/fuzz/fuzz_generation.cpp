@@ -16,9 +16,10 @@
 #include <vector>
 
 #include "common/number_format.h"
+#include "commands/commands.h"
 #include "dxf/dxf_writer.h"
 #include "network/generation.h"
-#include "profile/profile_commands.h"
+#include "profile/profile_drawings.h"
 #include "profile/profile_plot.h"
 
 namespace {
@@ -123,7 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!result.ran || !result.error.empty()) return 0;
   Warnings warnings;
   DxfDrawing drawing;
-  ProfilePlot plot(session.tables, profileSettings(session, warnings), drawing, warnings);
+  ProfilePlot plot(session.tables, profileSettings(session.profileScale, session.databases.unitSystem(),
+                                                   session.tailWaterText, warnings), drawing, warnings);
   plot.drawAllProfiles();
   (void)drawing.fileLines();
   return 0;

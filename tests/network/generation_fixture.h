@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "database/project_database.h"
+#include "commands/commands.h"
 #include "network/generation.h"
 
 namespace tarvello::testing {

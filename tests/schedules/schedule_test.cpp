@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "../dxf/dxf_test_support.h"
+#include "commands/commands.h"
 #include "../dxf/scripted_ui.h"
 #include "database/project_database.h"
-#include "network/session.h"
+#include "commands/session.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
 

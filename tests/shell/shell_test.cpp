@@ -25,13 +25,13 @@
 #include <sstream>
 
 #include "network/generation.h"
-#include "profile/profile_commands.h"
+#include "profile/profile_drawings.h"
 #include "scripted_ui.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/table_model.h"
 #include "viewer/drawing_view.h"
-#include "viewer/dxf_reader.h"
+#include "dxf/dxf_reader.h"
 #include "viewer/dxf_view_window.h"
 
 using namespace tarvello;

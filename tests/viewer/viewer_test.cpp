@@ -15,7 +15,7 @@
 
 #include "dxf/dxf_writer.h"
 #include "viewer/drawing_view.h"
-#include "viewer/dxf_reader.h"
+#include "dxf/dxf_reader.h"
 #include "viewer/dxf_scene.h"
 #include "viewer/dxf_view_window.h"
 

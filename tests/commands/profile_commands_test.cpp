@@ -1,12 +1,13 @@
-#include "profile/profile_commands.h"
+#include "profile/profile_drawings.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "commands/commands.h"
 #include "dxf/dxf_test_support.h"
 #include "dxf/scripted_ui.h"
-#include "profile_test_support.h"
+#include "profile/profile_test_support.h"
 
 namespace tarvello {
 namespace {

@@ -1,4 +1,4 @@
-#include "lookups.h"
+#include "tables/row_lookups.h"
 
 #include "tables/profile_tables.h"
 

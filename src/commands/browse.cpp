@@ -1,9 +1,9 @@
-#include "database/browse.h"
+#include "commands/browse.h"
 
 #include <filesystem>
 
-#include "common/user_interface.h"
-#include "network/session.h"
+#include "commands/user_interface.h"
+#include "commands/session.h"
 
 namespace tarvello {
 namespace {

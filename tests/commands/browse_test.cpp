@@ -3,10 +3,10 @@
 
 #include <deque>
 
-#include "common/user_interface.h"
-#include "database/browse.h"
-#include "database_test_support.h"
-#include "network/session.h"
+#include "commands/user_interface.h"
+#include "commands/browse.h"
+#include "database/database_test_support.h"
+#include "commands/session.h"
 
 namespace tarvello {
 namespace {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "attributes/structure_attributes.h"
+#include "network/table_fill.h"
+#include "commands/commands.h"
 #include "network/generation.h"
 
 namespace tarvello {
@@ -15,7 +16,8 @@ std::string cover(const std::string& size, const std::string& topOut, const std:
       "CREATE TABLE PROJECT (UNITS); INSERT INTO PROJECT VALUES ('" + units + "');",
       DatabaseKind::Pipe));
   PipeNetwork network;
-  GenerationContext ctx(session, network);
+  GenerationContext ctx(session.tables, network, session.warnings,
+                        UnitConstants::forUnitSystem(session.databases.unitSystem()), "0.0");
   Table& s = session.tables.structures;
   Table& p = session.tables.pipes;
   for (int r : {1, 2}) s.setCell(r, strcol::BranchId, "1");

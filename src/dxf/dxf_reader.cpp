@@ -1,4 +1,4 @@
-#include "viewer/dxf_reader.h"
+#include "dxf/dxf_reader.h"
 
 #include <dxflib/dl_creationadapter.h>
 #include <dxflib/dl_dxf.h>

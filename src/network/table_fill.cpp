@@ -1,6 +1,7 @@
-#include "structure_attributes.h"
+#include "network/table_fill.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/number_format.h"
 #include "network/generation.h"
@@ -31,10 +32,10 @@ void putFixed(GenerationContext& ctx, Table& t, int row, int col, const PipeReco
 
 }  // namespace
 
-void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, const PipeRecord& rec) {
+void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, int branchNo,
+                           const std::string& node, const PipeRecord& rec) {
   Table& s = ctx.tables.structures;
-  s.setCell(row, strcol::BranchId, std::to_string(ctx.branchNo));
-  const std::string& node = ctx.nodeTree[ctx.walkBranch][ctx.walkPos];
+  s.setCell(row, strcol::BranchId, std::to_string(branchNo));
   ctx.setStructureNode(row, node);
   putText(ctx, s, row, strcol::StrType, rec, "NODEIN_TYPE");
   putText(ctx, s, row, strcol::Station, rec, "NODEIN_STATION");
@@ -64,11 +65,11 @@ void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, const P
   putFixed(ctx, s, row, strcol::Shaping, rec, "NODEIN_SHAPING", 2, false);
 }
 
-void fillDownstreamStructure(GenerationContext& ctx, int row, const std::string& downstreamNode,
+void fillDownstreamStructure(GenerationContext& ctx, int row, int branchNo, const std::string& downstreamNode,
                              const std::string& upstreamNode) {
   Table& s = ctx.tables.structures;
   const auto rec = ctx.network.connectingPipe(upstreamNode, downstreamNode);
-  s.setCell(row, strcol::BranchId, std::to_string(ctx.branchNo));
+  s.setCell(row, strcol::BranchId, std::to_string(branchNo));
   ctx.setStructureNode(row, downstreamNode);
   if (rec) {
     putText(ctx, s, row, strcol::StrType, *rec, "NODEOUT_TYPE");
@@ -81,7 +82,7 @@ void fillDownstreamStructure(GenerationContext& ctx, int row, const std::string&
                      "; structure " + downstreamNode + " has no attributes.");
   }
 
-  if (ctx.branchNo <= 1) {
+  if (branchNo <= 1) {
     if (rec) putFixed(ctx, s, row, strcol::BottomElev, *rec, "PIPE_ELEOUT", 2);
   } else {
     // A junction shows the bottom and shaping of its first listing.
@@ -200,6 +201,46 @@ void fillPipeAndBranchTables(GenerationContext& ctx) {
     }
   }
   branches.setCurrentRow(branchRow);
+}
+
+void assignStandardTypes(GenerationContext& ctx, const InletCatalog& inlets) {
+  Table& s = ctx.tables.structures;
+  const Table& p = ctx.tables.pipes;
+  int pipeRow = 1;
+  int lastBranch = 1;
+  for (int i = 1; i < s.rowCount(); ++i) {
+    const std::string& node = s.cell(i, strcol::StrNo);
+    if (node.empty()) break;
+    const std::string& branchText = s.cell(i, strcol::BranchId);
+    const int branch = static_cast<int>(std::floor(parseNumber(branchText).value_or(lastBranch)));
+    if (branch != lastBranch) {
+      --pipeRow;
+      lastBranch = branch;
+    }
+    // The most upstream structure of a branch meets only the branch's last pipe.
+    int row = pipeRow;
+    const bool lastOfBranch = s.cell(i + 1, strcol::StrNo).empty() ||
+                              s.cell(i + 1, strcol::BranchId) != branchText;
+    if (lastOfBranch && row > 1 && p.cell(row - 1, pipecol::BranchId) == branchText) row = row - 1;
+
+    PipeForStandard pipe;
+    pipe.shape = p.cell(row, pipecol::Shape);
+    pipe.material = p.cell(row, pipecol::Material);
+    pipe.sizeInches = parseNumber(p.cell(row, pipecol::DiaRise)).value_or(0);
+    if (!ctx.units.english) pipe.sizeInches *= ctx.units.sizeToInches;
+    const auto count = parseNumber(p.cell(row, pipecol::NumPipes));
+    // Only "more than one" matters; a count beyond int stays beyond one.
+    pipe.numberOfPipes = count ? static_cast<int>(std::clamp(std::nearbyint(*count), -1e9, 1e9)) : 1;
+    pipe.skew = parseNumber(p.cell(row, pipecol::Skew)).value_or(0);
+
+    const std::string& type = s.cell(i, strcol::StrType);
+    const std::string length = inlets.lookupInletLength(node);
+    const std::string name =
+        standardName(type, pipe, type == "Inlet" ? inlets.lookupInletSubtype(node) : std::string());
+    s.setCell(i, strcol::VdotStd, name);
+    s.setCell(i, strcol::Length, length);
+    ++pipeRow;
+  }
 }
 
 }  // namespace tarvello

@@ -1,0 +1,138 @@
+#include "commands/commands.h"
+
+#include <filesystem>
+#include <functional>
+
+#include "dxf/dxf_writer.h"
+#include "excel/excel_export.h"
+#include "network/unit_constants.h"
+#include "profile/profile_drawings.h"
+#include "schedules/pipe_schedule.h"
+#include "schedules/structure_schedule.h"
+
+namespace tarvello {
+namespace {
+
+using Write = std::function<WriteResult(Overwrite)>;
+
+// Writes once without replacing anything; an existing file is replaced only
+// when the user says so.
+WriteResult writeConfirmed(UserInterface& ui, const Write& write) {
+  WriteResult result = write(Overwrite::No);
+  if (result.status == WriteResult::Status::Exists &&
+      ui.askYesNo(kOverwriteQuestion, MessageIcon::Exclamation))
+    result = write(Overwrite::Yes);
+  if (result.status == WriteResult::Status::Failed)
+    ui.showMessage(result.message, MessageIcon::Exclamation);
+  return result;
+}
+
+// The save dialog of every drawing; "" (and a message) when none was chosen.
+std::string askDxfFileName(const Session& session, UserInterface& ui) {
+  FileDialogRequest request;
+  request.title = "Save";
+  request.filter = "Create DXF files (*.dxf)|*.dxf";
+  request.initialFolder = session.lastFolder;
+  const std::string chosen = ui.askSaveFileName(request);
+  if (chosen.empty() || chosen == "*.dxf") {
+    ui.showMessage("No DXF File Name selected!", MessageIcon::Exclamation);
+    return "";
+  }
+  return chosen;
+}
+
+bool saveDrawing(Session& session, UserInterface& ui,
+                 const std::function<WriteResult(const std::string&, Overwrite)>& write) {
+  const std::string path = askDxfFileName(session, ui);
+  if (path.empty()) return false;
+  const WriteResult result =
+      writeConfirmed(ui, [&](Overwrite overwrite) { return write(path, overwrite); });
+  if (result.written()) ui.showMessage(dxfSavedMessage(path), MessageIcon::None);
+  return result.written();
+}
+
+bool englishUnits(const Session& session) {
+  return UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
+}
+
+bool plotProfile(Session& session, UserInterface& ui, int branchRow,
+                 WriteResult (*write)(const ProfileTables&, const ProfileSettings&, int,
+                                      const std::string&, Overwrite, Warnings&)) {
+  session.warnings.clear();
+  if (!branchRowSelected(session.tables.branches, branchRow)) return false;
+  std::optional<ProfileSettings> settings;  // read once, when the file is chosen
+  return saveDrawing(session, ui, [&](const std::string& path, Overwrite overwrite) {
+    if (!settings)
+      settings = profileSettings(session.profileScale, session.databases.unitSystem(),
+                                 session.tailWaterText, session.warnings);
+    return write(session.tables, *settings, branchRow, path, overwrite, session.warnings);
+  });
+}
+
+}  // namespace
+
+GenerationResult createProfileData(Session& session) {
+  GenerationResult result = createProfileData(session.databases, session.outfallNode,
+                                              session.tailWaterText, session.tables, session.warnings);
+  session.tailWaterText = result.tailWaterText;
+  return result;
+}
+
+bool plotCurrentPipeProfile(Session& session, UserInterface& ui) {
+  return plotProfile(session, ui, session.tables.branches.currentRow(), writePipeProfile);
+}
+
+bool plotCurrentBranchProfile(Session& session, UserInterface& ui) {
+  return plotProfile(session, ui, session.tables.branches.currentRow(), writeBranchProfile);
+}
+
+bool plotAllProfiles(Session& session, UserInterface& ui) {
+  return plotProfile(session, ui, 1,
+                     [](const ProfileTables& tables, const ProfileSettings& settings, int,
+                        const std::string& path, Overwrite overwrite, Warnings& warnings) {
+                       return writeAllProfiles(tables, settings, path, overwrite, warnings);
+                     });
+}
+
+bool drawStructureSchedule(Session& session, UserInterface& ui) {
+  session.warnings.clear();
+  if (session.tables.structures.cell(1, strcol::StrNo).empty()) return false;
+  return saveDrawing(session, ui, [&](const std::string& path, Overwrite overwrite) {
+    return writeStructureSchedule(session.tables, englishUnits(session), path, overwrite,
+                                  session.warnings);
+  });
+}
+
+bool drawPipeSchedule(Session& session, UserInterface& ui) {
+  session.warnings.clear();
+  if (session.tables.pipes.cell(1, pipecol::PipeNo).empty()) return false;
+  return saveDrawing(session, ui, [&](const std::string& path, Overwrite overwrite) {
+    return writePipeSchedule(session.tables, englishUnits(session), path, overwrite);
+  });
+}
+
+std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui) {
+  session.warnings.clear();
+  const Table& branches = session.tables.branches;
+  if (branches.cell(branches.currentRow(), branchcol::BranchId).empty()) return std::nullopt;
+
+  FileDialogRequest request;
+  request.title = "Enter New File Name for Pipe Profile Schedules";
+  request.filter = "Tarvello Schedule files (*.xlsx)|*.xlsx";
+  request.defaultExtension = ".xlsx";
+  request.initialFolder = session.lastFolder;
+  const std::string target = ui.askSaveFileName(request);
+  if (target.empty() || target == "*.xlsx") {
+    ui.showMessage("No File Name selected!", MessageIcon::Exclamation);
+    return std::nullopt;
+  }
+  const std::string templatePath =
+      (std::filesystem::path(session.programFolder) / kSchedulesTemplateName).string();
+  const WriteResult result = writeConfirmed(ui, [&](Overwrite overwrite) {
+    return exportSchedules(session.tables, templatePath, target, overwrite, session.warnings);
+  });
+  if (!result.written()) return std::nullopt;
+  return target;
+}
+
+}  // namespace tarvello

@@ -33,6 +33,7 @@
 #include <utility>
 
 #include "commands/browse.h"
+#include "commands/commands.h"
 #include "excel/excel_export.h"
 #include "network/generation.h"
 #include "profile/profile_drawings.h"

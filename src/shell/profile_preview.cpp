@@ -15,7 +15,8 @@ DxfEntities previewEntities(const Session& session, int branchRow, PreviewKind k
   // What the drawing works around is reported when the user plots, not here.
   Warnings ignored;
   DxfDrawing drawing;
-  ProfilePlot plot(session.tables, profileSettings(session, ignored), drawing, ignored);
+  ProfilePlot plot(session.tables, profileSettings(session.profileScale, session.databases.unitSystem(),
+                                                   session.tailWaterText, ignored), drawing, ignored);
   if (kind == PreviewKind::Pipe) {
     plot.drawPipeProfile(branchRow);
   } else {

@@ -28,6 +28,7 @@
 #include "profile/profile_drawings.h"
 #include "scripted_ui.h"
 #include "shell/help_window.h"
+#include "commands/commands.h"
 #include "shell/main_window.h"
 #include "shell/table_model.h"
 #include "viewer/drawing_view.h"

@@ -23,18 +23,6 @@ using namespace tarvello;
 
 namespace {
 
-// Answers the DXF writer's save dialog with a fixed name.
-class SaveAs : public UserInterface {
- public:
-  explicit SaveAs(std::string path) : path_(std::move(path)) {}
-  std::string askOpenFileName(const FileDialogRequest&) override { return path_; }
-  std::string askSaveFileName(const FileDialogRequest&) override { return path_; }
-  bool askYesNo(const std::string&, MessageIcon) override { return true; }
-  void showMessage(const std::string&, MessageIcon) override {}
-
- private:
-  std::string path_;
-};
 
 // A drawing with one of everything our writer makes, written to `path`
 // through the writer's own file code.
@@ -48,10 +36,8 @@ void writeSampleDrawing(const std::string& path) {
   d.dxfText("3", 530, -10, 0, 3, 0, 1, "");
   d.dxfRectangle("0", 100, 0, 0, 114, 21.45, 0);
   d.dxfRectangle("0", 115, 0, 0, 129, 21.45, 0);
-  SaveAs ui(path);
-  DxfFile file;
-  QVERIFY(file.create(ui, ""));
-  QVERIFY(file.finish(d, ui));
+  DxfFile file(path);
+  QCOMPARE(QString::fromStdString(file.finish(d)), QString());
 }
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {

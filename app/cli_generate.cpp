@@ -4,6 +4,7 @@
 #include <functional>
 #include <ostream>
 
+#include "cli_checks.h"
 #include "cli_commands.h"
 #include "cli_ui.h"
 #include "attributes/lookups.h"
@@ -33,6 +34,9 @@ std::string programFolder() {
 
 int generate(const GenerateOptions& options, std::ostream& out, std::ostream& err) {
   CliUserInterface ui(out, err, options.force);
+  // A wrong criteria file stops the run before anything is written.
+  DesignChecksRun checks;
+  if (!checks.loadCriteria(options.criteria, err)) return kExitError;
   Session session;
   session.programFolder = programFolder();
   ui.setOpenFileName(options.pipeDb);
@@ -51,6 +55,7 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     session.tailWaterText = options.tailWater;
   }
   session.outfallNode = options.outfall;
+  session.energyGradeLine = options.energyGradeLine;
 
   const GenerationResult result = createProfileData(session);
   printWarnings(session, err);
@@ -83,6 +88,11 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
         status = kExitError;
       }
     }
+  }
+
+  if (!options.checks.empty()) {
+    checks.run(session);
+    if (!checks.write(options.checks, ui, out, err)) status = kExitError;
   }
 
   // "ROW:FILE" / "BRANCH_ID:FILE": the part before the first colon picks what to plot.
@@ -128,7 +138,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
       {&options.structureSchedule, [&] { return drawStructureSchedule(session, ui); }},
       {&options.pipeSchedule, [&] { return drawPipeSchedule(session, ui); }},
       {&options.excel, [&] {
-         const auto saved = exportSchedulesToExcel(session, ui);
+         const auto saved = exportSchedulesToExcel(
+             session, ui, options.checks.empty() ? nullptr : &checks.worksheet());
          if (saved) out << "Workbook: " << oneLine(*saved) << '\n';
          return saved.has_value();
        }},

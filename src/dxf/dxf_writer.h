@@ -49,6 +49,14 @@ class DxfDrawing {
   // Hands what is left to the sink.
   void flush();
 
+  // Adds a layer to the drawing's layer table, after the fixed ones; only
+  // before the header is written (DxfFile::begin). Commas and line breaks in
+  // the name become "_".
+  void addLayer(const std::string& name, int colour);
+  // The lines before the first entity: the fixed header with this drawing's
+  // added layers (exactly headerText() when there are none).
+  std::string header() const;
+
   // The fixed lines before the first entity and after the last.
   static std::string_view headerText();
   static std::string_view trailerText();
@@ -61,6 +69,8 @@ class DxfDrawing {
   static constexpr size_t kFlushBytes = 1 << 20;
   std::string entities_;
   DxfSink* sink_ = nullptr;
+  std::string addedLayers_;  // LAYER entries, in the header's comma form
+  int addedLayerCount_ = 0;
 };
 
 // The save dialog and the file: CreateDxfFile / FinishDxfFile. The file is
@@ -89,7 +99,7 @@ class DxfFile : private DxfSink {
   void write(std::string_view text) override;
   // "" when the chosen name may be replaced by a regular file, else why not.
   std::string targetProblem() const;
-  bool open();
+  bool open(const DxfDrawing& drawing);
   void discard();
   bool fail(UserInterface& ui, const std::string& reason);
 

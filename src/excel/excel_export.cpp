@@ -236,6 +236,11 @@ void writePipeSchedule(const ProfileTables& tables, XlsxWorksheet& sheet) {
 }
 
 std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui) {
+  return exportSchedulesToExcel(session, ui, nullptr);
+}
+
+std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui,
+                                                  const ExtraWorksheet* extra) {
   session.warnings.clear();
   const Table& branches = session.tables.branches;
   if (branches.cell(branches.currentRow(), branchcol::BranchId).empty()) return std::nullopt;
@@ -292,6 +297,13 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
 
   writeStructureSchedule(session.tables, *structures, session.warnings);
   writePipeSchedule(session.tables, *pipes);
+  if (extra) {
+    XlsxWorksheet* sheet = workbook.addWorksheet(extra->name);
+    if (!sheet) return cannotWrite(workbook.error());
+    for (size_t r = 0; r < extra->rows.size(); ++r)
+      for (size_t c = 0; c < extra->rows[r].size(); ++c)
+        sheet->setText(static_cast<int>(r + 1), static_cast<int>(c + 1), extra->rows[r][c]);
+  }
   if (!workbook.setActiveWorksheet(0)) return cannotReadTemplate(workbook.error());
   if (!workbook.save()) return cannotWrite(workbook.error());
   if (!copy.renameTo(fs::path(target), reason)) return cannotWrite(reason);

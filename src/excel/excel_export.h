@@ -3,6 +3,7 @@
 // a copy of the workbook template that is installed beside the program.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/user_interface.h"
 #include "network/session.h"
@@ -20,6 +21,17 @@ inline constexpr const char* kSchedulesTemplateName = "SCHEDULES.xlr";
 // complete. Cells that could not be read as numbers are listed in
 // session.warnings.
 std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui);
+
+// A worksheet added after the two schedules: its tab name and its rows of
+// text cells, from row 1.
+struct ExtraWorksheet {
+  std::string name;
+  std::vector<std::vector<std::string>> rows;
+};
+// The same command with that worksheet as well (none when `extra` is null,
+// which gives the same workbook as above).
+std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui,
+                                                  const ExtraWorksheet* extra);
 
 // Worksheet rows 5 onward: one row per structure-table row, and one per
 // pipe-table row.

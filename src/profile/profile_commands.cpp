@@ -19,9 +19,10 @@ bool drawToFile(Session& session, UserInterface& ui,
   DxfFile file;
   if (!file.create(ui, session.lastFolder)) return false;
   DxfDrawing drawing;
+  const ProfileSettings settings = profileSettings(session, session.warnings);
+  if (settings.energyGradeLine) drawing.addLayer(kEnergyGradeLayer, kEnergyGradeColour);
   file.begin(drawing);
-  ProfilePlot plot(session.tables, profileSettings(session, session.warnings), drawing,
-                   session.warnings);
+  ProfilePlot plot(session.tables, settings, drawing, session.warnings);
   draw(plot);
   return file.finish(drawing, ui);
 }
@@ -31,6 +32,7 @@ bool drawToFile(Session& session, UserInterface& ui,
 ProfileSettings profileSettings(const Session& session, Warnings& warnings) {
   ProfileSettings settings;
   settings.profileScale = session.profileScale;
+  settings.energyGradeLine = session.energyGradeLine;
   settings.units = ProfileUnits::forUnitSystem(session.databases.unitSystem());
   if (const auto tailWater = parseNumber(session.tailWaterText)) {
     settings.tailWater = static_cast<float>(*tailWater);

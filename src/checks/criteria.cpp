@@ -1,5 +1,6 @@
 #include "checks/criteria.h"
 
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -7,7 +8,6 @@
 
 #include <toml++/toml.h>
 
-#include "common/number_format.h"
 #include "network/unit_constants.h"
 
 namespace tarvello {
@@ -184,10 +184,12 @@ CriteriaReadResult readCriteriaFile(const std::string& path) {
 std::string criteriaText(const Criteria& criteria) {
   std::string text;
   for (const NumberKey& key : kNumberKeys) {
-    // numberText gives at most 15 digits, no exponent for everyday values; a
-    // TOML float needs a point or an exponent to stay a float.
-    std::string number = numberText(criteria.*key.criterion);
-    if (number.find_first_of(".eE") == std::string::npos) number += ".0";
+    // The shortest text that reads back as the same number; a TOML float
+    // needs a point or an exponent.
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, criteria.*key.criterion);
+    std::string number(buffer, written.ptr);
+    if (number.find_first_of(".e") == std::string::npos) number += ".0";
     text += std::string(key.name) + " = " + number + "\n";
   }
   text += "off = [";

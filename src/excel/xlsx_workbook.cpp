@@ -430,6 +430,9 @@ struct XlsxWorkbook::Impl {
   std::vector<std::unique_ptr<XlsxWorksheet>> sheets;
   // Data handed to libzip must live until the archive is closed.
   std::list<std::string> pending;
+  // Parts replaced or added since opening, by name: libzip reads only the
+  // archive's original entries.
+  std::map<std::string, const std::string*> changedParts;
 
   ~Impl() {
     if (archive) zip_discard(archive);
@@ -440,6 +443,8 @@ struct XlsxWorkbook::Impl {
 
 std::optional<std::string> XlsxWorkbook::Impl::read(const std::string& part,
                                                     std::string& error) const {
+  if (const auto changed = changedParts.find(part); changed != changedParts.end())
+    return *changed->second;
   const zip_int64_t index = zip_name_locate(archive, part.c_str(), 0);
   if (index < 0) {
     error = "the workbook has no part " + part;
@@ -475,6 +480,7 @@ bool XlsxWorkbook::Impl::replace(const std::string& part, std::string data, std:
     error = part + ": " + zip_strerror(archive);
     return false;
   }
+  changedParts[part] = &kept;
   return true;
 }
 
@@ -684,6 +690,7 @@ XlsxWorksheet* XlsxWorkbook::addWorksheet(const std::string& name) {
     error_ = part + ": " + zip_strerror(impl_->archive);
     return nullptr;
   }
+  impl_->changedParts[part] = &kept;
   if (!impl_->replace(relsPart, serialize(rels), error_) ||
       !impl_->replace("[Content_Types].xml", serialize(types), error_))
     return nullptr;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli_checks.h"
 #include "cli_commands.h"
 #include "commands/commands.h"
 #include "common/atomic_file.h"
@@ -34,6 +35,9 @@ std::string programFolder() {
 }  // namespace
 
 int generate(const GenerateOptions& options, std::ostream& out, std::ostream& err) {
+  // A wrong criteria file stops the run before anything is written.
+  DesignChecksRun checks;
+  if (!checks.loadCriteria(options.criteria, err)) return kExitError;
   Session session;
   session.programFolder = programFolder();
   std::vector<std::string> outfalls;
@@ -48,6 +52,7 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     session.tailWaterText = options.tailWater;
   }
   session.outfallNode = options.outfall;
+  session.energyGradeLine = options.energyGradeLine;
 
   const GenerationResult result = createProfileData(session);
   printWarnings(session, err);
@@ -81,6 +86,11 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
         status = kExitError;
       }
     }
+  }
+
+  if (!options.checks.empty()) {
+    checks.run(session);
+    if (!checks.write(options.checks, options.force, out, err)) status = kExitError;
   }
 
   // "ROW:FILE" / "BRANCH_ID:FILE": the part before the first colon picks what to plot.
@@ -121,6 +131,7 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     if (!drawingSettings)
       drawingSettings = profileSettings(session.profileScale, session.databases.unitSystem(),
                                         session.tailWaterText, warnings);
+    drawingSettings->energyGradeLine = session.energyGradeLine;
     return *drawingSettings;
   };
   // Each output: the file it goes to and how it is written; a drawing says
@@ -165,7 +176,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
        [&](const std::string& path, Overwrite overwrite) {
          const std::string templatePath =
              (std::filesystem::path(session.programFolder) / kSchedulesTemplateName).string();
-         return exportSchedules(tables, templatePath, path, overwrite, warnings);
+         return exportSchedules(tables, templatePath, path, overwrite, warnings,
+                                options.checks.empty() ? nullptr : &checks.worksheet());
        },
        false},
   };

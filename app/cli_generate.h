@@ -15,6 +15,9 @@ struct GenerateOptions {
   std::string branchProfile;      // --branch-profile BRANCH_ID:FILE
   std::string allProfiles;
   std::string structureSchedule, pipeSchedule, excel;
+  std::string checks;    // --checks FILE: the design-check findings (and a worksheet with --excel)
+  std::string criteria;  // --criteria FILE
+  bool energyGradeLine = false;  // --egl
   bool force = false;
 };
 

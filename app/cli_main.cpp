@@ -53,6 +53,21 @@ int main(int argc, char** argv) {
         ->type_name("FILE")
         ->needs(outfall);
 
+  auto* checks = app.add_option("--checks", gen.checks,
+                                 "Check the tables against the design criteria and write the "
+                                 "findings to FILE (CSV); with --excel the workbook gets a "
+                                 "\"Design Checks\" worksheet too")
+                     ->type_name("FILE")
+                     ->needs(outfall);
+  app.add_option("--criteria", gen.criteria,
+                 "Design criteria (TOML: freeboard, velocity_min, velocity_max, cover_min, "
+                 "size_min, off) overriding the defaults of the project's units")
+      ->type_name("FILE")
+      ->needs(checks);
+  app.add_flag("--egl", gen.energyGradeLine,
+               "Draw the energy grade line (layer EGL) in every profile")
+      ->needs(outfall);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

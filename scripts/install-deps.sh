@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   mdbtools mdbtools-dev libsqlite3-dev
   libzip-dev libpugixml-dev libxlsxwriter-dev
-  libdxflib-dev libcli11-dev
+  libdxflib-dev libcli11-dev libtomlplusplus-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -18,5 +18,5 @@ mkdir -p "$OUT"
   --tables "$OUT" --pipe-profile "1:$OUT/pipe-profile.dxf" \
   --branch-profile "3:$OUT/branch-profile.dxf" --all-profiles "$OUT/all-profiles.dxf" \
   --structure-schedule "$OUT/structure-schedule.dxf" --pipe-schedule "$OUT/pipe-schedule.dxf" \
-  --excel "$OUT/schedules.xlsx" --force
+  --excel "$OUT/schedules.xlsx" --checks "$OUT/checks.csv" --force
 echo "Results are in $OUT/"

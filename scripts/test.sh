@@ -30,7 +30,7 @@ FUZZ_DIR="${FUZZ_BUILD_DIR:-build-test-fuzz}"
 FUZZ_SECONDS="${FUZZ_SECONDS:-10}"
 cmake -S . -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
   -DCMAKE_CXX_COMPILER=clang++ -DTARVELLO_FUZZ=ON -DTARVELLO_TESTS=OFF -DTARVELLO_GUI=OFF
-FUZZ_TARGETS=(jet_load generation dxf_read number_format)
+FUZZ_TARGETS=(jet_load generation dxf_read number_format criteria)
 cmake --build "$FUZZ_DIR" -j"$(nproc)" --target "${FUZZ_TARGETS[@]/#/fuzz_}"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT

@@ -63,8 +63,11 @@ bool plotProfile(Session& session, UserInterface& ui, int branchRow,
   std::optional<ProfileSettings> settings;  // read once, when the file is chosen
   return saveDrawing(session, ui, [&](const std::string& path, Overwrite overwrite) {
     if (!settings)
+    {
       settings = profileSettings(session.profileScale, session.databases.unitSystem(),
                                  session.tailWaterText, session.warnings);
+      settings->energyGradeLine = session.energyGradeLine;
+    }
     return write(session.tables, *settings, branchRow, path, overwrite, session.warnings);
   });
 }

@@ -18,6 +18,7 @@ struct Session {
   std::string lastFolder;             // folder of the last file dialog ("" at start)
   std::string programFolder;          // where the help file and the workbook template live
   float profileScale = 5.0f;          // vertical drawing scale of the profiles
+  bool energyGradeLine = false;       // profiles show the energy grade line too
   Warnings warnings;                  // of the last command
 };
 

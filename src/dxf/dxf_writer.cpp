@@ -19,6 +19,13 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kPlaceholder = "{}";
 
+constexpr std::string_view kLayerTable =
+    "TABLE,  2,LAYER, 70,     3,  0,LAYER,  2,0, 70,     0, 62,     7,  6,CONTINUOUS,  0,LAYER,"
+    "  2,PIPE_PROFILE, 70,     0, 62,     7,  6,CONTINUOUS,  0,LAYER,  2,DEFPOINTS, 70,     0,"
+    " 62,     7, 6,CONTINUOUS,  0,ENDTAB,  0";
+constexpr std::string_view kLayerCount = " 70,     3,";
+constexpr int kFixedLayers = 3;
+
 // The fixed header and tables, piece by piece; the pieces are joined with one
 // comma each. The odd blanks ("  70", " 6") belong to the fixed text: every
 // drawing must read line for line the same, and readers ignore them.
@@ -44,9 +51,7 @@ constexpr std::string_view kHeaderPieces[] = {
     "  0,ENDTAB,  0",
     "TABLE,  2,LTYPE, 70,     1,  0,LTYPE,  2,CONTINUOUS,  70,     0,  3,Solid Line, 72,    65,"
     " 73,     0, 40,0.0,  0,ENDTAB,  0",
-    "TABLE,  2,LAYER, 70,     3,  0,LAYER,  2,0, 70,     0, 62,     7,  6,CONTINUOUS,  0,LAYER,"
-    "  2,PIPE_PROFILE, 70,     0, 62,     7,  6,CONTINUOUS,  0,LAYER,  2,DEFPOINTS, 70,     0,"
-    " 62,     7, 6,CONTINUOUS,  0,ENDTAB,  0",
+    kLayerTable,
     "TABLE,  2,VIEW, 70,     0,  0,ENDTAB,  0",
     "TABLE,  2,DIMSTYLE, 70,     1,  0,DIMSTYLE,  2,STANDARD, 70,     0,  3,,  4,,  5,,  6,,  7,,"
     " 40,1.0, 41,0.18, 42,0.0625, 43,0.38, 44,0.18, 45,0.0, 46,0.0, 47,0.0, 48,0.0,140,0.18,"
@@ -187,19 +192,54 @@ void DxfDrawing::flush() {
   entities_.clear();
 }
 
-std::string_view DxfDrawing::headerText() {
-  static const std::string header = [] {
-    std::string fixedStart = "999,Tarvello,999,Pipe profiles and schedules,";
-    for (size_t i = 0; i < std::size(kHeaderPieces); ++i) {
-      if (i > 0) fixedStart += ',';
+namespace {
+
+// A group value right-aligned in six places, as the fixed text has them.
+std::string sixWide(int value) {
+  std::string text = std::to_string(value);
+  return std::string(text.size() < 6 ? 6 - text.size() : 0, ' ') + text;
+}
+
+// The header with `addedLayers` (LAYER entries, each ending in a comma)
+// before the end of the layer table.
+std::string headerWith(const std::string& addedLayers, int addedCount) {
+  std::string fixedStart = "999,Tarvello,999,Pipe profiles and schedules,";
+  for (size_t i = 0; i < std::size(kHeaderPieces); ++i) {
+    if (i > 0) fixedStart += ',';
+    if (kHeaderPieces[i].data() != kLayerTable.data() || addedCount == 0) {
       fixedStart += kHeaderPieces[i];
+      continue;
     }
-    fixedStart += kBlocksBegin;
-    fixedStart += kBlocksEnd;  // the block buffer is always empty
-    fixedStart += kEntitiesBegin;
-    return linesOf(fixedStart);
-  }();
+    std::string table(kLayerTable);
+    table.replace(table.find(kLayerCount), kLayerCount.size(),
+                  " 70," + sixWide(kFixedLayers + addedCount) + ",");
+    table.insert(table.rfind("  0,ENDTAB"), addedLayers);
+    fixedStart += table;
+  }
+  fixedStart += kBlocksBegin;
+  fixedStart += kBlocksEnd;  // the block buffer is always empty
+  fixedStart += kEntitiesBegin;
+  return linesOf(fixedStart);
+}
+
+}  // namespace
+
+std::string_view DxfDrawing::headerText() {
+  static const std::string header = headerWith("", 0);
   return header;
+}
+
+void DxfDrawing::addLayer(const std::string& name, int colour) {
+  std::string safe = name;
+  for (char& c : safe)
+    if (c == ',' || c == '\r' || c == '\n') c = '_';
+  addedLayers_ += "  0,LAYER,  2," + safe + ", 70,     0, 62," + sixWide(colour) + ",  6,CONTINUOUS,";
+  ++addedLayerCount_;
+}
+
+std::string DxfDrawing::header() const {
+  if (addedLayerCount_ == 0) return std::string(headerText());
+  return headerWith(addedLayers_, addedLayerCount_);
 }
 
 std::string_view DxfDrawing::trailerText() {
@@ -226,7 +266,7 @@ std::vector<std::string> DxfDrawing::entityTokens() const {
 
 std::vector<std::string> DxfDrawing::fileLines() const {
   std::vector<std::string> lines;
-  splitLines(headerText(), lines);
+  splitLines(header(), lines);
   splitLines(entities_, lines);
   splitLines(trailerText(), lines);
   return lines;
@@ -251,14 +291,14 @@ std::string DxfFile::targetProblem() const {
   return "";
 }
 
-bool DxfFile::open() {
+bool DxfFile::open(const DxfDrawing& drawing) {
   problem_ = targetProblem();
   if (!problem_.empty()) return false;
   if (!file_.open()) {
     problem_ = file_.error();
     return false;
   }
-  file_.write(DxfDrawing::headerText());
+  file_.write(drawing.header());
   return true;
 }
 
@@ -266,7 +306,7 @@ void DxfFile::write(std::string_view text) { file_.write(text); }
 
 void DxfFile::begin(DxfDrawing& drawing) {
   if (fileName_.empty() || file_.isOpen() || streamed_) return;
-  open();
+  open(drawing);
   // Even when the file cannot be opened the entities go to it (and nowhere):
   // finish reports why, and memory stays small meanwhile.
   streamed_ = &drawing;
@@ -282,7 +322,7 @@ std::string DxfFile::finish(const DxfDrawing& drawing) {
     streamed_ = nullptr;
   }
   if (fileName_.empty()) return "no file name was chosen";
-  if (!begun) open();
+  if (!begun) open(drawing);
   if (!problem_.empty()) {
     file_.discard();
     return problem_;
@@ -299,11 +339,14 @@ std::string DxfFile::finish(const DxfDrawing& drawing) {
 }
 
 WriteResult writeDxfFile(const std::string& path, Overwrite overwrite,
-                         const std::function<void(DxfDrawing&)>& draw) {
+                         const std::function<void(DxfDrawing&)>& draw,
+                         const std::vector<DxfLayer>& extraLayers) {
   std::error_code ec;
   if (overwrite == Overwrite::No && fs::exists(fs::path(path), ec)) return WriteResult::exists(path);
   DxfFile file(path);
   DxfDrawing drawing;
+  // The layer table is part of the header, written when the file begins.
+  for (const DxfLayer& layer : extraLayers) drawing.addLayer(layer.name, layer.colour);
   file.begin(drawing);
   draw(drawing);
   if (std::string reason = file.finish(drawing); !reason.empty())

@@ -49,6 +49,14 @@ class DxfDrawing {
   // Hands what is left to the sink.
   void flush();
 
+  // Adds a layer to the drawing's layer table, after the fixed ones; only
+  // before the header is written (DxfFile::begin). Commas and line breaks in
+  // the name become "_".
+  void addLayer(const std::string& name, int colour);
+  // The lines before the first entity: the fixed header with this drawing's
+  // added layers (exactly headerText() when there are none).
+  std::string header() const;
+
   // The fixed lines before the first entity and after the last.
   static std::string_view headerText();
   static std::string_view trailerText();
@@ -61,6 +69,8 @@ class DxfDrawing {
   static constexpr size_t kFlushBytes = 1 << 20;
   std::string entities_;
   DxfSink* sink_ = nullptr;
+  std::string addedLayers_;  // LAYER entries, in the header's comma form
+  int addedLayerCount_ = 0;
 };
 
 // "DXF file was saved to:" and the failure message, as the user is told.
@@ -89,7 +99,7 @@ class DxfFile : private DxfSink {
   void write(std::string_view text) override;
   // "" when the chosen name may be replaced by a regular file, else why not.
   std::string targetProblem() const;
-  bool open();
+  bool open(const DxfDrawing& drawing);
 
   std::string fileName_;
   AtomicFile file_;
@@ -97,9 +107,16 @@ class DxfFile : private DxfSink {
   std::string problem_;  // why the file cannot be written, found before finish
 };
 
+// A layer beyond the fixed ones of the layer table.
+struct DxfLayer {
+  std::string name;
+  int colour = 7;
+};
+
 // Draws into a new file at `path` with `draw`: the operation behind every
 // drawing command. An existing file is replaced only with Overwrite::Yes.
 WriteResult writeDxfFile(const std::string& path, Overwrite overwrite,
-                         const std::function<void(DxfDrawing&)>& draw);
+                         const std::function<void(DxfDrawing&)>& draw,
+                         const std::vector<DxfLayer>& extraLayers = {});
 
 }  // namespace tarvello

@@ -182,7 +182,8 @@ std::string excelTemplateMessage(const std::string& templatePath, const std::str
 }
 
 WriteResult exportSchedules(const ProfileTables& tables, const std::string& templatePath,
-                            const std::string& target, Overwrite overwrite, Warnings& warnings) {
+                            const std::string& target, Overwrite overwrite, Warnings& warnings,
+                            const ExtraWorksheet* extra) {
   auto cannotWrite = [&](const std::string& reason) {
     return WriteResult::failed(target, excelFailedMessage(target, reason));
   };
@@ -221,6 +222,13 @@ WriteResult exportSchedules(const ProfileTables& tables, const std::string& temp
 
   fillStructureWorksheet(tables, *structures, warnings);
   fillPipeWorksheet(tables, *pipes);
+  if (extra) {
+    XlsxWorksheet* sheet = workbook.addWorksheet(extra->name);
+    if (!sheet) return cannotWrite(workbook.error());
+    for (size_t r = 0; r < extra->rows.size(); ++r)
+      for (size_t c = 0; c < extra->rows[r].size(); ++c)
+        sheet->setText(static_cast<int>(r + 1), static_cast<int>(c + 1), extra->rows[r][c]);
+  }
   if (!workbook.setActiveWorksheet(0)) return cannotReadTemplate(workbook.error());
   if (!workbook.save()) return cannotWrite(workbook.error());
   if (reason = copy.commit(); !reason.empty()) return cannotWrite(reason);

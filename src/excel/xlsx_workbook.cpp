@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <list>
@@ -429,6 +430,9 @@ struct XlsxWorkbook::Impl {
   std::vector<std::unique_ptr<XlsxWorksheet>> sheets;
   // Data handed to libzip must live until the archive is closed.
   std::list<std::string> pending;
+  // Parts replaced or added since opening, by name: libzip reads only the
+  // archive's original entries.
+  std::map<std::string, const std::string*> changedParts;
 
   ~Impl() {
     if (archive) zip_discard(archive);
@@ -439,6 +443,8 @@ struct XlsxWorkbook::Impl {
 
 std::optional<std::string> XlsxWorkbook::Impl::read(const std::string& part,
                                                     std::string& error) const {
+  if (const auto changed = changedParts.find(part); changed != changedParts.end())
+    return *changed->second;
   const zip_int64_t index = zip_name_locate(archive, part.c_str(), 0);
   if (index < 0) {
     error = "the workbook has no part " + part;
@@ -474,6 +480,7 @@ bool XlsxWorkbook::Impl::replace(const std::string& part, std::string data, std:
     error = part + ": " + zip_strerror(archive);
     return false;
   }
+  changedParts[part] = &kept;
   return true;
 }
 
@@ -557,6 +564,140 @@ XlsxWorksheet* XlsxWorkbook::worksheet(int index) {
   if (!sheet->load(*xml, error_)) return nullptr;
   slot.reset(new XlsxWorksheet(std::move(sheet)));
   return slot.get();
+}
+
+namespace {
+
+constexpr const char* kRelationshipsNamespace =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+constexpr const char* kWorksheetType =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
+constexpr const char* kWorksheetContentType =
+    "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml";
+
+// Tab names are 1 to 31 characters, without []:*?/\ and not quoted at the ends.
+bool validSheetName(const std::string& name) {
+  if (name.empty() || name.front() == '\'' || name.back() == '\'') return false;
+  size_t characters = 0;
+  for (unsigned char c : name) {
+    if (std::string_view("[]:*?/\\").find(static_cast<char>(c)) != std::string_view::npos || c < 0x20)
+      return false;
+    if ((c & 0xC0) != 0x80) ++characters;
+  }
+  return characters <= 31 && spreadsheetText(name) == name;
+}
+
+bool sameSheetName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    const char x = (a[i] >= 'a' && a[i] <= 'z') ? static_cast<char>(a[i] - 32) : a[i];
+    const char y = (b[i] >= 'a' && b[i] <= 'z') ? static_cast<char>(b[i] - 32) : b[i];
+    if (x != y) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+XlsxWorksheet* XlsxWorkbook::addWorksheet(const std::string& name) {
+  if (!impl_->archive) {
+    error_ = "the workbook is not open";
+    return nullptr;
+  }
+  pugi::xml_node root = impl_->workbook.document_element();
+  pugi::xml_node sheetList = childNamed(root, "sheets");
+  if (!validSheetName(name) || !sheetList) {
+    error_ = "\"" + name + "\" cannot be a worksheet of this workbook";
+    return nullptr;
+  }
+  long long lastId = 0;
+  for (pugi::xml_node sheet : sheetList.children()) {
+    if (!named(sheet, "sheet")) continue;
+    if (sameSheetName(sheet.attribute("name").value(), name)) {
+      error_ = "the workbook already has a worksheet \"" + name + "\"";
+      return nullptr;
+    }
+    lastId = std::max(lastId, sheet.attribute("sheetId").as_llong());
+  }
+
+  const std::string folder = folderOf(impl_->workbookPart);
+  const std::string relsPart =
+      folder + "_rels/" + impl_->workbookPart.substr(folder.size()) + ".rels";
+  auto relsXml = impl_->read(relsPart, error_);
+  auto typesXml = relsXml ? impl_->read("[Content_Types].xml", error_) : std::nullopt;
+  if (!typesXml) return nullptr;
+  pugi::xml_document rels, types;
+  if (!rels.load_buffer(relsXml->data(), relsXml->size(), kParseFlags) ||
+      !types.load_buffer(typesXml->data(), typesXml->size(), kParseFlags)) {
+    error_ = "the workbook's relationships or content types cannot be read";
+    return nullptr;
+  }
+
+  std::string part, target;
+  for (int n = worksheetCount() + 1;; ++n) {
+    target = "worksheets/sheet" + std::to_string(n) + ".xml";
+    part = resolvePart(folder, target);
+    if (zip_name_locate(impl_->archive, part.c_str(), 0) < 0) break;
+  }
+  std::string id;
+  for (int n = 1; id.empty(); ++n) {
+    const std::string candidate = "rId" + std::to_string(n);
+    bool taken = false;
+    for (pugi::xml_node rel : rels.document_element().children())
+      taken = taken || std::string_view(rel.attribute("Id").value()) == candidate;
+    if (!taken) id = candidate;
+  }
+  pugi::xml_node rel = rels.document_element().append_child(
+      (prefixOf(rels.document_element()) + "Relationship").c_str());
+  rel.append_attribute("Id").set_value(id.c_str());
+  rel.append_attribute("Type").set_value(kWorksheetType);
+  rel.append_attribute("Target").set_value(target.c_str());
+  pugi::xml_node override = types.document_element().append_child(
+      (prefixOf(types.document_element()) + "Override").c_str());
+  override.append_attribute("PartName").set_value(("/" + part).c_str());
+  override.append_attribute("ContentType").set_value(kWorksheetContentType);
+
+  // The sheet's relationship attribute needs the namespace under some prefix.
+  std::string relPrefix;
+  for (pugi::xml_attribute a : root.attributes()) {
+    const std::string_view attributeName = a.name();
+    if (attributeName.substr(0, 6) == "xmlns:" &&
+        std::string_view(a.value()) == kRelationshipsNamespace)
+      relPrefix = std::string(attributeName.substr(6));
+  }
+  if (relPrefix.empty()) {
+    relPrefix = "tvr";
+    root.append_attribute("xmlns:tvr").set_value(kRelationshipsNamespace);
+  }
+  pugi::xml_node sheet = sheetList.append_child((prefixOf(root) + "sheet").c_str());
+  sheet.append_attribute("name").set_value(name.c_str());
+  sheet.append_attribute("sheetId").set_value(std::to_string(lastId + 1).c_str());
+  sheet.append_attribute((relPrefix + ":id").c_str()).set_value(id.c_str());
+
+  const std::string xml =
+      "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+      "xmlns:r=\"" + std::string(kRelationshipsNamespace) +
+      "\"><dimension ref=\"A1\"/><sheetData/></worksheet>";
+  auto impl = std::make_unique<XlsxWorksheet::Impl>();
+  impl->part = part;
+  if (!impl->load(xml, error_)) return nullptr;
+  impl->changed = true;
+  // The part is added now and its final XML replaces it on save.
+  const std::string& kept = impl_->pending.emplace_back(xml);
+  zip_source_t* source = zip_source_buffer(impl_->archive, kept.data(), kept.size(), 0);
+  if (!source || zip_file_add(impl_->archive, part.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+    if (source) zip_source_free(source);
+    error_ = part + ": " + zip_strerror(impl_->archive);
+    return nullptr;
+  }
+  impl_->changedParts[part] = &kept;
+  if (!impl_->replace(relsPart, serialize(rels), error_) ||
+      !impl_->replace("[Content_Types].xml", serialize(types), error_))
+    return nullptr;
+  impl_->workbookChanged = true;
+  impl_->sheetParts.push_back(part);
+  impl_->sheets.emplace_back(new XlsxWorksheet(std::move(impl)));
+  return impl_->sheets.back().get();
 }
 
 bool XlsxWorkbook::setActiveWorksheet(int index) {

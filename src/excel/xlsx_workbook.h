@@ -46,6 +46,10 @@ class XlsxWorkbook {
   // Worksheet by position in the workbook (0 is the first tab); nullptr, with
   // error(), when the sheet is missing or its XML cannot be read.
   XlsxWorksheet* worksheet(int index);
+  // Appends an empty worksheet after the last one, as a new part of the
+  // package; nullptr, with error(), when the name is no valid new tab name or
+  // the package cannot take the part.
+  XlsxWorksheet* addWorksheet(const std::string& name);
   // The tab shown when the workbook is opened.
   bool setActiveWorksheet(int index);
   // Writes every change into the file and closes it. False, with error(), when

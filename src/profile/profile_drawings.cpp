@@ -19,6 +19,16 @@ ProfileSettings profileSettings(float profileScale, const std::string& unitSyste
   return settings;
 }
 
+namespace {
+
+// The energy grade line's layer joins the layer table when it is drawn.
+std::vector<DxfLayer> extraLayers(const ProfileSettings& settings) {
+  if (!settings.energyGradeLine) return {};
+  return {DxfLayer{kEnergyGradeLayer, kEnergyGradeColour}};
+}
+
+}  // namespace
+
 bool branchRowSelected(const Table& branches, int row) {
   return row >= 1 && row < branches.rowCount() && !branches.cell(row, branchcol::BranchId).empty();
 }
@@ -28,7 +38,7 @@ WriteResult writePipeProfile(const ProfileTables& tables, const ProfileSettings&
                              Warnings& warnings) {
   return writeDxfFile(path, overwrite, [&](DxfDrawing& drawing) {
     ProfilePlot(tables, settings, drawing, warnings).drawPipeProfile(branchRow);
-  });
+  }, extraLayers(settings));
 }
 
 WriteResult writeBranchProfile(const ProfileTables& tables, const ProfileSettings& settings,
@@ -36,14 +46,14 @@ WriteResult writeBranchProfile(const ProfileTables& tables, const ProfileSetting
                                Warnings& warnings) {
   return writeDxfFile(path, overwrite, [&](DxfDrawing& drawing) {
     ProfilePlot(tables, settings, drawing, warnings).drawBranchProfile(branchRow);
-  });
+  }, extraLayers(settings));
 }
 
 WriteResult writeAllProfiles(const ProfileTables& tables, const ProfileSettings& settings,
                              const std::string& path, Overwrite overwrite, Warnings& warnings) {
   return writeDxfFile(path, overwrite, [&](DxfDrawing& drawing) {
     ProfilePlot(tables, settings, drawing, warnings).drawAllProfiles();
-  });
+  }, extraLayers(settings));
 }
 
 }  // namespace tarvello

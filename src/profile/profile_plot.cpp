@@ -267,9 +267,17 @@ void ProfilePlot::drawPipe(const std::string& axisText) {
   drawing_.dxfLine("2", xs, downInvert + crown + wall, 0, xe, upInvert + crown + wall, 0,
                    kPipeColour);
 
-  if (rec_.downHglFound && rec_.upHglFound)
+  if (rec_.downHglFound && rec_.upHglFound) {
     drawing_.dxfLine("3", xs, sheet_.y(rec_.downHglHigh), 0, xe, sheet_.y(rec_.upHglLow), 0,
                      kHglColour);
+    if (settings_.energyGradeLine) {
+      const double gravity = settings_.units.metric ? 9.81 : 32.2;
+      const double v = rec_.velocity;
+      const double head = scale * v * v / (2 * gravity);
+      drawing_.dxfLine(kEnergyGradeLayer, xs, sheet_.y(rec_.downHglHigh) + head, 0, xe,
+                       sheet_.y(rec_.upHglLow) + head, 0, kEnergyGradeColour);
+    }
+  }
 
   const bool metric = settings_.units.metric;
   const double q = (sheet_.upX - sheet_.downX) / 4;

@@ -18,7 +18,15 @@ struct ProfileSettings {
   float profileScale = 5.0f;
   ProfileUnits units;
   float tailWater = 0;
+  // Also the energy grade line: the grade line of each pipe raised by its
+  // velocity head, on its own layer.
+  bool energyGradeLine = false;
 };
+
+// The layer of the energy grade line, which a drawing must add to its layer
+// table before its header is written.
+inline constexpr const char* kEnergyGradeLayer = "EGL";
+inline constexpr int kEnergyGradeColour = 5;
 
 class ProfilePlot {
  public:

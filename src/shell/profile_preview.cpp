@@ -15,8 +15,10 @@ DxfEntities previewEntities(const Session& session, int branchRow, PreviewKind k
   // What the drawing works around is reported when the user plots, not here.
   Warnings ignored;
   DxfDrawing drawing;
-  ProfilePlot plot(session.tables, profileSettings(session.profileScale, session.databases.unitSystem(),
-                                                   session.tailWaterText, ignored), drawing, ignored);
+  ProfileSettings settings = profileSettings(session.profileScale, session.databases.unitSystem(),
+                                             session.tailWaterText, ignored);
+  settings.energyGradeLine = session.energyGradeLine;
+  ProfilePlot plot(session.tables, settings, drawing, ignored);
   if (kind == PreviewKind::Pipe) {
     plot.drawPipeProfile(branchRow);
   } else {

@@ -7,6 +7,7 @@
 #include "cli_commands.h"
 #include "cli_ui.h"
 #include "attributes/lookups.h"
+#include "common/data_location.h"
 #include "common/number_format.h"
 #include "database/browse.h"
 #include "excel/excel_export.h"
@@ -23,18 +24,12 @@ void printWarnings(const Session& session, std::ostream& err) {
   for (const auto& w : session.warnings.items()) err << "warning: " << oneLine(w) << '\n';
 }
 
-std::string programFolder() {
-  std::error_code ec;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : self.parent_path().string();
-}
-
 }  // namespace
 
 int generate(const GenerateOptions& options, std::ostream& out, std::ostream& err) {
   CliUserInterface ui(out, err, options.force);
   Session session;
-  session.programFolder = programFolder();
+  session.programFolder = executableFolder().string();
   ui.setOpenFileName(options.pipeDb);
   const BrowseResult pipe = browsePipeDatabase(session, ui);
   if (!pipe.opened() || !pipe.error.empty()) return kExitError;

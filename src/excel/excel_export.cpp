@@ -9,6 +9,7 @@
 #include <iterator>
 #include <random>
 
+#include "common/data_location.h"
 #include "common/number_format.h"
 #include "common/warnings.h"
 #include "excel/xlsx_workbook.h"
@@ -240,7 +241,7 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
   const Table& branches = session.tables.branches;
   if (branches.cell(branches.currentRow(), branchcol::BranchId).empty()) return std::nullopt;
 
-  const fs::path templatePath = fs::path(session.programFolder) / kSchedulesTemplateName;
+  const fs::path templatePath = dataFile(session.programFolder, kSchedulesTemplateName);
 
   FileDialogRequest request;
   request.title = kDialogTitle;

@@ -32,6 +32,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "common/data_location.h"
 #include "database/browse.h"
 #include "excel/excel_export.h"
 #include "network/generation.h"
@@ -618,7 +619,7 @@ void MainWindow::viewDrawing() {
 }
 
 QString MainWindow::helpFilePath() const {
-  return QDir(QString::fromStdString(session_.programFolder)).filePath(kHelpFileName);
+  return QString::fromStdString(dataFile(session_.programFolder, kHelpFileName).string());
 }
 
 void MainWindow::showHelp() {

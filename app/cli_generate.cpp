@@ -9,6 +9,7 @@
 #include "cli_commands.h"
 #include "commands/commands.h"
 #include "common/atomic_file.h"
+#include "common/data_location.h"
 #include "common/number_format.h"
 #include "dxf/dxf_writer.h"
 #include "excel/excel_export.h"
@@ -26,12 +27,6 @@ void printWarnings(const Session& session, std::ostream& err) {
   for (const auto& w : session.warnings.items()) err << "warning: " << oneLine(w) << '\n';
 }
 
-std::string programFolder() {
-  std::error_code ec;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : self.parent_path().string();
-}
-
 }  // namespace
 
 int generate(const GenerateOptions& options, std::ostream& out, std::ostream& err) {
@@ -39,7 +34,7 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   DesignChecksRun checks;
   if (!checks.loadCriteria(options.criteria, err)) return kExitError;
   Session session;
-  session.programFolder = programFolder();
+  session.programFolder = executableFolder().string();
   std::vector<std::string> outfalls;
   if (!openDatabases(options.pipeDb, options.inletDb, session.databases, outfalls, err))
     return kExitError;
@@ -174,9 +169,7 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
        true},
       {&options.excel,
        [&](const std::string& path, Overwrite overwrite) {
-         const std::string templatePath =
-             (std::filesystem::path(session.programFolder) / kSchedulesTemplateName).string();
-         return exportSchedules(tables, templatePath, path, overwrite, warnings,
+         return exportSchedules(tables, schedulesTemplatePath(session), path, overwrite, warnings,
                                 options.checks.empty() ? nullptr : &checks.worksheet());
        },
        false},

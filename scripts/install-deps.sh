@@ -13,6 +13,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   python3 python3-ezdxf python3-openpyxl
   xvfb xauth
+  dpkg-dev desktop-file-utils shared-mime-info man-db
 )
 
 # The full office suite and CAD program are only outside readers for the tests.

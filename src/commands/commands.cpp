@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "common/data_location.h"
 #include "dxf/dxf_writer.h"
 #include "excel/excel_export.h"
 #include "network/unit_constants.h"
@@ -74,6 +75,10 @@ bool plotProfile(Session& session, UserInterface& ui, int branchRow,
 
 }  // namespace
 
+std::string schedulesTemplatePath(const Session& session) {
+  return dataFile(session.programFolder, kSchedulesTemplateName).string();
+}
+
 GenerationResult createProfileData(Session& session) {
   GenerationResult result = createProfileData(session.databases, session.outfallNode,
                                               session.tailWaterText, session.tables, session.warnings);
@@ -129,8 +134,7 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
     ui.showMessage("No File Name selected!", MessageIcon::Exclamation);
     return std::nullopt;
   }
-  const std::string templatePath =
-      (std::filesystem::path(session.programFolder) / kSchedulesTemplateName).string();
+  const std::string templatePath = schedulesTemplatePath(session);
   const WriteResult result = writeConfirmed(ui, [&](Overwrite overwrite) {
     return exportSchedules(session.tables, templatePath, target, overwrite, session.warnings);
   });

@@ -31,6 +31,10 @@ bool drawPipeSchedule(Session& session, UserInterface& ui);
 // no data, the user cancelled, or a failure was shown.
 std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui);
 
+// The workbook template: installed data beside the program, or the
+// program's own folder in a build tree.
+std::string schedulesTemplatePath(const Session& session);
+
 // The question asked before an existing file is replaced.
 inline constexpr const char* kOverwriteQuestion = "File Already Exists!   Overwrite?";
 

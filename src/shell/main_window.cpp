@@ -34,6 +34,7 @@
 
 #include "commands/browse.h"
 #include "commands/commands.h"
+#include "common/data_location.h"
 #include "excel/excel_export.h"
 #include "network/generation.h"
 #include "profile/profile_drawings.h"
@@ -619,7 +620,7 @@ void MainWindow::viewDrawing() {
 }
 
 QString MainWindow::helpFilePath() const {
-  return QDir(QString::fromStdString(session_.programFolder)).filePath(kHelpFileName);
+  return QString::fromStdString(dataFile(session_.programFolder, kHelpFileName).string());
 }
 
 void MainWindow::showHelp() {

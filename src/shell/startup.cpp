@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "database/companion_database.h"
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
 
@@ -13,7 +14,9 @@ QString usageText() {
   return "Usage: tarvello [--no-splash] [PIPE_DATABASE [INLET_DATABASE]]\n"
          "  PIPE_DATABASE   Brenvik pipe project database (.bvp, .bvh) to open at start\n"
          "  INLET_DATABASE  Olmstra inlet project database (.olm, .olh) to open at start\n"
-         "  --no-splash     start without the splash window\n";
+         "  --no-splash     start without the splash window\n"
+         "A database named alone opens with its partner of the same name beside it\n"
+         "(the inlet database of a pipe database, or the other way round).\n";
 }
 
 StartupOptions parseStartupArguments(const QStringList& arguments) {
@@ -39,8 +42,15 @@ StartupOptions parseStartupArguments(const QStringList& arguments) {
     options.error = "At most two databases can be named: a pipe and an inlet project database.";
     return options;
   }
-  if (!files.isEmpty()) options.pipeDatabase = files[0];
-  if (files.size() > 1) options.inletDatabase = files[1];
+  if (files.size() == 1) {
+    const DatabasePair pair = databasesForOneFile(files[0].toStdString());
+    options.pipeDatabase = QString::fromStdString(pair.pipe);
+    options.inletDatabase = QString::fromStdString(pair.inlet);
+  }
+  if (files.size() == 2) {
+    options.pipeDatabase = files[0];
+    options.inletDatabase = files[1];
+  }
   return options;
 }
 

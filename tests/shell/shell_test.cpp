@@ -30,6 +30,7 @@
 #include "shell/help_window.h"
 #include "commands/commands.h"
 #include "shell/main_window.h"
+#include "shell/startup.h"
 #include "shell/table_model.h"
 #include "viewer/drawing_view.h"
 #include "dxf/dxf_reader.h"
@@ -516,6 +517,31 @@ class ShellTest : public QObject {
     QVERIFY(ui_->messages.empty());
     QVERIFY(window_->viewerWindow() == nullptr);
     QVERIFY(!window_->isVisible());
+  }
+
+  // A project database handed over by the file manager comes alone: its
+  // partner of the same name beside it opens as well.
+  void oneDatabaseOnTheCommandLineOpensWithItsPartner() {
+    const QString pipe = QString::fromStdString(kHighwayPipe);
+    const QString inlet = QString::fromStdString(kHighwayInlet);
+    StartupOptions options = parseStartupArguments({"tarvello", "--no-splash", pipe});
+    QVERIFY(options.error.isEmpty());
+    QCOMPARE(options.pipeDatabase, pipe);
+    QCOMPARE(options.inletDatabase, inlet);
+    options = parseStartupArguments({"tarvello", inlet});
+    QCOMPARE(options.pipeDatabase, pipe);
+    QCOMPARE(options.inletDatabase, inlet);
+    // Two names are taken as given.
+    const QString metric = kExamples + "/metric.bvp";
+    options = parseStartupArguments({"tarvello", metric, inlet});
+    QCOMPARE(options.pipeDatabase, metric);
+    QCOMPARE(options.inletDatabase, inlet);
+
+    options = parseStartupArguments({"tarvello", pipe});
+    window_->openDatabasesAtStart(options.pipeDatabase, options.inletDatabase);
+    QCOMPARE(find<QLineEdit>("pipe_database")->text(), pipe);
+    QCOMPARE(find<QLineEdit>("inlet_database")->text(), inlet);
+    QVERIFY(ui_->messages.empty());
   }
 };
 

@@ -1,0 +1,50 @@
+// Where an installed program and a program in its build tree find their files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "common/data_location.h"
+
+namespace tarvello {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(DataLocation, InstalledTreeFirstThenTheProgramsFolder) {
+  const fs::path root = fs::temp_directory_path() /
+                        ("tarvello-data-" + std::to_string(std::random_device{}()));
+  fs::create_directories(root / "usr" / "bin");
+  const fs::path bin = root / "usr" / "bin";
+
+  // Build tree: nothing installed, the file beside the program (or its name
+  // there for the message when it is missing).
+  EXPECT_EQ(dataFile(bin, "SCHEDULES.xlr"), bin / "SCHEDULES.xlr");
+  std::ofstream(bin / "SCHEDULES.xlr") << "beside";
+  EXPECT_EQ(dataFile(bin, "SCHEDULES.xlr"), bin / "SCHEDULES.xlr");
+
+  // Installed: share/tarvello beside bin wins, named without "..".
+  fs::create_directories(root / "usr" / "share" / "tarvello" / "Tarvello.html");  // a folder: no
+  EXPECT_EQ(dataFile(bin, "Tarvello.html"), bin / "Tarvello.html");
+  std::ofstream(root / "usr" / "share" / "tarvello" / "SCHEDULES.xlr") << "installed";
+  EXPECT_EQ(dataFile(bin, "SCHEDULES.xlr"),
+            fs::canonical(root / "usr" / "share" / "tarvello" / "SCHEDULES.xlr"));
+
+  // Through a link to the bin folder the file is still found.
+  fs::create_directory_symlink(bin, root / "link");
+  EXPECT_TRUE(fs::exists(dataFile(root / "link", "SCHEDULES.xlr")));
+  fs::remove_all(root);
+}
+
+TEST(DataLocation, TheRunningProgramsFolder) {
+  // The test program runs from the build tree, where the template is placed
+  // beside the programs.
+  const fs::path folder = executableFolder();
+  EXPECT_TRUE(fs::exists(folder / "tarvello_tests") || fs::exists(folder / "tarvello_tests.exe"))
+      << folder;
+  EXPECT_EQ(dataFile("SCHEDULES.xlr"), folder / "SCHEDULES.xlr");
+}
+
+}  // namespace
+}  // namespace tarvello

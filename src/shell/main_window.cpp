@@ -41,11 +41,15 @@
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
 #include "shell/about_dialog.h"
+#include "shell/background_runner.h"
 #include "shell/busy_cursor.h"
+#include "shell/grid_sizing.h"
 #include "shell/help_window.h"
+#include "shell/plots_page.h"
 #include "shell/qt_user_interface.h"
 #include "shell/table_model.h"
 #include "shell/tail_water_edit.h"
+#include "shell/widget_names.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
 
@@ -55,9 +59,6 @@ namespace {
 // Column 0 of the structure and branch tables is measured from this text, so
 // that it is a little wider than its header.
 constexpr const char* kWideBranchHeader = "<Branch ID>";
-// Widening a column for its data looks at this many rows at most: enough to
-// see every kind of value, and quick for very large networks.
-constexpr int kRowsMeasured = 2000;
 
 // Hands the file named on the command line to a browse command in place of
 // the open dialog; everything else goes to the window's own dialogs.
@@ -96,34 +97,11 @@ QLabel* fieldLabel(const char* name, const char* caption, QWidget* buddy, QWidge
   return label;
 }
 
-// The messages of a command on a thread of its own, shown by the window when
-// the command ends. The commands run that way ask nothing.
-class HeldMessages : public UserInterface {
- public:
-  std::string askOpenFileName(const FileDialogRequest&) override { return {}; }
-  std::string askSaveFileName(const FileDialogRequest&) override { return {}; }
-  bool askYesNo(const std::string&, MessageIcon) override { return false; }
-  void showMessage(const std::string& text, MessageIcon icon) override { messages.emplace_back(text, icon); }
-  std::vector<std::pair<std::string, MessageIcon>> messages;
-};
-
 }  // namespace
 
-// A command on a thread of its own. It works on a session of its own, which
-// holds the window's databases for the length of the run, so the window can
-// go on showing (and painting) its tables without sharing anything with the
-// thread.
-struct MainWindow::BackgroundRun {
-  unsigned id = 0;
-  Session work;
-  HeldMessages messages;
-  BackgroundDone done;
-  std::unique_ptr<QThread> thread;
-};
-
 MainWindow::MainWindow(std::unique_ptr<UserInterface> ui, QWidget* parent)
-    : QMainWindow(parent), ui_(std::move(ui)) {
-  setObjectName("frmProfileinput");
+    : QMainWindow(parent), ui_(std::move(ui)), runner_(new BackgroundRunner(this)) {
+  setObjectName(widget::kMainWindow);
   setWindowTitle("Tarvello");
   session_.programFolder = QCoreApplication::applicationDirPath().toStdString();
   session_.profileScale = 5.0f;
@@ -140,7 +118,7 @@ MainWindow::MainWindow(std::unique_ptr<UserInterface> ui, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-  if (run_) run_->thread->wait();  // its results are not shown any more
+  delete runner_;  // waits for a run still going; its results are not shown any more
   // The session's tables go before the widgets do; the views must stop reading them.
   for (QTableView* view : {structureGrid_, pipeGrid_, branchGrid_}) view->setModel(nullptr);
 }
@@ -152,25 +130,25 @@ void MainWindow::buildControls() {
   // Project databases, outfall and tail water.
   auto* project = new QGridLayout;
   pipeDatabase_ = new QLineEdit(central);
-  pipeDatabase_->setObjectName("pipe_database");
+  pipeDatabase_->setObjectName(widget::kPipeDatabaseField);
   pipeDatabase_->setReadOnly(true);
   inletDatabase_ = new QLineEdit(central);
-  inletDatabase_->setObjectName("inlet_database");
+  inletDatabase_->setObjectName(widget::kInletDatabaseField);
   inletDatabase_->setReadOnly(true);
-  auto* browsePipe = commandButton("mnubrowsePipe", "Open Pipe Database", central);
-  auto* browseInlet = commandButton("mnubrowseInlet", "Open Inlet Database", central);
+  auto* browsePipe = commandButton(widget::kOpenPipeDatabase, "Open Pipe Database", central);
+  auto* browseInlet = commandButton(widget::kOpenInletDatabase, "Open Inlet Database", central);
   outfall_ = new QComboBox(central);
-  outfall_->setObjectName("hglanodeout");
+  outfall_->setObjectName(widget::kOutfallBox);
   outfall_->setEditable(true);
   outfall_->setInsertPolicy(QComboBox::NoInsert);
   outfall_->setMinimumContentsLength(12);
   outfall_->lineEdit()->setPlaceholderText("choose the outfall");
   outfall_->setMinimumWidth(outfall_->fontMetrics().horizontalAdvance("choose the outfall") + 48);
   tailWater_ = new TailWaterEdit(central);
-  tailWater_->setObjectName("TWE");
+  tailWater_->setObjectName(widget::kTailWaterField);
   tailWater_->setText(QString::fromStdString(session_.tailWaterText));
   tailWater_->setMaximumWidth(140);
-  auto* generate = commandButton("cmdgenprofiledata", "Create Profile Data", central);
+  auto* generate = commandButton(widget::kCreateProfileData, "Create Profile Data", central);
 
   project->addWidget(fieldLabel("lblPipeDatabase", "PIPE DATABASE", pipeDatabase_, central), 0, 0);
   project->addWidget(pipeDatabase_, 0, 1, 1, 3);
@@ -198,68 +176,23 @@ void MainWindow::buildControls() {
   branchModel_ = new TableModel(session_.tables.branches, this);
 
   tabs_ = new QTabWidget(central);
-  tabs_->setObjectName("SSTab1");
-  structureGrid_ = makeGrid("strflex", structureModel_);
-  pipeGrid_ = makeGrid("pipeflex", pipeModel_);
-  branchGrid_ = makeGrid("profileflex1", branchModel_);
+  tabs_->setObjectName(widget::kPages);
+  structureGrid_ = makeGrid(widget::kStructureGrid, structureModel_);
+  pipeGrid_ = makeGrid(widget::kPipeGrid, pipeModel_);
+  branchGrid_ = makeGrid(widget::kBranchGrid, branchModel_);
   tabs_->addTab(structureGrid_, "STRUCTURE DATA");
   tabs_->addTab(pipeGrid_, "PIPE DATA");
 
-  auto* plots = new QWidget(tabs_);
-  auto* plotsLayout = new QHBoxLayout(plots);
-  plotsLayout->addWidget(branchGrid_);
-
-  auto* commands = new QVBoxLayout;
-  auto* profiles = new QGroupBox("Plot  Profiles and Schedules", plots);
-  profiles->setObjectName("fraPlots");
-  auto* profilesLayout = new QVBoxLayout(profiles);
-  auto* plotSingle = commandButton("cmdPlotSingleProfile", "Current Pipe Profile", profiles);
-  auto* plotBranch = commandButton("cmdPlotBranchProfile", "Current Branch Profile", profiles);
-  auto* plotAll = commandButton("cmdPlotMultipleProfile", "All Pipe Profiles", profiles);
-  auto* view = commandButton("cmdviewDWF", "View DWF", profiles);
-  for (QPushButton* b : {plotSingle, plotBranch, plotAll, view}) profilesLayout->addWidget(b);
-  auto* schedules = new QGroupBox("Structure And Pipe Schdules", plots);
-  schedules->setObjectName("fraSchedules");
-  auto* schedulesLayout = new QVBoxLayout(schedules);
-  auto* strSchedule = commandButton("cmdStrSchedule", "Structure Schedule", schedules);
-  auto* pipeSchedule = commandButton("cmdPipeSchedule", "Pipe Schedule", schedules);
-  auto* excel = commandButton("cmdXLexport", "Export to Excel", schedules);
-  for (QPushButton* b : {strSchedule, pipeSchedule, excel}) schedulesLayout->addWidget(b);
-  commands->addWidget(profiles);
-  commands->addWidget(schedules);
-  commands->addStretch(1);
-  plotsLayout->addLayout(commands);
-
-  auto* preview = new QGroupBox("Profile preview", plots);
-  preview->setObjectName("fraPreview");
-  auto* previewLayout = new QVBoxLayout(preview);
-  auto* previewChoice = new QHBoxLayout;
-  previewPipe_ = new QRadioButton("Current pipe", preview);
-  previewPipe_->setObjectName("optPreviewPipe");
-  previewBranch_ = new QRadioButton("Current branch", preview);
-  previewBranch_->setObjectName("optPreviewBranch");
-  previewBranch_->setChecked(true);
-  previewChoice->addWidget(previewPipe_);
-  previewChoice->addWidget(previewBranch_);
-  previewChoice->addStretch(1);
-  previewView_ = new DrawingView(preview);
-  previewView_->setObjectName("previewView");
-  previewView_->setMinimumSize(360, 260);
-  previewCaption_ = new QLabel(preview);
-  previewCaption_->setObjectName("lblPreview");
-  previewLayout->addLayout(previewChoice);
-  previewLayout->addWidget(previewView_, 1);
-  previewLayout->addWidget(previewCaption_);
-  plotsLayout->addWidget(preview, 1);
-  tabs_->addTab(plots, "PLOTS/SUMMARIES");
+  plotsPage_ = new PlotsPage(branchGrid_, tabs_);
+  tabs_->addTab(plotsPage_, "PLOTS/SUMMARIES");
   layout->addWidget(tabs_, 1);
   setCentralWidget(central);
 
   // Warnings of the last command, beside the work rather than in a dialog.
   warningsDock_ = new QDockWidget("Warnings", this);
-  warningsDock_->setObjectName("warningsDock");
+  warningsDock_->setObjectName(widget::kWarningsDock);
   warningsList_ = new QListWidget(warningsDock_);
-  warningsList_->setObjectName("warningsList");
+  warningsList_->setObjectName(widget::kWarningsList);
   warningsList_->setWordWrap(true);
   warningsDock_->setWidget(warningsList_);
   addDockWidget(Qt::BottomDockWidgetArea, warningsDock_);
@@ -275,18 +208,19 @@ void MainWindow::buildControls() {
   connect(browsePipe, &QPushButton::clicked, this, &MainWindow::browsePipeDatabase);
   connect(browseInlet, &QPushButton::clicked, this, &MainWindow::browseInletDatabase);
   connect(generate, &QPushButton::clicked, this, &MainWindow::createProfileData);
-  connect(plotSingle, &QPushButton::clicked, this, &MainWindow::plotSingleProfile);
-  connect(plotBranch, &QPushButton::clicked, this, &MainWindow::plotBranchProfile);
-  connect(plotAll, &QPushButton::clicked, this, &MainWindow::plotMultipleProfile);
-  connect(strSchedule, &QPushButton::clicked, this, &MainWindow::drawStructureSchedule);
-  connect(pipeSchedule, &QPushButton::clicked, this, &MainWindow::drawPipeSchedule);
-  connect(excel, &QPushButton::clicked, this, &MainWindow::exportToExcel);
-  connect(view, &QPushButton::clicked, this, &MainWindow::viewDrawing);
+  connect(plotsPage_->pipeProfile, &QPushButton::clicked, this, &MainWindow::plotSingleProfile);
+  connect(plotsPage_->branchProfile, &QPushButton::clicked, this, &MainWindow::plotBranchProfile);
+  connect(plotsPage_->allProfiles, &QPushButton::clicked, this, &MainWindow::plotMultipleProfile);
+  connect(plotsPage_->structureSchedule, &QPushButton::clicked, this, &MainWindow::drawStructureSchedule);
+  connect(plotsPage_->pipeSchedule, &QPushButton::clicked, this, &MainWindow::drawPipeSchedule);
+  connect(plotsPage_->exportToExcel, &QPushButton::clicked, this, &MainWindow::exportToExcel);
+  connect(plotsPage_->viewDrawing, &QPushButton::clicked, this, &MainWindow::viewDrawing);
+  connect(runner_, &BackgroundRunner::threadEnded, this, &MainWindow::finishBackground);
   connect(outfall_, &QComboBox::editTextChanged, this,
           [this](const QString& text) { session_.outfallNode = text.toStdString(); });
   connect(tailWater_, &QLineEdit::textChanged, this,
           [this](const QString& text) { session_.tailWaterText = text.toStdString(); });
-  connect(previewBranch_, &QRadioButton::toggled, this, [this] {
+  connect(plotsPage_, &PlotsPage::previewChoiceChanged, this, [this] {
     previewStale_ = true;
     updatePreview();
   });
@@ -295,19 +229,19 @@ void MainWindow::buildControls() {
 
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  file->setObjectName("mnuFile");
+  file->setObjectName(widget::kFileMenu);
   QAction* exit = file->addAction("E&xit");
-  exit->setObjectName("mnuExit");
+  exit->setObjectName(widget::kExit);
   connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
 
   QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnuhelp");
+  help->setObjectName(widget::kHelpMenu);
   QAction* guide = help->addAction("Tarvello Help");
-  guide->setObjectName("mnuPPHelp");
+  guide->setObjectName(widget::kHelpContents);
   guide->setShortcut(QKeySequence::HelpContents);
   connect(guide, &QAction::triggered, this, &MainWindow::showHelp);
   QAction* about = help->addAction("About Tarvello");
-  about->setObjectName("mnuAbout");
+  about->setObjectName(widget::kAbout);
   connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -335,46 +269,21 @@ QTableView* MainWindow::makeGrid(const char* name, TableModel* model) {
   return view;
 }
 
+bool MainWindow::commandRunning() const { return runner_->running(); }
+
+DrawingView* MainWindow::previewView() const { return plotsPage_->previewView(); }
+
 int MainWindow::columnWidthFor(const QString& text) const {
-  const int allowance = qRound(200.0 / 1440.0 * logicalDpiX());  // 200 twips
-  return QFontMetrics(structureGrid_->font()).horizontalAdvance(text) + allowance;
+  return tarvello::columnWidthFor(*structureGrid_, text);
 }
 
 void MainWindow::layoutColumns() {
-  const struct {
-    QTableView* view;
-    const Table& table;
-    bool wideFirstColumn;
-  } grids[] = {{structureGrid_, session_.tables.structures, true},
-               {pipeGrid_, session_.tables.pipes, false},
-               {branchGrid_, session_.tables.branches, true}};
-  for (const auto& g : grids) {
-    for (int c = 0; c < g.table.columnCount(); ++c)
-      g.view->setColumnWidth(c, columnWidthFor(QString::fromStdString(g.table.cell(0, c))));
-    if (g.wideFirstColumn) g.view->setColumnWidth(0, columnWidthFor(kWideBranchHeader));
-    widenColumnsForData(g.view, g.table);
-  }
+  sizeColumns(*structureGrid_, session_.tables.structures, kWideBranchHeader);
+  sizeColumns(*pipeGrid_, session_.tables.pipes);
+  sizeColumns(*branchGrid_, session_.tables.branches, kWideBranchHeader);
   // The branch table sits beside the commands: as wide as its columns.
-  int width = branchGrid_->verticalHeader()->sizeHint().width() + 2 * branchGrid_->frameWidth() +
-              branchGrid_->verticalScrollBar()->sizeHint().width();
-  for (int c = 0; c < session_.tables.branches.columnCount(); ++c) width += branchGrid_->columnWidth(c);
-  branchGrid_->setFixedWidth(std::max(width, 200));
-}
-
-// A column whose values are wider than its header grows to fit them, so that
-// no type, shape or material is cut off.
-void MainWindow::widenColumnsForData(QTableView* view, const Table& table) {
-  const QFontMetrics metrics(view->font());
-  const int allowance = columnWidthFor({});
-  const int last = std::min(table.rowCount(), kRowsMeasured + 1);
-  for (int c = 0; c < table.columnCount(); ++c) {
-    int widest = 0;
-    for (int r = 1; r < last; ++r) {
-      const std::string& text = table.cell(r, c);
-      if (!text.empty()) widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
-    }
-    if (widest + allowance > view->columnWidth(c)) view->setColumnWidth(c, widest + allowance);
-  }
+  branchGrid_->setFixedWidth(
+      std::max(widthForAllColumns(*branchGrid_, session_.tables.branches.columnCount()), 200));
 }
 
 void MainWindow::selectCurrentRows() {
@@ -401,8 +310,7 @@ void MainWindow::rowChosen(Table& table, const QModelIndex& index) {
   const int row = TableModel::tableRow(index.row());
   table.setCurrentRow(row);
   table.setCurrentColumn(index.column());
-  if (row != 0 && table.cell(row, 0) != "<New Branch>")
-    table.setSelectionEnd(row, table.columnCount() - 1);
+  if (row != 0) table.setSelectionEnd(row, table.columnCount() - 1);
   if (&table == &session_.tables.branches) {
     previewStale_ = true;
     updatePreview();
@@ -430,7 +338,7 @@ void MainWindow::browsePipeDatabase() { browseDatabase(DatabaseKind::Pipe); }
 void MainWindow::browseInletDatabase() { browseDatabase(DatabaseKind::Inlet); }
 
 void MainWindow::browseDatabase(DatabaseKind kind) {
-  if (run_) return;
+  if (runner_->running()) return;
   const std::string path = askForDatabase(session_, *ui_, kind);
   if (path.empty()) {
     saveSettings();
@@ -479,49 +387,31 @@ void MainWindow::tablesChanged() {
   updatePreview();
 }
 
-void MainWindow::runInBackground(const QString& status, BackgroundTask task, BackgroundDone done) {
-  run_ = std::make_unique<BackgroundRun>();
-  BackgroundRun* run = run_.get();
-  run->id = ++runsStarted_;
-  run->done = std::move(done);
-  Session& work = run->work;
-  work.databases = std::move(session_.databases);
-  work.outfallNode = session_.outfallNode;
-  work.tailWaterText = session_.tailWaterText;
-  work.lastFolder = session_.lastFolder;
-  work.programFolder = session_.programFolder;
-  work.profileScale = session_.profileScale;
-
+void MainWindow::runInBackground(const QString& status, BackgroundRunner::Task task,
+                                 BackgroundRunner::Done done) {
   centralWidget()->setEnabled(false);
   menuBar()->setEnabled(false);
   QApplication::setOverrideCursor(Qt::BusyCursor);
   statusBar()->showMessage(status);
-  run->thread.reset(QThread::create([run, task = std::move(task)] { task(run->work, run->messages); }));
-  connect(run->thread.get(), &QThread::finished, this, [this, id = run->id] {
-    if (run_ && run_->id == id) finishBackground();  // not when waitForCommand has ended it already
-  });
-  run->thread->start();
+  runner_->start(session_, std::move(task), std::move(done));
 }
 
 void MainWindow::waitForCommand() {
-  if (run_) finishBackground();
+  if (runner_->running()) finishBackground();
 }
 
 void MainWindow::finishBackground() {
-  run_->thread->wait();
-  const std::unique_ptr<BackgroundRun> run = std::move(run_);
-  session_.databases = std::move(run->work.databases);
+  if (!runner_->running()) return;
   QApplication::restoreOverrideCursor();
   menuBar()->setEnabled(true);
   centralWidget()->setEnabled(true);
   statusBar()->clearMessage();
-  run->done(run->work);
-  for (const auto& [text, icon] : run->messages.messages) ui_->showMessage(text, icon);
+  runner_->finish(session_, *ui_);
   emit commandFinished();
 }
 
 void MainWindow::createProfileData() {
-  if (run_) return;
+  if (runner_->running()) return;
   session_.outfallNode = outfall_->currentText().toStdString();
   session_.tailWaterText = tailWater_->text().toStdString();
   auto result = std::make_shared<GenerationResult>();
@@ -548,7 +438,7 @@ void MainWindow::createProfileData() {
 }
 
 void MainWindow::runFileCommand(const QString& name, const std::function<void()>& command) {
-  if (run_) return;
+  if (runner_->running()) return;
   {
     BusyCursor busy;
     command();
@@ -663,23 +553,9 @@ void MainWindow::showWarnings(const QString& command) {
 void MainWindow::updatePreview() {
   // Drawn only when the page is in front: a large branch takes a moment.
   // During a run the databases (and so the units) are with the run.
-  if (!previewStale_ || tabs_->currentIndex() != 2 || run_) return;
+  if (!previewStale_ || tabs_->currentWidget() != plotsPage_ || runner_->running()) return;
   previewStale_ = false;
-  const int row = session_.tables.branches.currentRow();
-  const PreviewKind kind = previewPipe_->isChecked() ? PreviewKind::Pipe : PreviewKind::Branch;
-  const DxfEntities entities = previewEntities(session_, row, kind);
-  if (entities.count() == 0) {
-    previewView_->clearDrawing();
-    previewCaption_->setText("Select a row of the branch table to see its profile.");
-    return;
-  }
-  previewView_->showEntities(entities);
-  const Table& b = session_.tables.branches;
-  previewCaption_->setText(
-      kind == PreviewKind::Pipe
-          ? QString("Pipe from %1 to %2").arg(QString::fromStdString(b.cell(row, branchcol::NodeOut)),
-                                              QString::fromStdString(b.cell(row, branchcol::NodeIn)))
-          : QString("Branch %1").arg(QString::fromStdString(b.cell(row, branchcol::BranchId))));
+  plotsPage_->showPreview(session_, session_.tables.branches.currentRow());
 }
 
 void MainWindow::restoreSettings() {

@@ -11,6 +11,7 @@
 #include "commands/user_interface.h"
 #include "commands/browse.h"
 #include "commands/session.h"
+#include "shell/background_runner.h"
 #include "shell/profile_preview.h"
 #include "viewer/dxf_view_window.h"
 
@@ -28,6 +29,7 @@ namespace tarvello {
 
 class DrawingView;
 class HelpWindow;
+class PlotsPage;
 class TableModel;
 class TailWaterEdit;
 
@@ -51,14 +53,14 @@ class MainWindow : public QMainWindow {
 
   HelpWindow* helpWindow() const { return helpWindow_.get(); }
   DxfViewWindow* viewerWindow() const { return viewer_; }
-  DrawingView* previewView() const { return previewView_; }
+  DrawingView* previewView() const;
   // Where the help file is looked for.
   QString helpFilePath() const;
 
   // True while opening a database or Create Profile Data works. They work on
   // a thread of their own so that the window keeps painting and moving on a
   // large network; the other commands wait until they end.
-  bool commandRunning() const { return run_ != nullptr; }
+  bool commandRunning() const;
   // Lets a running command end here and shows its results.
   void waitForCommand();
 
@@ -89,7 +91,6 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   QTableView* makeGrid(const char* name, TableModel* model);
   void layoutColumns();
-  void widenColumnsForData(QTableView* view, const Table& table);
   void selectCurrentRows();
   void rowChosen(Table& table, const QModelIndex& index);
   void fillOutfallList(const std::vector<std::string>& outfalls);
@@ -101,12 +102,10 @@ class MainWindow : public QMainWindow {
   void tablesAboutToChange();
   void tablesChanged();
   void browseDatabase(DatabaseKind kind);
-  using BackgroundTask = std::function<void(Session& work, UserInterface& ui)>;
-  using BackgroundDone = std::function<void(Session& work)>;
-  void runInBackground(const QString& status, BackgroundTask task, BackgroundDone done);
+  void runInBackground(const QString& status, BackgroundRunner::Task task,
+                       BackgroundRunner::Done done);
   void finishBackground();
 
-  struct BackgroundRun;
   Session session_;
   std::unique_ptr<UserInterface> ui_;
 
@@ -121,17 +120,13 @@ class MainWindow : public QMainWindow {
   QTableView* structureGrid_ = nullptr;
   QTableView* pipeGrid_ = nullptr;
   QTableView* branchGrid_ = nullptr;
-  QRadioButton* previewPipe_ = nullptr;
-  QRadioButton* previewBranch_ = nullptr;
-  DrawingView* previewView_ = nullptr;
-  QLabel* previewCaption_ = nullptr;
+  PlotsPage* plotsPage_ = nullptr;
   bool previewStale_ = true;
   QDockWidget* warningsDock_ = nullptr;
   QListWidget* warningsList_ = nullptr;
   std::unique_ptr<HelpWindow> helpWindow_;
   QPointer<DxfViewWindow> viewer_;
-  std::unique_ptr<BackgroundRun> run_;
-  unsigned runsStarted_ = 0;
+  BackgroundRunner* runner_ = nullptr;
 };
 
 }  // namespace tarvello

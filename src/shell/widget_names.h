@@ -1,0 +1,41 @@
+#pragma once
+// The object names of the main window's widgets. They keep the names the
+// window has always had (tests, screenshots and the help look widgets up by
+// them); the constants give each a readable name in the code.
+namespace tarvello::widget {
+
+inline constexpr const char* kMainWindow = "frmProfileinput";
+inline constexpr const char* kPipeDatabaseField = "pipe_database";
+inline constexpr const char* kInletDatabaseField = "inlet_database";
+inline constexpr const char* kOpenPipeDatabase = "mnubrowsePipe";
+inline constexpr const char* kOpenInletDatabase = "mnubrowseInlet";
+inline constexpr const char* kOutfallBox = "hglanodeout";
+inline constexpr const char* kTailWaterField = "TWE";
+inline constexpr const char* kCreateProfileData = "cmdgenprofiledata";
+inline constexpr const char* kPages = "SSTab1";
+inline constexpr const char* kStructureGrid = "strflex";
+inline constexpr const char* kPipeGrid = "pipeflex";
+inline constexpr const char* kBranchGrid = "profileflex1";
+inline constexpr const char* kPlotsFrame = "fraPlots";
+inline constexpr const char* kPipeProfile = "cmdPlotSingleProfile";
+inline constexpr const char* kBranchProfile = "cmdPlotBranchProfile";
+inline constexpr const char* kAllProfiles = "cmdPlotMultipleProfile";
+inline constexpr const char* kViewDrawing = "cmdviewDWF";
+inline constexpr const char* kSchedulesFrame = "fraSchedules";
+inline constexpr const char* kStructureSchedule = "cmdStrSchedule";
+inline constexpr const char* kPipeSchedule = "cmdPipeSchedule";
+inline constexpr const char* kExportToExcel = "cmdXLexport";
+inline constexpr const char* kPreviewFrame = "fraPreview";
+inline constexpr const char* kPreviewPipe = "optPreviewPipe";
+inline constexpr const char* kPreviewBranch = "optPreviewBranch";
+inline constexpr const char* kPreviewView = "previewView";
+inline constexpr const char* kPreviewCaption = "lblPreview";
+inline constexpr const char* kWarningsDock = "warningsDock";
+inline constexpr const char* kWarningsList = "warningsList";
+inline constexpr const char* kFileMenu = "mnuFile";
+inline constexpr const char* kExit = "mnuExit";
+inline constexpr const char* kHelpMenu = "mnuhelp";
+inline constexpr const char* kHelpContents = "mnuPPHelp";
+inline constexpr const char* kAbout = "mnuAbout";
+
+}  // namespace tarvello::widget

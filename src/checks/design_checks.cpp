@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "common/number_format.h"
+#include "tables/cell_numbers.h"
 #include "excel/excel_export.h"
 #include "tables/csv.h"
 
@@ -13,7 +14,7 @@ namespace tarvello {
 namespace {
 
 std::optional<double> numberAt(const Table& table, int row, int column) {
-  return parseNumber(table.cell(row, column));
+  return cellNumber(table, row, column);
 }
 
 // The difference of two elevations as the tables mean it: cells hold a few

@@ -13,6 +13,7 @@
 #include "common/number_format.h"
 #include "common/warnings.h"
 #include "excel/xlsx_workbook.h"
+#include "schedules/schedule_rows.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello {
@@ -21,89 +22,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kFrameAndCover = "MH-1FR.&C";
 constexpr int kFirstDataRow = 5;
 
 // Worksheet columns.
 enum : int { B = 2, C, D, E, F, G, H, I, J, K, L, M };
 
-// The whole-number part of a Branch ID cell.
-std::optional<long> wholeNumber(const std::string& text) {
-  const auto value = parseNumber(text);
-  if (!value || std::fabs(*value) > 1e9) return std::nullopt;
-  return static_cast<long>(std::trunc(*value));
-}
-
-std::optional<float> singleOf(const std::string& text) {
-  const auto value = parseNumber(text);
-  if (!value) return std::nullopt;
-  const auto single = static_cast<float>(*value);
-  if (!std::isfinite(single)) return std::nullopt;
-  return single;
-}
-
-// Top minus bottom at single precision, rounded to hundredths. The result goes
-// into the cell as the shortest decimal of that single, so 5.46 stays 5.46
-// instead of widening to 5.46000003814697.
-std::optional<double> verticalDepth(const std::string& top, const std::string& bottom) {
-  const auto t = singleOf(top);
-  const auto b = singleOf(bottom);
-  if (!t || !b) return std::nullopt;
-  const float depth = *t - *b;
-  if (!std::isfinite(depth)) return std::nullopt;
-  const auto rounded = singleOf(formatFixed(static_cast<double>(depth), 2));
-  if (!rounded) return std::nullopt;
-  return parseNumber(shortestSingle(*rounded));
-}
-
-std::string rowLabel(int row) { return "Structure table row " + std::to_string(row); }
-
-void writeStructureScheduleRow(const ProfileTables& tables, XlsxWorksheet& sheet, int n, int r,
-                               bool lastOfBranch, Warnings& warnings) {
-  const Table& s = tables.structures;
-  const Table& p = tables.pipes;
+void writeStructureRow(XlsxWorksheet& sheet, int n, const StructureScheduleRow& row) {
   sheet.styleLikeRow(n, kFirstDataRow);
-
-  sheet.setText(n, B, s.cell(r, strcol::StrNo));
-  sheet.setText(n, D, s.cell(r, strcol::Station));
-  const std::string& side = s.cell(r, strcol::OffsetLoc);
-  sheet.setText(n, E,
-                side.empty() ? s.cell(r, strcol::Offset) : s.cell(r, strcol::Offset) + "-" + side);
-  sheet.setText(n, F, s.cell(r, strcol::VdotStd) + "/" + s.cell(r, strcol::StrType));
-  sheet.setText(n, G, s.cell(r, strcol::TopElev));
-
-  if (!lastOfBranch) {
-    // Each branch lists one structure more than it has pipes, so this is the
-    // pipe that enters the structure from upstream.
-    if (const auto branch = wholeNumber(s.cell(r, strcol::BranchId)))
-      sheet.setText(n, H, p.cell(r - static_cast<int>(*branch - 1), pipecol::ElevOut));
-    else
-      warnings.add(rowLabel(r) + ": \"Branch ID\" is not a number, so INV. IN was left empty.");
-  }
-
-  std::optional<double> depth;
-  if (r <= 1) {
-    // The outfall structure has no outlet pipe of its own in the table: its
-    // depth is measured to the outlet end of the first pipe.
-    depth = verticalDepth(s.cell(r, strcol::TopElev), p.cell(r, pipecol::ElevOut));
-    if (!depth)
-      warnings.add(rowLabel(r) +
-                   ": the vertical depth needs numbers in \"Top Elev.\" and the pipe table's "
-                   "\"Elev. Out\"; 0 was written.");
-  } else {
-    sheet.setText(n, I, s.cell(r, strcol::BottomElev));
-    depth = verticalDepth(s.cell(r, strcol::TopElev), s.cell(r, strcol::BottomElev));
-    if (!depth)
-      warnings.add(rowLabel(r) +
-                   ": the vertical depth needs numbers in \"Top Elev.\" and \"Bottom Elev.\"; 0 "
-                   "was written.");
-  }
-  sheet.setNumber(n, J, depth.value_or(0.0));
-
-  sheet.setText(n, K, s.cell(r, strcol::Length));
-  sheet.setText(n, L, s.cell(r, strcol::Shaping));
-  const std::string& type = s.cell(r, strcol::StrType);
-  if (type == "Man Hole" || type == "Junction Box") sheet.setText(n, M, kFrameAndCover);
+  sheet.setText(n, B, row.strNo);
+  sheet.setText(n, D, row.station);
+  sheet.setText(n, E, row.workbookOffset());
+  sheet.setText(n, F, row.standardAndType);
+  sheet.setText(n, G, row.top);
+  if (row.hasInvertIn) sheet.setText(n, H, row.invertIn);
+  if (row.tableRow > 1) sheet.setText(n, I, row.invertOut);
+  // The shortest decimal of the single, so 5.46 stays 5.46.
+  sheet.setNumber(n, J, row.depth ? parseNumber(shortestSingle(*row.depth)).value_or(0.0) : 0.0);
+  sheet.setText(n, K, row.inletLength);
+  sheet.setText(n, L, row.shaping);
+  if (row.frameAndCover) sheet.setText(n, M, kFrameAndCover);
 }
 
 std::optional<std::string> readWholeFile(const fs::path& path, std::string& reason) {
@@ -128,47 +65,26 @@ std::optional<std::string> readWholeFile(const fs::path& path, std::string& reas
 }  // namespace
 
 void fillStructureWorksheet(const ProfileTables& tables, XlsxWorksheet& sheet, Warnings& warnings) {
-  const Table& s = tables.structures;
-  long previousBranch = wholeNumber(s.cell(1, strcol::BranchId)).value_or(0);
-  long currentBranch = 0;
-  bool lastOfBranch = false;
   int n = kFirstDataRow;
-  for (int r = 1; r < s.rowCount(); ++r) {
-    if (s.cell(r, strcol::StrNo).empty()) break;
-    if (s.cell(r + 1, strcol::StrNo).empty()) lastOfBranch = true;
-    const auto nextBranch = wholeNumber(s.cell(r + 1, strcol::BranchId));
-    if (nextBranch && *nextBranch != previousBranch) lastOfBranch = true;
-    // An unreadable Branch ID keeps the branch of the row before.
-    currentBranch = wholeNumber(s.cell(r, strcol::BranchId)).value_or(currentBranch);
-    // The first row of every branch after the first is never its last.
-    if (currentBranch != previousBranch) lastOfBranch = false;
-    writeStructureScheduleRow(tables, sheet, n, r, lastOfBranch, warnings);
-    previousBranch = currentBranch;
-    ++n;
-    lastOfBranch = false;
-  }
+  for (const StructureScheduleRow& row : structureScheduleRows(tables, warnings))
+    writeStructureRow(sheet, n++, row);
 }
 
 void fillPipeWorksheet(const ProfileTables& tables, XlsxWorksheet& sheet) {
-  const Table& p = tables.pipes;
   int n = kFirstDataRow;
-  for (int r = 1; r < p.rowCount(); ++r) {
-    if (p.cell(r, pipecol::PipeNo).empty()) break;
+  for (const PipeScheduleRow& row : pipeScheduleRows(tables)) {
     sheet.styleLikeRow(n, kFirstDataRow);
-    sheet.setText(n, C, p.cell(r, pipecol::NodeIn));
-    sheet.setText(n, D, p.cell(r, pipecol::NodeOut));
-    const std::string& rise = p.cell(r, pipecol::DiaRise);
-    sheet.setText(
-        n, E,
-        p.cell(r, pipecol::Shape) == "Circular" ? rise : rise + "x" + p.cell(r, pipecol::Span));
-    sheet.setText(n, F, p.cell(r, pipecol::Shape));
-    sheet.setText(n, G, p.cell(r, pipecol::Material));
-    sheet.setText(n, H, p.cell(r, pipecol::NumPipes));
-    sheet.setText(n, I, p.cell(r, pipecol::ElevIn));
-    sheet.setText(n, J, p.cell(r, pipecol::ElevOut));
-    sheet.setText(n, K, p.cell(r, pipecol::Length));
-    sheet.setText(n, L, p.cell(r, pipecol::Skew));
-    sheet.setText(n, M, p.cell(r, pipecol::HeightOfCover));
+    sheet.setText(n, C, row.fromStr);
+    sheet.setText(n, D, row.toStr);
+    sheet.setText(n, E, row.workbookSize());
+    sheet.setText(n, F, row.shape);
+    sheet.setText(n, G, row.material);
+    sheet.setText(n, H, row.count);
+    sheet.setText(n, I, row.invertIn);
+    sheet.setText(n, J, row.invertOut);
+    sheet.setText(n, K, row.length);
+    sheet.setText(n, L, row.skew);
+    sheet.setText(n, M, row.cover);
     ++n;
   }
 }

@@ -4,6 +4,7 @@
 
 #include "network/table_fill.h"
 #include "common/number_format.h"
+#include "tables/cell_numbers.h"
 #include "network/generation.h"
 
 namespace tarvello {
@@ -75,7 +76,7 @@ void walkBranches(GenerationContext& ctx) {
   double tw = tailWater.value_or(0);
   s.setCell(1, strcol::HglLow, numberText(tw));
   s.setCell(1, strcol::HglHigh, numberText(tw));
-  double hglPrev = GenerationContext::cellNumber(s, 1, strcol::HglLow);
+  double hglPrev = cellNumberOr0(s, 1, strcol::HglLow);
   int structureRow = 2;
   int pipeRow = 1;
   walkPos = 1;
@@ -95,8 +96,8 @@ void walkBranches(GenerationContext& ctx) {
 
       if (pipeRow == 1) {
         // The tail water is never below 80 % of the outfall pipe's depth.
-        const auto size = parseNumber(p.cell(1, pipecol::DiaRise));
-        const auto bottom = parseNumber(s.cell(1, strcol::BottomElev));
+        const auto size = cellNumber(p, 1, pipecol::DiaRise);
+        const auto bottom = cellNumber(s, 1, strcol::BottomElev);
         if (size && bottom) {
           const double m = *size * 0.8 / u.sizeDivisor + *bottom;
           if (m > parseNumber(ctx.tailWaterText).value_or(0)) {
@@ -178,12 +179,12 @@ void walkBranches(GenerationContext& ctx) {
       const int next = structureRow - branchNo + 1;
       if (!p.cell(next, pipecol::BranchId).empty() &&
           p.cell(next, pipecol::BranchId) == std::to_string(branchNo)) {
-        const double w = GenerationContext::cellNumber(p, next, pipecol::ElevOut) +
-                         GenerationContext::cellNumber(p, next, pipecol::FlowDepth);
+        const double w = cellNumberOr0(p, next, pipecol::ElevOut) +
+                         cellNumberOr0(p, next, pipecol::FlowDepth);
         if (hin < w) s.setCell(structureRow, strcol::HglHigh, numberText(w));
       }
       s.setCell(structureRow, strcol::HglHigh, formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
-      hglPrev = GenerationContext::cellNumber(s, structureRow, strcol::HglLow);
+      hglPrev = cellNumberOr0(s, structureRow, strcol::HglLow);
 
       ++walkPos;
       ++structureRow;
@@ -211,9 +212,9 @@ void walkBranches(GenerationContext& ctx) {
     {
       const int first = structureRow - branchNo + 1;
       if (!p.cell(first, pipecol::BranchId).empty()) {
-        const double w = GenerationContext::cellNumber(p, first, pipecol::ElevOut) +
-                         GenerationContext::cellNumber(p, first, pipecol::FlowDepth);
-        const auto high = parseNumber(s.cell(structureRow, strcol::HglHigh));
+        const double w = cellNumberOr0(p, first, pipecol::ElevOut) +
+                         cellNumberOr0(p, first, pipecol::FlowDepth);
+        const auto high = cellNumber(s, structureRow, strcol::HglHigh);
         if (high && w > *high) s.setCell(structureRow, strcol::HglHigh, numberText(w));
       }
       s.setCell(structureRow, strcol::HglHigh, formatFixed(s.cell(structureRow, strcol::HglHigh), 2));

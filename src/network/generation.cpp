@@ -5,6 +5,7 @@
 
 #include "attributes/standard_types.h"
 #include "common/number_format.h"
+#include "tables/cell_numbers.h"
 #include "network/branch_walk.h"
 #include "network/table_fill.h"
 
@@ -26,10 +27,6 @@ double GenerationContext::number(const PipeRecord& record, const char* fieldName
   warnings.add("Pipe " + record.text("PIPE_NUMBER") + ": " + fieldName + " \"" + v->asText() +
                "\" is not a number; 0 was used.");
   return 0;
-}
-
-double GenerationContext::cellNumber(const Table& table, int row, int column) {
-  return parseNumber(table.cell(row, column)).value_or(0);
 }
 
 void GenerationContext::warnMissingField(const char* table, const char* fieldName) {
@@ -108,12 +105,11 @@ void warnAboutLoops(const NodeTree& tree, Warnings& warnings) {
 
 void warnAboutHgl(const Table& s, Warnings& warnings) {
   for (int r = 1; r <= s.lastFilledRow(); ++r) {
-    const auto top = parseNumber(s.cell(r, strcol::TopElev));
-    const auto hgl = parseNumber(s.cell(r, strcol::HglHigh));
-    if (top && hgl && *top != 0 && *hgl > *top)
-      warnings.add("The hydraulic grade line at structure " + s.cell(r, strcol::StrNo) + " (" +
-                   s.cell(r, strcol::HglHigh) + ") is above its top (" + s.cell(r, strcol::TopElev) +
-                   ").");
+    if (!hglReachesTop(s, r)) continue;
+    const bool level = cellNumber(s, r, strcol::HglHigh) == cellNumber(s, r, strcol::TopElev);
+    warnings.add("The hydraulic grade line at structure " + s.cell(r, strcol::StrNo) + " (" +
+                 s.cell(r, strcol::HglHigh) + (level ? ") reaches its top (" : ") is above its top (") +
+                 s.cell(r, strcol::TopElev) + ").");
   }
 }
 

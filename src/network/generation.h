@@ -8,6 +8,7 @@
 #include "network/pipe_network.h"
 #include "network/tree_build.h"
 #include "network/unit_constants.h"
+#include "tables/cell_numbers.h"
 #include "tables/profile_tables.h"
 #include "tables/row_lookups.h"
 
@@ -33,8 +34,6 @@ struct GenerationContext {
   // A numeric field of a pipe record: 0 for null, missing or non-numeric, with
   // a warning for the last two.
   double number(const PipeRecord& record, const char* fieldName);
-  // A table cell read as a number: 0 when empty or not a number.
-  static double cellNumber(const Table& table, int row, int column);
   void warnMissingField(const char* table, const char* fieldName);
 
  private:

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/number_format.h"
+#include "tables/cell_numbers.h"
 #include "network/generation.h"
 
 namespace tarvello {
@@ -48,7 +49,7 @@ void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, int bra
   } else if (top->isEmptyText() || top->isNull()) {
     // No top given (an empty text, or a number field left empty): the inlet
     // invert plus the pipe plus an allowance for cover.
-    const auto size = parseNumber(ctx.tables.pipes.cell(pipeRow, pipecol::DiaRise));
+    const auto size = cellNumber(ctx.tables.pipes, pipeRow, pipecol::DiaRise);
     if (!size) {
       s.setCell(row, strcol::TopElev, "0.00");
     } else {
@@ -94,7 +95,7 @@ void fillDownstreamStructure(GenerationContext& ctx, int row, int branchNo, cons
   }
 
   if (s.cell(row, strcol::TopElev).empty()) {
-    const auto bottom = parseNumber(s.cell(row, strcol::BottomElev));
+    const auto bottom = cellNumber(s, row, strcol::BottomElev);
     if (bottom) {
       double height = 0;
       if (rec) height = ctx.number(*rec, rec->text("PIPE_SHAPE") != "Circular" ? "RISE" : "PIPE_DIA");
@@ -109,15 +110,15 @@ void fillDownstreamStructure(GenerationContext& ctx, int row, int branchNo, cons
 void computeHeightOfCover(GenerationContext& ctx, int pipeRow) {
   const Table& p = ctx.tables.pipes;
   const Table& s = ctx.tables.structures;
-  const double size = GenerationContext::cellNumber(p, pipeRow, pipecol::DiaRise) / ctx.units.sizeDivisor;
+  const double size = cellNumberOr0(p, pipeRow, pipecol::DiaRise) / ctx.units.sizeDivisor;
   // Wall thickness: size/12 plus one inch.
   const double wall = size / 12.0 + ctx.units.wallAllowance;
   const int k = ctx.structureRows.findBranchStructureRow(s, p.cell(pipeRow, pipecol::BranchId),
                                                           p.cell(pipeRow, pipecol::NodeOut));
-  const double elevOut = GenerationContext::cellNumber(p, pipeRow, pipecol::ElevOut);
-  const double elevIn = GenerationContext::cellNumber(p, pipeRow, pipecol::ElevIn);
-  const double topOut = GenerationContext::cellNumber(s, k, strcol::TopElev);
-  const double topIn = GenerationContext::cellNumber(s, k + 1, strcol::TopElev);
+  const double elevOut = cellNumberOr0(p, pipeRow, pipecol::ElevOut);
+  const double elevIn = cellNumberOr0(p, pipeRow, pipecol::ElevIn);
+  const double topOut = cellNumberOr0(s, k, strcol::TopElev);
+  const double topIn = cellNumberOr0(s, k + 1, strcol::TopElev);
   const double coverOut = topOut != 0 ? topOut - elevOut : 0;
   const double coverIn = topIn != 0 ? topIn - elevIn : 0;
   const double least = coverOut < coverIn ? coverOut : coverIn;
@@ -226,12 +227,12 @@ void assignStandardTypes(GenerationContext& ctx, const InletCatalog& inlets) {
     PipeForStandard pipe;
     pipe.shape = p.cell(row, pipecol::Shape);
     pipe.material = p.cell(row, pipecol::Material);
-    pipe.sizeInches = parseNumber(p.cell(row, pipecol::DiaRise)).value_or(0);
+    pipe.sizeInches = cellNumberOr0(p, row, pipecol::DiaRise);
     if (!ctx.units.english) pipe.sizeInches *= ctx.units.sizeToInches;
-    const auto count = parseNumber(p.cell(row, pipecol::NumPipes));
+    const auto count = cellNumber(p, row, pipecol::NumPipes);
     // Only "more than one" matters; a count beyond int stays beyond one.
     pipe.numberOfPipes = count ? static_cast<int>(std::clamp(std::nearbyint(*count), -1e9, 1e9)) : 1;
-    pipe.skew = parseNumber(p.cell(row, pipecol::Skew)).value_or(0);
+    pipe.skew = cellNumberOr0(p, row, pipecol::Skew);
 
     const std::string& type = s.cell(i, strcol::StrType);
     const std::string length = inlets.lookupInletLength(node);

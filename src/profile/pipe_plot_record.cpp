@@ -11,9 +11,10 @@ namespace tarvello {
 
 namespace {
 
-const std::string kStructureTable = "structure table";
-const std::string kPipeTable = "pipe table";
-const std::string kBranchTable = "branch table";
+const std::string kStructureTable = "Structure table";
+const std::string kPipeTable = "Pipe table";
+const std::string kBranchTable = "Branch table";
+const std::string kDrawnAs0 = "it was drawn as 0";
 
 bool rowExists(const Table& table, int row) { return row >= 1 && row < table.rowCount(); }
 
@@ -48,13 +49,13 @@ std::string PipePlotRecord::title() const {
   return upCode + " " + upNo + " TO " + downCode + " " + downNo;
 }
 
-long long branchNumber(const ProfileTables& tables, int row, CellReader& reader) {
+long long branchNumber(const ProfileTables& tables, int row, CellNumbers& reader) {
   return static_cast<long long>(
-      std::trunc(reader.number(tables.branches, kBranchTable, row, branchcol::BranchId)));
+      std::trunc(reader.singleOr0(tables.branches, kBranchTable, row, branchcol::BranchId, kDrawnAs0)));
 }
 
 PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const ProfileUnits& units,
-                                  CellReader& reader, const StructureRowIndex& structureRows) {
+                                  CellNumbers& reader, const StructureRowIndex& structureRows) {
   PipePlotRecord rec;
   const Table& branches = tables.branches;
   const Table& structures = tables.structures;
@@ -63,7 +64,7 @@ PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const Pr
   const std::string& nodeOut = branches.cell(row, branchcol::NodeOut);
   const std::string& nodeIn = branches.cell(row, branchcol::NodeIn);
   auto number = [&reader](const Table& table, const std::string& name, int r, int column) {
-    return reader.number(table, name, r, column);
+    return reader.singleOr0(table, name, r, column, kDrawnAs0);
   };
 
   const int c = structureRowOf(tables, structureRows, nodeOut, "Node Out", row, reader.warnings());

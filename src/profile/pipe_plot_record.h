@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tables/row_lookups.h"
-#include "profile/cell_reader.h"
+#include "tables/cell_numbers.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello {
@@ -52,9 +52,9 @@ struct PipePlotRecord {
 // (an index of tables.structures). Structures that cannot be found are
 // flagged and reported; numbers that cannot be read are 0 and reported.
 PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const ProfileUnits& units,
-                                  CellReader& reader, const StructureRowIndex& structureRows);
+                                  CellNumbers& reader, const StructureRowIndex& structureRows);
 
 // The branch number of a branch-table row: "Branch ID" as a number, whole part.
-long long branchNumber(const ProfileTables& tables, int row, CellReader& reader);
+long long branchNumber(const ProfileTables& tables, int row, CellNumbers& reader);
 
 }  // namespace tarvello

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/warnings.h"
-#include "profile/cell_reader.h"
+#include "tables/cell_numbers.h"
 #include "profile/pipe_plot_record.h"
 #include "profile/profile_sheet.h"
 #include "tables/profile_tables.h"
@@ -69,7 +69,7 @@ class ProfilePlot {
   const ProfileTables& tables_;
   ProfileSettings settings_;
   DxfDrawing& drawing_;
-  CellReader reader_;
+  CellNumbers reader_;
   StructureRowIndex structureRows_;  // the tables stay as they are while plotting
   ProfileSheet sheet_;
   PipePlotRecord rec_;

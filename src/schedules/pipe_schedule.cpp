@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "schedule_sheet.h"
+#include "schedules/schedule_rows.h"
 
 namespace tarvello {
 namespace {
@@ -41,36 +42,30 @@ std::vector<ScheduleHead> pipeHeads(bool englishUnits) {
 }  // namespace
 
 void drawPipeScheduleInto(DxfDrawing& drawing, const ProfileTables& tables, bool englishUnits) {
-  const Table& pipes = tables.pipes;
   const auto heads = pipeHeads(englishUnits);
   ScheduleSheet sheet;
   sheet.startSheet(drawing, false, kNoRuling, heads, "PIPE SCHEDULE");
   int k = 1;
-  for (int r = 1; r < pipes.rowCount(); ++r) {
-    if (pipes.cell(r, pipecol::PipeNo).empty()) break;
+  for (const PipeScheduleRow& row : pipeScheduleRows(tables)) {
     if (k > ScheduleSheet::kDataRows) {
       sheet.startSheet(drawing, true, kNoRuling, heads, "PIPE SCHEDULE");
       k = 1;
     }
-    const double y = ScheduleSheet::baseline(k);
+    const double y = ScheduleSheet::baseline(k++);
     auto put = [&](int column, const std::string& value) {
       scheduleText(drawing, sheet.columnX(column), y, 0.14, value);
     };
-    auto cell = [&](int column) -> const std::string& { return pipes.cell(r, column); };
-    put(FromStr, cell(pipecol::NodeIn));
-    put(ToStr, cell(pipecol::NodeOut));
-    put(Size, cell(pipecol::Shape) == "Circular"
-                  ? cell(pipecol::DiaRise)
-                  : cell(pipecol::Span) + "X" + cell(pipecol::DiaRise));
-    put(Type, cell(pipecol::Shape));
-    put(Material, cell(pipecol::Material));
-    put(Count, cell(pipecol::NumPipes));
-    put(InvIn, cell(pipecol::ElevIn));
-    put(InvOut, cell(pipecol::ElevOut));
-    put(Length, cell(pipecol::Length));
-    put(Skew, cell(pipecol::Skew));
-    put(Cover, cell(pipecol::HeightOfCover));
-    ++k;
+    put(FromStr, row.fromStr);
+    put(ToStr, row.toStr);
+    put(Size, row.drawnSize());
+    put(Type, row.shape);
+    put(Material, row.material);
+    put(Count, row.count);
+    put(InvIn, row.invertIn);
+    put(InvOut, row.invertOut);
+    put(Length, row.length);
+    put(Skew, row.skew);
+    put(Cover, row.cover);
   }
 }
 

@@ -43,24 +43,4 @@ std::string metricHead(std::string head) {
   return head;
 }
 
-std::optional<float> ScheduleNumbers::read(int row, int column, const std::string& consequence) {
-  const std::string& text = table_.cell(row, column);
-  const auto value = parseNumber(text);
-  if (value && std::isfinite(static_cast<float>(*value))) return static_cast<float>(*value);
-  if (reported_.insert({row, column}).second) {
-    const std::string where = tableName_ + " row " + std::to_string(row) + ", \"" +
-                              table_.headers()[static_cast<size_t>(column)] + "\"";
-    warnings_.add(where + (text.empty() ? " is empty" : ": \"" + text + "\" is not a number") +
-                  "; " + consequence + ".");
-  }
-  return std::nullopt;
-}
-
-int ScheduleNumbers::wholeNumber(int row, int column) {
-  const float value = read(row, column, "0 was used").value_or(0.0f);
-  const double whole = std::trunc(static_cast<double>(value));
-  constexpr double kMax = std::numeric_limits<int>::max();
-  return static_cast<int>(std::fmax(-kMax, std::fmin(kMax, whole)));
-}
-
 }  // namespace tarvello

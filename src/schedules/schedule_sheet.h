@@ -1,7 +1,6 @@
 #pragma once
 // What the structure schedule and the pipe schedule share: the ruled sheet of
-// one heading row and 32 data rows, the sheets side by side, the text style,
-// and the reading of cells that a schedule needs as numbers.
+// one heading row and 32 data rows, the sheets side by side, and the text style.
 #include <optional>
 #include <set>
 #include <string>
@@ -57,24 +56,5 @@ void scheduleText(DxfDrawing& drawing, double x, double y, double height,
 // Unit words of the heads: projects in any unit system but "ENGLISH" are drawn
 // in metres and millimetres.
 std::string metricHead(std::string head);
-
-// Reads cells that a schedule needs as numbers. A cell that is empty or not a
-// number is reported once, naming the table, row and column.
-class ScheduleNumbers {
- public:
-  ScheduleNumbers(const Table& table, std::string tableName, Warnings& warnings)
-      : table_(table), tableName_(std::move(tableName)), warnings_(warnings) {}
-
-  // The number, or none (reported with `consequence`, e.g. "0 was used").
-  std::optional<float> read(int row, int column, const std::string& consequence);
-  // The whole-number part of the cell, 0 when it is no number.
-  int wholeNumber(int row, int column);
-
- private:
-  const Table& table_;
-  std::string tableName_;
-  Warnings& warnings_;
-  std::set<std::pair<int, int>> reported_;
-};
 
 }  // namespace tarvello

@@ -5,6 +5,7 @@
 
 #include "common/number_format.h"
 #include "schedule_sheet.h"
+#include "schedules/schedule_rows.h"
 
 namespace tarvello {
 namespace {
@@ -39,118 +40,42 @@ std::vector<ScheduleHead> structureHeads(bool englishUnits) {
   return heads;
 }
 
-// The first character of a text, a whole UTF-8 sequence when it is one.
-std::string firstCharacter(const std::string& text) {
-  if (text.empty()) return {};
-  size_t n = 1;
-  while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) ++n;
-  return text.substr(0, n);
+void drawStructureRow(DxfDrawing& drawing, const ScheduleSheet& sheet, int k,
+                      const StructureScheduleRow& row) {
+  const double y = ScheduleSheet::baseline(k);
+  auto text = [&](int column, const std::string& value, double height = 0.14) {
+    scheduleText(drawing, sheet.columnX(column), y, height, value);
+  };
+  text(StrNo, row.strNo);
+  if (row.firstOfBranch)
+    scheduleText(drawing, sheet.columnX(StrNo), y - 0.19, 0.17, "/ BR-" + row.branchId);
+  text(Station, row.station);
+  text(Offset, row.drawnOffset());
+  text(Standard, row.standardAndType);
+  text(Top, row.top);
+  if (row.hasInvertIn) text(InvIn, row.invertIn);
+  if (row.tableRow > 1) text(InvOut, row.invertOut);
+  text(Depth, row.depth ? singleGeneral(*row.depth) : std::string("0"));
+  text(InletLength, row.inletLength);
+  text(Shaping, row.shaping);
+  if (row.frameAndCover) text(FrameCover, kFrameAndCover, 0.12);
 }
-
-class StructureSchedule {
- public:
-  StructureSchedule(const ProfileTables& tables, bool englishUnits, Warnings& warnings)
-      : structures_(tables.structures),
-        pipes_(tables.pipes),
-        heads_(structureHeads(englishUnits)),
-        structureNumbers_(tables.structures, "Structure table", warnings),
-        pipeNumbers_(tables.pipes, "Pipe table", warnings) {}
-
-  void draw(DxfDrawing& drawing) {
-    sheet_.startSheet(drawing, false, kNoRuling, heads_, "STRUCTURE SCHEDULE");
-    int previousBranch = branchOf(1);
-    bool first = true;
-    bool last = false;
-    int k = 1;
-    for (int r = 1; r < structures_.rowCount(); ++r) {
-      if (structures_.cell(r, strcol::StrNo).empty()) break;
-      if (structures_.cell(r + 1, strcol::StrNo).empty() || branchOf(r + 1) != previousBranch)
-        last = true;
-      if (k > ScheduleSheet::kDataRows) {
-        sheet_.startSheet(drawing, true, kNoRuling, heads_, "STRUCTURE SCHEDULE");
-        k = 1;
-      }
-      const int branch = branchOf(r);
-      if (branch != previousBranch) {
-        // The first row of a later branch is its downstream structure, never its last.
-        first = true;
-        last = false;
-      }
-      drawRow(drawing, k, r, last, first);
-      previousBranch = branch;
-      ++k;
-      last = false;
-      first = false;
-    }
-  }
-
- private:
-  int branchOf(int r) { return structureNumbers_.wholeNumber(r, strcol::BranchId); }
-
-  void text(DxfDrawing& drawing, int column, double y, const std::string& value,
-            double height = 0.14) {
-    scheduleText(drawing, sheet_.columnX(column), y, height, value);
-  }
-
-  void drawRow(DxfDrawing& drawing, int k, int r, bool last, bool first) {
-    const double y = ScheduleSheet::baseline(k);
-    auto cell = [&](int column) -> const std::string& { return structures_.cell(r, column); };
-
-    text(drawing, StrNo, y, cell(strcol::StrNo));
-    if (first) text(drawing, StrNo, y - 0.19, "/ BR-" + cell(strcol::BranchId), 0.17);
-    text(drawing, Station, y, cell(strcol::Station));
-    const std::string& side = cell(strcol::OffsetLoc);
-    text(drawing, Offset, y,
-         side.empty() ? cell(strcol::Offset)
-                      : cell(strcol::Offset) + "-" + firstCharacter(side) + "t");
-    text(drawing, Standard, y, cell(strcol::VdotStd) + "/" + cell(strcol::StrType));
-    text(drawing, Top, y, cell(strcol::TopElev));
-
-    if (!last) {
-      // Each branch lists one structure more than it has pipes, so this is
-      // the pipe that enters the structure from upstream.
-      const int pipeRow = r - (branchOf(r) - 1);
-      if (pipeRow >= 1) text(drawing, InvIn, y, pipes_.cell(pipeRow, pipecol::ElevOut));
-    }
-
-    const std::string zero = "the vertical depth was drawn as 0";
-    const auto top = structureNumbers_.read(r, strcol::TopElev, zero);
-    std::optional<float> bottom;
-    if (r <= 1) {
-      // The outfall structure has no outgoing pipe: its depth reaches the
-      // invert of the first pipe.
-      bottom = pipeNumbers_.read(r, pipecol::ElevOut, zero);
-    } else {
-      text(drawing, InvOut, y, cell(strcol::BottomElev));
-      bottom = structureNumbers_.read(r, strcol::BottomElev, zero);
-    }
-    std::string depth = "0";
-    if (top && bottom) {
-      const float d = *top - *bottom;
-      depth = singleGeneral(static_cast<float>(
-          parseNumber(formatFixed(static_cast<double>(d), 2)).value_or(0.0)));
-    }
-    text(drawing, Depth, y, depth);
-
-    text(drawing, InletLength, y, cell(strcol::Length));
-    text(drawing, Shaping, y, cell(strcol::Shaping));
-    const std::string& type = cell(strcol::StrType);
-    if (type == "Man Hole" || type == "Junction Box") text(drawing, FrameCover, y, "MH-1FR.&C", 0.12);
-  }
-
-  const Table& structures_;
-  const Table& pipes_;
-  std::vector<ScheduleHead> heads_;
-  ScheduleNumbers structureNumbers_;
-  ScheduleNumbers pipeNumbers_;
-  ScheduleSheet sheet_;
-};
 
 }  // namespace
 
 void drawStructureScheduleInto(DxfDrawing& drawing, const ProfileTables& tables,
                                bool englishUnits, Warnings& warnings) {
-  StructureSchedule(tables, englishUnits, warnings).draw(drawing);
+  const auto heads = structureHeads(englishUnits);
+  ScheduleSheet sheet;
+  sheet.startSheet(drawing, false, kNoRuling, heads, "STRUCTURE SCHEDULE");
+  int k = 1;
+  for (const StructureScheduleRow& row : structureScheduleRows(tables, warnings)) {
+    if (k > ScheduleSheet::kDataRows) {
+      sheet.startSheet(drawing, true, kNoRuling, heads, "STRUCTURE SCHEDULE");
+      k = 1;
+    }
+    drawStructureRow(drawing, sheet, k++, row);
+  }
 }
 
 DxfDrawing structureScheduleDrawing(const ProfileTables& tables, bool englishUnits,

@@ -40,6 +40,7 @@
 #include "profile/profile_drawings.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
+#include "tables/cell_numbers.h"
 #include "shell/about_dialog.h"
 #include "shell/background_runner.h"
 #include "shell/busy_cursor.h"

@@ -6,19 +6,10 @@
 #include <algorithm>
 
 #include "common/number_format.h"
+#include "tables/cell_numbers.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello {
-
-bool hglReachesTop(const Table& structures, int row) {
-  const auto top = parseNumber(structures.cell(row, strcol::TopElev));
-  if (!top) return false;
-  for (int column : {strcol::HglLow, strcol::HglHigh}) {
-    const auto hgl = parseNumber(structures.cell(row, column));
-    if (hgl && *hgl >= *top) return true;
-  }
-  return false;
-}
 
 TableModel::TableModel(const Table& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {}

@@ -11,11 +11,6 @@
 
 namespace tarvello {
 
-// A structure row whose hydraulic grade line ("HGL Elev-Low" or
-// "HGL Elev-High") reaches or exceeds its "Top Elev.": the water would stand
-// at or above the rim. Rows without numbers are never flagged.
-bool hglReachesTop(const Table& structures, int row);
-
 class TableModel : public QAbstractTableModel {
   Q_OBJECT
  public:

@@ -252,9 +252,9 @@ TEST(ProfileFaults, UnreadableNumbersDrawAsZeroAndEachCellIsNamedOnce) {
   const Drawn d = draw(t, Kind::Branch, 1);
 
   ASSERT_EQ(d.warnings.items().size(), 2u);
-  EXPECT_TRUE(mentions(d.warnings, "Row 2 of the pipe table: \"Length\" is empty"));
+  EXPECT_TRUE(mentions(d.warnings, "Pipe table row 2, \"Length\" is empty"));
   EXPECT_TRUE(mentions(d.warnings,
-                       "Row 3 of the structure table: \"Top Elev.\" is not a number (\"abc\")"));
+                       "Structure table row 3, \"Top Elev.\": \"abc\" is not a number"));
   // Length 0, not the first pipe's 100: the junction box stands 0 + 2 + 2 on.
   expectAt(theText(d, "0+4"), 703, 2.5, "10");
   EXPECT_EQ(theText(d, "0 L.F.").y(), 32.5);

@@ -201,19 +201,20 @@ TEST(StructureSchedule, CellsThatAreNoNumbersReadAsZeroAndAreReported) {
   EXPECT_EQ(textAt(all, 109.05, rowY(2)), "0");
   EXPECT_EQ(textAt(all, 108.05, rowY(3)), "n/a");
   EXPECT_EQ(textAt(all, 109.05, rowY(3)), "0");
-  // Rows 4 and 5 are one branch "0": row 4 starts it, its INV. IN comes from
-  // pipe row 4 - (0 - 1) = 5, which is empty; the branch label shows the cell.
+  // Rows 4 and 5 are one branch "0": row 4 starts it; a Branch ID that is no
+  // number finds no upstream pipe, so INV. IN stays empty rather than showing
+  // some other pipe's invert. The branch label shows the cell.
   EXPECT_EQ(textAt(all, 101.05, rowY(4) - 0.19), "/ BR-two");
-  EXPECT_EQ(textAt(all, 107.05, rowY(4)), "");
+  EXPECT_EQ(textAt(all, 107.05, rowY(4)), "<none>");
   EXPECT_EQ(textAt(all, 101.05, rowY(5) - 0.19), "<none>");
   EXPECT_EQ(textAt(all, 107.05, rowY(5)), "<none>");
 
   const std::vector<std::string> expected = {
-      "Structure table row 2, \"Top Elev.\" is empty; the vertical depth was drawn as 0.",
+      "Structure table row 2, \"Top Elev.\" is empty; the vertical depth was taken as 0.",
       // Row 4's branch is read while row 3 is drawn, to know whether row 3 ends its branch.
       "Structure table row 4, \"Branch ID\": \"two\" is not a number; 0 was used.",
       "Structure table row 3, \"Bottom Elev.\": \"n/a\" is not a number; the vertical depth was "
-      "drawn as 0.",
+      "taken as 0.",
       "Structure table row 5, \"Branch ID\" is empty; 0 was used.",
   };
   EXPECT_EQ(warnings.items(), expected);

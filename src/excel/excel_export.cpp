@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
+#include <optional>
 #include <random>
 
 #include "common/number_format.h"
@@ -274,20 +276,36 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
       return std::nullopt;
   }
 
+  auto outOfMemory = [&]() -> std::optional<std::string> {
+    ui.showMessage("There is not enough memory to read " + templatePath.string() + ".", MessageIcon::Exclamation);
+    return std::nullopt;
+  };
+
   std::string reason;
-  const auto templateBytes = readWholeFile(templatePath, reason);
+  std::optional<std::string> templateBytes;
+  try {
+    templateBytes = readWholeFile(templatePath, reason);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory();
+  }
   if (!templateBytes) return cannotReadTemplate(reason);
 
   TemporaryFile copy{fs::path(target)};
   if (!copy.write(*templateBytes, reason)) return cannotWrite(reason);
 
   XlsxWorkbook workbook;
-  if (!workbook.open(copy.path().string()))
-    return cannotReadTemplate("it is not a workbook (" + workbook.error() + ")");
-  if (workbook.worksheetCount() < 2)
-    return cannotReadTemplate("it needs a structure worksheet and a pipe worksheet");
-  XlsxWorksheet* structures = workbook.worksheet(0);
-  XlsxWorksheet* pipes = structures ? workbook.worksheet(1) : nullptr;
+  XlsxWorksheet* structures = nullptr;
+  XlsxWorksheet* pipes = nullptr;
+  try {
+    if (!workbook.open(copy.path().string()))
+      return cannotReadTemplate("it is not a workbook (" + workbook.error() + ")");
+    if (workbook.worksheetCount() < 2)
+      return cannotReadTemplate("it needs a structure worksheet and a pipe worksheet");
+    structures = workbook.worksheet(0);
+    pipes = structures ? workbook.worksheet(1) : nullptr;
+  } catch (const std::bad_alloc&) {
+    return outOfMemory();
+  }
   if (!pipes) return cannotReadTemplate(workbook.error());
 
   writeStructureSchedule(session.tables, *structures, session.warnings);

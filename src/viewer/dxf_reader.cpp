@@ -9,10 +9,13 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <new>
 #include <numbers>
 #include <optional>
 #include <sstream>
 #include <string_view>
+
+#include "dxf/dxf_count_guard.h"
 
 namespace tarvello {
 namespace {
@@ -298,10 +301,17 @@ std::vector<DxfPoint> bulgeSegment(DxfPoint from, DxfPoint to, double bulge) {
   return points;
 }
 
-DxfReadResult readDxfText(const std::string& text) {
+namespace {
+
+DxfReadResult readText(const std::string& text) {
   DxfReadResult result;
   result.error = checkGroups(text);
   if (!result.error.empty()) return result;
+  // dxflib allocates what the counts declare before the items arrive.
+  if (auto problem = checkDxfCounts(text)) {
+    result.error = *problem;
+    return result;
+  }
 
   Collector collector(result.entities);
   DL_Dxf dxf;
@@ -315,7 +325,13 @@ DxfReadResult readDxfText(const std::string& text) {
   return result;
 }
 
-DxfReadResult readDxfFile(const std::string& path) {
+DxfReadResult outOfMemory(const std::string& what) {
+  DxfReadResult result;
+  result.error = "There is not enough memory to read " + what + ".";
+  return result;
+}
+
+DxfReadResult readFile(const std::string& path) {
   DxfReadResult result;
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
@@ -344,7 +360,25 @@ DxfReadResult readDxfFile(const std::string& path) {
     result.error = "The file could not be read.";
     return result;
   }
-  return readDxfText(text);
+  return readText(text);
+}
+
+}  // namespace
+
+DxfReadResult readDxfText(const std::string& text) {
+  try {
+    return readText(text);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory("the drawing");
+  }
+}
+
+DxfReadResult readDxfFile(const std::string& path) {
+  try {
+    return readFile(path);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(std::filesystem::path(path).filename().string());
+  }
 }
 
 }  // namespace tarvello

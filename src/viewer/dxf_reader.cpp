@@ -120,7 +120,8 @@ int resolvedColour(int colour, const std::map<std::string, int>& layers, const s
 
 class Collector : public DL_CreationAdapter {
  public:
-  explicit Collector(DxfEntities& out) : out_(out) {}
+  // Arcs of bulged segments may add at most `arcPoints` points in all.
+  Collector(DxfEntities& out, size_t arcPoints) : out_(out), arcPoints_(arcPoints) {}
 
   void addLayer(const DL_LayerData& data) override {
     layers_[data.name] = resolvedColour(attributes.getColor(), {}, "");
@@ -174,7 +175,7 @@ class Collector : public DL_CreationAdapter {
     if (points.empty() || pendingBulge_ == 0) {
       points.push_back(p);
     } else {
-      const auto arc = bulgeSegment(points.back(), p, pendingBulge_);
+      const auto arc = arcPoints(points.back(), p);
       points.insert(points.end(), arc.begin(), arc.end());
     }
     pendingBulge_ = d.bulge;
@@ -220,7 +221,7 @@ class Collector : public DL_CreationAdapter {
       auto& p = out_.polylines.back();
       // The closing segment of a closed polyline carries the last bulge.
       if (p.closed && pendingBulge_ != 0 && p.points.size() > 1) {
-        auto arc = bulgeSegment(p.points.back(), p.points.front(), pendingBulge_);
+        auto arc = arcPoints(p.points.back(), p.points.front());
         arc.pop_back();
         p.points.insert(p.points.end(), arc.begin(), arc.end());
       }
@@ -229,12 +230,21 @@ class Collector : public DL_CreationAdapter {
     pendingBulge_ = 0;
   }
   int colour() { return resolvedColour(attributes.getColor(), layers_, attributes.getLayer()); }
+  // Up to 64 points for each bulge of a few bytes: past the budget, which
+  // grows with the size of the file, a bulged segment is drawn straight.
+  std::vector<DxfPoint> arcPoints(DxfPoint from, DxfPoint to) {
+    std::vector<DxfPoint> arc = bulgeSegment(from, to, pendingBulge_);
+    if (arc.size() - 1 > arcPoints_) return {to};
+    arcPoints_ -= arc.size() - 1;
+    return arc;
+  }
 
   DxfEntities& out_;
   std::map<std::string, int> layers_;
   bool inBlock_ = false;
   bool open_ = false;
   double pendingBulge_ = 0;
+  size_t arcPoints_;
 };
 
 }  // namespace
@@ -313,7 +323,8 @@ DxfReadResult readText(const std::string& text) {
     return result;
   }
 
-  Collector collector(result.entities);
+  // 16 MB of arc points, and two bytes' worth for each byte of the file.
+  Collector collector(result.entities, (size_t{1} << 20) + text.size() / 8);
   DL_Dxf dxf;
   std::istringstream in(text);
   if (!dxf.in(in, &collector)) {

@@ -24,9 +24,9 @@ TEST(DxfCountGuard, HostileCountsAreDamagedWithTheirLine) {
       {"0\nLWPOLYLINE\n8\n0\n90\n300000000\n10\n0\n20\n0\n",
        "line 10: an LWPOLYLINE declares 300000000 vertices."},
       {"0\nSPLINE\n8\n0\n70\n8\n71\n3\n72\n0\n73\n2000000000\n74\n0\n10\n0\n20\n0\n30\n0\n",
-       "line 14: a SPLINE declares 2000000000 control points."},
+       "line 16: a SPLINE declares 2000000000 control points."},
       {"0\nLEADER\n8\n0\n71\n1\n76\n2000000000\n10\n0\n20\n0\n30\n0\n",
-       "line 10: a LEADER declares 2000000000 vertices."},
+       "line 12: a LEADER declares 2000000000 vertices."},
       {"0\nSPLINE\n72\n-3\n", "line 8: a SPLINE declares -3 knots."},
       {"0\nHATCH\n2\nSOLID\n91\n70000\n92\n1\n93\n1\n", "line 10: a HATCH declares 70000 boundary paths."},
       // What strtol reads, as dxflib reads it: beyond int, with blanks and a sign.

@@ -13,6 +13,7 @@
 #include <numbers>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string_view>
 
 #include "dxf/dxf_count_guard.h"
@@ -327,7 +328,18 @@ DxfReadResult readText(const std::string& text) {
   Collector collector(result.entities, (size_t{1} << 20) + text.size() / 8);
   DL_Dxf dxf;
   std::istringstream in(text);
-  if (!dxf.in(in, &collector)) {
+  bool read = false;
+  try {
+    read = dxf.in(in, &collector);
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (const std::exception&) {
+    // dxflib's own slips on odd text, e.g. std::out_of_range for a comment
+    // that is just "dxflib".
+    read = false;
+  }
+  if (!read) {
+    result = DxfReadResult{};
     result.error = "The DXF drawing could not be read.";
     return result;
   }

@@ -287,6 +287,8 @@ class ViewerTest : public QObject {
                    "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n90\n1\n10\n0\n20\n0\n10\n1\n20\n1\n"
                    "0\nENDSEC\n0\nEOF\n"),
          "more vertices"},
+        {writeFile(dir, "comment.dxf", "999\ndxflib\n0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n"),
+         "could not be read"},
         {dir.path(), "could not"},
     };
     for (const auto& c : cases) {

@@ -37,7 +37,9 @@ trap 'rm -rf "$scratch"' EXIT
 for t in "${FUZZ_TARGETS[@]}"; do
   inputs=(tests/fuzz/corpus/"$t")
   if [ -d tests/fuzz/crashes/"$t" ]; then inputs+=(tests/fuzz/crashes/"$t"); fi
-  options=(-max_total_time="$FUZZ_SECONDS" -timeout=10 -close_fd_mask=2 -print_final_stats=1)
+  # The memory every reader keeps to: 1 GB resident, no allocation above 256 MB.
+  options=(-max_total_time="$FUZZ_SECONDS" -timeout=10 -close_fd_mask=2 -print_final_stats=1
+           -rss_limit_mb=1024 -malloc_limit_mb=256)
   if [ -f tests/fuzz/"$t".dict ]; then options+=(-dict=tests/fuzz/"$t".dict); fi
   mkdir -p "$scratch/$t"
   status=0

@@ -15,6 +15,7 @@
 #include <set>
 
 #include "common/number_format.h"
+#include "database/library_output.h"
 #include "database/project_database.h"
 
 namespace tarvello {
@@ -448,6 +449,7 @@ std::string jetDateText(double days) {
 }
 
 JetFile::JetFile(std::string path) : path_(std::move(path)) {
+  const QuietLibraryOutput quiet;
   checkJetHeader(path_);
   // MDB_NOFLAGS: libmdb opens the file with fopen(..., "r"); never MDB_WRITABLE.
   MdbHandle* mdb = mdb_open(path_.c_str(), MDB_NOFLAGS);
@@ -509,6 +511,7 @@ std::string JetFile::findTable(std::string_view name) const {
 }
 
 void JetFile::copyTable(std::string_view name, sqlite3* db) const {
+  const QuietLibraryOutput quiet;
   const std::string tableName(name);
   MdbCatalogEntry* entry = nullptr;
   for (const auto& e : handle_->tables)

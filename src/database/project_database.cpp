@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <new>
+
 #include "database/jet_file.h"
 
 namespace tarvello {
@@ -60,6 +62,14 @@ ProjectDatabase::ProjectDatabase(sqlite3* db, DatabaseKind kind, std::string pat
 ProjectDatabase::~ProjectDatabase() { sqlite3_close(db_); }
 
 std::unique_ptr<ProjectDatabase> ProjectDatabase::openJet(const std::string& path, DatabaseKind kind) {
+  try {
+    return openJetFile(path, kind);
+  } catch (const std::bad_alloc&) {
+    throw DatabaseError("There is not enough memory to read " + path + ".");
+  }
+}
+
+std::unique_ptr<ProjectDatabase> ProjectDatabase::openJetFile(const std::string& path, DatabaseKind kind) {
   const JetFile file(path);
   const bool pipe = kind == DatabaseKind::Pipe;
   const std::vector<std::string> required = {pipe ? "PIPE" : "INLET", "PROJECT"};

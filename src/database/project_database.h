@@ -97,6 +97,7 @@ class ProjectDatabase {
 
  private:
   ProjectDatabase(sqlite3* db, DatabaseKind kind, std::string path);
+  static std::unique_ptr<ProjectDatabase> openJetFile(const std::string& path, DatabaseKind kind);
   sqlite3* db_;
   DatabaseKind kind_;
   std::string path_;

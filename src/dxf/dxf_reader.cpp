@@ -9,10 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <new>
 #include <numbers>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string_view>
+
+#include "dxf/dxf_count_guard.h"
 
 namespace tarvello {
 namespace {
@@ -117,7 +121,8 @@ int resolvedColour(int colour, const std::map<std::string, int>& layers, const s
 
 class Collector : public DL_CreationAdapter {
  public:
-  explicit Collector(DxfEntities& out) : out_(out) {}
+  // Arcs of bulged segments may add at most `arcPoints` points in all.
+  Collector(DxfEntities& out, size_t arcPoints) : out_(out), arcPoints_(arcPoints) {}
 
   void addLayer(const DL_LayerData& data) override {
     layers_[data.name] = resolvedColour(attributes.getColor(), {}, "");
@@ -171,7 +176,7 @@ class Collector : public DL_CreationAdapter {
     if (points.empty() || pendingBulge_ == 0) {
       points.push_back(p);
     } else {
-      const auto arc = bulgeSegment(points.back(), p, pendingBulge_);
+      const auto arc = arcPoints(points.back(), p);
       points.insert(points.end(), arc.begin(), arc.end());
     }
     pendingBulge_ = d.bulge;
@@ -217,7 +222,7 @@ class Collector : public DL_CreationAdapter {
       auto& p = out_.polylines.back();
       // The closing segment of a closed polyline carries the last bulge.
       if (p.closed && pendingBulge_ != 0 && p.points.size() > 1) {
-        auto arc = bulgeSegment(p.points.back(), p.points.front(), pendingBulge_);
+        auto arc = arcPoints(p.points.back(), p.points.front());
         arc.pop_back();
         p.points.insert(p.points.end(), arc.begin(), arc.end());
       }
@@ -226,12 +231,21 @@ class Collector : public DL_CreationAdapter {
     pendingBulge_ = 0;
   }
   int colour() { return resolvedColour(attributes.getColor(), layers_, attributes.getLayer()); }
+  // Up to 64 points for each bulge of a few bytes: past the budget, which
+  // grows with the size of the file, a bulged segment is drawn straight.
+  std::vector<DxfPoint> arcPoints(DxfPoint from, DxfPoint to) {
+    std::vector<DxfPoint> arc = bulgeSegment(from, to, pendingBulge_);
+    if (arc.size() - 1 > arcPoints_) return {to};
+    arcPoints_ -= arc.size() - 1;
+    return arc;
+  }
 
   DxfEntities& out_;
   std::map<std::string, int> layers_;
   bool inBlock_ = false;
   bool open_ = false;
   double pendingBulge_ = 0;
+  size_t arcPoints_;
 };
 
 }  // namespace
@@ -298,15 +312,34 @@ std::vector<DxfPoint> bulgeSegment(DxfPoint from, DxfPoint to, double bulge) {
   return points;
 }
 
-DxfReadResult readDxfText(const std::string& text) {
+namespace {
+
+DxfReadResult readText(const std::string& text) {
   DxfReadResult result;
   result.error = checkGroups(text);
   if (!result.error.empty()) return result;
+  // dxflib allocates what the counts declare before the items arrive.
+  if (auto problem = checkDxfCounts(text)) {
+    result.error = *problem;
+    return result;
+  }
 
-  Collector collector(result.entities);
+  // 16 MB of arc points, and two bytes' worth for each byte of the file.
+  Collector collector(result.entities, (size_t{1} << 20) + text.size() / 8);
   DL_Dxf dxf;
   std::istringstream in(text);
-  if (!dxf.in(in, &collector)) {
+  bool read = false;
+  try {
+    read = dxf.in(in, &collector);
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (const std::exception&) {
+    // dxflib's own slips on odd text, e.g. std::out_of_range for a comment
+    // that is just "dxflib".
+    read = false;
+  }
+  if (!read) {
+    result = DxfReadResult{};
     result.error = "The DXF drawing could not be read.";
     return result;
   }
@@ -315,7 +348,13 @@ DxfReadResult readDxfText(const std::string& text) {
   return result;
 }
 
-DxfReadResult readDxfFile(const std::string& path) {
+DxfReadResult outOfMemory(const std::string& what) {
+  DxfReadResult result;
+  result.error = "There is not enough memory to read " + what + ".";
+  return result;
+}
+
+DxfReadResult readFile(const std::string& path) {
   DxfReadResult result;
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
@@ -344,7 +383,25 @@ DxfReadResult readDxfFile(const std::string& path) {
     result.error = "The file could not be read.";
     return result;
   }
-  return readDxfText(text);
+  return readText(text);
+}
+
+}  // namespace
+
+DxfReadResult readDxfText(const std::string& text) {
+  try {
+    return readText(text);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory("the drawing");
+  }
+}
+
+DxfReadResult readDxfFile(const std::string& path) {
+  try {
+    return readFile(path);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(std::filesystem::path(path).filename().string());
+  }
 }
 
 }  // namespace tarvello

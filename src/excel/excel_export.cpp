@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
+#include <optional>
 #include <random>
 
 #include "common/atomic_file.h"
@@ -116,8 +118,17 @@ WriteResult exportSchedules(const ProfileTables& tables, const std::string& temp
     if (overwrite == Overwrite::No) return WriteResult::exists(target);
   }
 
+  auto outOfMemory = [&] {
+    return WriteResult::failed(target, "There is not enough memory to read " + templatePath + ".");
+  };
+
   std::string reason;
-  const auto templateBytes = readWholeFile(fs::path(templatePath), reason);
+  std::optional<std::string> templateBytes;
+  try {
+    templateBytes = readWholeFile(fs::path(templatePath), reason);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory();
+  }
   if (!templateBytes) return cannotReadTemplate(reason);
 
   // The template is copied to the temporary file, edited there and renamed
@@ -128,12 +139,18 @@ WriteResult exportSchedules(const ProfileTables& tables, const std::string& temp
   if (reason = copy.close(); !reason.empty()) return cannotWrite(reason);
 
   XlsxWorkbook workbook;
-  if (!workbook.open(copy.temporaryPath().string()))
-    return cannotReadTemplate("it is not a workbook (" + workbook.error() + ")");
-  if (workbook.worksheetCount() < 2)
-    return cannotReadTemplate("it needs a structure worksheet and a pipe worksheet");
-  XlsxWorksheet* structures = workbook.worksheet(0);
-  XlsxWorksheet* pipes = structures ? workbook.worksheet(1) : nullptr;
+  XlsxWorksheet* structures = nullptr;
+  XlsxWorksheet* pipes = nullptr;
+  try {
+    if (!workbook.open(copy.temporaryPath().string()))
+      return cannotReadTemplate("it is not a workbook (" + workbook.error() + ")");
+    if (workbook.worksheetCount() < 2)
+      return cannotReadTemplate("it needs a structure worksheet and a pipe worksheet");
+    structures = workbook.worksheet(0);
+    pipes = structures ? workbook.worksheet(1) : nullptr;
+  } catch (const std::bad_alloc&) {
+    return outOfMemory();
+  }
   if (!pipes) return cannotReadTemplate(workbook.error());
 
   fillStructureWorksheet(tables, *structures, warnings);

@@ -459,7 +459,10 @@ std::optional<std::string> XlsxWorkbook::Impl::read(const std::string& part,
     return std::nullopt;
   }
   std::string data;
-  if (stat.valid & ZIP_STAT_SIZE) data.reserve(static_cast<size_t>(stat.size));
+  // The size is what the archive's directory claims; a damaged one can claim
+  // gigabytes, so it only sizes the first reservation of a part of sensible size.
+  constexpr zip_uint64_t kLargestReservation = 64ULL * 1024 * 1024;
+  if (stat.valid & ZIP_STAT_SIZE) data.reserve(static_cast<size_t>(std::min(stat.size, kLargestReservation)));
   char buffer[65536];
   zip_int64_t got = 0;
   while ((got = zip_fread(file, buffer, sizeof buffer)) > 0)

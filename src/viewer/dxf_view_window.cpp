@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include <new>
+
 #include "viewer/drawing_view.h"
 #include "dxf/dxf_reader.h"
 
@@ -46,8 +48,15 @@ DxfViewWindow::DxfViewWindow(QWidget* parent)
 
 QString DxfViewWindow::loadFile(const QString& path) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const DxfReadResult result = readDxfFile(path.toStdString());
-  if (result.ok) view_->showEntities(result.entities);
+  DxfReadResult result;
+  try {
+    result = readDxfFile(path.toStdString());
+    if (result.ok) view_->showEntities(result.entities);
+  } catch (const std::bad_alloc&) {
+    // The reading answers for itself; this is the drawing of what was read.
+    result = DxfReadResult{};
+    result.error = "There is not enough memory to read " + QFileInfo(path).fileName().toStdString() + ".";
+  }
   QApplication::restoreOverrideCursor();
   if (!result.ok) {
     view_->clearDrawing();

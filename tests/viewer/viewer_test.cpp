@@ -11,7 +11,14 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
+#include <functional>
 
 #include "dxf/dxf_writer.h"
 #include "viewer/drawing_view.h"
@@ -63,6 +70,88 @@ const char* const kOtherEntities =
     "0\nTEXT\n8\n0\n10\n0\n20\n0\n40\n1\n1\nMID\n72\n1\n11\n50\n21\n60\n"
     "0\nINSERT\n8\n0\n2\nMARK\n10\n3\n20\n3\n"
     "0\nENDSEC\n0\nEOF\n";
+
+// A few hundred bytes each, declaring billions of items: dxflib would
+// allocate what they declare before reading any item.
+struct HostileDrawing {
+  QString name;
+  QByteArray text;
+  std::string message;
+};
+
+std::vector<HostileDrawing> hostileDrawings() {
+  const QByteArray head = "0\nSECTION\n2\nENTITIES\n";
+  const QByteArray tail = "0\nENDSEC\n0\nEOF\n";
+  const QByteArray lwpolyline =
+      "0\nLWPOLYLINE\n5\n2F\n100\nAcDbEntity\n8\n0\n100\nAcDbPolyline\n90\n%1\n70\n0\n"
+      "10\n0\n20\n0\n10\n100\n20\n50\n";
+  return {
+      {"lw2e9.dxf", head + QString(lwpolyline).arg(2000000000).toUtf8() + tail,
+       "The drawing is damaged: line 16: an LWPOLYLINE declares 2000000000 vertices."},
+      {"lw3e8.dxf", head + QString(lwpolyline).arg(300000000).toUtf8() + tail,
+       "The drawing is damaged: line 16: an LWPOLYLINE declares 300000000 vertices."},
+      {"spline.dxf",
+       head + "0\nSPLINE\n8\n0\n70\n8\n71\n3\n72\n0\n73\n2000000000\n74\n0\n"
+              "10\n0\n20\n0\n30\n0\n10\n1\n20\n1\n30\n0\n" + tail,
+       "The drawing is damaged: line 16: a SPLINE declares 2000000000 control points."},
+      {"leader.dxf",
+       head + "0\nLEADER\n8\n0\n71\n1\n72\n0\n76\n2000000000\n10\n0\n20\n0\n30\n0\n"
+              "10\n5\n20\n5\n30\n0\n" + tail,
+       "The drawing is damaged: line 14: a LEADER declares 2000000000 vertices."},
+  };
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// Runs `work` in a child process whose address space may grow by no more
+// than `headroom` bytes (not limited under AddressSanitizer, whose shadow
+// memory does not go with such a limit) and which is stopped after a minute;
+// returns what `work` returned, or how the child ended.
+std::string inChildWithMemoryLimit(size_t headroom, const std::function<std::string()>& work) {
+  int fds[2];
+  if (::pipe(fds) != 0) return "(no pipe)";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::close(fds[0]);
+    ::alarm(60);
+    if (!kAddressSanitizer) {
+      unsigned long pages = 0;
+      if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%lu", &pages) != 1) pages = 0;
+        std::fclose(statm);
+      }
+      const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + headroom;
+      const rlimit rl{limit, limit};
+      if (pages == 0 || ::setrlimit(RLIMIT_AS, &rl) != 0) ::_exit(3);
+    }
+    const std::string out = work();
+    if (::write(fds[1], out.data(), out.size()) != static_cast<ssize_t>(out.size())) ::_exit(4);
+    ::_exit(0);
+  }
+  ::close(fds[1]);
+  std::string out;
+  char buf[4096];
+  ssize_t n;
+  while ((n = ::read(fds[0], buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(n));
+  ::close(fds[0]);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (!WIFEXITED(status)) return "(child ended by signal " + std::to_string(WTERMSIG(status)) + ")";
+  if (WEXITSTATUS(status) != 0) return "(child exited with " + std::to_string(WEXITSTATUS(status)) + ")";
+  return out;
+}
+
+constexpr size_t kMegabyte = 1024 * 1024;
 
 }  // namespace
 
@@ -184,6 +273,8 @@ class ViewerTest : public QObject {
                    "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n90\n1\n10\n0\n20\n0\n10\n1\n20\n1\n"
                    "0\nENDSEC\n0\nEOF\n"),
          "more vertices"},
+        {writeFile(dir, "comment.dxf", "999\ndxflib\n0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n"),
+         "could not be read"},
         {dir.path(), "could not"},
     };
     for (const auto& c : cases) {
@@ -192,6 +283,79 @@ class ViewerTest : public QObject {
       QVERIFY2(r.error.find(c.words) != std::string::npos, r.error.c_str());
       QCOMPARE(r.entities.count(), size_t{0});
     }
+  }
+
+  void hostileDrawingsAreDamagedWithinBoundedMemory() {
+    QTemporaryDir dir;
+    for (const auto& h : hostileDrawings()) {
+      QVERIFY(h.text.size() < 300);
+      const QString path = writeFile(dir, h.name, h.text);
+      const std::string text = h.text.toStdString();
+      const std::string answer = inChildWithMemoryLimit(100 * kMegabyte, [&] {
+        const DxfReadResult fromText = readDxfText(text);
+        const DxfReadResult fromFile = readDxfFile(path.toStdString());
+        if (fromText.ok || fromFile.ok || fromFile.entities.count() != 0) return std::string("read as a drawing");
+        return fromText.error + "|" + fromFile.error;
+      });
+      QCOMPARE(QString::fromStdString(answer), QString::fromStdString(h.message + "|" + h.message));
+    }
+  }
+
+  void bulgedDrawingsStayWithinTheirMemory() {
+    // Every few bytes a bulge that would become 30 points of an arc: at most
+    // 64 MB and 20 times the size of the file may be taken for it.
+    std::string text = "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n90\n%\n";
+    const size_t countAt = text.find('%');
+    size_t vertices = 0;
+    while (text.size() < 2 * kMegabyte) text += "10\n" + std::to_string(vertices++) + "\n42\n9\n";
+    text.replace(countAt, 1, std::to_string(vertices));
+    text += "0\nENDSEC\n0\nEOF\n";
+    const std::string answer = inChildWithMemoryLimit(64 * kMegabyte + 20 * text.size(), [&] {
+      const DxfReadResult r = readDxfText(text);
+      if (!r.ok) return r.error;
+      const auto& points = r.entities.polylines.at(0).points;
+      // The first segments are arcs; all vertices are there.
+      return std::string(points.size() > vertices && std::abs(points[1].y) > 0.1 ? "arcs" : "no arcs");
+    });
+    QCOMPARE(QString::fromStdString(answer), QString("arcs"));
+  }
+
+  void windowAnswersHostileFilesAndLackOfMemoryAndStaysUp() {
+    QTemporaryDir dir;
+    const QString good = dir.filePath("profile.dxf");
+    writeSampleDrawing(good.toStdString());
+    DxfViewWindow window;
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    for (const auto& h : hostileDrawings()) {
+      const QString path = writeFile(dir, h.name, h.text);
+      const std::string answer = inChildWithMemoryLimit(100 * kMegabyte, [&] {
+        const QString error = window.loadFile(path);
+        return error.toStdString() + (window.isVisible() ? "" : " (window gone)");
+      });
+      QCOMPARE(QString::fromStdString(answer), QString::fromStdString(h.message));
+    }
+
+    if (kAddressSanitizer) QSKIP("the address space cannot be limited under AddressSanitizer");
+    // A sound drawing of 40 MB where only 48 MB more can be had: reading it
+    // runs out of memory. The window says so, and shows the next drawing.
+    QByteArray big = "0\nSECTION\n2\nENTITIES\n";
+    const QByteArray line = "0\nLINE\n8\n0\n10\n1\n20\n2\n11\n3\n21\n4\n";
+    big.reserve(41 * static_cast<qsizetype>(kMegabyte));
+    while (big.size() < 40 * static_cast<qsizetype>(kMegabyte)) big += line;
+    big += "0\nENDSEC\n0\nEOF\n";
+    const QString bigPath = writeFile(dir, "big.dxf", big);
+    big.clear();
+    big.squeeze();
+    const std::string answer = inChildWithMemoryLimit(48 * kMegabyte, [&] {
+      std::string out = window.loadFile(bigPath).toStdString();
+      out += window.isVisible() ? " visible" : " gone";
+      out += window.loadFile(good).isEmpty() && window.drawingView()->itemCount() == 7 ? ", then shows" : ", then not";
+      return out;
+    });
+    QCOMPARE(QString::fromStdString(answer), QString("There is not enough memory to read big.dxf. visible, then shows"));
   }
 
   void sceneIsTheDrawingTheRightWayUp() {

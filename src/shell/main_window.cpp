@@ -34,6 +34,7 @@
 
 #include "commands/browse.h"
 #include "commands/commands.h"
+#include "commands/pdf_export.h"
 #include "common/data_location.h"
 #include "excel/excel_export.h"
 #include "network/generation.h"
@@ -43,6 +44,7 @@
 #include "shell/about_dialog.h"
 #include "shell/busy_cursor.h"
 #include "shell/help_window.h"
+#include "shell/pdf_export_box.h"
 #include "shell/qt_user_interface.h"
 #include "shell/table_model.h"
 #include "shell/tail_water_edit.h"
@@ -227,6 +229,11 @@ void MainWindow::buildControls() {
   for (QPushButton* b : {strSchedule, pipeSchedule, excel}) schedulesLayout->addWidget(b);
   commands->addWidget(profiles);
   commands->addWidget(schedules);
+  auto* pdf = new PdfExportBox(plots);
+  commands->addWidget(pdf);
+  connect(pdf, &PdfExportBox::exportRequested, this, [this](const QString& pageSize) {
+    runFileCommand("Export PDF", [&] { exportSheetSetPdf(session_, *ui_, pageSize.toStdString()); });
+  });
   commands->addStretch(1);
   plotsLayout->addLayout(commands);
 

@@ -94,8 +94,10 @@ size_t utf8Length(std::string_view s, size_t at) {
   if (n == 0 || at + n > s.size()) return 0;
   for (size_t i = 1; i < n; ++i)
     if ((static_cast<unsigned char>(s[at + i]) & 0xC0) != 0x80) return 0;
-  if (n == 2 && c < 0xC2) return 0;  // overlong
-  if (n == 4 && c > 0xF4) return 0;
+  unsigned code = n == 1 ? c : c & (0x7F >> n);
+  for (size_t i = 1; i < n; ++i) code = (code << 6) | (static_cast<unsigned char>(s[at + i]) & 0x3F);
+  static constexpr unsigned kLeast[] = {0, 0, 0x80, 0x800, 0x10000};  // shorter forms are overlong
+  if (code < kLeast[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
   return n;
 }
 
@@ -340,8 +342,11 @@ class PageRenderer {
 
   void drawText(const DxfTextEntity& t, const TextLayout& l, const Placement& p) {
     if (!l.shown) return;
+    // Far too small or large to read, and cairo refuses a font matrix that
+    // collapses to nothing.
     const double size = l.fontScale * p.scale;
-    if (!(size > 0) || !std::isfinite(size)) return;
+    const auto readable = [](double points) { return points > 1e-3 && points < 1e5; };
+    if (!readable(size) || !readable(size * l.widthFactor)) return;
     setColour(t.colour);
     cairo_save(cr_);
     cairo_translate(cr_, p.x(l.origin.x), p.y(l.origin.y));

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -59,7 +60,7 @@ void DxfViewWindow::askExportPdf() {
   const QString size =
       QInputDialog::getItem(this, "Export PDF", "Page size (landscape):", sizes, 0, false, &chosen);
   if (!chosen) return;
-  QString target = QFileDialog::getSaveFileName(
+  const QString target = QFileDialog::getSaveFileName(
       this, "Export PDF", QFileInfo(path_).dir().filePath(QFileInfo(path_).completeBaseName() + ".pdf"),
       "PDF files (*.pdf)");
   if (target.isEmpty()) return;

@@ -7,6 +7,7 @@
 
 #include "cli_checks.h"
 #include "cli_commands.h"
+#include "cli_pdf.h"
 #include "commands/commands.h"
 #include "common/atomic_file.h"
 #include "common/data_location.h"
@@ -187,6 +188,7 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     printWarnings(session, err);
     if (!written.written()) status = kExitError;
   }
+  if (!options.pdf.empty() && !writePdfSet(options, session, out, err)) status = kExitError;
   return status;
 }
 

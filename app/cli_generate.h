@@ -17,6 +17,8 @@ struct GenerateOptions {
   std::string structureSchedule, pipeSchedule, excel;
   std::string checks;    // --checks FILE: the design-check findings (and a worksheet with --excel)
   std::string criteria;  // --criteria FILE
+  std::string pdf;                  // --pdf FILE: profiles and schedules, one sheet a page
+  std::string pageSize = "tabloid";  // --page-size
   bool energyGradeLine = false;  // --egl
   bool force = false;
 };

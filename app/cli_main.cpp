@@ -64,6 +64,15 @@ int main(int argc, char** argv) {
                  "size_min, off) overriding the defaults of the project's units")
       ->type_name("FILE")
       ->needs(checks);
+  auto* pdf = app.add_option("--pdf", gen.pdf,
+                             "Write every branch profile, then the structure and pipe schedule "
+                             "sheets, one a page, to FILE (PDF)")
+                  ->type_name("FILE")
+                  ->needs(outfall);
+  app.add_option("--page-size", gen.pageSize, "Paper of the PDF, landscape (default tabloid)")
+      ->type_name("SIZE")
+      ->check(CLI::IsMember({"tabloid", "letter", "ansi-d", "a3", "a1"}, CLI::ignore_case))
+      ->needs(pdf);
   app.add_flag("--egl", gen.energyGradeLine,
                "Draw the energy grade line (layer EGL) in every profile")
       ->needs(outfall);

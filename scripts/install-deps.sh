@@ -8,6 +8,7 @@ PACKAGES=(
   mdbtools mdbtools-dev libsqlite3-dev
   libzip-dev libpugixml-dev libxlsxwriter-dev
   libdxflib-dev libcli11-dev libtomlplusplus-dev
+  libcairo2-dev fonts-osifont poppler-utils
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

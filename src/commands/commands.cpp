@@ -16,8 +16,8 @@ namespace {
 
 using Write = std::function<WriteResult(Overwrite)>;
 
-// Writes once without replacing anything; an existing file is replaced only
-// when the user says so.
+}  // namespace
+
 WriteResult writeConfirmed(UserInterface& ui, const Write& write) {
   WriteResult result = write(Overwrite::No);
   if (result.status == WriteResult::Status::Exists &&
@@ -27,6 +27,8 @@ WriteResult writeConfirmed(UserInterface& ui, const Write& write) {
     ui.showMessage(result.message, MessageIcon::Exclamation);
   return result;
 }
+
+namespace {
 
 // The save dialog of every drawing; "" (and a message) when none was chosen.
 std::string askDxfFileName(const Session& session, UserInterface& ui) {

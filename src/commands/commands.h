@@ -3,6 +3,7 @@
 // choose (a file name, whether to replace a file), calls the plain operation
 // with the answers and shows its outcome. The operations themselves live in
 // the libraries below and know nothing of dialogs.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -34,6 +35,10 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
 // The workbook template: installed data beside the program, or the
 // program's own folder in a build tree.
 std::string schedulesTemplatePath(const Session& session);
+
+// Writes once without replacing anything; an existing file is replaced only
+// when the user says so. A failure is shown.
+WriteResult writeConfirmed(UserInterface& ui, const std::function<WriteResult(Overwrite)>& write);
 
 // The question asked before an existing file is replaced.
 inline constexpr const char* kOverwriteQuestion = "File Already Exists!   Overwrite?";

@@ -9,7 +9,7 @@ namespace tarvello {
 
 void ScheduleSheet::startSheet(DxfDrawing& drawing, bool continuation, int gap,
                                const std::vector<ScheduleHead>& heads, const std::string& title) {
-  left_ = continuation ? right_ + 1 : kFirstLeft;
+  left_ = continuation ? right_ + kGap : kFirstLeft;
   right_ = left_ + kWidth;
   const double bottom = 0;
 

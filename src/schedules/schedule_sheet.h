@@ -29,6 +29,7 @@ class ScheduleSheet {
   static constexpr double kWidth = 14;
   static constexpr double kTop = 21.45;  // 33 rows of 0.65
   static constexpr double kFirstLeft = 100;
+  static constexpr double kGap = 1;  // between one sheet and the next
 
   // Moves to the first sheet (X 100), or to a sheet one unit right of the
   // current one, and draws its border, rulings, heads and title. Column

@@ -34,6 +34,7 @@
 
 #include "commands/browse.h"
 #include "commands/commands.h"
+#include "commands/pdf_export.h"
 #include "common/data_location.h"
 #include "excel/excel_export.h"
 #include "network/generation.h"
@@ -46,6 +47,7 @@
 #include "shell/busy_cursor.h"
 #include "shell/grid_sizing.h"
 #include "shell/help_window.h"
+#include "shell/pdf_export_box.h"
 #include "shell/plots_page.h"
 #include "shell/qt_user_interface.h"
 #include "shell/table_model.h"
@@ -186,6 +188,9 @@ void MainWindow::buildControls() {
 
   plotsPage_ = new PlotsPage(branchGrid_, tabs_);
   tabs_->addTab(plotsPage_, "PLOTS/SUMMARIES");
+  connect(plotsPage_->pdfExport, &PdfExportBox::exportRequested, this, [this](const QString& pageSize) {
+    runFileCommand("Export PDF", [&] { exportSheetSetPdf(session_, *ui_, pageSize.toStdString()); });
+  });
   layout->addWidget(tabs_, 1);
   setCentralWidget(central);
 

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "shell/pdf_export_box.h"
 #include "shell/profile_preview.h"
 #include "shell/widget_names.h"
 #include "viewer/drawing_view.h"
@@ -46,6 +47,8 @@ PlotsPage::PlotsPage(QTableView* branchGrid, QWidget* parent) : QWidget(parent) 
   for (QPushButton* b : {structureSchedule, pipeSchedule, exportToExcel}) schedulesLayout->addWidget(b);
   commands->addWidget(profiles);
   commands->addWidget(schedules);
+  pdfExport = new PdfExportBox(this);
+  commands->addWidget(pdfExport);
   commands->addStretch(1);
   layout->addLayout(commands);
 

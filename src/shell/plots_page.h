@@ -13,6 +13,7 @@ class QTableView;
 namespace tarvello {
 
 class DrawingView;
+class PdfExportBox;
 
 class PlotsPage : public QWidget {
   Q_OBJECT
@@ -28,6 +29,7 @@ class PlotsPage : public QWidget {
   QPushButton* structureSchedule = nullptr;
   QPushButton* pipeSchedule = nullptr;
   QPushButton* exportToExcel = nullptr;
+  PdfExportBox* pdfExport = nullptr;
 
   DrawingView* previewView() const { return previewView_; }
   // Draws the preview of branch-table row `row` (the pipe or its whole

@@ -24,6 +24,13 @@ DxfViewWindow::DxfViewWindow(QWidget* parent)
 
   QMenu* file = menuBar_->addMenu("&File");
   file->setObjectName("mnuFile");
+  QAction* print = file->addAction("&Print...");
+  print->setObjectName("mnuPrint");
+  connect(print, &QAction::triggered, this, &DxfViewWindow::askPrint);
+  QAction* exportPdf = file->addAction("Export &PDF...");
+  exportPdf->setObjectName("mnuExportPdf");
+  connect(exportPdf, &QAction::triggered, this, &DxfViewWindow::askExportPdf);
+  file->addSeparator();
   QAction* exit = file->addAction("E&xit");
   exit->setObjectName("mnuExit");
   connect(exit, &QAction::triggered, this, &QDialog::accept);
@@ -61,8 +68,12 @@ QString DxfViewWindow::loadFile(const QString& path) {
   if (!result.ok) {
     view_->clearDrawing();
     status_->clear();
+    entities_ = {};
+    path_.clear();
     return QString::fromStdString(result.error);
   }
+  entities_ = result.entities;
+  path_ = path;
 
   QString text = QFileInfo(path).fileName() + QString(" - %1 entities").arg(result.entities.count());
   if (result.entities.skipped > 0)

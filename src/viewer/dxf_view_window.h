@@ -3,8 +3,14 @@
 #include <QDialog>
 #include <QString>
 
+#include <string>
+
+#include "common/write_result.h"
+#include "dxf/dxf_reader.h"
+
 class QLabel;
 class QMenuBar;
+class QPrinter;
 
 namespace tarvello {
 
@@ -20,14 +26,25 @@ class DxfViewWindow : public QDialog {
   QString loadFile(const QString& path);
   DrawingView* drawingView() const { return view_; }
 
+  // The drawing shown, as one page of a PDF file on paper `pageSize` (a name
+  // pdfPageSize() knows), through the same writer as the sheet sets.
+  WriteResult exportPdf(const QString& path, const std::string& pageSize, Overwrite overwrite) const;
+  // Draws the whole drawing on one page of `printer`; false when nothing is shown.
+  bool print(QPrinter& printer) const;
+
  signals:
   // "Tarvello Help" was chosen; the program's help is not the viewer's own.
   void helpRequested();
 
  private:
+  void askPrint();
+  void askExportPdf();
+
   QMenuBar* menuBar_;
   DrawingView* view_;
   QLabel* status_;
+  DxfEntities entities_;  // of the file shown
+  QString path_;
 };
 
 }  // namespace tarvello

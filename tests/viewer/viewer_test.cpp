@@ -408,7 +408,8 @@ class ViewerTest : public QObject {
       menus << a->text();
       for (QAction* item : a->menu()->actions()) menus << item->objectName() + "=" + item->text();
     }
-    QCOMPARE(menus, QStringList({"&File", "mnuExit=E&xit", "&Help", "mnuPPHelp=Tarvello Help"}));
+    QCOMPARE(menus, QStringList({"&File", "mnuPrint=&Print...", "mnuExportPdf=Export &PDF...", "=",
+                                 "mnuExit=E&xit", "&Help", "mnuPPHelp=Tarvello Help"}));
 
     window.resize(800, 600);
     window.show();

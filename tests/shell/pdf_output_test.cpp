@@ -1,0 +1,139 @@
+// PDF from the window and the viewer: "Export PDF..." on the plots page with
+// the chosen paper, and the viewer's export and printing (to Qt's PDF
+// printer), each read back with poppler.
+#include <QComboBox>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+#include <sstream>
+
+#include "../pdf/poppler.h"
+#include "commands/commands.h"
+#include "scripted_ui.h"
+#include "shell/main_window.h"
+#include "viewer/dxf_view_window.h"
+
+using namespace tarvello;
+using pdftest::pdfInfo;
+using pdftest::pdfText;
+
+namespace {
+
+const QString kExamples = TARVELLO_EXAMPLES_DIR;
+
+std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace
+
+class PdfOutputTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir out_;
+  std::unique_ptr<MainWindow> window_;
+  ScriptedUi* ui_ = nullptr;
+
+  std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
+
+  void openHighwayAndCreate() {
+    window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
+    window_->findChild<QComboBox*>("hglanodeout")->setEditText("201");
+    window_->findChild<QPushButton*>("cmdgenprofiledata")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000);
+    QVERIFY(window_->session().tables.branches.lastFilledRow() >= 3);
+    ui_->forget();
+  }
+
+ private slots:
+  void init() {
+    auto ui = std::make_unique<ScriptedUi>();
+    ui_ = ui.get();
+    window_ = std::make_unique<MainWindow>(std::move(ui));
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() {
+    window_.reset();
+    ui_ = nullptr;
+  }
+
+  void exportPdfWritesTheSheetSetOnTheChosenPaper() {
+    // Nothing to export before Create Profile Data: no dialog.
+    window_->findChild<QPushButton*>("cmdExportPdf")->click();
+    QVERIFY(ui_->requests.empty());
+
+    openHighwayAndCreate();
+    auto* paper = window_->findChild<QComboBox*>("cboPageSize");
+    QVERIFY(paper);
+    QCOMPARE(paper->currentData().toString(), QString("tabloid"));
+    paper->setCurrentIndex(paper->findData("letter"));
+    const std::string pdf = outPath("set.pdf");
+    ui_->saveAnswers = {pdf};
+    window_->findChild<QPushButton*>("cmdExportPdf")->click();
+    QCOMPARE(ui_->requests.size(), size_t{1});
+    QCOMPARE(ui_->requests[0].filter, std::string("PDF files (*.pdf)|*.pdf"));
+    QCOMPARE(ui_->lastMessage(), "PDF file was saved to:" + pdf);
+    QCOMPARE(pdfInfo(pdf, "Pages"), std::string("4"));
+    QCOMPARE(pdfInfo(pdf, "Page size"), std::string("792 x 612 pts (letter)"));
+    QCOMPARE(pdfInfo(pdf, "Title"), std::string("Tarvello - highway.bvp"));
+    const std::string text = pdfText(pdf);
+    QVERIFY(text.find("Branch 1") != std::string::npos);
+    QVERIFY(text.find("Pipe Schedule, sheet 1 of 1") != std::string::npos);
+    QVERIFY(text.find("4 of 4") != std::string::npos);
+
+    // Asked before replacing; "No" keeps the file.
+    const std::string before = readAll(pdf);
+    ui_->forget();
+    ui_->saveAnswers = {pdf};
+    ui_->yesNoAnswers = {false};
+    window_->findChild<QPushButton*>("cmdExportPdf")->click();
+    QCOMPARE(ui_->questions.size(), size_t{1});
+    QCOMPARE(ui_->questions[0], std::string(kOverwriteQuestion));
+    QCOMPARE(readAll(pdf), before);
+  }
+
+  void viewerExportsAndPrintsTheDrawingShown() {
+    openHighwayAndCreate();
+    const std::string dxf = outPath("branch.dxf");
+    ui_->saveAnswers = {dxf};
+    window_->findChild<QPushButton*>("cmdPlotBranchProfile")->click();
+    QVERIFY(QFileInfo::exists(QString::fromStdString(dxf)));
+
+    DxfViewWindow viewer;
+    const std::string pdf = outPath("view.pdf");
+    // Nothing shown yet: nothing to export.
+    QVERIFY(!viewer.exportPdf(QString::fromStdString(pdf), "a3", Overwrite::No).written());
+    QVERIFY(!QFileInfo::exists(QString::fromStdString(pdf)));
+    QVERIFY(viewer.loadFile(QString::fromStdString(dxf)).isEmpty());
+    const WriteResult written = viewer.exportPdf(QString::fromStdString(pdf), "a3", Overwrite::No);
+    QVERIFY2(written.written(), written.message.c_str());
+    QCOMPARE(pdfInfo(pdf, "Pages"), std::string("1"));
+    QCOMPARE(pdfInfo(pdf, "Page size"), std::string("1190.55 x 841.89 pts (A3)"));
+    QCOMPARE(pdfInfo(pdf, "Title"), std::string("Tarvello - branch.dxf"));
+    const std::string text = pdfText(pdf);
+    QVERIFY(text.find("branch.dxf") != std::string::npos);
+    QVERIFY(text.find("STATION") != std::string::npos);
+    QCOMPARE(viewer.exportPdf(QString::fromStdString(pdf), "a3", Overwrite::No).status,
+             WriteResult::Status::Exists);
+
+    // Printing to a PDF printer gives one page with the drawing's texts.
+    const QString printed = out_.filePath("printed.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QVERIFY(viewer.print(printer));
+    QCOMPARE(pdfInfo(printed.toStdString(), "Pages"), std::string("1"));
+    QVERIFY(pdfText(printed.toStdString()).find("STATION") != std::string::npos);
+  }
+};
+
+QTEST_MAIN(PdfOutputTest)
+#include "pdf_output_test.moc"

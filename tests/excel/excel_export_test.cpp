@@ -269,6 +269,18 @@ TEST(ExcelExport, ExampleProjectsExportAndReadBack) {
       ASSERT_TRUE(book.ok) << book.output;
       ASSERT_EQ(book.sheets.size(), 2u) << book.output;
       const ReadSheet &s1 = book.sheets[0], &s2 = book.sheets[1];
+      // Heads name the project's units: metric projects in metres and
+      // millimetres, English ones as the template has them.
+      const bool metric = std::string(name) == "metric";
+      std::string heads;
+      for (const ReadSheet* sheet : {&s1, &s2})
+        for (const char* ref : {"G4", "H4", "I4", "J4", "K4", "M4", "E4"})
+          heads += sheet->value(ref) + "|";
+      EXPECT_EQ(heads, metric ? "/T.S (M)|(M)|(M)|DEPTH (M)|LENGTH(M)|COVER||"
+                                "|PIPES|(M)|(M)|(M)|COVER(M)|(MM)|"
+                              : "/T.S (FT)|(FT)|(FT)|DEPTH (FT)|LENGTH(FT)|COVER||"
+                                "|PIPES|(FT)|(FT)|(FT)|COVER(FT)|(INCHES)|");
+      EXPECT_EQ(s1.value("G3"), "T.C/T.G.");
       EXPECT_EQ(s1.lastRowWithValue(), structures + 4);
       EXPECT_EQ(s2.lastRowWithValue(), pipes + 4);
       for (int r = 1; r <= structures; ++r) {

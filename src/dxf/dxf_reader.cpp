@@ -119,8 +119,18 @@ int resolvedColour(int colour, const std::map<std::string, int>& layers, const s
   return colour;
 }
 
+// Thrown through dxflib to stop a reading the user no longer wants.
+struct ReadingCancelled {};
+
 class Collector : public DL_CreationAdapter {
  public:
+  // Asks `progress` after every so many entities how far `in` has come.
+  void reportTo(const DxfProgress* progress, std::istream* in, double size) {
+    progress_ = progress && *progress ? progress : nullptr;
+    in_ = in;
+    size_ = size;
+  }
+
   // Arcs of bulged segments may add at most `arcPoints` points in all.
   Collector(DxfEntities& out, size_t arcPoints) : out_(out), arcPoints_(arcPoints) {}
 
@@ -211,10 +221,12 @@ class Collector : public DL_CreationAdapter {
   // Every entity ends a polyline still open (a missing SEQEND).
   bool take() {
     finishPolyline();
+    tick();
     return !inBlock_;
   }
   void skip() {
     finishPolyline();
+    tick();
     if (!inBlock_) ++out_.skipped;
   }
   void finishPolyline() {
@@ -240,6 +252,17 @@ class Collector : public DL_CreationAdapter {
     return arc;
   }
 
+  void tick() {
+    if (!progress_ || ++sinceReport_ < 4096) return;
+    sinceReport_ = 0;
+    const double at = size_ > 0 ? static_cast<double>(in_->tellg()) / size_ : 0.0;
+    if (!(*progress_)(std::clamp(at, 0.0, 1.0))) throw ReadingCancelled{};
+  }
+
+  const DxfProgress* progress_ = nullptr;
+  std::istream* in_ = nullptr;
+  double size_ = 0;
+  int sinceReport_ = 0;
   DxfEntities& out_;
   std::map<std::string, int> layers_;
   bool inBlock_ = false;
@@ -314,7 +337,7 @@ std::vector<DxfPoint> bulgeSegment(DxfPoint from, DxfPoint to, double bulge) {
 
 namespace {
 
-DxfReadResult readText(const std::string& text) {
+DxfReadResult readText(const std::string& text, const DxfProgress* progress = nullptr) {
   DxfReadResult result;
   result.error = checkGroups(text);
   if (!result.error.empty()) return result;
@@ -328,11 +351,17 @@ DxfReadResult readText(const std::string& text) {
   Collector collector(result.entities, (size_t{1} << 20) + text.size() / 8);
   DL_Dxf dxf;
   std::istringstream in(text);
+  collector.reportTo(progress, &in, static_cast<double>(text.size()));
   bool read = false;
   try {
     read = dxf.in(in, &collector);
   } catch (const std::bad_alloc&) {
     throw;
+  } catch (const ReadingCancelled&) {
+    result = DxfReadResult{};
+    result.cancelled = true;
+    result.error = "The reading of the drawing was cancelled.";
+    return result;
   } catch (const std::exception&) {
     // dxflib's own slips on odd text, e.g. std::out_of_range for a comment
     // that is just "dxflib".
@@ -354,7 +383,7 @@ DxfReadResult outOfMemory(const std::string& what) {
   return result;
 }
 
-DxfReadResult readFile(const std::string& path) {
+DxfReadResult readFile(const std::string& path, const DxfProgress* progress = nullptr) {
   DxfReadResult result;
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
@@ -383,7 +412,7 @@ DxfReadResult readFile(const std::string& path) {
     result.error = "The file could not be read.";
     return result;
   }
-  return readText(text);
+  return readText(text, progress);
 }
 
 }  // namespace
@@ -396,9 +425,11 @@ DxfReadResult readDxfText(const std::string& text) {
   }
 }
 
-DxfReadResult readDxfFile(const std::string& path) {
+DxfReadResult readDxfFile(const std::string& path) { return readDxfFile(path, DxfProgress{}); }
+
+DxfReadResult readDxfFile(const std::string& path, const DxfProgress& progress) {
   try {
-    return readFile(path);
+    return readFile(path, &progress);
   } catch (const std::bad_alloc&) {
     return outOfMemory(std::filesystem::path(path).filename().string());
   }

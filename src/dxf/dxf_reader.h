@@ -2,6 +2,7 @@
 // Reading of ASCII DXF drawings for the viewer: the entities it can show,
 // collected as plain data (drawing units, y pointing up) before anything is
 // drawn, so that the reading can be checked without a window.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,7 @@ struct DxfEntities {
 
 struct DxfReadResult {
   bool ok = false;
+  bool cancelled = false;  // the progress callback asked to stop
   std::string error;  // why the file cannot be shown, in words for the user
   DxfEntities entities;
 };
@@ -85,6 +87,10 @@ struct DxfReadResult {
 // Reads a DXF file. A file that cannot be opened, a binary DXF file and text
 // that is not made of DXF group codes and values give ok = false and a reason.
 DxfReadResult readDxfFile(const std::string& path);
+// Told now and then how much of the drawing has been read (0 to 1); false
+// stops the reading, which then gives ok = false and cancelled = true.
+using DxfProgress = std::function<bool(double fraction)>;
+DxfReadResult readDxfFile(const std::string& path, const DxfProgress& progress);
 // The same for the text of a drawing held in memory.
 DxfReadResult readDxfText(const std::string& text);
 

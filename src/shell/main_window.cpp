@@ -53,6 +53,7 @@
 #include "shell/table_model.h"
 #include "shell/tail_water_edit.h"
 #include "shell/widget_names.h"
+#include "shell/window_keyboard.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
 
@@ -113,6 +114,7 @@ MainWindow::MainWindow(std::unique_ptr<UserInterface> ui, QWidget* parent)
 
   buildControls();
   buildMenus();
+  setUpProjectKeys(*this);
   layoutColumns();
   selectCurrentRows();
   tabs_->setCurrentIndex(0);
@@ -144,6 +146,7 @@ void MainWindow::buildControls() {
   outfall_->setObjectName(widget::kOutfallBox);
   outfall_->setEditable(true);
   outfall_->setInsertPolicy(QComboBox::NoInsert);
+  keepTypedText(*outfall_);
   outfall_->setMinimumContentsLength(12);
   outfall_->lineEdit()->setPlaceholderText("choose the outfall");
   outfall_->setMinimumWidth(outfall_->fontMetrics().horizontalAdvance("choose the outfall") + 48);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "viewer/dxf_scene.h"
+#include "viewer/dxf_tiles.h"
 
 namespace tarvello {
 namespace {
@@ -31,7 +32,10 @@ DrawingView::DrawingView(QWidget* parent) : QGraphicsView(parent), scene_(new QG
 
 void DrawingView::showEntities(const DxfEntities& entities) {
   scene_->clear();
-  addDxfEntities(*scene_, entities);
+  if (entities.count() > kTiledEntitiesAbove)
+    addDxfTiles(*scene_, entities);
+  else
+    addDxfEntities(*scene_, entities);
   extent_ = scene_->itemsBoundingRect();
   // Room around the drawing so that panning can bring every edge to the centre.
   const double margin = std::max({extent_.width(), extent_.height(), 1.0});

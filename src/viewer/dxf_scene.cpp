@@ -11,11 +11,10 @@
 #include <numbers>
 
 namespace tarvello {
-namespace {
 
-// Texts are laid out in a font of this size and scaled to their drawing
-// height: small pixel sizes would round the glyph metrics badly.
-constexpr int kTextPixels = 64;
+const int kDxfTextPixels = 64;
+
+namespace {
 
 QPen entityPen(int colour) {
   QPen pen(aciColour(colour));
@@ -24,15 +23,12 @@ QPen entityPen(int colour) {
   return pen;
 }
 
-void addText(QGraphicsScene& scene, const DxfTextEntity& t, const QFont& font,
-             const QFontMetricsF& metrics) {
-  if (t.text.empty() || !(t.height > 0)) return;
-  auto* item = new QGraphicsSimpleTextItem(QString::fromStdString(t.text));
-  item->setFont(font);
-  item->setBrush(aciColour(t.colour));
+}  // namespace
+
+QTransform dxfTextTransform(const DxfTextEntity& t, const QFontMetricsF& metrics,
+                            double naturalWidth) {
   const double capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : metrics.ascent() * 0.7;
   const double scale = t.height / capHeight;
-  const double naturalWidth = metrics.horizontalAdvance(item->text());
   double widthFactor = t.widthFactor > 0 ? t.widthFactor : 1.0;
   double rotation = t.rotation;
   QPointF anchor = scenePoint(t.insertion);
@@ -77,11 +73,22 @@ void addText(QGraphicsScene& scene, const DxfTextEntity& t, const QFont& font,
     if (t.vAlign != 0 && t.hAlign == 0) anchor = scenePoint(t.alignment);
   }
 
-  item->setTransform(QTransform()
-                         .translate(anchor.x(), anchor.y())
-                         .rotate(-rotation)
-                         .scale(widthFactor * scale, scale)
-                         .translate(-ax, -ay));
+  return QTransform()
+      .translate(anchor.x(), anchor.y())
+      .rotate(-rotation)
+      .scale(widthFactor * scale, scale)
+      .translate(-ax, -ay);
+}
+
+namespace {
+
+void addText(QGraphicsScene& scene, const DxfTextEntity& t, const QFont& font,
+             const QFontMetricsF& metrics) {
+  if (t.text.empty() || !(t.height > 0)) return;
+  auto* item = new QGraphicsSimpleTextItem(QString::fromStdString(t.text));
+  item->setFont(font);
+  item->setBrush(aciColour(t.colour));
+  item->setTransform(dxfTextTransform(t, metrics, metrics.horizontalAdvance(item->text())));
   scene.addItem(item);
 }
 
@@ -147,7 +154,7 @@ int addDxfEntities(QGraphicsScene& scene, const DxfEntities& entities) {
     scene.addPath(path, entityPen(p.colour));
   }
   QFont font;
-  font.setPixelSize(kTextPixels);
+  font.setPixelSize(kDxfTextPixels);
   const QFontMetricsF metrics(font);
   for (const auto& t : entities.texts) addText(scene, t, font, metrics);
   return static_cast<int>(scene.items().size()) - before;

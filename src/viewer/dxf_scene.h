@@ -4,9 +4,11 @@
 // drawing appears the right way up and texts stay readable.
 #include <QColor>
 #include <QPointF>
+#include <QTransform>
 
 #include "dxf/dxf_reader.h"
 
+class QFontMetricsF;
 class QGraphicsScene;
 
 namespace tarvello {
@@ -17,6 +19,15 @@ QColor aciColour(int index);
 
 // Where a drawing point lands in the scene.
 inline QPointF scenePoint(DxfPoint p) { return {p.x, -p.y}; }
+
+// Texts are laid out in a font of this pixel size and scaled to their
+// drawing height: small pixel sizes would round the glyph metrics badly.
+extern const int kDxfTextPixels;
+
+// Places text laid out in that font (its natural width given) at its drawing
+// position, height, rotation, width factor and alignment.
+QTransform dxfTextTransform(const DxfTextEntity& t, const QFontMetricsF& metrics,
+                            double naturalWidth);
 
 // Adds one item per entity to `scene`; returns the number of items added.
 int addDxfEntities(QGraphicsScene& scene, const DxfEntities& entities);

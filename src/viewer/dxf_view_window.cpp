@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "viewer/drawing_view.h"
-#include "viewer/dxf_load_progress.h"
 #include "dxf/dxf_reader.h"
 
 namespace tarvello {
@@ -59,11 +58,7 @@ QString DxfViewWindow::loadFile(const QString& path) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   DxfReadResult result;
   try {
-    // Read on a worker thread, so a large drawing neither freezes the window
-    // nor leaves it unpainted; the cursor stays busy for the scene building.
-    QApplication::restoreOverrideCursor();
-    result = readDxfWithProgress(path, isVisible() ? this : parentWidget());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    result = readDxfFile(path.toStdString());
     if (result.ok) view_->showEntities(result.entities);
   } catch (const std::bad_alloc&) {
     // The reading answers for itself; this is the drawing of what was read.

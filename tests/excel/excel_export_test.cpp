@@ -9,6 +9,7 @@
 #include "common/number_format.h"
 #include "excel/workbook_reader.h"
 #include "network/generation.h"
+#include "schedules/schedule_sheet.h"
 
 namespace tarvello {
 namespace {
@@ -120,10 +121,12 @@ void expectSmallProject(const ReadWorkbook& book) {
   expectRows(book.sheets[1], kSmallPipeRows);
 }
 
-// Rows 1 to 4 exactly as in the template, and every data row in the styles of
-// the template's row 5.
+// Rows 1 to 4 as in the template (in metric words unless the project is
+// ENGLISH; tables filled without a database count as metric, as for the DXF
+// schedules), in its styles, and every data row in the styles of the
+// template's row 5.
 void expectTemplateLayout(const ReadWorkbook& exported, const std::vector<int>& dataRows,
-                          const ScratchFolder& scratch) {
+                          const ScratchFolder& scratch, bool englishUnits = false) {
   const fs::path copy = scratch.path() / "template-copy.xlsx";  // openpyxl goes by the extension
   fs::copy_file(kProgramFolder / kSchedulesTemplateName, copy);
   const ReadWorkbook original = readWithOpenpyxl(copy);
@@ -139,7 +142,7 @@ void expectTemplateLayout(const ReadWorkbook& exported, const std::vector<int>& 
     for (const auto& [at, cell] : tmpl.cells) {
       if (std::stoi(at.substr(at.find_first_of("0123456789"))) > 4) continue;
       ASSERT_NE(got.at(at), nullptr) << at;
-      EXPECT_EQ(got.at(at)->value, cell.value) << at;
+      EXPECT_EQ(got.at(at)->value, englishUnits ? cell.value : metricHead(cell.value)) << at;
       EXPECT_EQ(got.at(at)->style, cell.style) << at;
     }
     for (int n = 5; n < 5 + dataRows[i]; ++n)

@@ -130,36 +130,6 @@ class UsabilityTest : public QObject {
     QTRY_VERIFY(outfall()->lineEdit()->hasFocus());
   }
 
-  void viewerReadsOnAWorkerAndCanBeCancelled() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("large.dxf");
-    {
-      std::ofstream out(path.toStdString(), std::ios::binary);
-      out << "0\nSECTION\n2\nENTITIES\n";
-      for (int i = 0; i < 400000; ++i)
-        out << "0\nLINE\n8\n0\n10\n" << i << "\n20\n0\n11\n" << i << "\n21\n1\n";
-      out << "0\nENDSEC\n0\nEOF\n";
-    }
-    DxfViewWindow viewer(window_.get());
-    // Events keep being handled while the file is read: this timer fires
-    // during the reading and presses Cancel on the progress dialog.
-    int ticks = 0;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-      ++ticks;
-      if (auto* progress = window_->findChild<QProgressDialog*>("dxfReadProgress");
-          progress && ticks == 2)
-        progress->cancel();
-    });
-    timer.start(10);
-    const QString error = viewer.loadFile(path);
-    timer.stop();
-    QVERIFY(ticks >= 2);
-    QVERIFY2(error.contains("cancelled"), qPrintable(error));
-
-    // Left alone, the same file opens whole.
-    QCOMPARE(viewer.loadFile(path), QString());
-  }
 };
 
 int main(int argc, char** argv) {

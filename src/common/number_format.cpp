@@ -104,7 +104,6 @@ std::optional<double> parseNumber(std::string_view text) {
   size_t i = 0;
   const size_t n = s.size();
   if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
-  const size_t mantissaStart = i;
   size_t intDigits = 0, fracDigits = 0;
   while (i < n && isDigit(s[i])) { ++i; ++intDigits; }
   if (i < n && s[i] == '.') {
@@ -121,7 +120,6 @@ std::optional<double> parseNumber(std::string_view text) {
     if (expDigits == 0) return std::nullopt;
   }
   if (i != n) return std::nullopt;
-  (void)mantissaStart;
 
   std::string_view body = s;
   const bool negative = !body.empty() && body.front() == '-';

@@ -27,7 +27,7 @@ class Value {
   std::string asText() const;
   // The value as a number: numbers as they are, numeric text parsed, else none.
   std::optional<double> asNumber() const;
-  // As asNumber, with 0 for anything that is not a number.
+  // As asNumber, with `fallback` for anything that is not a number.
   double numberOr(double fallback) const { return asNumber().value_or(fallback); }
 
   bool operator==(const Value&) const = default;

@@ -31,7 +31,7 @@ void ScheduleSheet::startSheet(DxfDrawing& drawing, bool continuation, int gap,
 
 void scheduleText(DxfDrawing& drawing, double x, double y, double height,
                   const std::string& text) {
-  drawing.dxfText("0", x, y, 0, height, 0, 0.75, text);
+  drawing.dxfText("0", x, y, 0, height, 0, kLetteringWidthFactor, text);
 }
 
 std::string metricHead(std::string head) {

@@ -25,9 +25,9 @@ enum : int { BranchId = 0, NodeOut = 1, NodeIn = 2, Count = 3 };
 
 struct ProfileTables {
   ProfileTables();
-  Table structures;  // strflex
-  Table pipes;       // pipeflex
-  Table branches;    // profileflex1
+  Table structures;  // "STRUCTURE DATA" page
+  Table pipes;       // "PIPE DATA" page
+  Table branches;    // "PLOTS/SUMMARIES" page
 
   // Writes the header row of each table.
   void layoutTables();

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "database/database_test_support.h"
 
 namespace tarvello {
@@ -21,44 +22,10 @@ namespace {
 namespace fs = std::filesystem;
 using dbtest::ScratchFolder;
 
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-std::string capture(const std::string& command, int* status) {
-  std::string out;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return out;
-  char buf[4096];
-  for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
-  const int rc = ::pclose(pipe);
-  if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  return out;
-}
-
-// One run on an example project ("highway" or "metric").
-CliRun runCli(const ScratchFolder& folder, const std::string& example, const std::string& outfall,
-           const std::string& arguments) {
-  const std::string errFile = folder.file("stderr.txt");
-  const std::string pipe = fs::exists(folder.file(example + ".bvp")) ? folder.file(example + ".bvp")
-                                                                      : folder.copyExample(example + ".bvp");
-  const std::string inlet = fs::exists(folder.file(example + ".olm")) ? folder.file(example + ".olm")
-                                                                       : folder.copyExample(example + ".olm");
-  CliRun run;
-  run.out = capture(quote(TARVELLO_CLI) + " --pipe-db " + quote(pipe) + " --inlet-db " +
-                        quote(inlet) + " --outfall " + outfall + " " + arguments + " 2>" +
-                        quote(errFile),
-                    &run.status);
-  run.err = dbtest::readBytes(errFile);
-  return run;
-}
+using clitest::capture;
+using clitest::CliRun;
+using clitest::quote;
+using clitest::runCli;
 
 std::vector<std::vector<std::string>> readPython(const std::string& mode, const std::string& file) {
   int status = -1;

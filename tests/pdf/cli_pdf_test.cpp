@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "database/database_test_support.h"
 #include "pdf/poppler.h"
 
@@ -19,32 +20,13 @@ namespace {
 
 namespace fs = std::filesystem;
 using dbtest::ScratchFolder;
-using pdftest::capture;
+using clitest::capture;
 using pdftest::pdfInfo;
 using pdftest::pdfText;
-using pdftest::quote;
+using clitest::quote;
 
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-CliRun runCli(const ScratchFolder& folder, const std::string& example, const std::string& outfall,
-              const std::string& arguments) {
-  const std::string errFile = folder.file("stderr.txt");
-  auto database = [&](const std::string& name) {
-    return fs::exists(folder.file(name)) ? folder.file(name) : folder.copyExample(name);
-  };
-  const std::string pipe = database(example + ".bvp");
-  const std::string inlet = database(example + ".olm");
-  CliRun run;
-  run.out = capture(quote(TARVELLO_CLI) + " --pipe-db " + quote(pipe) + " --inlet-db " +
-                        quote(inlet) + " --outfall " + outfall + " " + arguments + " 2>" +
-                        quote(errFile),
-                    &run.status);
-  run.err = dbtest::readBytes(errFile);
-  return run;
-}
+using clitest::CliRun;
+using clitest::runCli;
 
 // One column of a CSV table the CLI wrote (plain fields), without its head.
 std::vector<std::string> csvColumn(const std::string& path, const std::string& head) {

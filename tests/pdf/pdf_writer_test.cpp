@@ -22,9 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using dbtest::ScratchFolder;
-using pdftest::capture;
+using clitest::capture;
 using pdftest::pdfInfo;
-using pdftest::quote;
+using clitest::quote;
 
 DxfTextEntity text(double x, double y, double height, double rotation, std::string s) {
   DxfTextEntity t;

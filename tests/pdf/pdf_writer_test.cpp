@@ -9,7 +9,6 @@
 #include <fstream>
 #include <limits>
 #include <random>
-#include <regex>
 #include <string>
 
 #include "database/database_test_support.h"
@@ -76,13 +75,19 @@ struct Box {
 };
 Box wordBox(const std::string& pdf, const std::string& word) {
   const std::string html = capture("pdftotext -bbox " + quote(pdf) + " - 2>/dev/null");
-  const std::regex re("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">" + word + "<");
-  std::smatch m;
-  if (!std::regex_search(html, m, re)) {
+  // <word xMin="1" yMin="2" xMax="3" yMax="4">WORD</word>
+  const size_t end = html.find("\">" + word + "<");
+  const size_t start = end == std::string::npos ? end : html.rfind("<word ", end);
+  if (start == std::string::npos) {
     ADD_FAILURE() << word << " not found in\n" << html;
     return {};
   }
-  return {std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])};
+  const std::string tag = html.substr(start, end - start + 1);
+  auto attribute = [&](const std::string& name) {
+    const size_t at = tag.find(name + "=\"");
+    return at == std::string::npos ? 0.0 : std::stod(tag.substr(at + name.size() + 2));
+  };
+  return {attribute("xMin"), attribute("yMin"), attribute("xMax"), attribute("yMax")};
 }
 
 TEST(PdfWriter, TextsKeepTheirPlaceHeightAndRotationAndLinesTheirPlace) {

@@ -121,7 +121,8 @@ bool drawPipeSchedule(Session& session, UserInterface& ui) {
   });
 }
 
-std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui) {
+std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui,
+                                                  const ExtraWorksheet* extra) {
   session.warnings.clear();
   const Table& branches = session.tables.branches;
   if (branches.cell(branches.currentRow(), branchcol::BranchId).empty()) return std::nullopt;
@@ -138,7 +139,8 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
   }
   const std::string templatePath = schedulesTemplatePath(session);
   const WriteResult result = writeConfirmed(ui, [&](Overwrite overwrite) {
-    return exportSchedules(session.tables, templatePath, target, overwrite, session.warnings);
+    return exportSchedules(session.tables, templatePath, target, overwrite, session.warnings,
+                           extra);
   });
   if (!result.written()) return std::nullopt;
   return target;

@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -45,6 +46,7 @@
 #include "shell/about_dialog.h"
 #include "shell/background_runner.h"
 #include "shell/busy_cursor.h"
+#include "shell/design_checks_page.h"
 #include "shell/grid_sizing.h"
 #include "shell/help_window.h"
 #include "shell/pdf_export_box.h"
@@ -190,6 +192,20 @@ void MainWindow::buildControls() {
   tabs_->addTab(plotsPage_, "PLOTS/SUMMARIES");
   connect(plotsPage_->pdfExport, &PdfExportBox::exportRequested, this, [this](const QString& pageSize) {
     runFileCommand("Export PDF", [&] { exportSheetSetPdf(session_, *ui_, pageSize.toStdString()); });
+  });
+  checksPage_ = new DesignChecksPage(session_, structureModel_, pipeModel_, tabs_);
+  tabs_->addTab(checksPage_, "DESIGN CHECKS");
+  connect(checksPage_->editCriteriaButton, &QPushButton::clicked, this,
+          [this] { checksPage_->editCriteria(*ui_, session_.lastFolder); });
+  connect(checksPage_, &DesignChecksPage::cellChosen, this, [this](CheckTable table, int row, int column) {
+    QTableView* grid = table == CheckTable::Structures ? structureGrid_ : pipeGrid_;
+    tabs_->setCurrentWidget(grid);
+    DesignChecksPage::selectCell(*grid, row, column);
+  });
+  connect(plotsPage_->energyGradeLine, &QCheckBox::toggled, this, [this](bool on) {
+    session_.energyGradeLine = on;
+    previewStale_ = true;
+    updatePreview();
   });
   layout->addWidget(tabs_, 1);
   setCentralWidget(central);
@@ -430,6 +446,7 @@ void MainWindow::createProfileData() {
         tablesAboutToChange();
         session_.tables = std::move(work.tables);
         tablesChanged();
+        checksPage_->runChecks();
         // The run may have raised the tail water to the outfall pipe's minimum.
         session_.tailWaterText = work.tailWaterText;
         tailWater_->setText(QString::fromStdString(session_.tailWaterText));
@@ -474,7 +491,7 @@ void MainWindow::drawPipeSchedule() {
 
 void MainWindow::exportToExcel() {
   std::optional<std::string> workbook;
-  runFileCommand("Export to Excel", [&] { workbook = exportSchedulesToExcel(session_, *ui_); });
+  runFileCommand("Export to Excel", [&] { workbook = exportSchedulesToExcel(session_, *ui_, checksPage_->worksheet()); });
   if (!workbook) return;
   const QString path = QString::fromStdString(*workbook);
   statusBar()->showMessage("Workbook saved to " + path);

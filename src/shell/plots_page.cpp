@@ -1,5 +1,6 @@
 #include "shell/plots_page.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,6 +39,9 @@ PlotsPage::PlotsPage(QTableView* branchGrid, QWidget* parent) : QWidget(parent) 
   allProfiles = commandButton(widget::kAllProfiles, "All Pipe Profiles", profiles);
   viewDrawing = commandButton(widget::kViewDrawing, "View DWF", profiles);
   for (QPushButton* b : {pipeProfile, branchProfile, allProfiles, viewDrawing}) profilesLayout->addWidget(b);
+  energyGradeLine = new QCheckBox("Energy grade line", profiles);
+  energyGradeLine->setObjectName(widget::kEnergyGradeLine);
+  profilesLayout->addWidget(energyGradeLine);
   auto* schedules = new QGroupBox("Structure And Pipe Schdules", this);
   schedules->setObjectName(widget::kSchedulesFrame);
   auto* schedulesLayout = new QVBoxLayout(schedules);

@@ -160,7 +160,7 @@ class ShellTest : public QObject {
     QCOMPARE(window_->windowTitle(), QString("Tarvello"));
     QCOMPARE(find<QLineEdit>("TWE")->text(), QString("0.0"));
     auto* tabs = find<QTabWidget>("SSTab1");
-    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->currentIndex(), 0);
 
     for (const char* grid : kGrids) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_run.h"
+#include "../shell_command.h"
 
 namespace tarvello::pdftest {
 

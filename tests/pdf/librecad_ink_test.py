@@ -6,17 +6,21 @@ cut off, and each rendering's ink is mapped onto the drawing's own extent (the
 bounding box of its ink), so that page size, margins and scale drop out. Then
 the ink has to lie in the same places:
 
-- the long horizontal and vertical strokes (frame, grid and station lines)
-  pair up one to one at the same positions;
-- nearly all ink of each rendering lies near ink of the other (this is what
-  catches a pipe line, a structure or a label drawn somewhere else);
+- the long horizontal and vertical strokes (the profile's base line, the
+  elevation scales, the structures' station lines) pair up one to one at the
+  same positions;
+- nearly all ink of each rendering lies near ink of the other, over the
+  whole drawing and within each small tile of it (the tiles are what catch a
+  pipe line or a structure drawn somewhere else: a small share of the whole
+  drawing, but most of its tile);
 - the row and column ink profiles agree;
 - the extents have the same proportions.
 
-"Near" and "same position" mean within TOL of the drawing's width (for
-horizontal positions) or height (for vertical ones). The two programs set
-text in different fonts, so text adds ink in slightly different places; the
-tolerance and the coverage limits allow for that and nothing much more.
+"Near" and "same position" mean within TOL (1 %) of the drawing's width for
+horizontal positions, of its height for vertical ones. The two programs set
+text in different fonts, yet on the example drawings every check passes at
+half that tolerance. A stroke moved further than the tolerance is missed
+only where it lands within the tolerance of other ink.
 
 Usage: librecad_ink_test.py CLI EXAMPLES_DIR OUT_DIR
 Exits 77 (reported as skipped) when LibreCAD or pdftoppm is not installed.
@@ -33,7 +37,7 @@ TOL = 0.01  # of the drawing's width (x) or height (y)
 PROFILE_SMOOTHING = 0.015
 GRID_W = 1000  # cells across the normalised drawing
 MIN_COVERAGE = 0.98  # share of one rendering's ink near the other's
-MIN_PROFILE_CORRELATION = 0.85
+MIN_PROFILE_CORRELATION = 0.8
 TILES = 30  # across; as many down as make them square
 MIN_TILE_COVERAGE = 0.9  # the same within each tile
 LONG_RUN = 0.25  # a stroke at least this share of the extent is a "long line"
@@ -189,7 +193,8 @@ def long_lines(rows, width):
     hits = []
     for y, r in enumerate(rows):
         r |= r >> 1  # close single-cell gaps
-        # Longest run of ones: repeatedly and with itself shifted by one.
+        # Each and-with-itself-shifted-by-one shortens every run by one, so
+        # the number of steps to nothing is the longest run.
         run_len, s = 0, r
         while s:
             s &= s >> 1
@@ -209,7 +214,7 @@ def long_lines(rows, width):
 
 def pair_lines(ours, theirs, tol, what):
     problems = []
-    for name, a, b in (("ours", ours, theirs), ("LibreCAD's", theirs, ours)):
+    for name, a, b in (("our", ours, theirs), ("LibreCAD's", theirs, ours)):
         for p in a:
             if not any(abs(p - q) <= tol for q in b):
                 problems.append(f"{what} at {p:.1f} in {name} rendering has no "

@@ -170,7 +170,7 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
        true},
       {&options.excel,
        [&](const std::string& path, Overwrite overwrite) {
-         return exportSchedules(tables, schedulesTemplatePath(session), path, overwrite, warnings,
+         return exportSchedules(tables, english, schedulesTemplatePath(session), path, overwrite, warnings,
                                 options.checks.empty() ? nullptr : &checks.worksheet());
        },
        false},

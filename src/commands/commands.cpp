@@ -139,8 +139,8 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
   }
   const std::string templatePath = schedulesTemplatePath(session);
   const WriteResult result = writeConfirmed(ui, [&](Overwrite overwrite) {
-    return exportSchedules(session.tables, templatePath, target, overwrite, session.warnings,
-                           extra);
+    return exportSchedules(session.tables, englishUnits(session), templatePath, target, overwrite,
+                           session.warnings, extra);
   });
   if (!result.written()) return std::nullopt;
   return target;

@@ -16,6 +16,7 @@
 #include "common/warnings.h"
 #include "excel/xlsx_workbook.h"
 #include "schedules/schedule_rows.h"
+#include "schedules/schedule_sheet.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello {
@@ -43,6 +44,18 @@ void writeStructureRow(XlsxWorksheet& sheet, int n, const StructureScheduleRow& 
   sheet.setText(n, K, row.inletLength);
   sheet.setText(n, L, row.shaping);
   if (row.frameAndCover) sheet.setText(n, M, kFrameAndCover);
+}
+
+// The template's heads are in English units; a metric project's workbook
+// gets the same metric words as its DXF schedules. Only changed cells are
+// rewritten, so the heads keep their template styles.
+void useMetricHeads(XlsxWorksheet& sheet) {
+  for (int row = 1; row < kFirstDataRow; ++row)
+    for (int column = 1; column <= 26; ++column) {  // A to Z: the template's and some spare
+      const std::string head = sheet.text(row, column);
+      if (const std::string metric = metricHead(head); metric != head)
+        sheet.setText(row, column, metric);
+    }
 }
 
 std::optional<std::string> readWholeFile(const fs::path& path, std::string& reason) {
@@ -99,7 +112,8 @@ std::string excelTemplateMessage(const std::string& templatePath, const std::str
   return "Excel template could not be read:\n" + templatePath + "\n" + reason;
 }
 
-WriteResult exportSchedules(const ProfileTables& tables, const std::string& templatePath,
+WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
+                            const std::string& templatePath,
                             const std::string& target, Overwrite overwrite, Warnings& warnings,
                             const ExtraWorksheet* extra) {
   auto cannotWrite = [&](const std::string& reason) {
@@ -155,6 +169,10 @@ WriteResult exportSchedules(const ProfileTables& tables, const std::string& temp
 
   fillStructureWorksheet(tables, *structures, warnings);
   fillPipeWorksheet(tables, *pipes);
+  if (!englishUnits) {
+    useMetricHeads(*structures);
+    useMetricHeads(*pipes);
+  }
   if (extra) {
     XlsxWorksheet* sheet = workbook.addWorksheet(extra->name);
     if (!sheet) return cannotWrite(workbook.error());

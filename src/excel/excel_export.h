@@ -25,8 +25,11 @@ struct ExtraWorksheet {
 // through a copy of the template beside it: an existing file is replaced
 // (with Overwrite::Yes) only once the new workbook is complete. Cells that
 // could not be read as numbers are listed in `warnings`.
-// With `extra`, that worksheet follows the two schedules.
-WriteResult exportSchedules(const ProfileTables& tables, const std::string& templatePath,
+// With `extra`, that worksheet follows the two schedules. A metric project's
+// workbook says (M) and (MM) in its heads where the template says (FT) and
+// (INCHES).
+WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
+                            const std::string& templatePath,
                             const std::string& target, Overwrite overwrite, Warnings& warnings,
                             const ExtraWorksheet* extra = nullptr);
 

@@ -232,6 +232,7 @@ struct XlsxWorksheet::Impl {
     std::string style;
   };
   std::vector<ColumnStyle> columnStyles;
+  std::shared_ptr<const std::vector<std::string>> sharedStrings;
   bool changed = false;
 
   bool load(const std::string& xml, std::string& error);
@@ -375,6 +376,35 @@ void XlsxWorksheet::Impl::updateDimension() {
   setAttribute(dimension, "ref", ref);
 }
 
+namespace {
+
+// The visible text of a string item: its plain text, or its rich runs joined.
+std::string itemText(const pugi::xml_node& item) {
+  if (pugi::xml_node t = childNamed(item, "t")) return t.text().get();
+  std::string text;
+  for (pugi::xml_node run : item.children())
+    if (named(run, "r"))
+      if (pugi::xml_node t = childNamed(run, "t")) text += t.text().get();
+  return text;
+}
+
+}  // namespace
+
+std::string XlsxWorksheet::text(int row, int column) const {
+  if (row < 1 || column < 1 || column > kMaxColumns) return {};
+  pugi::xml_node cell = impl_->findCell(row, column, false);
+  if (!cell) return {};
+  const std::string_view type = cell.attribute("t").value();
+  if (type == "inlineStr") return itemText(childNamed(cell, "is"));
+  if (type == "str") return childNamed(cell, "v").text().get();
+  if (type == "s" && impl_->sharedStrings) {
+    const long long index = childNamed(cell, "v").text().as_llong(-1);
+    if (index >= 0 && static_cast<size_t>(index) < impl_->sharedStrings->size())
+      return (*impl_->sharedStrings)[static_cast<size_t>(index)];
+  }
+  return {};
+}
+
 XlsxWorksheet::XlsxWorksheet(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 XlsxWorksheet::~XlsxWorksheet() = default;
 
@@ -433,6 +463,8 @@ struct XlsxWorkbook::Impl {
   // Parts replaced or added since opening, by name: libzip reads only the
   // archive's original entries.
   std::map<std::string, const std::string*> changedParts;
+  std::string sharedStringsPart;
+  std::shared_ptr<const std::vector<std::string>> sharedStrings;
 
   ~Impl() {
     if (archive) zip_discard(archive);
@@ -533,8 +565,12 @@ bool XlsxWorkbook::open(const std::string& path) {
   }
   std::map<std::string, std::string> targets;
   for (pugi::xml_node rel : rels.document_element().children())
-    if (named(rel, "Relationship"))
+    if (named(rel, "Relationship")) {
       targets[rel.attribute("Id").value()] = resolvePart(folder, rel.attribute("Target").value());
+      const std::string_view type = rel.attribute("Type").value();
+      if (type.size() >= 14 && type.substr(type.size() - 14) == "/sharedStrings")
+        impl_->sharedStringsPart = resolvePart(folder, rel.attribute("Target").value());
+    }
 
   pugi::xml_node sheetList = childNamed(impl_->workbook.document_element(), "sheets");
   for (pugi::xml_node sheet : sheetList.children()) {
@@ -565,6 +601,20 @@ XlsxWorksheet* XlsxWorkbook::worksheet(int index) {
   auto sheet = std::make_unique<XlsxWorksheet::Impl>();
   sheet->part = part;
   if (!sheet->load(*xml, error_)) return nullptr;
+  if (!impl_->sharedStrings) {
+    // Read once, only to read texts back; the part itself is never rewritten.
+    auto strings = std::make_shared<std::vector<std::string>>();
+    std::string ignored;
+    if (!impl_->sharedStringsPart.empty())
+      if (auto sst = impl_->read(impl_->sharedStringsPart, ignored)) {
+        pugi::xml_document doc;
+        if (doc.load_buffer(sst->data(), sst->size(), kParseFlags))
+          for (pugi::xml_node item : doc.document_element().children())
+            if (named(item, "si")) strings->push_back(itemText(item));
+      }
+    impl_->sharedStrings = std::move(strings);
+  }
+  sheet->sharedStrings = impl_->sharedStrings;
   slot.reset(new XlsxWorksheet(std::move(sheet)));
   return slot.get();
 }

@@ -24,6 +24,8 @@ class XlsxWorksheet {
   // the same column of `modelRow`, so data rows share the borders and number
   // formats of the template's first data row.
   void styleLikeRow(int row, int modelRow);
+  // The text of a text cell, inline or shared; empty for any other cell.
+  std::string text(int row, int column) const;
 
  private:
   friend class XlsxWorkbook;

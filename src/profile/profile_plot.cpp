@@ -241,8 +241,9 @@ void ProfilePlot::drawNotes(double x0, const std::string& kind, const std::strin
 
 std::string ProfilePlot::sizeCallout() const {
   std::string text;
-  if (rec_.pipeCount != 1)
-    text += (parseNumber(rec_.pipeCountText) ? rec_.pipeCountText : std::string("0")) + "-";
+  // An empty, unreadable, zero or negative count is one barrel for the
+  // hydraulics, so only two barrels or more get a count prefix.
+  if (rec_.pipeCount >= 2 && parseNumber(rec_.pipeCountText)) text += rec_.pipeCountText + "-";
   text += rec_.shape == "Circular" ? num(rec_.rise) : num(rec_.span) + "X" + num(rec_.rise);
   text += settings_.units.metric ? "MM" : "\"";
   text += " " + rec_.shape + " " + rec_.material + " @" + num(rec_.slope) + "%";

@@ -9,6 +9,7 @@
 #include "common/number_format.h"
 #include "excel/workbook_reader.h"
 #include "network/generation.h"
+#include "schedules/schedule_sheet.h"
 
 namespace tarvello {
 namespace {
@@ -120,10 +121,12 @@ void expectSmallProject(const ReadWorkbook& book) {
   expectRows(book.sheets[1], kSmallPipeRows);
 }
 
-// Rows 1 to 4 exactly as in the template, and every data row in the styles of
-// the template's row 5.
+// Rows 1 to 4 as in the template (in metric words unless the project is
+// ENGLISH; tables filled without a database count as metric, as for the DXF
+// schedules), in its styles, and every data row in the styles of the
+// template's row 5.
 void expectTemplateLayout(const ReadWorkbook& exported, const std::vector<int>& dataRows,
-                          const ScratchFolder& scratch) {
+                          const ScratchFolder& scratch, bool englishUnits = false) {
   const fs::path copy = scratch.path() / "template-copy.xlsx";  // openpyxl goes by the extension
   fs::copy_file(kProgramFolder / kSchedulesTemplateName, copy);
   const ReadWorkbook original = readWithOpenpyxl(copy);
@@ -139,7 +142,7 @@ void expectTemplateLayout(const ReadWorkbook& exported, const std::vector<int>& 
     for (const auto& [at, cell] : tmpl.cells) {
       if (std::stoi(at.substr(at.find_first_of("0123456789"))) > 4) continue;
       ASSERT_NE(got.at(at), nullptr) << at;
-      EXPECT_EQ(got.at(at)->value, cell.value) << at;
+      EXPECT_EQ(got.at(at)->value, englishUnits ? cell.value : metricHead(cell.value)) << at;
       EXPECT_EQ(got.at(at)->style, cell.style) << at;
     }
     for (int n = 5; n < 5 + dataRows[i]; ++n)
@@ -269,6 +272,18 @@ TEST(ExcelExport, ExampleProjectsExportAndReadBack) {
       ASSERT_TRUE(book.ok) << book.output;
       ASSERT_EQ(book.sheets.size(), 2u) << book.output;
       const ReadSheet &s1 = book.sheets[0], &s2 = book.sheets[1];
+      // Heads name the project's units: metric projects in metres and
+      // millimetres, English ones as the template has them.
+      const bool metric = std::string(name) == "metric";
+      std::string heads;
+      for (const ReadSheet* sheet : {&s1, &s2})
+        for (const char* ref : {"G4", "H4", "I4", "J4", "K4", "M4", "E4"})
+          heads += sheet->value(ref) + "|";
+      EXPECT_EQ(heads, metric ? "/T.S (M)|(M)|(M)|DEPTH (M)|LENGTH(M)|COVER||"
+                                "|PIPES|(M)|(M)|(M)|COVER(M)|(MM)|"
+                              : "/T.S (FT)|(FT)|(FT)|DEPTH (FT)|LENGTH(FT)|COVER||"
+                                "|PIPES|(FT)|(FT)|(FT)|COVER(FT)|(INCHES)|");
+      EXPECT_EQ(s1.value("G3"), "T.C/T.G.");
       EXPECT_EQ(s1.lastRowWithValue(), structures + 4);
       EXPECT_EQ(s2.lastRowWithValue(), pipes + 4);
       for (int r = 1; r <= structures; ++r) {

@@ -89,6 +89,23 @@ TEST(OnePipeProfile, BoxPipesFromAnEndWallGetSpanSizeCountAndNarrowBody) {
   expectAt(theText(d, "EW"), 595, 542, "1");
 }
 
+TEST(OnePipeProfile, CountPrefixOnlyForTwoBarrelsOrMore) {
+  // What the hydraulics treat as one barrel carries no prefix in the callout.
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "24\" Circular CONC @1%"},     {"x", "24\" Circular CONC @1%"},
+      {"0", "24\" Circular CONC @1%"},    {"-2", "24\" Circular CONC @1%"},
+      {"1", "24\" Circular CONC @1%"},    {"2", "2-24\" Circular CONC @1%"},
+      {"12", "12-24\" Circular CONC @1%"},
+  };
+  for (const auto& [count, callout] : cases) {
+    SCOPED_TRACE(count);
+    ProfileTables t = testing::onePipeTables();
+    t.pipes.setCell(1, pipecol::NumPipes, count);
+    const Drawn d = draw(t, Kind::Pipe);
+    expectAt(theText(d, callout), 616, 22.5, "2");
+  }
+}
+
 TEST(OnePipeProfile, MetricProjectsScaleSizesFromMillimetresAndNameMetricUnits) {
   ProfileTables t = testing::onePipeTables();
   t.pipes.setCell(1, pipecol::DiaRise, "600");

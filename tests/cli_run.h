@@ -19,15 +19,16 @@ inline CliRun runCli(const dbtest::ScratchFolder& folder, const std::string& exa
                      const std::string& outfall, const std::string& arguments) {
   const std::string errFile = folder.file("stderr.txt");
   auto database = [&](const std::string& name) {
-    return std::filesystem::exists(folder.file(name)) ? folder.file(name) : folder.copyExample(name);
+    return std::filesystem::exists(folder.file(name)) ? folder.file(name)
+                                                      : folder.copyExample(name);
   };
   const std::string pipe = database(example + ".bvp");
   const std::string inlet = database(example + ".olm");
   CliRun run;
-  run.out = capture(quote(TARVELLO_CLI) + " --pipe-db " + quote(pipe) + " --inlet-db " +
-                        quote(inlet) + " --outfall " + outfall + " " + arguments + " 2>" +
-                        quote(errFile),
-                    &run.status);
+  run.out =
+      capture(quote(TARVELLO_CLI) + " --pipe-db " + quote(pipe) + " --inlet-db " + quote(inlet) +
+                  " --outfall " + outfall + " " + arguments + " 2>" + quote(errFile),
+              &run.status);
   run.err = dbtest::readBytes(errFile);
   return run;
 }

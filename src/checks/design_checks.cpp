@@ -5,8 +5,8 @@
 #include <unordered_map>
 
 #include "common/number_format.h"
-#include "tables/cell_numbers.h"
 #include "excel/excel_export.h"
+#include "tables/cell_numbers.h"
 #include "tables/csv.h"
 
 namespace tarvello {
@@ -49,7 +49,8 @@ class Checker {
       if (!criteria_.enabled(l.rule)) continue;
       for (int r = 1; r < p_.rowCount(); ++r) {
         const auto v = numberAt(p_, r, l.column);
-        if (v && (l.below ? *v < l.limit : *v > l.limit)) pipeFinding(l.rule, r, *v, l.limit, {l.column});
+        if (v && (l.below ? *v < l.limit : *v > l.limit))
+          pipeFinding(l.rule, r, *v, l.limit, {l.column});
       }
     }
     if (criteria_.enabled(CheckRule::SizeDecrease)) sizeDecrease();
@@ -133,8 +134,8 @@ class Checker {
       const auto elevOut = numberAt(p_, q, pipecol::ElevOut);
       const auto elevIn = numberAt(p_, p, pipecol::ElevIn);
       if (!elevOut || !elevIn || !(*elevIn > *elevOut)) continue;
-      Finding& f =
-          pipeFinding(CheckRule::InvertDrop, q, difference(*elevOut, *elevIn), 0, {pipecol::ElevOut});
+      Finding& f = pipeFinding(CheckRule::InvertDrop, q, difference(*elevOut, *elevIn), 0,
+                               {pipecol::ElevOut});
       f.structure = out;
       f.cells.push_back({CheckTable::Pipes, p, pipecol::ElevIn});
     }

@@ -11,9 +11,21 @@ class Value {
  public:
   Value() = default;  // null
   static Value null() { return Value(); }
-  static Value text(std::string s) { Value v; v.data_ = std::move(s); return v; }
-  static Value integer(std::int64_t i) { Value v; v.data_ = i; return v; }
-  static Value real(double d) { Value v; v.data_ = d; return v; }
+  static Value text(std::string s) {
+    Value v;
+    v.data_ = std::move(s);
+    return v;
+  }
+  static Value integer(std::int64_t i) {
+    Value v;
+    v.data_ = i;
+    return v;
+  }
+  static Value real(double d) {
+    Value v;
+    v.data_ = d;
+    return v;
+  }
 
   bool isNull() const { return std::holds_alternative<std::monostate>(data_); }
   bool isText() const { return std::holds_alternative<std::string>(data_); }

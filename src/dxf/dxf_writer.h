@@ -36,8 +36,8 @@ class DxfDrawing {
   void dxfCircle(const std::string& layer, double x, double y, double z, double radius);
   void dxfText(const std::string& layer, double x, double y, double z, double height,
                double rotation, double widthFactor, const std::string& text);
-  void dxfRectangle(const std::string& layer, double x1, double y1, double z1, double x2,
-                    double y2, double z2);
+  void dxfRectangle(const std::string& layer, double x1, double y1, double z1, double x2, double y2,
+                    double z2);
 
   // Empties the entity buffer.
   void clear();

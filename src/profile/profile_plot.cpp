@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "tables/row_lookups.h"
 #include "common/number_format.h"
 #include "dxf/dxf_writer.h"
+#include "tables/row_lookups.h"
 
 namespace tarvello {
 

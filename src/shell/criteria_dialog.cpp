@@ -60,16 +60,17 @@ void rememberCriteria(const std::string& unitSystem, const Criteria& criteria) {
 
 CriteriaDialog::CriteriaDialog(const Criteria& criteria, const std::string& unitSystem,
                                UserInterface& ui, std::string folder, QWidget* parent)
-    : QDialog(parent), ui_(ui), folder_(std::move(folder)),
+    : QDialog(parent),
+      ui_(ui),
+      folder_(std::move(folder)),
       defaults_(Criteria::forUnitSystem(unitSystem)) {
   setObjectName(widget::kCriteriaDialog);
   setWindowTitle("Design Criteria");
   const CriteriaUnits units = CriteriaUnits::of(isEnglish(unitSystem));
 
   auto* layout = new QVBoxLayout(this);
-  auto* numbers = new QGroupBox("Limits (" + units.length + ", " + units.velocity + ", " +
-                                    units.size + ")",
-                                this);
+  auto* numbers = new QGroupBox(
+      "Limits (" + units.length + ", " + units.velocity + ", " + units.size + ")", this);
   auto* form = new QFormLayout(numbers);
   const struct {
     const char* name;
@@ -97,8 +98,9 @@ CriteriaDialog::CriteriaDialog(const Criteria& criteria, const std::string& unit
   auto* rules = new QGroupBox("Rules checked", this);
   auto* rulesLayout = new QVBoxLayout(rules);
   for (int r = 0; r < kCheckRuleCount; ++r) {
-    const QString id = QString::fromUtf8(checkRuleId(static_cast<CheckRule>(r)).data(),
-                                         static_cast<int>(checkRuleId(static_cast<CheckRule>(r)).size()));
+    const QString id =
+        QString::fromUtf8(checkRuleId(static_cast<CheckRule>(r)).data(),
+                          static_cast<int>(checkRuleId(static_cast<CheckRule>(r)).size()));
     auto* box = new QCheckBox(id, rules);
     box->setObjectName(QString(widget::kCriteriaRulePrefix) + id);
     rules_[static_cast<size_t>(r)] = box;
@@ -171,7 +173,8 @@ void CriteriaDialog::saveFile() {
   if (path.empty()) return;
   folder_ = folderOf(path);
   std::error_code ec;
-  if (std::filesystem::exists(path, ec) && !ui_.askYesNo(kOverwriteQuestion, MessageIcon::Exclamation))
+  if (std::filesystem::exists(path, ec) &&
+      !ui_.askYesNo(kOverwriteQuestion, MessageIcon::Exclamation))
     return;
   const std::string error = writeFileAtomically(path, criteriaText(criteria()));
   if (!error.empty())

@@ -55,8 +55,10 @@ QString findingDescription(const Finding& f, const std::string& value, const std
                  .arg(QString::fromStdString(f.structure), v);
       break;
   }
-  const QString where = QString::fromStdString(f.table == CheckTable::Structures ? f.structure : f.pipe);
-  return text(checkRuleId(f.rule)) + (where.isEmpty() ? QString() : " (" + where + ")") + ": " + what;
+  const QString where =
+      QString::fromStdString(f.table == CheckTable::Structures ? f.structure : f.pipe);
+  return text(checkRuleId(f.rule)) + (where.isEmpty() ? QString() : " (" + where + ")") + ": " +
+         what;
 }
 
 DesignChecksPage::DesignChecksPage(const Session& session, TableModel* structures,
@@ -157,13 +159,14 @@ void DesignChecksPage::showFindings() {
   const std::vector<int> perRule = findingCounts(findings_);
   for (int r = 0; r < kCheckRuleCount; ++r)
     if (perRule[static_cast<size_t>(r)] > 0)
-      counts << QString("%1 %2").arg(text(checkRuleId(static_cast<CheckRule>(r)))).arg(perRule[static_cast<size_t>(r)]);
-  summary_->setText(findings_.empty()
-                        ? QString("No findings: the tables meet the criteria.")
-                        : QString("%1 finding%2: %3")
-                              .arg(findings_.size())
-                              .arg(findings_.size() == 1 ? "" : "s")
-                              .arg(counts.join(", ")));
+      counts << QString("%1 %2")
+                    .arg(text(checkRuleId(static_cast<CheckRule>(r))))
+                    .arg(perRule[static_cast<size_t>(r)]);
+  summary_->setText(findings_.empty() ? QString("No findings: the tables meet the criteria.")
+                                      : QString("%1 finding%2: %3")
+                                            .arg(findings_.size())
+                                            .arg(findings_.size() == 1 ? "" : "s")
+                                            .arg(counts.join(", ")));
 }
 
 void DesignChecksPage::markCells() {
@@ -172,7 +175,8 @@ void DesignChecksPage::markCells() {
     const auto& row = rows_[i + 1];
     const QString tip = findingDescription(findings_[i], row[4], row[5]);
     for (const CheckCell& cell : findings_[i].cells) {
-      QString& mark = (cell.table == CheckTable::Structures ? structureMarks : pipeMarks)[{cell.row, cell.column}];
+      QString& mark = (cell.table == CheckTable::Structures ? structureMarks
+                                                            : pipeMarks)[{cell.row, cell.column}];
       if (!mark.split('\n').contains(tip)) mark += (mark.isEmpty() ? "" : "\n") + tip;
     }
   }
@@ -184,8 +188,8 @@ void DesignChecksPage::selectCell(QTableView& grid, int tableRow, int column) {
   QAbstractItemModel* model = grid.model();
   const QModelIndex index = model->index(TableModel::viewRow(tableRow), column);
   if (!index.isValid()) return;
-  grid.selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                    QItemSelectionModel::Rows);
+  grid.selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   grid.scrollTo(index, QAbstractItemView::PositionAtCenter);
   grid.setFocus();
 }

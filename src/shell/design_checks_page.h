@@ -70,6 +70,7 @@ class DesignChecksPage : public QWidget {
 };
 
 // What a finding means, for the tool tips: "cover: 0.67 below the minimum 2.00".
-QString findingDescription(const Finding& finding, const std::string& value, const std::string& limit);
+QString findingDescription(const Finding& finding, const std::string& value,
+                           const std::string& limit);
 
 }  // namespace tarvello

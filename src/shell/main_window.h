@@ -8,9 +8,9 @@
 #include <functional>
 #include <memory>
 
-#include "commands/user_interface.h"
 #include "commands/browse.h"
 #include "commands/session.h"
+#include "commands/user_interface.h"
 #include "shell/background_runner.h"
 #include "shell/profile_preview.h"
 #include "viewer/dxf_view_window.h"

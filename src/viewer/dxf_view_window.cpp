@@ -8,13 +8,15 @@
 
 #include <new>
 
-#include "viewer/drawing_view.h"
 #include "dxf/dxf_reader.h"
+#include "viewer/drawing_view.h"
 
 namespace tarvello {
 
 DxfViewWindow::DxfViewWindow(QWidget* parent)
-    : QDialog(parent), menuBar_(new QMenuBar(this)), view_(new DrawingView(this)),
+    : QDialog(parent),
+      menuBar_(new QMenuBar(this)),
+      view_(new DrawingView(this)),
       status_(new QLabel(this)) {
   setObjectName("frmDxfView");
   setWindowTitle("DXF Profile View");
@@ -62,7 +64,8 @@ QString DxfViewWindow::loadFile(const QString& path) {
   } catch (const std::bad_alloc&) {
     // The reading answers for itself; this is the drawing of what was read.
     result = DxfReadResult{};
-    result.error = "There is not enough memory to read " + QFileInfo(path).fileName().toStdString() + ".";
+    result.error =
+        "There is not enough memory to read " + QFileInfo(path).fileName().toStdString() + ".";
   }
   QApplication::restoreOverrideCursor();
   if (!result.ok) {
@@ -75,7 +78,8 @@ QString DxfViewWindow::loadFile(const QString& path) {
   entities_ = result.entities;
   path_ = path;
 
-  QString text = QFileInfo(path).fileName() + QString(" - %1 entities").arg(result.entities.count());
+  QString text =
+      QFileInfo(path).fileName() + QString(" - %1 entities").arg(result.entities.count());
   if (result.entities.skipped > 0)
     text += QString(", %1 of kinds this viewer does not draw").arg(result.entities.skipped);
   text += "    Wheel: zoom  -  drag: pan  -  double-click or Home: whole drawing";

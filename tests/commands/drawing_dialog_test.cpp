@@ -82,7 +82,8 @@ TEST(DrawingDialog, AsksForANameChecksItAndConfirmsAReplacement) {
   ui.answers = {true};
   EXPECT_FALSE(drawPipeSchedule(session, ui));
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text.rfind("DXF file could not be written:" + folder.string() + "\n", 0), 0u);
+  EXPECT_EQ(ui.messages[0].text.rfind("DXF file could not be written:" + folder.string() + "\n", 0),
+            0u);
   EXPECT_TRUE(fs::is_empty(folder));
 }
 

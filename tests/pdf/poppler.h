@@ -31,7 +31,8 @@ inline std::string pdfInfo(const std::string& pdf, const std::string& name) {
 
 // The text of page `page` (from 1), or of every page with 0.
 inline std::string pdfText(const std::string& pdf, int page = 0) {
-  const std::string range = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
+  const std::string range =
+      page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
   return capture("pdftotext -layout" + range + " " + quote(pdf) + " - 2>/dev/null");
 }
 

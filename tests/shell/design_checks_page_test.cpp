@@ -94,7 +94,10 @@ class DesignChecksPageTest : public QObject {
   // A pipe-table cell's tool tip, by the pipe's number.
   QString pipeTip(const std::string& pipe, int column) const {
     const int row = rowWith(window_->session().tables.pipes, pipecol::PipeNo, pipe);
-    return model("pipeflex")->index(TableModel::viewRow(row), column).data(Qt::ToolTipRole).toString();
+    return model("pipeflex")
+        ->index(TableModel::viewRow(row), column)
+        .data(Qt::ToolTipRole)
+        .toString();
   }
   // Opens the criteria dialog, lets `edit` work on it and presses OK.
   void editCriteria(const std::function<void(CriteriaDialog*)>& edit) {
@@ -134,10 +137,10 @@ class DesignChecksPageTest : public QObject {
 
     openHighwayAndCreate();
     // Worked by hand from the tables of outfall 1 with the English defaults.
-    QCOMPARE(listRows(list()), QStringList({"cover,1,,P2,1.88,2.00", "cover,1,,P3,0.67,2.00",
-                                            "cover,1,,P4,0.00,2.00", "cover,2,,P30,1.71,2.00",
-                                            "cover,5,,P50,1.72,2.00", "cover,8,,P44,1.75,2.00",
-                                            "size-decrease,1,,P3,36.00,48.00"}));
+    QCOMPARE(listRows(list()),
+             QStringList({"cover,1,,P2,1.88,2.00", "cover,1,,P3,0.67,2.00", "cover,1,,P4,0.00,2.00",
+                          "cover,2,,P30,1.71,2.00", "cover,5,,P50,1.72,2.00",
+                          "cover,8,,P44,1.75,2.00", "size-decrease,1,,P3,36.00,48.00"}));
     QVERIFY(find<QLabel>("lblFindings")->text().startsWith("7 findings: cover 6, size-decrease 1"));
     const QString criteria = find<QLabel>("lblCriteria")->text();
     QVERIFY2(criteria.contains("freeboard 1 ft") && criteria.contains("velocity 3 to 12 ft/s") &&
@@ -147,16 +150,21 @@ class DesignChecksPageTest : public QObject {
 
     // The cells behind the findings carry the rule; the pipe of size 48 that
     // P3 takes is marked too; other cells are plain.
-    QVERIFY(pipeTip("P3", pipecol::HeightOfCover).startsWith("cover (P3): cover 0.67 below the minimum 2.00"));
+    QVERIFY(pipeTip("P3", pipecol::HeightOfCover)
+                .startsWith("cover (P3): cover 0.67 below the minimum 2.00"));
     QVERIFY(pipeTip("P3", pipecol::DiaRise).startsWith("size-decrease (P3)"));
     QVERIFY(pipeTip("P4", pipecol::DiaRise).startsWith("size-decrease (P3)"));
     QVERIFY(pipeTip("P3", pipecol::Velocity).isEmpty());
     QVERIFY(pipeTip("P7", pipecol::HeightOfCover).isEmpty());
     const int p3 = rowWith(window_->session().tables.pipes, pipecol::PipeNo, "P3");
-    QVERIFY(model("pipeflex")->index(TableModel::viewRow(p3), pipecol::HeightOfCover)
-                .data(Qt::BackgroundRole).canConvert<QBrush>());
-    QVERIFY(!model("pipeflex")->index(TableModel::viewRow(p3), pipecol::Velocity)
-                 .data(Qt::BackgroundRole).isValid());
+    QVERIFY(model("pipeflex")
+                ->index(TableModel::viewRow(p3), pipecol::HeightOfCover)
+                .data(Qt::BackgroundRole)
+                .canConvert<QBrush>());
+    QVERIFY(!model("pipeflex")
+                 ->index(TableModel::viewRow(p3), pipecol::Velocity)
+                 .data(Qt::BackgroundRole)
+                 .isValid());
 
     // A second run from another outfall replaces list and marks.
     find<QComboBox>("hglanodeout")->setEditText("201");
@@ -225,7 +233,8 @@ class DesignChecksPageTest : public QObject {
     QCOMPARE(listRows(list()), before);
 
     // Defaults back, then the run gives the seven findings again.
-    editCriteria([](CriteriaDialog* d) { d->findChild<QPushButton*>("cmdDefaultCriteria")->click(); });
+    editCriteria(
+        [](CriteriaDialog* d) { d->findChild<QPushButton*>("cmdDefaultCriteria")->click(); });
     QCOMPARE(list()->rowCount(), 7);  // the tables of this run are checked at once
   }
 
@@ -240,7 +249,8 @@ class DesignChecksPageTest : public QObject {
     ui_->saveAnswers = {saved};
     Criteria shown;
     editCriteria([&](CriteriaDialog* d) {
-      d->findChild<QPushButton*>("cmdLoadCriteria")->click();  // the bad file: named, nothing changes
+      d->findChild<QPushButton*>("cmdLoadCriteria")
+          ->click();  // the bad file: named, nothing changes
       QCOMPARE(d->criteria(), Criteria::defaults(true));
       d->findChild<QPushButton*>("cmdLoadCriteria")->click();
       d->findChild<QPushButton*>("cmdSaveCriteria")->click();
@@ -297,14 +307,14 @@ class DesignChecksPageTest : public QObject {
     QDesktopServices::unsetUrlHandler("file");
     QVERIFY2(ui_->messages.empty(), ui_->lastMessage().c_str());
     QProcess python;
-    python.start("/usr/bin/python3",
-                 {"-c",
-                  "import sys, openpyxl\n"
-                  "wb = openpyxl.load_workbook(sys.argv[1])\n"
-                  "ws = wb.worksheets[2]\n"
-                  "print(len(wb.worksheets), ws.title)\n"
-                  "for row in ws.iter_rows(values_only=True): print(','.join('' if v is None else str(v) for v in row))\n",
-                  QString::fromStdString(workbook)});
+    python.start("/usr/bin/python3", {"-c",
+                                      "import sys, openpyxl\n"
+                                      "wb = openpyxl.load_workbook(sys.argv[1])\n"
+                                      "ws = wb.worksheets[2]\n"
+                                      "print(len(wb.worksheets), ws.title)\n"
+                                      "for row in ws.iter_rows(values_only=True): "
+                                      "print(','.join('' if v is None else str(v) for v in row))\n",
+                                      QString::fromStdString(workbook)});
     QVERIFY(python.waitForFinished(60000));
     const QString output = QString::fromUtf8(python.readAllStandardOutput());
     QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());

@@ -6,20 +6,20 @@
 //                                      whole screen (another program's window)
 #include <QApplication>
 #include <QComboBox>
-#include <QGraphicsScene>
 #include <QDir>
+#include <QGraphicsScene>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
-#include <QTableWidget>
-#include <QToolTip>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QToolTip>
 
 #include <clocale>
 #include <cstdio>
@@ -45,8 +45,8 @@ void settle(int ms = 400) {
 bool grabScreen(const QString& file) {
   const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
   const bool saved = shot.save(file);
-  std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "could not write", qPrintable(file), shot.width(),
-              shot.height());
+  std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "could not write", qPrintable(file),
+              shot.width(), shot.height());
   return saved;
 }
 
@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
     painter.drawPixmap(0, 0, page, area.x(), area.y(), area.width(), area.height());
     painter.drawPixmap(0, area.height() + 8, grid, area.x(), area.y(), area.width(), area.height());
     painter.end();
-    std::printf("%s %s\n", both.save(out.filePath("design-checks.png")) ? "wrote" : "could not write",
+    std::printf("%s %s\n",
+                both.save(out.filePath("design-checks.png")) ? "wrote" : "could not write",
                 qPrintable(out.filePath("design-checks.png")));
   }
 

@@ -110,13 +110,11 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     return kExitUsage;
   // A branch-table row that names a branch, or 0 (and the message).
   auto branchRow = [&](int row, const std::string& what) {
-    if (row < 1 || row > tables.branches.lastFilledRow() ||
-        !branchRowSelected(tables.branches, row)) {
-      if (row < 1 || row > tables.branches.lastFilledRow())
-        err << "tarvello-cli: " << what << " is not in the branch table\n";
+    if (row < 1 || row > tables.branches.lastFilledRow()) {
+      err << "tarvello-cli: " << what << " is not in the branch table\n";
       return 0;
     }
-    return row;
+    return branchRowSelected(tables.branches, row) ? row : 0;
   };
 
   const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;

@@ -7,8 +7,8 @@
 
 #include "checks/criteria.h"
 #include "checks/design_checks.h"
-#include "excel/excel_export.h"
 #include "commands/session.h"
+#include "excel/excel_export.h"
 
 namespace tarvello::cli {
 
@@ -20,7 +20,8 @@ class DesignChecksRun {
   // Checks the tables with the defaults of the project's units and the file's overrides.
   void run(const Session& session);
   // Writes the findings CSV (an existing file only when the user agrees) and
-  // the summary to `err`; an existing file is replaced only with `force`. False when the file was not written.
+  // the summary to `err`; an existing file is replaced only with `force`. False when the file was
+  // not written.
   bool write(const std::string& path, bool force, std::ostream& out, std::ostream& err) const;
 
   const std::vector<Finding>& findings() const { return findings_; }

@@ -32,8 +32,9 @@ std::string oneLine(std::string_view text) {
   return out;
 }
 
-bool openDatabases(const std::string& pipeDb, const std::string& inletDb, ProjectDatabases& databases,
-                   std::vector<std::string>& outfalls, std::ostream& err) {
+bool openDatabases(const std::string& pipeDb, const std::string& inletDb,
+                   ProjectDatabases& databases, std::vector<std::string>& outfalls,
+                   std::ostream& err) {
   if (pipeDb.empty()) {
     err << "No Pipe project database selected!\n";
     return false;

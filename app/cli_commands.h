@@ -2,11 +2,11 @@
 // The commands of tarvello-cli, one function each, working on the parsed
 // options. A command writes its results to `out` and its problems to `err`
 // and returns the exit status.
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
-#include <functional>
 
 #include "common/write_result.h"
 #include "database/project_database.h"
@@ -30,8 +30,9 @@ int listOutfalls(const Options& options, std::ostream& out, std::ostream& err);
 
 // Opens the pipe database, reads its outfall list, then opens the inlet
 // database if one is named. False (and the message on `err`) on a failure.
-bool openDatabases(const std::string& pipeDb, const std::string& inletDb, ProjectDatabases& databases,
-                   std::vector<std::string>& outfalls, std::ostream& err);
+bool openDatabases(const std::string& pipeDb, const std::string& inletDb,
+                   ProjectDatabases& databases, std::vector<std::string>& outfalls,
+                   std::ostream& err);
 
 // Runs `write` without replacing an existing file; when the file exists, the
 // overwrite question is printed with its answer, and with `force` the file is

@@ -64,8 +64,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     std::error_code ec;
     std::filesystem::create_directories(options.tablesDir, ec);
     const std::pair<const char*, const Table*> files[] = {{"structures.csv", &tables.structures},
-                                                         {"pipes.csv", &tables.pipes},
-                                                         {"branches.csv", &tables.branches}};
+                                                          {"pipes.csv", &tables.pipes},
+                                                          {"branches.csv", &tables.branches}};
     for (const auto& [name, table] : files) {
       const std::string path = (std::filesystem::path(options.tablesDir) / name).string();
       // Like every other output: an existing file is replaced only when the user says so.
@@ -110,13 +110,11 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     return kExitUsage;
   // A branch-table row that names a branch, or 0 (and the message).
   auto branchRow = [&](int row, const std::string& what) {
-    if (row < 1 || row > tables.branches.lastFilledRow() ||
-        !branchRowSelected(tables.branches, row)) {
-      if (row < 1 || row > tables.branches.lastFilledRow())
-        err << "tarvello-cli: " << what << " is not in the branch table\n";
+    if (row < 1 || row > tables.branches.lastFilledRow()) {
+      err << "tarvello-cli: " << what << " is not in the branch table\n";
       return 0;
     }
-    return row;
+    return branchRowSelected(tables.branches, row) ? row : 0;
   };
 
   const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
@@ -141,14 +139,16 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
       {&pipeFile,
        [&](const std::string& path, Overwrite overwrite) {
          const auto number = parseNumber(pipeRowText);
-         const int row = number ? branchRow(static_cast<int>(*number), "row " + oneLine(pipeRowText)) : 0;
+         const int row =
+             number ? branchRow(static_cast<int>(*number), "row " + oneLine(pipeRowText)) : 0;
          if (row == 0) return WriteResult::failed(path, "");
          return writePipeProfile(tables, settings(), row, path, overwrite, warnings);
        },
        true},
       {&branchFile,
        [&](const std::string& path, Overwrite overwrite) {
-         const int row = branchRow(findBranchRow(tables.branches, branchId), "branch " + oneLine(branchId));
+         const int row =
+             branchRow(findBranchRow(tables.branches, branchId), "branch " + oneLine(branchId));
          if (row == 0) return WriteResult::failed(path, "");
          return writeBranchProfile(tables, settings(), row, path, overwrite, warnings);
        },

@@ -8,18 +8,18 @@ namespace tarvello::cli {
 
 struct GenerateOptions {
   std::string pipeDb, inletDb;
-  std::string outfall;           // --outfall
-  std::string tailWater;         // --tail-water ("" keeps the field's "0.0")
-  std::string tablesDir;         // --tables DIR
-  std::string pipeProfile;        // --pipe-profile ROW:FILE (branch-table row)
-  std::string branchProfile;      // --branch-profile BRANCH_ID:FILE
+  std::string outfall;        // --outfall
+  std::string tailWater;      // --tail-water ("" keeps the field's "0.0")
+  std::string tablesDir;      // --tables DIR
+  std::string pipeProfile;    // --pipe-profile ROW:FILE (branch-table row)
+  std::string branchProfile;  // --branch-profile BRANCH_ID:FILE
   std::string allProfiles;
   std::string structureSchedule, pipeSchedule, excel;
   std::string checks;    // --checks FILE: the design-check findings (and a worksheet with --excel)
   std::string criteria;  // --criteria FILE
-  std::string pdf;                  // --pdf FILE: profiles and schedules, one sheet a page
+  std::string pdf;       // --pdf FILE: profiles and schedules, one sheet a page
   std::string pageSize = "tabloid";  // --page-size
-  bool energyGradeLine = false;  // --egl
+  bool energyGradeLine = false;      // --egl
   bool force = false;
 };
 

@@ -13,10 +13,12 @@
 
 int main(int argc, char** argv) {
   using namespace tarvello::cli;
-  CLI::App app{"Tarvello: storm-drain profile data from the pipe and inlet project databases.", "tarvello-cli"};
+  CLI::App app{"Tarvello: storm-drain profile data from the pipe and inlet project databases.",
+               "tarvello-cli"};
   Options options;
-  auto* pipeDb = app.add_option("--pipe-db", options.pipeDb, "Pipe project database (Brenvik .bvp/.bvh)")
-                     ->type_name("FILE");
+  auto* pipeDb =
+      app.add_option("--pipe-db", options.pipeDb, "Pipe project database (Brenvik .bvp/.bvh)")
+          ->type_name("FILE");
   app.add_option("--inlet-db", options.inletDb,
                  "Inlet project database (Olmstra .olm/.olh), opened after the pipe database")
       ->type_name("FILE");
@@ -29,9 +31,10 @@ int main(int argc, char** argv) {
       ->needs(pipeDb);
 
   GenerateOptions gen;
-  auto* outfall = app.add_option("--outfall", gen.outfall, "Outfall (end) node: runs Create Profile Data")
-                      ->type_name("NODE")
-                      ->needs(pipeDb);
+  auto* outfall =
+      app.add_option("--outfall", gen.outfall, "Outfall (end) node: runs Create Profile Data")
+          ->type_name("NODE")
+          ->needs(pipeDb);
   app.add_option("--tail-water", gen.tailWater, "Tail-water elevation at the outfall (default 0.0)")
       ->type_name("ELEV")
       ->needs(outfall);
@@ -54,14 +57,12 @@ int main(int argc, char** argv) {
       {"--pipe-schedule", &gen.pipeSchedule, "Write the pipe schedule drawing to FILE (DXF)"},
       {"--excel", &gen.excel, "Write the structure and pipe schedules to FILE (Excel workbook)"}};
   for (const auto& [name, target, help] : outputs)
-    app.add_option(name, *target, help)
-        ->type_name("FILE")
-        ->needs(outfall);
+    app.add_option(name, *target, help)->type_name("FILE")->needs(outfall);
 
   auto* checks = app.add_option("--checks", gen.checks,
-                                 "Check the tables against the design criteria and write the "
-                                 "findings to FILE (CSV); with --excel the workbook gets a "
-                                 "\"Design Checks\" worksheet too")
+                                "Check the tables against the design criteria and write the "
+                                "findings to FILE (CSV); with --excel the workbook gets a "
+                                "\"Design Checks\" worksheet too")
                      ->type_name("FILE")
                      ->needs(outfall);
   app.add_option("--criteria", gen.criteria,

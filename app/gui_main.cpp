@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Tarvello");
   QApplication::setApplicationVersion("0.1.0");
 
-  const tarvello::StartupOptions options = tarvello::parseStartupArguments(argumentList(argc, argv));
+  const tarvello::StartupOptions options =
+      tarvello::parseStartupArguments(argumentList(argc, argv));
   if (!options.error.isEmpty()) {
     std::fprintf(stderr, "tarvello: %s\n", qPrintable(options.error));
     std::fputs(qPrintable(tarvello::usageText()), stderr);

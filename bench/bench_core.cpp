@@ -10,11 +10,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "database/project_database.h"
 #include "commands/commands.h"
+#include "commands/session.h"
+#include "database/project_database.h"
 #include "dxf/dxf_writer.h"
 #include "network/generation.h"
-#include "commands/session.h"
 #include "network/tree_build.h"
 #include "network_gen.h"
 
@@ -43,16 +43,17 @@ const std::string& pipeDatabase(int pipes) {
   auto [it, fresh] = cache.try_emplace(pipes);
   if (fresh) {
     it->second = (std::filesystem::temp_directory_path() /
-                  ("tarvello-bench-" + std::to_string(pipes) + ".bvp")).string();
+                  ("tarvello-bench-" + std::to_string(pipes) + ".bvp"))
+                     .string();
     jet::writeJet4(it->second, bench::makeNetwork(pipes).pipe);
   }
   return it->second;
 }
 
 void perPipe(benchmark::State& state, int pipes) {
-  state.counters["per_pipe"] = benchmark::Counter(
-      static_cast<double>(pipes), benchmark::Counter::kIsIterationInvariantRate |
-                                      benchmark::Counter::kInvert);
+  state.counters["per_pipe"] =
+      benchmark::Counter(static_cast<double>(pipes), benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
 }
 
 void BM_TreeBuild(benchmark::State& state) {
@@ -94,7 +95,8 @@ void BM_OpenDatabase(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const auto& path = pipeDatabase(n);
   for (auto _ : state)
-    benchmark::DoNotOptimize(tarvello::ProjectDatabase::openJet(path, tarvello::DatabaseKind::Pipe));
+    benchmark::DoNotOptimize(
+        tarvello::ProjectDatabase::openJet(path, tarvello::DatabaseKind::Pipe));
   perPipe(state, n);
 }
 
@@ -164,7 +166,11 @@ void BM_DxfDrawingFloor(benchmark::State& state) {
 BENCHMARK(BM_TreeBuild)->Arg(5001)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TreeBuildFloor)->Arg(5001)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenDatabase)->Arg(5001)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(BM_CreateProfileData)->Arg(5001)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_CreateProfileData)
+    ->Arg(5001)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(BM_DxfDrawing)->Arg(5001)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DxfDrawingFloor)->Arg(5001)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -16,10 +16,10 @@
 #include <memory>
 #include <string>
 
-#include "shell/main_window.h"
 #include "commands/commands.h"
-#include "network/generation.h"
 #include "commands/session.h"
+#include "network/generation.h"
+#include "shell/main_window.h"
 
 namespace {
 

@@ -13,7 +13,7 @@ namespace {
 struct Node {
   std::string name;
   std::string type;
-  double station = 0;   // feet along the baseline
+  double station = 0;  // feet along the baseline
   double offset = 0;
   bool right = true;
   double invert = 0;
@@ -23,7 +23,8 @@ struct Node {
 std::string stationText(double feet) {
   const long hundreds = static_cast<long>(feet / 100);
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%ld+%05.2f", hundreds, feet - 100.0 * static_cast<double>(hundreds));
+  std::snprintf(buf, sizeof buf, "%ld+%05.2f", hundreds,
+                feet - 100.0 * static_cast<double>(hundreds));
   return buf;
 }
 
@@ -62,15 +63,38 @@ SyntheticProject makeNetwork(int pipes, std::uint32_t seed) {
     // (Manning, n = 0.013), so the grade line stays below the tops.
     const double capacity = 0.463 / 0.013 * std::pow(dia / 12, 8.0 / 3.0) * std::sqrt(slope);
     const double q = round2(capacity * (0.3 + 0.5 * u(rng)));
-    rows.push_back({"P" + std::to_string(rows.size() + 1), o.name, i.name, i.type, o.type,
-                    stationText(i.station), i.offset, std::string(i.right ? "RT" : "LT"),
-                    round2(i.top), stationText(o.station), o.offset,
-                    std::string(o.right ? "RT" : "LT"), round2(o.top),
-                    std::string(u(rng) < 0.8 ? "YES" : "NO"), std::string("Circular"), dia, dia,
-                    dia, std::int64_t{1}, std::string("Concrete"), round2(i.invert),
-                    round2(o.invert), length, std::round(slope * 10000) / 10000, 0.013, q,
-                    round2(3 + u(rng) * 8), round2(dia / 24), 0.0, round2(u(rng) * 0.6),
-                    round2(3 + u(rng) * 3), std::round(u(rng) * 100) / 10000.0});
+    rows.push_back({"P" + std::to_string(rows.size() + 1),
+                    o.name,
+                    i.name,
+                    i.type,
+                    o.type,
+                    stationText(i.station),
+                    i.offset,
+                    std::string(i.right ? "RT" : "LT"),
+                    round2(i.top),
+                    stationText(o.station),
+                    o.offset,
+                    std::string(o.right ? "RT" : "LT"),
+                    round2(o.top),
+                    std::string(u(rng) < 0.8 ? "YES" : "NO"),
+                    std::string("Circular"),
+                    dia,
+                    dia,
+                    dia,
+                    std::int64_t{1},
+                    std::string("Concrete"),
+                    round2(i.invert),
+                    round2(o.invert),
+                    length,
+                    std::round(slope * 10000) / 10000,
+                    0.013,
+                    q,
+                    round2(3 + u(rng) * 8),
+                    round2(dia / 24),
+                    0.0,
+                    round2(u(rng) * 0.6),
+                    round2(3 + u(rng) * 3),
+                    std::round(u(rng) * 100) / 10000.0});
   };
   const char* upstreamTypes[] = {"Inlet", "Inlet", "Inlet", "Junction Box", "Man Hole"};
   auto upstreamType = [&] { return std::string(upstreamTypes[rng() % 5]); };
@@ -121,35 +145,40 @@ SyntheticProject makeNetwork(int pipes, std::uint32_t seed) {
                               {{std::string("ENGLISH"), std::string("Synthetic network")}}};
   jet::TableData pipe{"PIPE", {}, std::move(rows)};
   const std::pair<const char*, T> pipeColumns[] = {
-      {"PIPE_NUMBER", T::Text},      {"NODEOUT_NO", T::Text},      {"NODEIN_NO", T::Text},
-      {"NODEIN_TYPE", T::Text},      {"NODEOUT_TYPE", T::Text},    {"NODEIN_STATION", T::Text},
-      {"NODEIN_OFFSET", T::Double},  {"NODEIN_OFFLOC", T::Text},   {"NODEIN_TOPELE", T::Double},
+      {"PIPE_NUMBER", T::Text},      {"NODEOUT_NO", T::Text},       {"NODEIN_NO", T::Text},
+      {"NODEIN_TYPE", T::Text},      {"NODEOUT_TYPE", T::Text},     {"NODEIN_STATION", T::Text},
+      {"NODEIN_OFFSET", T::Double},  {"NODEIN_OFFLOC", T::Text},    {"NODEIN_TOPELE", T::Double},
       {"NODEOUT_STATION", T::Text},  {"NODEOUT_OFFSET", T::Double}, {"NODEOUT_OFFLOC", T::Text},
-      {"NODEOUT_TOPELE", T::Double}, {"NODEIN_SHAPING", T::Text},  {"PIPE_SHAPE", T::Text},
-      {"PIPE_DIA", T::Double},       {"SPAN", T::Double},          {"RISE", T::Double},
-      {"NUMOFPIPES", T::Integer},    {"PIPE_MAT", T::Text},        {"PIPE_ELEIN", T::Double},
-      {"PIPE_ELEOUT", T::Double},    {"PIPE_LENGTH", T::Double},   {"PIPE_SLOPE", T::Double},
+      {"NODEOUT_TOPELE", T::Double}, {"NODEIN_SHAPING", T::Text},   {"PIPE_SHAPE", T::Text},
+      {"PIPE_DIA", T::Double},       {"SPAN", T::Double},           {"RISE", T::Double},
+      {"NUMOFPIPES", T::Integer},    {"PIPE_MAT", T::Text},         {"PIPE_ELEIN", T::Double},
+      {"PIPE_ELEOUT", T::Double},    {"PIPE_LENGTH", T::Double},    {"PIPE_SLOPE", T::Double},
       {"PIPE_MANN", T::Single},      {"PIPE_DISCHARGE", T::Double}, {"PIPE_VELOCITY", T::Double},
-      {"PIPE_FLOWDEPTH", T::Double}, {"PIPE_SKEW", T::Double},     {"STRUCTURE_CA", T::Double},
+      {"PIPE_FLOWDEPTH", T::Double}, {"PIPE_SKEW", T::Double},      {"STRUCTURE_CA", T::Double},
       {"PIPE_I", T::Double},         {"FRICTION_SLOPE", T::Double}};
   for (const auto& [name, type] : pipeColumns) pipe.columns.push_back({name, type});
   project.pipe.tables = {projectTable, std::move(pipe)};
 
   jet::TableData inlet{"INLET",
-                       {{"INLET_NUMBER", T::Text}, {"INLET_SUBTYPE", T::Text},
-                        {"INLETLENGTH", T::Double}, {"INLET_TYPE", T::Text},
-                        {"IN_SAG", T::Boolean},     {"STATION", T::Text},
-                        {"OFFSET", T::Double},      {"OFFLOC", T::Text},
-                        {"DRAIN_AREA", T::Double},  {"RUNOFF_C", T::Double},
-                        {"INTENSITY", T::Double},   {"INLET_FLOW", T::Double}},
+                       {{"INLET_NUMBER", T::Text},
+                        {"INLET_SUBTYPE", T::Text},
+                        {"INLETLENGTH", T::Double},
+                        {"INLET_TYPE", T::Text},
+                        {"IN_SAG", T::Boolean},
+                        {"STATION", T::Text},
+                        {"OFFSET", T::Double},
+                        {"OFFLOC", T::Text},
+                        {"DRAIN_AREA", T::Double},
+                        {"RUNOFF_C", T::Double},
+                        {"INTENSITY", T::Double},
+                        {"INLET_FLOW", T::Double}},
                        {}};
   for (const Node& n : nodes) {
     if (n.type != "Inlet") continue;
     const double area = round2(0.2 + u(rng) * 0.8);
-    inlet.rows.push_back({n.name, std::string("DI-3B"), 10.0, std::string("CURB"),
-                          u(rng) < 0.1, stationText(n.station), n.offset,
-                          std::string(n.right ? "RT" : "LT"), area, 0.85, 6.56,
-                          round2(area * 0.85 * 6.56)});
+    inlet.rows.push_back({n.name, std::string("DI-3B"), 10.0, std::string("CURB"), u(rng) < 0.1,
+                          stationText(n.station), n.offset, std::string(n.right ? "RT" : "LT"),
+                          area, 0.85, 6.56, round2(area * 0.85 * 6.56)});
   }
   projectTable.rows[0][1] = std::string("Synthetic network, inlet design");
   project.inlet.tables = {std::move(projectTable), std::move(inlet)};

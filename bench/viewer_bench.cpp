@@ -41,17 +41,25 @@ void writeDrawing(const std::string& path, long entities) {
     const double x0 = static_cast<double>(sheet % 100) * 900.0;
     const double y0 = static_cast<double>(sheet / 100) * 700.0;
     for (int i = 0; i < 30 && written < entities; ++i, ++written)
-      out << "0\nLINE\n8\n" << (i % 3) << "\n62\n" << (1 + i % 7) << "\n10\n" << x0 + i * 20
-          << "\n20\n" << y0 << "\n11\n" << x0 + i * 20 + 15 << "\n21\n" << y0 + 500 << "\n";
+      out << "0\nLINE\n8\n"
+          << (i % 3) << "\n62\n"
+          << (1 + i % 7) << "\n10\n"
+          << x0 + i * 20 << "\n20\n"
+          << y0 << "\n11\n"
+          << x0 + i * 20 + 15 << "\n21\n"
+          << y0 + 500 << "\n";
     for (int i = 0; i < 5 && written < entities; ++i, ++written) {
       out << "0\nPOLYLINE\n8\n2\n66\n1\n70\n0\n";
       for (int k = 0; k < 4; ++k)
-        out << "0\nVERTEX\n8\n2\n10\n" << x0 + 600 + k * 40 << "\n20\n" << y0 + 100 + i * 60 + (k % 2) * 30 << "\n";
+        out << "0\nVERTEX\n8\n2\n10\n"
+            << x0 + 600 + k * 40 << "\n20\n"
+            << y0 + 100 + i * 60 + (k % 2) * 30 << "\n";
       out << "0\nSEQEND\n8\n2\n";
     }
     for (int i = 0; i < 15 && written < entities; ++i, ++written)
-      out << "0\nTEXT\n8\n1\n10\n" << x0 + 10 << "\n20\n" << y0 + 520 + i * 10 << "\n40\n4\n1\nSTA "
-          << sheet << "+" << i << " INV 101.25\n";
+      out << "0\nTEXT\n8\n1\n10\n"
+          << x0 + 10 << "\n20\n"
+          << y0 + 520 + i * 10 << "\n40\n4\n1\nSTA " << sheet << "+" << i << " INV 101.25\n";
   }
   out << "0\nENDSEC\n0\nEOF\n";
 }
@@ -81,7 +89,8 @@ Measure inChild(Phase phase) {
   ::close(fds[1]);
   Measure m;
   char buffer[4096];
-  for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;) m.note.append(buffer, size_t(got));
+  for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+    m.note.append(buffer, size_t(got));
   ::close(fds[0]);
   int status = 0;
   struct rusage usage {};
@@ -98,7 +107,8 @@ double msOf(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed(
 int main(int argc, char** argv) {
   const long entities = argc > 1 ? std::atol(argv[1]) : 1000000;
   const std::string path =
-      argc > 2 ? argv[2] : (std::filesystem::temp_directory_path() / "tarvello-viewer-bench.dxf").string();
+      argc > 2 ? argv[2]
+               : (std::filesystem::temp_directory_path() / "tarvello-viewer-bench.dxf").string();
   if (argc <= 2 || !std::filesystem::exists(path)) writeDrawing(path, entities);
   std::printf("drawing: %s, %.0f MB, %ld entities\n", path.c_str(),
               static_cast<double>(std::filesystem::file_size(path)) / 1e6, entities);

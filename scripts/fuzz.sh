@@ -9,7 +9,7 @@
 #
 #   scripts/fuzz.sh [HOURS]
 #
-# FUZZ_BUILD_DIR (default build-fuzz) is the clang build it configures and
+# build-test-fuzz (the "fuzz" preset) is the clang build it configures and
 # uses; FUZZ_TARGETS (space-separated, default all) picks targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,13 +21,12 @@ if ! seconds=$(awk -v h="$HOURS" 'BEGIN { if (h !~ /^([0-9]+\.?[0-9]*|\.[0-9]+)$
   exit 2
 fi
 
-FUZZ_DIR="${FUZZ_BUILD_DIR:-build-fuzz}"
-read -r -a TARGETS <<<"${FUZZ_TARGETS:-jet_load generation dxf_read number_format}"
+FUZZ_DIR=build-test-fuzz
+read -r -a TARGETS <<<"${FUZZ_TARGETS:-$(bash scripts/fuzz-targets.sh)}"
 LIMITS=(-rss_limit_mb=1024 -malloc_limit_mb=256)
 
-cmake -S . -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-  -DCMAKE_CXX_COMPILER=clang++ -DTARVELLO_FUZZ=ON -DTARVELLO_TESTS=OFF -DTARVELLO_GUI=OFF >/dev/null
-cmake --build "$FUZZ_DIR" -j"$(nproc)" --target "${TARGETS[@]/#/fuzz_}" >/dev/null
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)" --target "${TARGETS[@]/#/fuzz_}" >/dev/null
 
 count() { find "$1" -maxdepth 1 -type f ! -name '.*' 2>/dev/null | wc -l; }
 # libFuzzer's own names for what it finds; crashers kept under other names

@@ -11,7 +11,7 @@ PACKAGES=(
   libcairo2-dev fonts-osifont poppler-utils
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   python3 python3-ezdxf python3-openpyxl
   xvfb xauth
   dpkg-dev desktop-file-utils shared-mime-info man-db

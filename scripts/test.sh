@@ -8,30 +8,29 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --with-test-readers
 bash tools/jet/reader/install.sh
 
-BUILD_DIR="${BUILD_DIR:-build-test}"
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELLO_WERROR=ON
-cmake --build "$BUILD_DIR" -j"$(nproc)"
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)" --timeout 900
+# The code keeps to .clang-format.
+bash scripts/check-format.sh
+
+# The builds are the presets of CMakePresets.json.
+cmake --preset test
+cmake --build --preset test -j"$(nproc)"
+ctest --preset test -j"$(nproc)"
 
 # The whole suite once more, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (any report fails the test that caused it).
-SAN_DIR="${SAN_BUILD_DIR:-build-test-asan}"
 # -O1 -g1: quicker to build than the normal flags, line numbers in the reports.
-cmake -S . -B "$SAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -g1" -DCMAKE_C_FLAGS="-O1 -g1" \
-  -DTARVELLO_WERROR=ON -DTARVELLO_SANITIZE=ON
-cmake --build "$SAN_DIR" -j"$(nproc)"
-ASAN_OPTIONS="detect_stack_use_after_return=0" \
-UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-  ctest --test-dir "$SAN_DIR" --output-on-failure -j"$(nproc)" --timeout 1800
+cmake --preset asan
+cmake --build --preset asan -j"$(nproc)"
+ctest --preset asan -j"$(nproc)"
 
 # A short run of each fuzz target (clang and libFuzzer, both sanitizers) from
 # its seeds and the crashers found so far; new inputs go to a scratch folder.
-FUZZ_DIR="${FUZZ_BUILD_DIR:-build-test-fuzz}"
+FUZZ_DIR=build-test-fuzz
 FUZZ_SECONDS="${FUZZ_SECONDS:-10}"
-cmake -S . -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-  -DCMAKE_CXX_COMPILER=clang++ -DTARVELLO_FUZZ=ON -DTARVELLO_TESTS=OFF -DTARVELLO_GUI=OFF
-FUZZ_TARGETS=(jet_load generation dxf_read number_format criteria)
-cmake --build "$FUZZ_DIR" -j"$(nproc)" --target "${FUZZ_TARGETS[@]/#/fuzz_}"
+cmake --preset fuzz
+# The targets are listed once, in tests/fuzz/CMakeLists.txt.
+read -r -a FUZZ_TARGETS <<<"$(bash scripts/fuzz-targets.sh)"
+cmake --build --preset fuzz -j"$(nproc)" --target "${FUZZ_TARGETS[@]/#/fuzz_}"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 for t in "${FUZZ_TARGETS[@]}"; do

@@ -16,7 +16,8 @@ InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
     QueryRows inlets = inletDb->rows("select * from INLET");
     const int numberColumn = inlets.columnIndex("INLET_NUMBER");
     if (numberColumn < 0) {
-      warnings.add("Table INLET has no field INLET_NUMBER; no inlet subtypes or lengths were found.");
+      warnings.add(
+          "Table INLET has no field INLET_NUMBER; no inlet subtypes or lengths were found.");
       return;
     }
     const int subtypeColumn = inlets.columnIndex("INLET_SUBTYPE");
@@ -33,11 +34,14 @@ InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
       const Value length = inlets.value(lengthColumn);
       // Shown as stored, as the schedules show any text; but it is no length.
       if (!length.isNull() && !length.isEmptyText() && !length.asNumber())
-        lengthWarnings.push_back("Inlet " + key + ": INLETLENGTH \"" + length.asText() + "\" is not a number; it is shown as it is.");
+        lengthWarnings.push_back("Inlet " + key + ": INLETLENGTH \"" + length.asText() +
+                                 "\" is not a number; it is shown as it is.");
       length_.emplace(key, length.asText());
     }
-    if (!hasSubtype) warnings.add("Table INLET has no field INLET_SUBTYPE; inlets are shown as TBD.");
-    if (!hasLength) warnings.add("Table INLET has no field INLETLENGTH; lengths are shown as 0.00.");
+    if (!hasSubtype)
+      warnings.add("Table INLET has no field INLET_SUBTYPE; inlets are shown as TBD.");
+    if (!hasLength)
+      warnings.add("Table INLET has no field INLETLENGTH; lengths are shown as 0.00.");
   } catch (const DatabaseError& e) {
     subtype_.clear();
     length_.clear();

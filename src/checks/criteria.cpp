@@ -15,7 +15,7 @@ namespace tarvello {
 namespace {
 
 constexpr std::string_view kRuleIds[kCheckRuleCount] = {
-    "freeboard", "velocity-low", "velocity-high", "cover",
+    "freeboard", "velocity-low",  "velocity-high", "cover",
     "size-min",  "size-decrease", "adverse-slope", "invert-drop"};
 
 struct NumberKey {
@@ -147,8 +147,8 @@ CriteriaReadResult parseCriteria(std::string_view text, const std::string& sourc
         if (!rule) {
           std::string known;
           for (std::string_view r : kRuleIds) known += (known.empty() ? "" : ", ") + std::string(r);
-          result.error = located(sourceName, at, name,
-                                 "unknown rule \"" + *id + "\" (rules: " + known + ")");
+          result.error =
+              located(sourceName, at, name, "unknown rule \"" + *id + "\" (rules: " + known + ")");
           return result;
         }
         off[static_cast<size_t>(*rule)] = true;

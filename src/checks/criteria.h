@@ -27,11 +27,11 @@ std::string_view checkRuleId(CheckRule rule);
 std::optional<CheckRule> checkRuleFromId(std::string_view id);
 
 struct Criteria {
-  double freeboard = 1.0;     // top of structure above the grade line
+  double freeboard = 1.0;  // top of structure above the grade line
   double velocityMin = 3.0;
   double velocityMax = 12.0;
   double coverMin = 2.0;
-  double sizeMin = 15;        // inches or millimetres, as "Dia / Rise"
+  double sizeMin = 15;                      // inches or millimetres, as "Dia / Rise"
   std::array<bool, kCheckRuleCount> off{};  // rules skipped
 
   bool enabled(CheckRule rule) const { return !off[static_cast<size_t>(rule)]; }

@@ -5,17 +5,13 @@
 #include <unordered_map>
 
 #include "common/number_format.h"
-#include "tables/cell_numbers.h"
 #include "excel/excel_export.h"
+#include "tables/cell_numbers.h"
 #include "tables/csv.h"
 
 namespace tarvello {
 
 namespace {
-
-std::optional<double> numberAt(const Table& table, int row, int column) {
-  return cellNumber(table, row, column);
-}
 
 // The difference of two elevations as the tables mean it: cells hold a few
 // decimals, so 400.30 - 399.30 is 1 and not 0.99999999997, and a value equal
@@ -48,14 +44,15 @@ class Checker {
     for (const Limit& l : limits) {
       if (!criteria_.enabled(l.rule)) continue;
       for (int r = 1; r < p_.rowCount(); ++r) {
-        const auto v = numberAt(p_, r, l.column);
-        if (v && (l.below ? *v < l.limit : *v > l.limit)) pipeFinding(l.rule, r, *v, l.limit, {l.column});
+        const auto v = cellNumber(p_, r, l.column);
+        if (v && (l.below ? *v < l.limit : *v > l.limit))
+          pipeFinding(l.rule, r, *v, l.limit, {l.column});
       }
     }
     if (criteria_.enabled(CheckRule::SizeDecrease)) sizeDecrease();
     if (criteria_.enabled(CheckRule::AdverseSlope)) {
       for (int r = 1; r < p_.rowCount(); ++r) {
-        const auto slope = numberAt(p_, r, pipecol::SlopePercent);
+        const auto slope = cellNumber(p_, r, pipecol::SlopePercent);
         if (slope && *slope <= 0)
           pipeFinding(CheckRule::AdverseSlope, r, *slope, 0, {pipecol::SlopePercent});
       }
@@ -70,8 +67,8 @@ class Checker {
     for (int r = 1; r < s_.rowCount(); ++r) {
       const std::string& node = s_.cell(r, strcol::StrNo);
       if (node.empty() || !seen.emplace(node, r).second) continue;
-      const auto top = numberAt(s_, r, strcol::TopElev);
-      const auto hgl = numberAt(s_, r, strcol::HglHigh);
+      const auto top = cellNumber(s_, r, strcol::TopElev);
+      const auto hgl = cellNumber(s_, r, strcol::HglHigh);
       if (!top || !hgl) continue;
       const double room = difference(*top, *hgl);
       if (!(room < criteria_.freeboard)) continue;
@@ -98,14 +95,14 @@ class Checker {
     }
     for (int r = 1; r < p_.rowCount(); ++r) {
       const std::string& in = p_.cell(r, pipecol::NodeIn);
-      const auto size = numberAt(p_, r, pipecol::DiaRise);
+      const auto size = cellNumber(p_, r, pipecol::DiaRise);
       if (in.empty() || !size) continue;
       const auto it = inflows.find(in);
       if (it == inflows.end()) continue;
       std::optional<double> largest;
       int largestRow = 0;
       for (int q : it->second) {
-        const auto upstream = numberAt(p_, q, pipecol::DiaRise);
+        const auto upstream = cellNumber(p_, q, pipecol::DiaRise);
         if (upstream && *upstream > *size && (!largest || *upstream > *largest)) {
           largest = upstream;
           largestRow = q;
@@ -130,11 +127,11 @@ class Checker {
       const auto it = firstLeaving.find(out);
       if (it == firstLeaving.end()) continue;
       const int p = it->second;
-      const auto elevOut = numberAt(p_, q, pipecol::ElevOut);
-      const auto elevIn = numberAt(p_, p, pipecol::ElevIn);
+      const auto elevOut = cellNumber(p_, q, pipecol::ElevOut);
+      const auto elevIn = cellNumber(p_, p, pipecol::ElevIn);
       if (!elevOut || !elevIn || !(*elevIn > *elevOut)) continue;
-      Finding& f =
-          pipeFinding(CheckRule::InvertDrop, q, difference(*elevOut, *elevIn), 0, {pipecol::ElevOut});
+      Finding& f = pipeFinding(CheckRule::InvertDrop, q, difference(*elevOut, *elevIn), 0,
+                               {pipecol::ElevOut});
       f.structure = out;
       f.cells.push_back({CheckTable::Pipes, p, pipecol::ElevIn});
     }

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "commands/user_interface.h"
 #include "commands/session.h"
+#include "commands/user_interface.h"
 
 namespace tarvello {
 namespace {
@@ -14,8 +14,10 @@ struct BrowseKind {
   const char* cancelMessage;
 };
 
-constexpr BrowseKind kPipe{"Brenvik files (*.bvp;*.bvh)|*.bvp;*.bvh", ".bvp", "No Pipe project database selected!"};
-constexpr BrowseKind kInlet{"Olmstra files (*.olm;*.olh)|*.olm;*.olh", ".olm", "No Inlet project database selected!"};
+constexpr BrowseKind kPipe{"Brenvik files (*.bvp;*.bvh)|*.bvp;*.bvh", ".bvp",
+                           "No Pipe project database selected!"};
+constexpr BrowseKind kInlet{"Olmstra files (*.olm;*.olh)|*.olm;*.olh", ".olm",
+                            "No Inlet project database selected!"};
 
 std::string folderOf(const std::string& path) {
   std::error_code ec;
@@ -55,7 +57,8 @@ BrowseResult openChosenDatabase(Session& session, UserInterface& ui, DatabaseKin
   const bool pipe = kind == DatabaseKind::Pipe;
   BrowseResult result;
   result.path = path;
-  result.error = pipe ? session.databases.openPipeDatabase(path) : session.databases.openInletDatabase(path);
+  result.error =
+      pipe ? session.databases.openPipeDatabase(path) : session.databases.openInletDatabase(path);
   if (!result.error.empty()) {
     result.status = BrowseResult::Status::Failed;
     ui.showMessage(result.error, MessageIcon::Exclamation);

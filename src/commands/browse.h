@@ -19,8 +19,9 @@ struct BrowseResult {
     Opened,     // the database replaced the previous one
   };
   Status status = Status::Cancelled;
-  std::string path;   // the chosen file ("" when cancelled)
-  std::string error;  // the message shown: why the open failed, or why the outfall list could not be read
+  std::string path;  // the chosen file ("" when cancelled)
+  std::string
+      error;  // the message shown: why the open failed, or why the outfall list could not be read
   // True when the outfall picker must be refilled with `outfalls` (a pipe
   // database was opened); the list is empty when its query failed.
   bool refillOutfalls = false;

@@ -65,8 +65,7 @@ bool plotProfile(Session& session, UserInterface& ui, int branchRow,
   if (!branchRowSelected(session.tables.branches, branchRow)) return false;
   std::optional<ProfileSettings> settings;  // read once, when the file is chosen
   return saveDrawing(session, ui, [&](const std::string& path, Overwrite overwrite) {
-    if (!settings)
-    {
+    if (!settings) {
       settings = profileSettings(session.profileScale, session.databases.unitSystem(),
                                  session.tailWaterText, session.warnings);
       settings->energyGradeLine = session.energyGradeLine;
@@ -82,8 +81,9 @@ std::string schedulesTemplatePath(const Session& session) {
 }
 
 GenerationResult createProfileData(Session& session) {
-  GenerationResult result = createProfileData(session.databases, session.outfallNode,
-                                              session.tailWaterText, session.tables, session.warnings);
+  GenerationResult result =
+      createProfileData(session.databases, session.outfallNode, session.tailWaterText,
+                        session.tables, session.warnings);
   session.tailWaterText = result.tailWaterText;
   return result;
 }
@@ -121,7 +121,8 @@ bool drawPipeSchedule(Session& session, UserInterface& ui) {
   });
 }
 
-std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui) {
+std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui,
+                                                  const ExtraWorksheet* extra) {
   session.warnings.clear();
   const Table& branches = session.tables.branches;
   if (branches.cell(branches.currentRow(), branchcol::BranchId).empty()) return std::nullopt;
@@ -139,7 +140,7 @@ std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterfac
   const std::string templatePath = schedulesTemplatePath(session);
   const WriteResult result = writeConfirmed(ui, [&](Overwrite overwrite) {
     return exportSchedules(session.tables, englishUnits(session), templatePath, target, overwrite,
-                           session.warnings);
+                           session.warnings, extra);
   });
   if (!result.written()) return std::nullopt;
   return target;

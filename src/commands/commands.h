@@ -14,6 +14,8 @@
 
 namespace tarvello {
 
+struct ExtraWorksheet;
+
 // "Create Profile Data" on the session's databases and fields; the raised
 // tail water is written back to the field.
 GenerationResult createProfileData(Session& session);
@@ -30,7 +32,9 @@ bool drawPipeSchedule(Session& session, UserInterface& ui);
 
 // "Export to Excel": the path of the saved workbook, or nothing when there was
 // no data, the user cancelled, or a failure was shown.
-std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui);
+// With `extra`, that worksheet follows the two schedules.
+std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui,
+                                                  const ExtraWorksheet* extra = nullptr);
 
 // The workbook template: installed data beside the program, or the
 // program's own folder in a build tree.

@@ -9,12 +9,12 @@ namespace tarvello {
 enum class MessageIcon { None, Information, Exclamation, Critical };
 
 struct FileDialogRequest {
-  std::string title;          // "Save As", "Open", ...
-  std::string filter;         // "DXF files (*.dxf)|*.dxf"
+  std::string title;             // "Save As", "Open", ...
+  std::string filter;            // "DXF files (*.dxf)|*.dxf"
   std::string defaultExtension;  // ".dxf"
-  std::string initialFolder;  // empty: the program's own folder
-  std::string fileName;       // proposed name, usually empty
-  bool mustExist = false;     // open dialogs
+  std::string initialFolder;     // empty: the program's own folder
+  std::string fileName;          // proposed name, usually empty
+  bool mustExist = false;        // open dialogs
 };
 
 class UserInterface {

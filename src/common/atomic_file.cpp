@@ -23,8 +23,8 @@ bool AtomicFile::open() {
   std::mt19937 random(seed());
   int openError = 0;
   for (int attempt = 0; attempt < 20 && !out_; ++attempt) {
-    temporary_ = folder / ("." + target_.filename().string() + ".tmp" +
-                           std::to_string(random() % 1000000));
+    temporary_ =
+        folder / ("." + target_.filename().string() + ".tmp" + std::to_string(random() % 1000000));
     errno = 0;
     // "x": never take over a file that appeared meanwhile.
     out_ = std::fopen(temporary_.string().c_str(), "wbx");

@@ -32,7 +32,8 @@ struct Digits {
 Digits scientificDigits(double value, int significant) {
   char buf[64];
   const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                 std::chars_format::scientific, significant - 1).ptr;
+                                 std::chars_format::scientific, significant - 1)
+                       .ptr;
   Digits d;
   const char* p = buf;
   for (; p < end && *p != 'e'; ++p)
@@ -104,12 +105,17 @@ std::optional<double> parseNumber(std::string_view text) {
   size_t i = 0;
   const size_t n = s.size();
   if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
-  const size_t mantissaStart = i;
   size_t intDigits = 0, fracDigits = 0;
-  while (i < n && isDigit(s[i])) { ++i; ++intDigits; }
+  while (i < n && isDigit(s[i])) {
+    ++i;
+    ++intDigits;
+  }
   if (i < n && s[i] == '.') {
     ++i;
-    while (i < n && isDigit(s[i])) { ++i; ++fracDigits; }
+    while (i < n && isDigit(s[i])) {
+      ++i;
+      ++fracDigits;
+    }
   }
   if (intDigits == 0 && fracDigits == 0) return std::nullopt;
   bool negativeExponent = false;
@@ -117,11 +123,13 @@ std::optional<double> parseNumber(std::string_view text) {
     ++i;
     if (i < n && (s[i] == '+' || s[i] == '-')) negativeExponent = s[i++] == '-';
     size_t expDigits = 0;
-    while (i < n && isDigit(s[i])) { ++i; ++expDigits; }
+    while (i < n && isDigit(s[i])) {
+      ++i;
+      ++expDigits;
+    }
     if (expDigits == 0) return std::nullopt;
   }
   if (i != n) return std::nullopt;
-  (void)mantissaStart;
 
   std::string_view body = s;
   const bool negative = !body.empty() && body.front() == '-';
@@ -162,18 +170,25 @@ std::string formatFixed(double value, int decimals) {
       const int keep = 15 + shift;
       bool roundUp = false;
       if (keep >= 0 && keep < 15) roundUp = d.digits[keep] >= '5';
-      if (keep > 0) integer.assign(d.digits, static_cast<size_t>(keep));
-      else integer = "0";
+      if (keep > 0)
+        integer.assign(d.digits, static_cast<size_t>(keep));
+      else
+        integer = "0";
       if (roundUp) {
         int k = static_cast<int>(integer.size()) - 1;
-        while (k >= 0 && integer[static_cast<size_t>(k)] == '9') integer[static_cast<size_t>(k--)] = '0';
-        if (k < 0) integer.insert(integer.begin(), '1');
-        else ++integer[static_cast<size_t>(k)];
+        while (k >= 0 && integer[static_cast<size_t>(k)] == '9')
+          integer[static_cast<size_t>(k--)] = '0';
+        if (k < 0)
+          integer.insert(integer.begin(), '1');
+        else
+          ++integer[static_cast<size_t>(k)];
       }
     }
     const auto firstNonZero = integer.find_first_not_of('0');
-    if (firstNonZero == std::string::npos) integer = "0";
-    else integer.erase(0, firstNonZero);
+    if (firstNonZero == std::string::npos)
+      integer = "0";
+    else
+      integer.erase(0, firstNonZero);
   }
   if (static_cast<int>(integer.size()) <= decimals)
     integer.insert(0, static_cast<size_t>(decimals + 1) - integer.size(), '0');
@@ -220,7 +235,8 @@ std::string shortestSingle(float value) {
   char* end = buf;
   for (int p = 6; p <= 9; ++p) {
     end = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
-                        std::chars_format::general, p).ptr;
+                        std::chars_format::general, p)
+              .ptr;
     float back = 0;
     if (std::from_chars(buf, end, back).ec != std::errc()) {
       *end = '\0';  // a subnormal: read it as strtof does

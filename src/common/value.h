@@ -11,9 +11,21 @@ class Value {
  public:
   Value() = default;  // null
   static Value null() { return Value(); }
-  static Value text(std::string s) { Value v; v.data_ = std::move(s); return v; }
-  static Value integer(std::int64_t i) { Value v; v.data_ = i; return v; }
-  static Value real(double d) { Value v; v.data_ = d; return v; }
+  static Value text(std::string s) {
+    Value v;
+    v.data_ = std::move(s);
+    return v;
+  }
+  static Value integer(std::int64_t i) {
+    Value v;
+    v.data_ = i;
+    return v;
+  }
+  static Value real(double d) {
+    Value v;
+    v.data_ = d;
+    return v;
+  }
 
   bool isNull() const { return std::holds_alternative<std::monostate>(data_); }
   bool isText() const { return std::holds_alternative<std::string>(data_); }
@@ -27,7 +39,7 @@ class Value {
   std::string asText() const;
   // The value as a number: numbers as they are, numeric text parsed, else none.
   std::optional<double> asNumber() const;
-  // As asNumber, with 0 for anything that is not a number.
+  // As asNumber, with `fallback` for anything that is not a number.
   double numberOr(double fallback) const { return asNumber().value_or(fallback); }
 
   bool operator==(const Value&) const = default;

@@ -30,7 +30,8 @@ std::optional<size_t> indexOf(const Extensions& extensions, const std::string& e
 std::string partnerOf(const fs::path& file, const Extensions& extensions) {
   const std::string stem = file.stem().string();
   const std::string extension = file.extension().string();
-  const bool lastLetterH = !extension.empty() && (extension.back() == 'h' || extension.back() == 'H');
+  const bool lastLetterH =
+      !extension.empty() && (extension.back() == 'h' || extension.back() == 'H');
   const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
 
   std::optional<std::tuple<bool, bool, std::string>> best;

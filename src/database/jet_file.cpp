@@ -116,11 +116,33 @@ struct Cell {
   double real = 0.0;
   std::string bytes;  // UTF-8 text, or the bytes of a blob
 
-  static Cell ofInteger(std::int64_t i) { Cell c; c.kind = Kind::Integer; c.integer = i; return c; }
+  static Cell ofInteger(std::int64_t i) {
+    Cell c;
+    c.kind = Kind::Integer;
+    c.integer = i;
+    return c;
+  }
   // An infinity or NaN is no usable measure (and SQLite would turn NaN into NULL anyway).
-  static Cell ofReal(double d) { Cell c; if (std::isfinite(d)) { c.kind = Kind::Real; c.real = d; } return c; }
-  static Cell ofText(std::string s) { Cell c; c.kind = Kind::Text; c.bytes = std::move(s); return c; }
-  static Cell ofBlob(std::string s) { Cell c; c.kind = Kind::Blob; c.bytes = std::move(s); return c; }
+  static Cell ofReal(double d) {
+    Cell c;
+    if (std::isfinite(d)) {
+      c.kind = Kind::Real;
+      c.real = d;
+    }
+    return c;
+  }
+  static Cell ofText(std::string s) {
+    Cell c;
+    c.kind = Kind::Text;
+    c.bytes = std::move(s);
+    return c;
+  }
+  static Cell ofBlob(std::string s) {
+    Cell c;
+    c.kind = Kind::Blob;
+    c.bytes = std::move(s);
+    return c;
+  }
 };
 
 struct TableDefDeleter {
@@ -204,7 +226,8 @@ class TableReader {
     if (table_->usage_map &&
         mdb_map_find_next(mdb_, table_->usage_map, static_cast<unsigned>(table_->map_sz),
                           static_cast<guint32>(table_->cur_phys_pg)) > 0)
-      throw DatabaseError(path_ + ": table " + name_ + " cannot be read to its end (the file is cut short or damaged)");
+      throw DatabaseError(path_ + ": table " + name_ +
+                          " cannot be read to its end (the file is cut short or damaged)");
   }
 
  private:
@@ -213,8 +236,8 @@ class TableReader {
                         " cannot be read (the file is damaged)");
   }
   [[noreturn]] void damaged(const char* what) const {
-    throw DatabaseError(path_ + ": table " + name_ + ", record " + std::to_string(record_) + ", field " +
-                        column_ + ": " + what + " (the file is damaged)");
+    throw DatabaseError(path_ + ": table " + name_ + ", record " + std::to_string(record_) +
+                        ", field " + column_ + ": " + what + " (the file is damaged)");
   }
   void need(int size, int bytes) const {
     if (size < bytes) damaged("the value is shorter than its type");
@@ -231,7 +254,8 @@ class TableReader {
       if (mdb_find_row(mdb_, row, &start, &size) != 0 || size < 4) break;
       const unsigned char* p = mdb_->pg_buf + (start & kRowOffsetMask);
       row = p[0];
-      const std::uint32_t targetPage = p[1] | (p[2] << 8) | (static_cast<std::uint32_t>(p[3]) << 16);
+      const std::uint32_t targetPage =
+          p[1] | (p[2] << 8) | (static_cast<std::uint32_t>(p[3]) << 16);
       if (mdb_read_pg(mdb_, targetPage) != pageSize || mdb_->pg_buf[0] != MDB_PAGE_DATA ||
           static_cast<unsigned long>(mdb_get_int32(mdb_->pg_buf, 4)) != entry_.table_pg ||
           row >= mdb_get_int16(mdb_->pg_buf, rowCountOffset))
@@ -285,8 +309,8 @@ class TableReader {
         return Cell::ofText(decodeText(p, n));
       case MDB_MEMO: {
         const std::string bytes = readLongValue(p, n);
-        return Cell::ofText(
-            decodeText(reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<int>(bytes.size())));
+        return Cell::ofText(decodeText(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                       static_cast<int>(bytes.size())));
       }
       case MDB_OLE:
         return Cell::ofBlob(readLongValue(p, n));
@@ -313,11 +337,12 @@ class TableReader {
   std::string decodeText(const unsigned char* p, int n) const {
     if (n <= 0) return "";
     if (!IS_JET3(mdb_))
-      return decodeJet4Text(std::string_view(reinterpret_cast<const char*>(p), static_cast<size_t>(n)));
+      return decodeJet4Text(
+          std::string_view(reinterpret_cast<const char*>(p), static_cast<size_t>(n)));
     // Jet 3 text is in the file's code page; libmdb knows which one.
     std::string out(static_cast<size_t>(n) * 4 + 16, '\0');
-    const int len = mdb_unicode2ascii(mdb_, reinterpret_cast<const char*>(p), static_cast<size_t>(n),
-                                      out.data(), out.size());
+    const int len = mdb_unicode2ascii(mdb_, reinterpret_cast<const char*>(p),
+                                      static_cast<size_t>(n), out.data(), out.size());
     out.resize(static_cast<size_t>(len > 0 ? len : 0));
     return out;
   }
@@ -336,7 +361,8 @@ class TableReader {
     size_t size = 0;
     auto pgRow = static_cast<std::int32_t>(le32(p + 4));
     if (header & 0x40000000u) {
-      if (mdb_find_pg_row(mdb_, pgRow, &buf, &offset, &size) != 0) damaged("a long value cannot be found");
+      if (mdb_find_pg_row(mdb_, pgRow, &buf, &offset, &size) != 0)
+        damaged("a long value cannot be found");
       if (size < length) damaged("a long value is shorter than its length");
       return std::string(static_cast<const char*>(buf) + offset, length);
     }
@@ -389,15 +415,17 @@ void checkJetHeader(const std::string& path) {
   if (!in) throw DatabaseError(path + ": the file cannot be read (" + std::strerror(errno) + ")");
   char header[0x15] = {};
   const size_t got = std::fread(header, 1, sizeof header, in.get());
-  if (std::ferror(in.get())) throw DatabaseError(path + ": the file cannot be read (" + std::strerror(errno) + ")");
+  if (std::ferror(in.get()))
+    throw DatabaseError(path + ": the file cannot be read (" + std::strerror(errno) + ")");
   if (got == 0) throw DatabaseError(path + ": the file is empty, not a Jet (Access) database");
   const std::string_view magic(header + 4, 15);
-  if (got < sizeof header || header[0] != 0 || header[1] != 1 ||
-      header[2] != 0 || header[3] != 0 || (magic != "Standard Jet DB" && magic != "Standard ACE DB"))
+  if (got < sizeof header || header[0] != 0 || header[1] != 1 || header[2] != 0 || header[3] != 0 ||
+      (magic != "Standard Jet DB" && magic != "Standard ACE DB"))
     throw DatabaseError(path + ": this is not a Jet (Access) database");
   const auto version = static_cast<unsigned char>(header[0x14]);
   if (version > MDB_VER_ACCDB_2019)
-    throw DatabaseError(path + ": the database has an unknown Jet version (" + std::to_string(version) + ")");
+    throw DatabaseError(path + ": the database has an unknown Jet version (" +
+                        std::to_string(version) + ")");
 }
 
 }  // namespace
@@ -405,7 +433,9 @@ void checkJetHeader(const std::string& path) {
 std::string decodeJet4Text(std::string_view bytes) {
   std::vector<std::uint16_t> units;
   units.reserve(bytes.size());
-  const auto byte = [&](size_t i) { return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[i])); };
+  const auto byte = [&](size_t i) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[i]));
+  };
   if (bytes.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE) {
     bool compressed = true;
     size_t i = 2;
@@ -443,8 +473,8 @@ std::string jetDateText(double days) {
   unsigned m, d;
   civilFromDays(static_cast<std::int64_t>(whole) - 25569, y, m, d);  // 1899-12-30 is day -25569
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%04lld-%02u-%02u %02lld:%02lld:%02lld", static_cast<long long>(y), m, d,
-                seconds / 3600, (seconds / 60) % 60, seconds % 60);
+  std::snprintf(buf, sizeof buf, "%04lld-%02u-%02u %02lld:%02lld:%02lld", static_cast<long long>(y),
+                m, d, seconds / 3600, (seconds / 60) % 60, seconds % 60);
   return buf;
 }
 
@@ -474,7 +504,8 @@ JetFile::JetFile(std::string path) : path_(std::move(path)) {
   try {
     TableReader reader(mdb, catalog, path_, "MSysObjects");
     const int id = findColumn(reader.columns(), "Id"), name = findColumn(reader.columns(), "Name"),
-              type = findColumn(reader.columns(), "Type"), flags = findColumn(reader.columns(), "Flags");
+              type = findColumn(reader.columns(), "Type"),
+              flags = findColumn(reader.columns(), "Flags");
     if (id < 0 || name < 0 || type < 0 || flags < 0) throw DatabaseError(broken);
     std::vector<bool> wanted(reader.columns().size(), false);
     for (int c : {id, name, type, flags}) wanted[static_cast<size_t>(c)] = true;
@@ -483,9 +514,11 @@ JetFile::JetFile(std::string path) : path_(std::move(path)) {
       const Cell& objectFlags = cells[static_cast<size_t>(flags)];
       const Cell& objectId = cells[static_cast<size_t>(id)];
       const Cell& objectName = cells[static_cast<size_t>(name)];
-      if (objectType.kind != Cell::Kind::Integer || (objectType.integer & 0x7F) != MDB_TABLE) return;
+      if (objectType.kind != Cell::Kind::Integer || (objectType.integer & 0x7F) != MDB_TABLE)
+        return;
       // System tables carry flag 0x80000000 or 0x2.
-      if (objectFlags.kind == Cell::Kind::Integer && (objectFlags.integer & static_cast<std::int64_t>(0x80000002)))
+      if (objectFlags.kind == Cell::Kind::Integer &&
+          (objectFlags.integer & static_cast<std::int64_t>(0x80000002)))
         return;
       if (objectId.kind != Cell::Kind::Integer || objectName.kind != Cell::Kind::Text) return;
       auto entry = std::make_unique<MdbCatalogEntry>();
@@ -530,7 +563,8 @@ void JetFile::copyTable(std::string_view name, sqlite3* db) const {
     }
   }
   if (rowidName.empty())
-    throw DatabaseError(path_ + ": table " + tableName + " has fields named rowid, _rowid_ and oid");
+    throw DatabaseError(path_ + ": table " + tableName +
+                        " has fields named rowid, _rowid_ and oid");
 
   std::string create = "CREATE TABLE " + quoteIdentifier(tableName) + " (";
   std::string insert = "INSERT INTO " + quoteIdentifier(tableName) + " (" + rowidName;
@@ -543,13 +577,15 @@ void JetFile::copyTable(std::string_view name, sqlite3* db) const {
   create += ")";
   insert += ") VALUES (" + values + ")";
   const std::string cannotCopy = "table " + tableName + " cannot be copied";
-  if (sqlite3_exec(db, create.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) throwSqlite(db, path_, cannotCopy);
+  if (sqlite3_exec(db, create.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+    throwSqlite(db, path_, cannotCopy);
   sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db, insert.c_str(), -1, &raw, nullptr) != SQLITE_OK) throwSqlite(db, path_, cannotCopy);
+  if (sqlite3_prepare_v2(db, insert.c_str(), -1, &raw, nullptr) != SQLITE_OK)
+    throwSqlite(db, path_, cannotCopy);
   std::unique_ptr<sqlite3_stmt, StatementDeleter> stmt(raw);
 
   reader.forEachRecord(std::vector<bool>(columns.size(), true), [&](const std::vector<Cell>& cells,
-                                                                     std::int64_t record) {
+                                                                    std::int64_t record) {
     sqlite3_reset(raw);
     sqlite3_bind_int64(raw, 1, record);
     for (size_t i = 0; i < cells.size(); ++i) {
@@ -566,15 +602,19 @@ void JetFile::copyTable(std::string_view name, sqlite3* db) const {
           sqlite3_bind_double(raw, index, cell.real);
           break;
         case Cell::Kind::Text:
-          sqlite3_bind_text(raw, index, cell.bytes.data(), static_cast<int>(cell.bytes.size()), SQLITE_TRANSIENT);
+          sqlite3_bind_text(raw, index, cell.bytes.data(), static_cast<int>(cell.bytes.size()),
+                            SQLITE_TRANSIENT);
           break;
         case Cell::Kind::Blob:
-          sqlite3_bind_blob(raw, index, cell.bytes.data(), static_cast<int>(cell.bytes.size()), SQLITE_TRANSIENT);
+          sqlite3_bind_blob(raw, index, cell.bytes.data(), static_cast<int>(cell.bytes.size()),
+                            SQLITE_TRANSIENT);
           break;
       }
     }
     if (sqlite3_step(raw) != SQLITE_DONE)
-      throwSqlite(db, path_, "table " + tableName + ", record " + std::to_string(record) + " cannot be copied");
+      throwSqlite(
+          db, path_,
+          "table " + tableName + ", record " + std::to_string(record) + " cannot be copied");
   });
 }
 

@@ -16,11 +16,14 @@ struct SqliteCloser {
 };
 using SqlitePtr = std::unique_ptr<sqlite3, SqliteCloser>;
 
-std::string displayName(const std::string& path) { return path.empty() ? "(database in memory)" : path; }
+std::string displayName(const std::string& path) {
+  return path.empty() ? "(database in memory)" : path;
+}
 
 SqlitePtr openMemory() {
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+      SQLITE_OK) {
     sqlite3_close(db);
     throw DatabaseError("the in-memory database cannot be created");
   }
@@ -30,8 +33,10 @@ SqlitePtr openMemory() {
 // SQLite's wording, in the terms of a project database.
 std::string describeSqliteError(sqlite3* db) {
   std::string message = sqlite3_errmsg(db);
-  for (const auto& [prefix, noun] : {std::pair{"no such table: ", "table "}, std::pair{"no such column: ", "field "}}) {
-    if (message.rfind(prefix, 0) == 0) return noun + message.substr(std::string_view(prefix).size()) + " is missing";
+  for (const auto& [prefix, noun] :
+       {std::pair{"no such table: ", "table "}, std::pair{"no such column: ", "field "}}) {
+    if (message.rfind(prefix, 0) == 0)
+      return noun + message.substr(std::string_view(prefix).size()) + " is missing";
   }
   return message;
 }
@@ -61,7 +66,8 @@ ProjectDatabase::ProjectDatabase(sqlite3* db, DatabaseKind kind, std::string pat
 
 ProjectDatabase::~ProjectDatabase() { sqlite3_close(db_); }
 
-std::unique_ptr<ProjectDatabase> ProjectDatabase::openJet(const std::string& path, DatabaseKind kind) {
+std::unique_ptr<ProjectDatabase> ProjectDatabase::openJet(const std::string& path,
+                                                          DatabaseKind kind) {
   try {
     return openJetFile(path, kind);
   } catch (const std::bad_alloc&) {
@@ -69,7 +75,8 @@ std::unique_ptr<ProjectDatabase> ProjectDatabase::openJet(const std::string& pat
   }
 }
 
-std::unique_ptr<ProjectDatabase> ProjectDatabase::openJetFile(const std::string& path, DatabaseKind kind) {
+std::unique_ptr<ProjectDatabase> ProjectDatabase::openJetFile(const std::string& path,
+                                                              DatabaseKind kind) {
   const JetFile file(path);
   const bool pipe = kind == DatabaseKind::Pipe;
   const std::vector<std::string> required = {pipe ? "PIPE" : "INLET", "PROJECT"};
@@ -77,12 +84,14 @@ std::unique_ptr<ProjectDatabase> ProjectDatabase::openJetFile(const std::string&
   for (const auto& table : required)
     if (file.findTable(table).empty()) missing.push_back(table);
   if (!missing.empty()) {
-    std::string message = path + ": " +
-                          (missing.size() == 1 ? "table " + missing[0] + " is missing"
-                                               : "tables " + missing[0] + " and " + missing[1] + " are missing");
+    std::string message =
+        path + ": " +
+        (missing.size() == 1 ? "table " + missing[0] + " is missing"
+                             : "tables " + missing[0] + " and " + missing[1] + " are missing");
     // The two kinds are easily mixed up in the file dialog's "All files" view.
     if (!file.findTable(pipe ? "INLET" : "PIPE").empty())
-      message += pipe ? " (this looks like an inlet project database)" : " (this looks like a pipe project database)";
+      message += pipe ? " (this looks like an inlet project database)"
+                      : " (this looks like a pipe project database)";
     throw DatabaseError(message);
   }
 
@@ -104,7 +113,9 @@ std::unique_ptr<ProjectDatabase> ProjectDatabase::fromSql(const std::string& sql
   return std::unique_ptr<ProjectDatabase>(new ProjectDatabase(db.release(), kind, std::move(path)));
 }
 
-void QueryRows::Finalizer::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+void QueryRows::Finalizer::operator()(sqlite3_stmt* statement) const {
+  sqlite3_finalize(statement);
+}
 
 QueryRows::QueryRows(sqlite3* db, sqlite3_stmt* statement, std::string name)
     : db_(db), statement_(statement), name_(std::move(name)) {
@@ -169,10 +180,12 @@ Value QueryRows::value(int column) const {
   return Value::text(std::string(text(column)));
 }
 
-QueryRows ProjectDatabase::rows(const std::string& sql, const std::vector<std::string>& params) const {
+QueryRows ProjectDatabase::rows(const std::string& sql,
+                                const std::vector<std::string>& params) const {
   const std::string name = displayName(path_);
   sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr) != SQLITE_OK)
+  if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr) !=
+      SQLITE_OK)
     throw DatabaseError(name + ": " + describeSqliteError(db_));
   if (!raw) throw DatabaseError(name + ": the query is empty");
   QueryRows result(db_, raw, name);
@@ -182,12 +195,13 @@ QueryRows ProjectDatabase::rows(const std::string& sql, const std::vector<std::s
     throw DatabaseError(name + ": the query takes " + std::to_string(expected) + " values, " +
                         std::to_string(params.size()) + " given");
   for (size_t i = 0; i < params.size(); ++i)
-    sqlite3_bind_text(raw, static_cast<int>(i) + 1, params[i].data(), static_cast<int>(params[i].size()),
-                      SQLITE_TRANSIENT);
+    sqlite3_bind_text(raw, static_cast<int>(i) + 1, params[i].data(),
+                      static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
   return result;
 }
 
-ResultSet ProjectDatabase::query(const std::string& sql, const std::vector<std::string>& params) const {
+ResultSet ProjectDatabase::query(const std::string& sql,
+                                 const std::vector<std::string>& params) const {
   QueryRows rows = this->rows(sql, params);
   ResultSet result;
   result.columns = rows.columns();
@@ -205,7 +219,8 @@ std::string ProjectDatabase::readUnits() const {
   const ResultSet result = query("select UNITS from PROJECT");
   // Taking "" here would silently turn an English project metric.
   if (result.empty())
-    throw DatabaseError(displayName(path_) + ": table PROJECT has no records, so the unit system is unknown");
+    throw DatabaseError(displayName(path_) +
+                        ": table PROJECT has no records, so the unit system is unknown");
   return result.rows[0][0].asText();
 }
 

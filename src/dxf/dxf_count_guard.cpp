@@ -21,18 +21,12 @@ struct CountedGroup {
   const char* items;
 };
 constexpr CountedGroup kCountedGroups[] = {
-    {"LWPOLYLINE", 90, "vertices"},
-    {"SPLINE", 72, "knots"},
-    {"SPLINE", 73, "control points"},
-    {"SPLINE", 74, "fit points"},
-    {"LEADER", 76, "vertices"},
-    {"HATCH", 91, "boundary paths"},
-    {"HATCH", 93, "boundary edges"},
-    {"HATCH", 95, "knots"},
-    {"HATCH", 96, "control points"},
-    {"HATCH", 97, "fit points or boundary objects"},
-    {"HATCH", 98, "seed points"},
-    {"LTYPE", 73, "dashes"},
+    {"LWPOLYLINE", 90, "vertices"},   {"SPLINE", 72, "knots"},
+    {"SPLINE", 73, "control points"}, {"SPLINE", 74, "fit points"},
+    {"LEADER", 76, "vertices"},       {"HATCH", 91, "boundary paths"},
+    {"HATCH", 93, "boundary edges"},  {"HATCH", 95, "knots"},
+    {"HATCH", 96, "control points"},  {"HATCH", 97, "fit points or boundary objects"},
+    {"HATCH", 98, "seed points"},     {"LTYPE", 73, "dashes"},
 };
 
 const char* countedItems(std::string_view entity, int code) {
@@ -61,13 +55,14 @@ std::string_view stripped(std::string_view line, bool spaces) {
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r' ||
                            (spaces && (line.back() == ' ' || line.back() == '\t'))))
     line.remove_suffix(1);
-  while (spaces && !line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+  while (spaces && !line.empty() && (line.front() == ' ' || line.front() == '\t'))
+    line.remove_prefix(1);
   return line;
 }
 
 struct PendingCount {
-  size_t line;     // of the value
-  size_t group;    // index of the group
+  size_t line;   // of the value
+  size_t group;  // index of the group
   long declared;
   const char* items;
 };
@@ -104,8 +99,9 @@ std::optional<std::string> checkDxfCounts(std::string_view text) {
     for (const auto& c : pending) {
       const size_t room = endGroup - c.group - 1;
       if (c.declared < 0 || static_cast<unsigned long>(c.declared) > room) {
-        return "The drawing is damaged: line " + std::to_string(c.line) + ": " + article(entity) + " " +
-               std::string(entity) + " declares " + std::to_string(c.declared) + " " + c.items + ".";
+        return "The drawing is damaged: line " + std::to_string(c.line) + ": " + article(entity) +
+               " " + std::string(entity) + " declares " + std::to_string(c.declared) + " " +
+               c.items + ".";
       }
     }
     pending.clear();
@@ -124,7 +120,8 @@ std::optional<std::string> checkDxfCounts(std::string_view text) {
       continue;
     }
     if (entity.empty()) continue;
-    if (const char* items = countedItems(entity, code)) pending.push_back({lineNo, group, numberOf(value), items});
+    if (const char* items = countedItems(entity, code))
+      pending.push_back({lineNo, group, numberOf(value), items});
   }
   if (tooLong) return tooLong;
   return endEntity(group);

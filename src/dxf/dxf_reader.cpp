@@ -52,7 +52,8 @@ std::string checkGroups(const std::string& text) {
   if (text.empty()) return "The file is empty.";
   if (text.rfind("AutoCAD Binary DXF", 0) == 0)
     return "The file is a binary DXF file; only ASCII DXF drawings can be shown.";
-  if (text.find('\0') != std::string::npos) return "The file is not a DXF drawing (it holds binary data).";
+  if (text.find('\0') != std::string::npos)
+    return "The file is not a DXF drawing (it holds binary data).";
 
   size_t pos = 0;
   size_t lineNo = 0;
@@ -213,9 +214,7 @@ class Collector : public DL_CreationAdapter {
   void addDimAngular3P(const DL_DimensionData&, const DL_DimAngular3PData&) override { skip(); }
   void addDimOrdinate(const DL_DimensionData&, const DL_DimOrdinateData&) override { skip(); }
 
-  void finish() {
-    finishPolyline();
-  }
+  void finish() { finishPolyline(); }
 
  private:
   // Every entity ends a polyline still open (a missing SEQEND).
@@ -324,7 +323,8 @@ std::vector<DxfPoint> bulgeSegment(DxfPoint from, DxfPoint to, double bulge) {
   const double cx = mx - sign * sagittaToCentre * dy / chord;
   const double cy = my + sign * sagittaToCentre * dx / chord;
   const double start = std::atan2(from.y - cy, from.x - cx);
-  const int pieces = std::clamp(static_cast<int>(std::ceil(std::abs(angle) / (std::numbers::pi / 16))), 2, 64);
+  const int pieces =
+      std::clamp(static_cast<int>(std::ceil(std::abs(angle) / (std::numbers::pi / 16))), 2, 64);
   std::vector<DxfPoint> points;
   points.reserve(static_cast<size_t>(pieces));
   for (int i = 1; i < pieces; ++i) {

@@ -37,13 +37,13 @@ struct DxfArcEntity {
 };
 
 struct DxfTextEntity {
-  DxfPoint insertion;        // left end of the baseline for left-aligned text
-  DxfPoint alignment;        // used when hAlign or vAlign is not 0
+  DxfPoint insertion;  // left end of the baseline for left-aligned text
+  DxfPoint alignment;  // used when hAlign or vAlign is not 0
   double height = 1;
-  double rotation = 0;       // degrees, counter-clockwise
+  double rotation = 0;  // degrees, counter-clockwise
   double widthFactor = 1;
-  int hAlign = 0;            // 0 left, 1 centre, 2 right, 3 aligned, 4 middle, 5 fit
-  int vAlign = 0;            // 0 baseline, 1 bottom, 2 middle, 3 top
+  int hAlign = 0;  // 0 left, 1 centre, 2 right, 3 aligned, 4 middle, 5 fit
+  int vAlign = 0;  // 0 baseline, 1 bottom, 2 middle, 3 top
   std::string text;
   int colour = 7;
 };
@@ -80,7 +80,7 @@ struct DxfEntities {
 struct DxfReadResult {
   bool ok = false;
   bool cancelled = false;  // the progress callback asked to stop
-  std::string error;  // why the file cannot be shown, in words for the user
+  std::string error;       // why the file cannot be shown, in words for the user
   DxfEntities entities;
 };
 

@@ -69,8 +69,7 @@ constexpr std::string_view kEof = "EOF";
 
 // Entity templates: "{}" stands for one value, in argument order. A trailing
 // comma is the joint to whatever follows, not an empty token.
-constexpr std::string_view kLine =
-    "LINE,8,{}, 62,{}, 10,{}, 20,{}, 30,{}, 11,{}, 21,{}, 31,{},0,";
+constexpr std::string_view kLine = "LINE,8,{}, 62,{}, 10,{}, 20,{}, 30,{}, 11,{}, 21,{}, 31,{},0,";
 constexpr std::string_view kCircle = "CIRCLE,8,{}, 10,{}, 20,{}, 30,{}, 40,{}, 39,  0,0,";
 constexpr std::string_view kText = "TEXT,8,{}, 10,{}, 20,{}, 30,{}, 40,{},1,{}, 50,{}, 41,{},0,";
 // No handles: with the same handle on every rectangle, auditing readers keep
@@ -89,8 +88,10 @@ std::string linesOf(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 4);
   for (char c : text) {
-    if (c == ',') out += "\r\n";
-    else out += c;
+    if (c == ',')
+      out += "\r\n";
+    else
+      out += c;
   }
   return out;
 }
@@ -164,8 +165,7 @@ void DxfDrawing::dxfLine(const std::string& layer, double x1, double y1, double 
   entityDone();
 }
 
-void DxfDrawing::dxfCircle(const std::string& layer, double x, double y, double z,
-                           double radius) {
+void DxfDrawing::dxfCircle(const std::string& layer, double x, double y, double z, double radius) {
   appendEntity(entities_, circleTemplate(), layer, Num{x}, Num{y}, Num{z}, Num{radius});
   entityDone();
 }
@@ -177,10 +177,10 @@ void DxfDrawing::dxfText(const std::string& layer, double x, double y, double z,
   entityDone();
 }
 
-void DxfDrawing::dxfRectangle(const std::string& layer, double x1, double y1, double z1,
-                              double x2, double y2, double z2) {
-  appendEntity(entities_, rectangleTemplate(), layer, Num{x1}, Num{y1}, Num{z1}, Num{x2},
-               Num{y1}, Num{z2}, Num{x2}, Num{y2}, Num{z2}, Num{x1}, Num{y2}, Num{z1});
+void DxfDrawing::dxfRectangle(const std::string& layer, double x1, double y1, double z1, double x2,
+                              double y2, double z2) {
+  appendEntity(entities_, rectangleTemplate(), layer, Num{x1}, Num{y1}, Num{z1}, Num{x2}, Num{y1},
+               Num{z2}, Num{x2}, Num{y2}, Num{z2}, Num{x1}, Num{y2}, Num{z1});
   entityDone();
 }
 
@@ -233,7 +233,8 @@ void DxfDrawing::addLayer(const std::string& name, int colour) {
   std::string safe = name;
   for (char& c : safe)
     if (c == ',' || c == '\r' || c == '\n') c = '_';
-  addedLayers_ += "  0,LAYER,  2," + safe + ", 70,     0, 62," + sixWide(colour) + ",  6,CONTINUOUS,";
+  addedLayers_ +=
+      "  0,LAYER,  2," + safe + ", 70,     0, 62," + sixWide(colour) + ",  6,CONTINUOUS,";
   ++addedLayerCount_;
 }
 
@@ -342,7 +343,8 @@ WriteResult writeDxfFile(const std::string& path, Overwrite overwrite,
                          const std::function<void(DxfDrawing&)>& draw,
                          const std::vector<DxfLayer>& extraLayers) {
   std::error_code ec;
-  if (overwrite == Overwrite::No && fs::exists(fs::path(path), ec)) return WriteResult::exists(path);
+  if (overwrite == Overwrite::No && fs::exists(fs::path(path), ec))
+    return WriteResult::exists(path);
   DxfFile file(path);
   DxfDrawing drawing;
   // The layer table is part of the header, written when the file begins.

@@ -12,6 +12,12 @@
 
 namespace tarvello {
 
+// The lettering of every drawing: text narrowed to three quarters of its
+// height's natural width; profiles letter 6 units high (8.25 on the axes).
+inline constexpr double kLetteringWidthFactor = 0.75;
+inline constexpr double kProfileTextHeight = 6;
+inline constexpr double kProfileAxisTextHeight = 8.25;
+
 // Where a drawing hands its entity text once enough has gathered, so that a
 // large drawing never sits in memory whole.
 class DxfSink {
@@ -30,10 +36,10 @@ class DxfDrawing {
   void dxfCircle(const std::string& layer, double x, double y, double z, double radius);
   void dxfText(const std::string& layer, double x, double y, double z, double height,
                double rotation, double widthFactor, const std::string& text);
-  void dxfRectangle(const std::string& layer, double x1, double y1, double z1, double x2,
-                    double y2, double z2);
+  void dxfRectangle(const std::string& layer, double x1, double y1, double z1, double x2, double y2,
+                    double z2);
 
-  // Empties the entity buffer (and the always-empty block buffer).
+  // Empties the entity buffer.
   void clear();
   // The entity lines held in memory (all of them unless streaming), with
   // their CR LF ends.

@@ -113,9 +113,8 @@ std::string excelTemplateMessage(const std::string& templatePath, const std::str
 }
 
 WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
-                            const std::string& templatePath,
-                            const std::string& target, Overwrite overwrite, Warnings& warnings,
-                            const ExtraWorksheet* extra) {
+                            const std::string& templatePath, const std::string& target,
+                            Overwrite overwrite, Warnings& warnings, const ExtraWorksheet* extra) {
   auto cannotWrite = [&](const std::string& reason) {
     return WriteResult::failed(target, excelFailedMessage(target, reason));
   };

@@ -29,14 +29,13 @@ struct ExtraWorksheet {
 // workbook says (M) and (MM) in its heads where the template says (FT) and
 // (INCHES).
 WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
-                            const std::string& templatePath,
-                            const std::string& target, Overwrite overwrite, Warnings& warnings,
+                            const std::string& templatePath, const std::string& target,
+                            Overwrite overwrite, Warnings& warnings,
                             const ExtraWorksheet* extra = nullptr);
 
 // The failure messages, as the user is told.
 std::string excelFailedMessage(const std::string& path, const std::string& reason);
 std::string excelTemplateMessage(const std::string& templatePath, const std::string& reason);
-
 
 // Worksheet rows 5 onward: one row per structure-table row, and one per
 // pipe-table row.

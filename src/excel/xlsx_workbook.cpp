@@ -494,7 +494,8 @@ std::optional<std::string> XlsxWorkbook::Impl::read(const std::string& part,
   // The size is what the archive's directory claims; a damaged one can claim
   // gigabytes, so it only sizes the first reservation of a part of sensible size.
   constexpr zip_uint64_t kLargestReservation = 64ULL * 1024 * 1024;
-  if (stat.valid & ZIP_STAT_SIZE) data.reserve(static_cast<size_t>(std::min(stat.size, kLargestReservation)));
+  if (stat.valid & ZIP_STAT_SIZE)
+    data.reserve(static_cast<size_t>(std::min(stat.size, kLargestReservation)));
   char buffer[65536];
   zip_int64_t got = 0;
   while ((got = zip_fread(file, buffer, sizeof buffer)) > 0)
@@ -633,7 +634,8 @@ bool validSheetName(const std::string& name) {
   if (name.empty() || name.front() == '\'' || name.back() == '\'') return false;
   size_t characters = 0;
   for (unsigned char c : name) {
-    if (std::string_view("[]:*?/\\").find(static_cast<char>(c)) != std::string_view::npos || c < 0x20)
+    if (std::string_view("[]:*?/\\").find(static_cast<char>(c)) != std::string_view::npos ||
+        c < 0x20)
       return false;
     if ((c & 0xC0) != 0x80) ++characters;
   }
@@ -729,8 +731,8 @@ XlsxWorksheet* XlsxWorkbook::addWorksheet(const std::string& name) {
 
   const std::string xml =
       "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
-      "xmlns:r=\"" + std::string(kRelationshipsNamespace) +
-      "\"><dimension ref=\"A1\"/><sheetData/></worksheet>";
+      "xmlns:r=\"" +
+      std::string(kRelationshipsNamespace) + "\"><dimension ref=\"A1\"/><sheetData/></worksheet>";
   auto impl = std::make_unique<XlsxWorksheet::Impl>();
   impl->part = part;
   if (!impl->load(xml, error_)) return nullptr;

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "network/table_fill.h"
 #include "common/number_format.h"
-#include "tables/cell_numbers.h"
 #include "network/generation.h"
+#include "network/table_fill.h"
+#include "tables/cell_numbers.h"
 
 namespace tarvello {
 namespace {
@@ -42,7 +42,8 @@ double frictionSlope(GenerationContext& ctx, const PipeRecord& rec, double flowP
   }
   if (!std::isfinite(sf)) {
     ctx.warnings.add("Pipe " + pipe + ": the friction slope cannot be computed from its size (" +
-                     (shape.empty() ? std::string("no shape") : shape) + "); the friction loss was taken as 0.");
+                     (shape.empty() ? std::string("no shape") : shape) +
+                     "); the friction loss was taken as 0.");
     sf = 0;
   }
   return sf;
@@ -154,9 +155,12 @@ void walkBranches(GenerationContext& ctx) {
         }
         if (qk > 0.1 * qb) {
           double k = 0;
-          if (theta == 0) k = 0;
-          else if (theta == 90) k = 0.7;
-          else k = 0.0078 + 0.0127 * theta - 0.00006 * theta * theta;
+          if (theta == 0)
+            k = 0;
+          else if (theta == 90)
+            k = 0.7;
+          else
+            k = 0.0078 + 0.0127 * theta - 0.00006 * theta * theta;
           if (k > 0.7) k = 0.7;
           const double loss = k * vk * vk / g2;
           if (loss > hThetaMax) hThetaMax = loss;
@@ -179,11 +183,12 @@ void walkBranches(GenerationContext& ctx) {
       const int next = structureRow - branchNo + 1;
       if (!p.cell(next, pipecol::BranchId).empty() &&
           p.cell(next, pipecol::BranchId) == std::to_string(branchNo)) {
-        const double w = cellNumberOr0(p, next, pipecol::ElevOut) +
-                         cellNumberOr0(p, next, pipecol::FlowDepth);
+        const double w =
+            cellNumberOr0(p, next, pipecol::ElevOut) + cellNumberOr0(p, next, pipecol::FlowDepth);
         if (hin < w) s.setCell(structureRow, strcol::HglHigh, numberText(w));
       }
-      s.setCell(structureRow, strcol::HglHigh, formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
+      s.setCell(structureRow, strcol::HglHigh,
+                formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
       hglPrev = cellNumberOr0(s, structureRow, strcol::HglLow);
 
       ++walkPos;
@@ -212,12 +217,13 @@ void walkBranches(GenerationContext& ctx) {
     {
       const int first = structureRow - branchNo + 1;
       if (!p.cell(first, pipecol::BranchId).empty()) {
-        const double w = cellNumberOr0(p, first, pipecol::ElevOut) +
-                         cellNumberOr0(p, first, pipecol::FlowDepth);
+        const double w =
+            cellNumberOr0(p, first, pipecol::ElevOut) + cellNumberOr0(p, first, pipecol::FlowDepth);
         const auto high = cellNumber(s, structureRow, strcol::HglHigh);
         if (high && w > *high) s.setCell(structureRow, strcol::HglHigh, numberText(w));
       }
-      s.setCell(structureRow, strcol::HglHigh, formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
+      s.setCell(structureRow, strcol::HglHigh,
+                formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
     }
     fillDownstreamStructure(ctx, structureRow, branchNo, start, nodeAt(walkBranch, 1));
     ++structureRow;

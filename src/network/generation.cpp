@@ -5,9 +5,9 @@
 
 #include "attributes/standard_types.h"
 #include "common/number_format.h"
-#include "tables/cell_numbers.h"
 #include "network/branch_walk.h"
 #include "network/table_fill.h"
+#include "tables/cell_numbers.h"
 
 namespace tarvello {
 
@@ -49,7 +49,8 @@ void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
   for (size_t i = 0; i < network.size(); ++i) {
     if (used[i]) continue;
     ++count;
-    if (left.size() < 10) left.push_back(network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i));
+    if (left.size() < 10)
+      left.push_back(network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i));
   }
   if (count > 0) {
     std::string list;
@@ -63,7 +64,8 @@ void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
   std::vector<std::string> order;
   for (size_t i = 0; i < network.size(); ++i) {
     if (network.inNode(i).empty()) {
-      warnings.add("Pipe " + (network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i)) +
+      warnings.add("Pipe " +
+                   (network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i)) +
                    " has no upstream node (NODEIN_NO).");
       continue;
     }
@@ -85,7 +87,8 @@ void warnAboutDuplicateNumbers(const PipeNetwork& network, Warnings& warnings) {
   std::unordered_map<std::string, size_t> count;
   std::vector<std::string> order;
   for (size_t i = 0; i < network.size(); ++i)
-    if (!network.pipeNumber(i).empty() && ++count[network.pipeNumber(i)] == 2) order.push_back(network.pipeNumber(i));
+    if (!network.pipeNumber(i).empty() && ++count[network.pipeNumber(i)] == 2)
+      order.push_back(network.pipeNumber(i));
   for (const auto& number : order)
     warnings.add("Pipe number " + number + " is used by " + std::to_string(count[number]) +
                  " pipes; the tables may mix up their values.");
@@ -97,8 +100,9 @@ void warnAboutLoops(const NodeTree& tree, Warnings& warnings) {
     std::unordered_map<std::string, int> seen;
     for (const auto& node : tree[b]) {
       if (++seen[node] != 2) continue;
-      warnings.add("Branch " + std::to_string(b + 1) + " runs in a loop: structure " + node +
-                   " is reached a second time from upstream; check the pipes' NODEOUT_NO and NODEIN_NO.");
+      warnings.add(
+          "Branch " + std::to_string(b + 1) + " runs in a loop: structure " + node +
+          " is reached a second time from upstream; check the pipes' NODEOUT_NO and NODEIN_NO.");
     }
   }
 }
@@ -108,7 +112,8 @@ void warnAboutHgl(const Table& s, Warnings& warnings) {
     if (!hglReachesTop(s, r)) continue;
     const bool level = cellNumber(s, r, strcol::HglHigh) == cellNumber(s, r, strcol::TopElev);
     warnings.add("The hydraulic grade line at structure " + s.cell(r, strcol::StrNo) + " (" +
-                 s.cell(r, strcol::HglHigh) + (level ? ") reaches its top (" : ") is above its top (") +
+                 s.cell(r, strcol::HglHigh) +
+                 (level ? ") reaches its top (" : ") is above its top (") +
                  s.cell(r, strcol::TopElev) + ").");
   }
 }

@@ -41,8 +41,8 @@ struct GenerationContext {
 };
 
 struct GenerationResult {
-  bool ran = false;     // false: nothing was done (no outfall node)
-  std::string error;    // set when the run could not produce tables
+  bool ran = false;           // false: nothing was done (no outfall node)
+  std::string error;          // set when the run could not produce tables
   std::string tailWaterText;  // the tail-water field after the run
 };
 

@@ -43,7 +43,8 @@ PipeNetwork::PipeNetwork(const ProjectDatabase& db) {
   // record, held compactly (a 100,000-pipe project has over three million).
   QueryRows rows = db.rows("select * from PIPE");
   columns_ = rows.columns();
-  for (size_t i = 0; i < columns_.size(); ++i) columnByName_.emplace(columns_[i], static_cast<int>(i));
+  for (size_t i = 0; i < columns_.size(); ++i)
+    columnByName_.emplace(columns_[i], static_cast<int>(i));
   for (const char* required : {"PIPE_NUMBER", "NODEOUT_NO", "NODEIN_NO"}) {
     if (columnOf(required) < 0)
       throw DatabaseError("Table PIPE of \"" + db.path() + "\" has no field " + required +

@@ -51,7 +51,8 @@ class PipeNetwork {
   std::optional<PipeRecord> drainingPipe(const std::string& node) const;
   // Records whose NODEOUT_NO is the node and whose PIPE_NUMBER is not null and
   // differs from `pipeNumber`, in stored order.
-  std::vector<PipeRecord> inflowsExcept(const std::string& node, const std::string& pipeNumber) const;
+  std::vector<PipeRecord> inflowsExcept(const std::string& node,
+                                        const std::string& pipeNumber) const;
   // First record running from `upstream` (NODEIN_NO) into `downstream` (NODEOUT_NO).
   std::optional<PipeRecord> connectingPipe(const std::string& upstream,
                                            const std::string& downstream) const;

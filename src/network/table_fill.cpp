@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "common/number_format.h"
-#include "tables/cell_numbers.h"
 #include "network/generation.h"
+#include "tables/cell_numbers.h"
 
 namespace tarvello {
 namespace {
@@ -13,8 +13,10 @@ namespace {
 // Copies a field joined to text; a field the table lacks leaves the cell as it is.
 void putText(GenerationContext& ctx, Table& t, int row, int col, const PipeRecord& rec,
              const char* name) {
-  if (const auto v = rec.field(name)) t.setCell(row, col, v->asText());
-  else ctx.warnMissingField("PIPE", name);
+  if (const auto v = rec.field(name))
+    t.setCell(row, col, v->asText());
+  else
+    ctx.warnMissingField("PIPE", name);
 }
 
 // Formats a numeric field; text that is not a number is shown as it is, and reported.
@@ -53,8 +55,8 @@ void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, int bra
     if (!size) {
       s.setCell(row, strcol::TopElev, "0.00");
     } else {
-      const double estimate = ctx.number(rec, "PIPE_ELEIN") + *size / ctx.units.sizeDivisor +
-                              ctx.units.topAllowance;
+      const double estimate =
+          ctx.number(rec, "PIPE_ELEIN") + *size / ctx.units.sizeDivisor + ctx.units.topAllowance;
       s.setCell(row, strcol::TopElev, formatFixed(estimate, 2));
     }
     ctx.warnings.add("Structure " + node + " has no top elevation; it was estimated as " +
@@ -66,8 +68,8 @@ void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, int bra
   putFixed(ctx, s, row, strcol::Shaping, rec, "NODEIN_SHAPING", 2, false);
 }
 
-void fillDownstreamStructure(GenerationContext& ctx, int row, int branchNo, const std::string& downstreamNode,
-                             const std::string& upstreamNode) {
+void fillDownstreamStructure(GenerationContext& ctx, int row, int branchNo,
+                             const std::string& downstreamNode, const std::string& upstreamNode) {
   Table& s = ctx.tables.structures;
   const auto rec = ctx.network.connectingPipe(upstreamNode, downstreamNode);
   s.setCell(row, strcol::BranchId, std::to_string(branchNo));
@@ -98,10 +100,12 @@ void fillDownstreamStructure(GenerationContext& ctx, int row, int branchNo, cons
     const auto bottom = cellNumber(s, row, strcol::BottomElev);
     if (bottom) {
       double height = 0;
-      if (rec) height = ctx.number(*rec, rec->text("PIPE_SHAPE") != "Circular" ? "RISE" : "PIPE_DIA");
+      if (rec)
+        height = ctx.number(*rec, rec->text("PIPE_SHAPE") != "Circular" ? "RISE" : "PIPE_DIA");
       s.setCell(row, strcol::TopElev,
                 formatFixed(numberText(*bottom + height / ctx.units.sizeDivisor), 2));
-      ctx.warnings.add("Structure " + downstreamNode + " has no top elevation; it was estimated as " +
+      ctx.warnings.add("Structure " + downstreamNode +
+                       " has no top elevation; it was estimated as " +
                        s.cell(row, strcol::TopElev) + " from the crown of the pipe.");
     }
   }
@@ -114,7 +118,7 @@ void computeHeightOfCover(GenerationContext& ctx, int pipeRow) {
   // Wall thickness: size/12 plus one inch.
   const double wall = size / 12.0 + ctx.units.wallAllowance;
   const int k = ctx.structureRows.findBranchStructureRow(s, p.cell(pipeRow, pipecol::BranchId),
-                                                          p.cell(pipeRow, pipecol::NodeOut));
+                                                         p.cell(pipeRow, pipecol::NodeOut));
   const double elevOut = cellNumberOr0(p, pipeRow, pipecol::ElevOut);
   const double elevIn = cellNumberOr0(p, pipeRow, pipecol::ElevIn);
   const double topOut = cellNumberOr0(s, k, strcol::TopElev);
@@ -220,8 +224,8 @@ void assignStandardTypes(GenerationContext& ctx, const InletCatalog& inlets) {
     }
     // The most upstream structure of a branch meets only the branch's last pipe.
     int row = pipeRow;
-    const bool lastOfBranch = s.cell(i + 1, strcol::StrNo).empty() ||
-                              s.cell(i + 1, strcol::BranchId) != branchText;
+    const bool lastOfBranch =
+        s.cell(i + 1, strcol::StrNo).empty() || s.cell(i + 1, strcol::BranchId) != branchText;
     if (lastOfBranch && row > 1 && p.cell(row - 1, pipecol::BranchId) == branchText) row = row - 1;
 
     PipeForStandard pipe;
@@ -231,7 +235,8 @@ void assignStandardTypes(GenerationContext& ctx, const InletCatalog& inlets) {
     if (!ctx.units.english) pipe.sizeInches *= ctx.units.sizeToInches;
     const auto count = cellNumber(p, row, pipecol::NumPipes);
     // Only "more than one" matters; a count beyond int stays beyond one.
-    pipe.numberOfPipes = count ? static_cast<int>(std::clamp(std::nearbyint(*count), -1e9, 1e9)) : 1;
+    pipe.numberOfPipes =
+        count ? static_cast<int>(std::clamp(std::nearbyint(*count), -1e9, 1e9)) : 1;
     pipe.skew = cellNumberOr0(p, row, pipecol::Skew);
 
     const std::string& type = s.cell(i, strcol::StrType);

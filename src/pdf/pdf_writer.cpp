@@ -35,12 +35,24 @@ Rgb hsv(double hue, double saturation, double value) {
   const double x = c * (1 - std::fabs(std::fmod(h, 2.0) - 1));
   Rgb rgb;
   switch (static_cast<int>(h)) {
-    case 0: rgb = {c, x, 0}; break;
-    case 1: rgb = {x, c, 0}; break;
-    case 2: rgb = {0, c, x}; break;
-    case 3: rgb = {0, x, c}; break;
-    case 4: rgb = {x, 0, c}; break;
-    default: rgb = {c, 0, x}; break;
+    case 0:
+      rgb = {c, x, 0};
+      break;
+    case 1:
+      rgb = {x, c, 0};
+      break;
+    case 2:
+      rgb = {0, c, x};
+      break;
+    case 3:
+      rgb = {0, x, c};
+      break;
+    case 4:
+      rgb = {x, 0, c};
+      break;
+    default:
+      rgb = {c, 0, x};
+      break;
   }
   const double m = value - c;
   return {rgb.r + m, rgb.g + m, rgb.b + m};
@@ -51,15 +63,24 @@ Rgb hsv(double hue, double saturation, double value) {
 Rgb paperColour(int index) {
   auto byte = [](int r, int g, int b) { return Rgb{r / 255.0, g / 255.0, b / 255.0}; };
   switch (index) {
-    case 1: return byte(255, 0, 0);
-    case 2: return byte(190, 160, 0);
-    case 3: return byte(0, 160, 0);
-    case 4: return byte(0, 150, 170);
-    case 5: return byte(0, 0, 255);
-    case 6: return byte(200, 0, 200);
-    case 8: return byte(128, 128, 128);
-    case 9: return byte(160, 160, 160);
-    default: break;
+    case 1:
+      return byte(255, 0, 0);
+    case 2:
+      return byte(190, 160, 0);
+    case 3:
+      return byte(0, 160, 0);
+    case 4:
+      return byte(0, 150, 170);
+    case 5:
+      return byte(0, 0, 255);
+    case 6:
+      return byte(200, 0, 200);
+    case 8:
+      return byte(128, 128, 128);
+    case 9:
+      return byte(160, 160, 160);
+    default:
+      break;
   }
   if (index >= 10 && index <= 249) {
     static constexpr double kValues[] = {1.0, 0.8, 0.6, 0.5, 0.3};
@@ -95,7 +116,8 @@ size_t utf8Length(std::string_view s, size_t at) {
   for (size_t i = 1; i < n; ++i)
     if ((static_cast<unsigned char>(s[at + i]) & 0xC0) != 0x80) return 0;
   unsigned code = n == 1 ? c : c & (0x7F >> n);
-  for (size_t i = 1; i < n; ++i) code = (code << 6) | (static_cast<unsigned char>(s[at + i]) & 0x3F);
+  for (size_t i = 1; i < n; ++i)
+    code = (code << 6) | (static_cast<unsigned char>(s[at + i]) & 0x3F);
   static constexpr unsigned kLeast[] = {0, 0, 0x80, 0x800, 0x10000};  // shorter forms are overlong
   if (code < kLeast[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
   return n;
@@ -110,8 +132,12 @@ std::string pdfDisplayText(std::string_view text) {
   for (size_t i = 0; i < text.size();) {
     if (text.substr(i, 2) == "%%" && i + 2 < text.size()) {
       const char code = static_cast<char>(text[i + 2] | 0x20);
-      const char* sign = code == 'd' ? "\u00B0" : code == 'p' ? "\u00B1" : code == 'c' ? "\u00D8"
-                         : code == 'u' || code == 'o' ? "" : text[i + 2] == '%' ? "%" : nullptr;
+      const char* sign = code == 'd'                  ? "\u00B0"
+                         : code == 'p'                ? "\u00B1"
+                         : code == 'c'                ? "\u00D8"
+                         : code == 'u' || code == 'o' ? ""
+                         : text[i + 2] == '%'         ? "%"
+                                                      : nullptr;
       if (sign) {
         out += sign;
         i += 3;
@@ -181,8 +207,7 @@ class PageRenderer {
       cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
       cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
       drawGeometry(sheet.entities, place);
-      for (size_t i = 0; i < texts.size(); ++i)
-        drawText(sheet.entities.texts[i], texts[i], place);
+      for (size_t i = 0; i < texts.size(); ++i) drawText(sheet.entities.texts[i], texts[i], place);
     }
     drawFooter(footer, pageText);
   }
@@ -204,8 +229,12 @@ class PageRenderer {
     double ay = 0;
     switch (t.hAlign) {
       case 1:
-      case 4: ax = advance / 2; break;
-      case 2: ax = advance; break;
+      case 4:
+        ax = advance / 2;
+        break;
+      case 2:
+        ax = advance;
+        break;
       case 3:
       case 5: {
         // The text spans insertion to alignment point.
@@ -218,16 +247,24 @@ class PageRenderer {
         }
         break;
       }
-      default: break;
+      default:
+        break;
     }
     if (t.hAlign == 4) {
       ay = capHeight_ / 2;
     } else if (t.hAlign < 3) {
       switch (t.vAlign) {
-        case 1: ay = -descent_; break;
-        case 2: ay = capHeight_ / 2; break;
-        case 3: ay = capHeight_; break;
-        default: break;
+        case 1:
+          ay = -descent_;
+          break;
+        case 2:
+          ay = capHeight_ / 2;
+          break;
+        case 3:
+          ay = capHeight_;
+          break;
+        default:
+          break;
       }
     }
     if ((t.hAlign == 1 || t.hAlign == 2 || t.hAlign == 4 || t.vAlign != 0) && t.hAlign != 3 &&
@@ -419,7 +456,8 @@ std::string pdfFailedMessage(const std::string& path, const std::string& reason)
 WriteResult writePdfFile(const std::string& path, Overwrite overwrite, const PdfPageSize& size,
                          const PdfDocumentInfo& info, const std::vector<PdfSheet>& sheets) {
   std::error_code ec;
-  if (overwrite == Overwrite::No && fs::exists(fs::path(path), ec)) return WriteResult::exists(path);
+  if (overwrite == Overwrite::No && fs::exists(fs::path(path), ec))
+    return WriteResult::exists(path);
   auto failed = [&](const std::string& reason) {
     return WriteResult::failed(path, pdfFailedMessage(path, reason));
   };

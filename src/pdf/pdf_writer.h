@@ -32,7 +32,7 @@ struct PdfSheet {
 };
 
 struct PdfDocumentInfo {
-  std::string title;  // the document's title in its info
+  std::string title;   // the document's title in its info
   std::string source;  // the footer's middle part, e.g. the pipe database file name
 };
 

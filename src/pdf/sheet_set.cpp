@@ -6,11 +6,11 @@
 #include <set>
 #include <stdexcept>
 
-#include "tables/cell_numbers.h"
 #include "profile/pipe_plot_record.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/schedule_sheet.h"
 #include "schedules/structure_schedule.h"
+#include "tables/cell_numbers.h"
 
 namespace tarvello {
 
@@ -19,7 +19,8 @@ DxfEntities readBackDrawing(const DxfDrawing& drawing) {
   text += drawing.entityText();
   text += DxfDrawing::trailerText();
   DxfReadResult result = readDxfText(text);
-  if (!result.ok) throw std::runtime_error("the drawing does not read back as DXF: " + result.error);
+  if (!result.ok)
+    throw std::runtime_error("the drawing does not read back as DXF: " + result.error);
   return std::move(result.entities);
 }
 
@@ -54,13 +55,13 @@ void addOnce(Warnings& to, const Warnings& from, std::set<std::string>& seen) {
 }
 
 void addSchedule(std::vector<PdfSheet>& set, const DxfDrawing& drawing, const std::string& title) {
-  std::vector<DxfEntities> sheets = splitSideBySide(
-      readBackDrawing(drawing), ScheduleSheet::kFirstLeft, ScheduleSheet::kWidth,
-      ScheduleSheet::kGap);
+  std::vector<DxfEntities> sheets =
+      splitSideBySide(readBackDrawing(drawing), ScheduleSheet::kFirstLeft, ScheduleSheet::kWidth,
+                      ScheduleSheet::kGap);
   const size_t count = sheets.size();
   for (size_t i = 0; i < count; ++i)
-    set.push_back({std::move(sheets[i]), title + ", sheet " + std::to_string(i + 1) + " of " +
-                                             std::to_string(count)});
+    set.push_back({std::move(sheets[i]),
+                   title + ", sheet " + std::to_string(i + 1) + " of " + std::to_string(count)});
 }
 
 }  // namespace

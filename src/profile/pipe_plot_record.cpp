@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "tables/row_lookups.h"
 #include "attributes/structure_type_code.h"
+#include "tables/row_lookups.h"
 
 namespace tarvello {
 
@@ -20,8 +20,7 @@ bool rowExists(const Table& table, int row) { return row >= 1 && row < table.row
 
 // The first listing of `node`, or -1 (and a warning) when there is none.
 int structureRowOf(const ProfileTables& tables, const StructureRowIndex& structureRows,
-                   const std::string& node, const char* column, int branchRow,
-                   Warnings& warnings) {
+                   const std::string& node, const char* column, int branchRow, Warnings& warnings) {
   const std::string where =
       std::string(column) + " of branch-table row " + std::to_string(branchRow);
   if (node.empty()) {
@@ -50,8 +49,8 @@ std::string PipePlotRecord::title() const {
 }
 
 long long branchNumber(const ProfileTables& tables, int row, CellNumbers& reader) {
-  return static_cast<long long>(
-      std::trunc(reader.singleOr0(tables.branches, kBranchTable, row, branchcol::BranchId, kDrawnAs0)));
+  return static_cast<long long>(std::trunc(
+      reader.singleOr0(tables.branches, kBranchTable, row, branchcol::BranchId, kDrawnAs0)));
 }
 
 PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const ProfileUnits& units,
@@ -124,8 +123,8 @@ PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const Pr
   rec.material = pipes.cell(row, pipecol::Material);
   rec.pipeCountText = pipes.cell(row, pipecol::NumPipes);
   // Only "one or not" matters; a count beyond int must not overflow the cast.
-  rec.pipeCount = static_cast<int>(
-      std::fmax(-1e9, std::fmin(1e9, std::trunc(number(pipes, kPipeTable, row, pipecol::NumPipes)))));
+  rec.pipeCount = static_cast<int>(std::fmax(
+      -1e9, std::fmin(1e9, std::trunc(number(pipes, kPipeTable, row, pipecol::NumPipes)))));
   rec.rise = number(pipes, kPipeTable, row, pipecol::DiaRise);
   rec.span = rec.shape == "Circular" ? 0.0f : number(pipes, kPipeTable, row, pipecol::Span);
   rec.pipeLength = number(pipes, kPipeTable, row, pipecol::Length);

@@ -4,9 +4,9 @@
 // same pipe).
 #include <string>
 
-#include "tables/row_lookups.h"
 #include "tables/cell_numbers.h"
 #include "tables/profile_tables.h"
+#include "tables/row_lookups.h"
 
 namespace tarvello {
 

@@ -36,24 +36,33 @@ bool branchRowSelected(const Table& branches, int row) {
 WriteResult writePipeProfile(const ProfileTables& tables, const ProfileSettings& settings,
                              int branchRow, const std::string& path, Overwrite overwrite,
                              Warnings& warnings) {
-  return writeDxfFile(path, overwrite, [&](DxfDrawing& drawing) {
-    ProfilePlot(tables, settings, drawing, warnings).drawPipeProfile(branchRow);
-  }, extraLayers(settings));
+  return writeDxfFile(
+      path, overwrite,
+      [&](DxfDrawing& drawing) {
+        ProfilePlot(tables, settings, drawing, warnings).drawPipeProfile(branchRow);
+      },
+      extraLayers(settings));
 }
 
 WriteResult writeBranchProfile(const ProfileTables& tables, const ProfileSettings& settings,
                                int branchRow, const std::string& path, Overwrite overwrite,
                                Warnings& warnings) {
-  return writeDxfFile(path, overwrite, [&](DxfDrawing& drawing) {
-    ProfilePlot(tables, settings, drawing, warnings).drawBranchProfile(branchRow);
-  }, extraLayers(settings));
+  return writeDxfFile(
+      path, overwrite,
+      [&](DxfDrawing& drawing) {
+        ProfilePlot(tables, settings, drawing, warnings).drawBranchProfile(branchRow);
+      },
+      extraLayers(settings));
 }
 
 WriteResult writeAllProfiles(const ProfileTables& tables, const ProfileSettings& settings,
                              const std::string& path, Overwrite overwrite, Warnings& warnings) {
-  return writeDxfFile(path, overwrite, [&](DxfDrawing& drawing) {
-    ProfilePlot(tables, settings, drawing, warnings).drawAllProfiles();
-  }, extraLayers(settings));
+  return writeDxfFile(
+      path, overwrite,
+      [&](DxfDrawing& drawing) {
+        ProfilePlot(tables, settings, drawing, warnings).drawAllProfiles();
+      },
+      extraLayers(settings));
 }
 
 }  // namespace tarvello

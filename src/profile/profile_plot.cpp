@@ -2,17 +2,17 @@
 
 #include <cmath>
 
-#include "tables/row_lookups.h"
 #include "common/number_format.h"
 #include "dxf/dxf_writer.h"
+#include "tables/row_lookups.h"
 
 namespace tarvello {
 
 namespace {
 
-constexpr double kTextHeight = 6;
-constexpr double kAxisTextHeight = 8.25;
-constexpr double kWidthFactor = 0.75;
+constexpr double kTextHeight = kProfileTextHeight;
+constexpr double kAxisTextHeight = kProfileAxisTextHeight;
+constexpr double kWidthFactor = kLetteringWidthFactor;
 constexpr int kColour = 0;
 constexpr int kPipeColour = 15;
 constexpr int kHglColour = 3;

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "common/warnings.h"
-#include "tables/cell_numbers.h"
 #include "profile/pipe_plot_record.h"
 #include "profile/profile_sheet.h"
+#include "tables/cell_numbers.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello {

@@ -17,9 +17,9 @@ constexpr double kTickSpacing = 10;
 constexpr int kTickCount = 50;
 constexpr double kShortTick = 10;
 constexpr double kLongTick = 25;
-constexpr double kEdgeTextHeight = 8.25;
-constexpr double kTextHeight = 6;
-constexpr double kWidthFactor = 0.75;
+constexpr double kEdgeTextHeight = kProfileAxisTextHeight;
+constexpr double kTextHeight = kProfileTextHeight;
+constexpr double kWidthFactor = kLetteringWidthFactor;
 constexpr int kColour = 0;
 
 struct Halves {

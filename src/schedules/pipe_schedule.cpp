@@ -11,8 +11,19 @@ namespace {
 
 // Left ends of the columns, in units from the sheet's left edge.
 enum Column : int {
-  SheetNo = 0, FromStr = 1, ToStr = 2, Size = 3, Type = 4, Material = 5, Count = 6, InvIn = 7,
-  InvOut = 8, Length = 9, Skew = 10, Cover = 11, Remarks = 12
+  SheetNo = 0,
+  FromStr = 1,
+  ToStr = 2,
+  Size = 3,
+  Type = 4,
+  Material = 5,
+  Count = 6,
+  InvIn = 7,
+  InvOut = 8,
+  Length = 9,
+  Skew = 10,
+  Cover = 11,
+  Remarks = 12
 };
 
 // "REMARKS" is two units wide.
@@ -20,18 +31,12 @@ constexpr int kNoRuling = 13;
 
 std::vector<ScheduleHead> pipeHeads(bool englishUnits) {
   std::vector<ScheduleHead> heads = {
-      {SheetNo, "SHEET NO.", ""},
-      {FromStr, "FROM STR.", ""},
-      {ToStr, "TO STR.", ""},
-      {Size, "PIPE SIZE", "(INCHES)"},
-      {Type, "PIPE TYPE", ""},
-      {Material, "MATERIAL", ""},
-      {Count, "NO. OF", "PIPES"},
-      {InvIn, "INV. IN", "(FT)"},
-      {InvOut, "INV. OUT", "(FT)"},
-      {Length, "LENGTH", "(FT)"},
-      {Skew, "SKEW", "(DEGREES)"},
-      {Cover, "HEIGHT OF", "COVER(FT)"},
+      {SheetNo, "SHEET NO.", ""},   {FromStr, "FROM STR.", ""},
+      {ToStr, "TO STR.", ""},       {Size, "PIPE SIZE", "(INCHES)"},
+      {Type, "PIPE TYPE", ""},      {Material, "MATERIAL", ""},
+      {Count, "NO. OF", "PIPES"},   {InvIn, "INV. IN", "(FT)"},
+      {InvOut, "INV. OUT", "(FT)"}, {Length, "LENGTH", "(FT)"},
+      {Skew, "SKEW", "(DEGREES)"},  {Cover, "HEIGHT OF", "COVER(FT)"},
       {Remarks, "REMARKS", ""},
   };
   if (!englishUnits)

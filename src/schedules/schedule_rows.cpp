@@ -38,7 +38,9 @@ std::vector<StructureScheduleRow> structureScheduleRows(const ProfileTables& tab
   const Table& s = tables.structures;
   const Table& p = tables.pipes;
   CellNumbers numbers(warnings);
-  auto branchOf = [&](int r) { return numbers.wholeNumber(s, kStructureTable, r, strcol::BranchId); };
+  auto branchOf = [&](int r) {
+    return numbers.wholeNumber(s, kStructureTable, r, strcol::BranchId);
+  };
 
   std::vector<StructureScheduleRow> rows;
   int previousBranch = branchOf(1);
@@ -86,7 +88,8 @@ std::vector<StructureScheduleRow> structureScheduleRows(const ProfileTables& tab
       // At single precision, rounded to hundredths, so that 5.46 stays 5.46.
       const float d = *top - *bottom;
       const auto rounded = parseNumber(formatFixed(static_cast<double>(d), 2));
-      if (rounded && std::isfinite(static_cast<float>(*rounded))) row.depth = static_cast<float>(*rounded);
+      if (rounded && std::isfinite(static_cast<float>(*rounded)))
+        row.depth = static_cast<float>(*rounded);
     }
     row.inletLength = cell(strcol::Length);
     row.shaping = cell(strcol::Shaping);

@@ -24,14 +24,14 @@ struct StructureScheduleRow {
   int tableRow = 0;
   bool firstOfBranch = false;  // the outfall, and each later branch's downstream structure
   std::string strNo, branchId, station, offset, offsetSide;
-  std::string standardAndType;    // "VDOT Std./Str Type"
+  std::string standardAndType;  // "VDOT Std./Str Type"
   std::string top;
-  bool hasInvertIn = false;       // not at a branch's last structure, which no pipe enters
-  std::string invertIn;           // "Elev. Out" of the pipe entering from upstream
-  std::string invertOut;          // "" at the outfall, which has no outgoing pipe in the table
-  std::optional<float> depth;     // top minus the lowest invert, to hundredths; none when unknown
+  bool hasInvertIn = false;    // not at a branch's last structure, which no pipe enters
+  std::string invertIn;        // "Elev. Out" of the pipe entering from upstream
+  std::string invertOut;       // "" at the outfall, which has no outgoing pipe in the table
+  std::optional<float> depth;  // top minus the lowest invert, to hundredths; none when unknown
   std::string inletLength, shaping;
-  bool frameAndCover = false;     // manholes and junction boxes get "MH-1FR.&C"
+  bool frameAndCover = false;  // manholes and junction boxes get "MH-1FR.&C"
 
   std::string drawnOffset() const;     // "12.00-Lt"
   std::string workbookOffset() const;  // "12.00-Left"

@@ -29,9 +29,8 @@ void ScheduleSheet::startSheet(DxfDrawing& drawing, bool continuation, int gap,
   scheduleText(drawing, left_ + 5, kTop + 0.15, 0.14, title);
 }
 
-void scheduleText(DxfDrawing& drawing, double x, double y, double height,
-                  const std::string& text) {
-  drawing.dxfText("0", x, y, 0, height, 0, 0.75, text);
+void scheduleText(DxfDrawing& drawing, double x, double y, double height, const std::string& text) {
+  drawing.dxfText("0", x, y, 0, height, 0, kLetteringWidthFactor, text);
 }
 
 std::string metricHead(std::string head) {

@@ -51,8 +51,7 @@ class ScheduleSheet {
 
 // Every text of a schedule: layer "0", left-aligned on its baseline, upright,
 // width factor 0.75.
-void scheduleText(DxfDrawing& drawing, double x, double y, double height,
-                  const std::string& text);
+void scheduleText(DxfDrawing& drawing, double x, double y, double height, const std::string& text);
 
 // Unit words of the heads: projects in any unit system but "ENGLISH" are drawn
 // in metres and millimetres.

@@ -12,8 +12,19 @@ namespace {
 
 // Left ends of the columns, in units from the sheet's left edge.
 enum Column : int {
-  SheetNo = 0, StrNo = 1, Station = 2, Offset = 3, Standard = 4, Top = 6, InvIn = 7, InvOut = 8,
-  Depth = 9, InletLength = 10, Shaping = 11, FrameCover = 12, Remarks = 13
+  SheetNo = 0,
+  StrNo = 1,
+  Station = 2,
+  Offset = 3,
+  Standard = 4,
+  Top = 6,
+  InvIn = 7,
+  InvOut = 8,
+  Depth = 9,
+  InletLength = 10,
+  Shaping = 11,
+  FrameCover = 12,
+  Remarks = 13
 };
 
 // The column at 5 units is half of the two-unit "STANDARD NO. / TYPE" column.
@@ -63,8 +74,8 @@ void drawStructureRow(DxfDrawing& drawing, const ScheduleSheet& sheet, int k,
 
 }  // namespace
 
-void drawStructureScheduleInto(DxfDrawing& drawing, const ProfileTables& tables,
-                               bool englishUnits, Warnings& warnings) {
+void drawStructureScheduleInto(DxfDrawing& drawing, const ProfileTables& tables, bool englishUnits,
+                               Warnings& warnings) {
   const auto heads = structureHeads(englishUnits);
   ScheduleSheet sheet;
   sheet.startSheet(drawing, false, kNoRuling, heads, "STRUCTURE SCHEDULE");
@@ -86,7 +97,8 @@ DxfDrawing structureScheduleDrawing(const ProfileTables& tables, bool englishUni
 }
 
 WriteResult writeStructureSchedule(const ProfileTables& tables, bool englishUnits,
-                                   const std::string& path, Overwrite overwrite, Warnings& warnings) {
+                                   const std::string& path, Overwrite overwrite,
+                                   Warnings& warnings) {
   return writeDxfFile(path, overwrite, [&](DxfDrawing& drawing) {
     drawStructureScheduleInto(drawing, tables, englishUnits, warnings);
   });

@@ -1,8 +1,8 @@
 #pragma once
 // The "Structure Schedule" command: the structure table drawn as a ruled
 // table, 32 structures a sheet, sheets side by side.
-#include "common/warnings.h"
 #include <string>
+#include "common/warnings.h"
 
 #include "common/write_result.h"
 #include "dxf/dxf_writer.h"
@@ -15,11 +15,12 @@ namespace tarvello {
 DxfDrawing structureScheduleDrawing(const ProfileTables& tables, bool englishUnits,
                                     Warnings& warnings);
 // The same entities added to `drawing` (which may be streaming to its file).
-void drawStructureScheduleInto(DxfDrawing& drawing, const ProfileTables& tables,
-                               bool englishUnits, Warnings& warnings);
+void drawStructureScheduleInto(DxfDrawing& drawing, const ProfileTables& tables, bool englishUnits,
+                               Warnings& warnings);
 
 // The structure schedule of the tables into a new DXF file at `path`.
 WriteResult writeStructureSchedule(const ProfileTables& tables, bool englishUnits,
-                                   const std::string& path, Overwrite overwrite, Warnings& warnings);
+                                   const std::string& path, Overwrite overwrite,
+                                   Warnings& warnings);
 
 }  // namespace tarvello

@@ -12,7 +12,9 @@ class HeldMessages : public UserInterface {
   std::string askOpenFileName(const FileDialogRequest&) override { return {}; }
   std::string askSaveFileName(const FileDialogRequest&) override { return {}; }
   bool askYesNo(const std::string&, MessageIcon) override { return false; }
-  void showMessage(const std::string& text, MessageIcon icon) override { messages.emplace_back(text, icon); }
+  void showMessage(const std::string& text, MessageIcon icon) override {
+    messages.emplace_back(text, icon);
+  }
   std::vector<std::pair<std::string, MessageIcon>> messages;
 };
 
@@ -45,7 +47,8 @@ void BackgroundRunner::start(Session& session, Task task, Done done) {
   work.programFolder = session.programFolder;
   work.profileScale = session.profileScale;
   work.energyGradeLine = session.energyGradeLine;
-  run->thread.reset(QThread::create([run, task = std::move(task)] { task(run->work, run->messages); }));
+  run->thread.reset(
+      QThread::create([run, task = std::move(task)] { task(run->work, run->messages); }));
   connect(run->thread.get(), &QThread::finished, this, [this, id = run->id] {
     if (run_ && run_->id == id) emit threadEnded();  // not when finish has ended it already
   });

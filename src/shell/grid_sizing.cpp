@@ -24,7 +24,8 @@ void widenColumnsForData(QTableView& view, const Table& table) {
     int widest = 0;
     for (int r = 1; r < last; ++r) {
       const std::string& text = table.cell(r, c);
-      if (!text.empty()) widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
+      if (!text.empty())
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
     }
     if (widest + allowance > view.columnWidth(c)) view.setColumnWidth(c, widest + allowance);
   }

@@ -7,7 +7,8 @@
 
 namespace tarvello {
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
   setObjectName("helpWindow");
   setWindowTitle("Tarvello Help");
   browser_->setObjectName("helpBrowser");

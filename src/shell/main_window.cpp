@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -41,10 +42,10 @@
 #include "profile/profile_drawings.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
-#include "tables/cell_numbers.h"
 #include "shell/about_dialog.h"
 #include "shell/background_runner.h"
 #include "shell/busy_cursor.h"
+#include "shell/design_checks_page.h"
 #include "shell/grid_sizing.h"
 #include "shell/help_window.h"
 #include "shell/pdf_export_box.h"
@@ -54,6 +55,7 @@
 #include "shell/tail_water_edit.h"
 #include "shell/widget_names.h"
 #include "shell/window_keyboard.h"
+#include "tables/cell_numbers.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
 
@@ -68,13 +70,20 @@ constexpr const char* kWideBranchHeader = "<Branch ID>";
 // the open dialog; everything else goes to the window's own dialogs.
 class PresetFileInterface : public UserInterface {
  public:
-  PresetFileInterface(UserInterface& inner, std::string path) : inner_(inner), path_(std::move(path)) {}
-  std::string askOpenFileName(const FileDialogRequest&) override { return std::exchange(path_, {}); }
+  PresetFileInterface(UserInterface& inner, std::string path)
+      : inner_(inner), path_(std::move(path)) {}
+  std::string askOpenFileName(const FileDialogRequest&) override {
+    return std::exchange(path_, {});
+  }
   std::string askSaveFileName(const FileDialogRequest& request) override {
     return inner_.askSaveFileName(request);
   }
-  bool askYesNo(const std::string& text, MessageIcon icon) override { return inner_.askYesNo(text, icon); }
-  void showMessage(const std::string& text, MessageIcon icon) override { inner_.showMessage(text, icon); }
+  bool askYesNo(const std::string& text, MessageIcon icon) override {
+    return inner_.askYesNo(text, icon);
+  }
+  void showMessage(const std::string& text, MessageIcon icon) override {
+    inner_.showMessage(text, icon);
+  }
 
  private:
   UserInterface& inner_;
@@ -159,7 +168,8 @@ void MainWindow::buildControls() {
   project->addWidget(fieldLabel("lblPipeDatabase", "PIPE DATABASE", pipeDatabase_, central), 0, 0);
   project->addWidget(pipeDatabase_, 0, 1, 1, 3);
   project->addWidget(browsePipe, 0, 4);
-  project->addWidget(fieldLabel("lblInletDatabase", "INLET DATABASE", inletDatabase_, central), 1, 0);
+  project->addWidget(fieldLabel("lblInletDatabase", "INLET DATABASE", inletDatabase_, central), 1,
+                     0);
   project->addWidget(inletDatabase_, 1, 1, 1, 3);
   project->addWidget(browseInlet, 1, 4);
   auto* nodeRow = new QHBoxLayout;
@@ -191,8 +201,25 @@ void MainWindow::buildControls() {
 
   plotsPage_ = new PlotsPage(branchGrid_, tabs_);
   tabs_->addTab(plotsPage_, "PLOTS/SUMMARIES");
-  connect(plotsPage_->pdfExport, &PdfExportBox::exportRequested, this, [this](const QString& pageSize) {
-    runFileCommand("Export PDF", [&] { exportSheetSetPdf(session_, *ui_, pageSize.toStdString()); });
+  connect(plotsPage_->pdfExport, &PdfExportBox::exportRequested, this,
+          [this](const QString& pageSize) {
+            runFileCommand("Export PDF",
+                           [&] { exportSheetSetPdf(session_, *ui_, pageSize.toStdString()); });
+          });
+  checksPage_ = new DesignChecksPage(session_, structureModel_, pipeModel_, tabs_);
+  tabs_->addTab(checksPage_, "DESIGN CHECKS");
+  connect(checksPage_->editCriteriaButton, &QPushButton::clicked, this,
+          [this] { checksPage_->editCriteria(*ui_, session_.lastFolder); });
+  connect(checksPage_, &DesignChecksPage::cellChosen, this,
+          [this](CheckTable table, int row, int column) {
+            QTableView* grid = table == CheckTable::Structures ? structureGrid_ : pipeGrid_;
+            tabs_->setCurrentWidget(grid);
+            DesignChecksPage::selectCell(*grid, row, column);
+          });
+  connect(plotsPage_->energyGradeLine, &QCheckBox::toggled, this, [this](bool on) {
+    session_.energyGradeLine = on;
+    previewStale_ = true;
+    updatePreview();
   });
   layout->addWidget(tabs_, 1);
   setCentralWidget(central);
@@ -220,7 +247,8 @@ void MainWindow::buildControls() {
   connect(plotsPage_->pipeProfile, &QPushButton::clicked, this, &MainWindow::plotSingleProfile);
   connect(plotsPage_->branchProfile, &QPushButton::clicked, this, &MainWindow::plotBranchProfile);
   connect(plotsPage_->allProfiles, &QPushButton::clicked, this, &MainWindow::plotMultipleProfile);
-  connect(plotsPage_->structureSchedule, &QPushButton::clicked, this, &MainWindow::drawStructureSchedule);
+  connect(plotsPage_->structureSchedule, &QPushButton::clicked, this,
+          &MainWindow::drawStructureSchedule);
   connect(plotsPage_->pipeSchedule, &QPushButton::clicked, this, &MainWindow::drawPipeSchedule);
   connect(plotsPage_->exportToExcel, &QPushButton::clicked, this, &MainWindow::exportToExcel);
   connect(plotsPage_->viewDrawing, &QPushButton::clicked, this, &MainWindow::viewDrawing);
@@ -308,7 +336,8 @@ void MainWindow::selectCurrentRows() {
     if (row < 0 || row >= g.model->rowCount()) continue;
     const int column = std::clamp(g.table.currentColumn(), 0, g.model->columnCount() - 1);
     g.view->selectionModel()->setCurrentIndex(
-        g.model->index(row, column), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        g.model->index(row, column),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   }
 }
 
@@ -433,6 +462,7 @@ void MainWindow::createProfileData() {
         tablesAboutToChange();
         session_.tables = std::move(work.tables);
         tablesChanged();
+        checksPage_->runChecks();
         // The run may have raised the tail water to the outfall pipe's minimum.
         session_.tailWaterText = work.tailWaterText;
         tailWater_->setText(QString::fromStdString(session_.tailWaterText));
@@ -477,14 +507,16 @@ void MainWindow::drawPipeSchedule() {
 
 void MainWindow::exportToExcel() {
   std::optional<std::string> workbook;
-  runFileCommand("Export to Excel", [&] { workbook = exportSchedulesToExcel(session_, *ui_); });
+  runFileCommand("Export to Excel", [&] {
+    workbook = exportSchedulesToExcel(session_, *ui_, checksPage_->worksheet());
+  });
   if (!workbook) return;
   const QString path = QString::fromStdString(*workbook);
   statusBar()->showMessage("Workbook saved to " + path);
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-    ui_->showMessage("The workbook was saved to:" + *workbook +
-                         "\nNo program could be started to show it.",
-                     MessageIcon::Information);
+    ui_->showMessage(
+        "The workbook was saved to:" + *workbook + "\nNo program could be started to show it.",
+        MessageIcon::Information);
   }
 }
 
@@ -493,7 +525,8 @@ void MainWindow::viewDrawing() {
   request.title = "Open";
   request.filter = "DXF files (*.dxf)|*.dxf";
   request.defaultExtension = ".dxf";
-  request.initialFolder = session_.lastFolder.empty() ? session_.programFolder : session_.lastFolder;
+  request.initialFolder =
+      session_.lastFolder.empty() ? session_.programFolder : session_.lastFolder;
   request.mustExist = true;
   const std::string chosen = ui_->askOpenFileName(request);
   if (chosen.empty()) {

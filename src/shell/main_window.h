@@ -8,9 +8,9 @@
 #include <functional>
 #include <memory>
 
-#include "commands/user_interface.h"
 #include "commands/browse.h"
 #include "commands/session.h"
+#include "commands/user_interface.h"
 #include "shell/background_runner.h"
 #include "shell/profile_preview.h"
 #include "viewer/dxf_view_window.h"
@@ -27,6 +27,7 @@ class QTableView;
 
 namespace tarvello {
 
+class DesignChecksPage;
 class DrawingView;
 class HelpWindow;
 class PlotsPage;
@@ -121,6 +122,7 @@ class MainWindow : public QMainWindow {
   QTableView* pipeGrid_ = nullptr;
   QTableView* branchGrid_ = nullptr;
   PlotsPage* plotsPage_ = nullptr;
+  DesignChecksPage* checksPage_ = nullptr;
   bool previewStale_ = true;
   QDockWidget* warningsDock_ = nullptr;
   QListWidget* warningsList_ = nullptr;

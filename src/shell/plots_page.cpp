@@ -1,5 +1,6 @@
 #include "shell/plots_page.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,14 +38,19 @@ PlotsPage::PlotsPage(QTableView* branchGrid, QWidget* parent) : QWidget(parent) 
   branchProfile = commandButton(widget::kBranchProfile, "Current Branch Profile", profiles);
   allProfiles = commandButton(widget::kAllProfiles, "All Pipe Profiles", profiles);
   viewDrawing = commandButton(widget::kViewDrawing, "View DWF", profiles);
-  for (QPushButton* b : {pipeProfile, branchProfile, allProfiles, viewDrawing}) profilesLayout->addWidget(b);
+  for (QPushButton* b : {pipeProfile, branchProfile, allProfiles, viewDrawing})
+    profilesLayout->addWidget(b);
+  energyGradeLine = new QCheckBox("Energy grade line", profiles);
+  energyGradeLine->setObjectName(widget::kEnergyGradeLine);
+  profilesLayout->addWidget(energyGradeLine);
   auto* schedules = new QGroupBox("Structure And Pipe Schdules", this);
   schedules->setObjectName(widget::kSchedulesFrame);
   auto* schedulesLayout = new QVBoxLayout(schedules);
   structureSchedule = commandButton(widget::kStructureSchedule, "Structure Schedule", schedules);
   pipeSchedule = commandButton(widget::kPipeSchedule, "Pipe Schedule", schedules);
   exportToExcel = commandButton(widget::kExportToExcel, "Export to Excel", schedules);
-  for (QPushButton* b : {structureSchedule, pipeSchedule, exportToExcel}) schedulesLayout->addWidget(b);
+  for (QPushButton* b : {structureSchedule, pipeSchedule, exportToExcel})
+    schedulesLayout->addWidget(b);
   commands->addWidget(profiles);
   commands->addWidget(schedules);
   pdfExport = new PdfExportBox(this);
@@ -89,8 +95,9 @@ void PlotsPage::showPreview(const Session& session, int row) {
   const Table& b = session.tables.branches;
   previewCaption_->setText(
       kind == PreviewKind::Pipe
-          ? QString("Pipe from %1 to %2").arg(QString::fromStdString(b.cell(row, branchcol::NodeOut)),
-                                              QString::fromStdString(b.cell(row, branchcol::NodeIn)))
+          ? QString("Pipe from %1 to %2")
+                .arg(QString::fromStdString(b.cell(row, branchcol::NodeOut)),
+                     QString::fromStdString(b.cell(row, branchcol::NodeIn)))
           : QString("Branch %1").arg(QString::fromStdString(b.cell(row, branchcol::BranchId))));
 }
 

@@ -5,6 +5,7 @@
 
 #include "commands/session.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -30,6 +31,8 @@ class PlotsPage : public QWidget {
   QPushButton* pipeSchedule = nullptr;
   QPushButton* exportToExcel = nullptr;
   PdfExportBox* pdfExport = nullptr;
+  // Profiles drawn, previewed and exported with the energy grade line.
+  QCheckBox* energyGradeLine = nullptr;
 
   DrawingView* previewView() const { return previewView_; }
   // Draws the preview of branch-table row `row` (the pipe or its whole

@@ -11,10 +11,14 @@ namespace {
 
 QMessageBox::Icon qtIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
+    case MessageIcon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -41,8 +45,10 @@ QtUserInterface::QtUserInterface(QWidget* parent, std::string programFolder)
     : parent_(parent), programFolder_(std::move(programFolder)) {}
 
 std::string QtUserInterface::askFileName(const FileDialogRequest& request, bool save) {
-  const std::string& folder = request.initialFolder.empty() ? programFolder_ : request.initialFolder;
-  QFileDialog dialog(parent_, QString::fromStdString(request.title), QString::fromStdString(folder));
+  const std::string& folder =
+      request.initialFolder.empty() ? programFolder_ : request.initialFolder;
+  QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                     QString::fromStdString(folder));
   dialog.setObjectName("printDlg");
   dialog.setNameFilters(qtNameFilters(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -9,11 +9,11 @@ class QApplication;
 namespace tarvello {
 
 struct StartupOptions {
-  bool splash = true;        // --no-splash turns it off
-  QString pipeDatabase;      // first argument: opened at start
-  QString inletDatabase;     // second argument
-  bool showUsage = false;    // --help
-  QString error;             // what is wrong with the command line
+  bool splash = true;      // --no-splash turns it off
+  QString pipeDatabase;    // first argument: opened at start
+  QString inletDatabase;   // second argument
+  bool showUsage = false;  // --help
+  QString error;           // what is wrong with the command line
 };
 
 // `arguments` as the command line gives them, program first.

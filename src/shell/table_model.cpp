@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -20,6 +21,18 @@ void TableModel::setRowFlag(RowFlag flagged, QString flagText) {
   flagText_ = std::move(flagText);
   updateFlags();
   endResetModel();
+}
+
+void TableModel::setCellMarks(CellMarks marks) {
+  marks_ = std::move(marks);
+  if (rowCount() > 0 && columnCount() > 0)
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                     {Qt::BackgroundRole, Qt::ToolTipRole});
+}
+
+QString TableModel::cellMark(int tableRow, int column) const {
+  const auto it = marks_.find({tableRow, column});
+  return it == marks_.end() ? QString() : it->second;
 }
 
 void TableModel::endTableChange() {
@@ -53,11 +66,18 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       return QString::fromStdString(table_.cell(row, index.column()));
     case Qt::BackgroundRole:
+      // A marked cell stands out from its row, flagged or not.
+      if (!cellMark(row, index.column()).isEmpty()) return QBrush(QColor(255, 200, 90));
       if (rowFlagged(row)) return QBrush(QColor(255, 205, 205));
       break;
-    case Qt::ToolTipRole:
-      if (rowFlagged(row)) return flagText_;
+    case Qt::ToolTipRole: {
+      QStringList tips;
+      if (rowFlagged(row)) tips << flagText_;
+      const QString mark = cellMark(row, index.column());
+      if (!mark.isEmpty()) tips << mark;
+      if (!tips.isEmpty()) return tips.join('\n');
       break;
+    }
     default:
       break;
   }

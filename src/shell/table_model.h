@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 
 #include <functional>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "tables/table.h"
@@ -22,6 +24,12 @@ class TableModel : public QAbstractTableModel {
 
   void setRowFlag(RowFlag flagged, QString flagText);
 
+  // Single cells shown marked with their text as tool tip, by (table row,
+  // column); they replace the earlier marks. A change of the table drops them.
+  using CellMarks = std::map<std::pair<int, int>, QString>;
+  void setCellMarks(CellMarks marks);
+  QString cellMark(int tableRow, int column) const;
+
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -29,7 +37,10 @@ class TableModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
 
   // Around any change of the table: the view forgets what it had read.
-  void beginTableChange() { beginResetModel(); }
+  void beginTableChange() {
+    beginResetModel();
+    marks_.clear();
+  }
   void endTableChange();
 
   const Table& table() const { return table_; }
@@ -43,6 +54,7 @@ class TableModel : public QAbstractTableModel {
   RowFlag flag_;
   QString flagText_;
   std::vector<bool> flagged_;  // by table row
+  CellMarks marks_;
 };
 
 }  // namespace tarvello

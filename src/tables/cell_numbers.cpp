@@ -44,7 +44,8 @@ float CellNumbers::singleOr0(const Table& table, const std::string& tableName, i
   return single(table, tableName, row, column, consequence).value_or(0.0f);
 }
 
-int CellNumbers::wholeNumber(const Table& table, const std::string& tableName, int row, int column) {
+int CellNumbers::wholeNumber(const Table& table, const std::string& tableName, int row,
+                             int column) {
   const float value = singleOr0(table, tableName, row, column, "0 was used");
   const double whole = std::trunc(static_cast<double>(value));
   constexpr double kMax = std::numeric_limits<int>::max();

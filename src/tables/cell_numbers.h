@@ -33,8 +33,8 @@ class CellNumbers {
   // The cell at single precision, or none, reported with what was done
   // instead (`consequence`, e.g. "0 was used"). `tableName` names the table
   // in the message ("Structure table").
-  std::optional<float> single(const Table& table, const std::string& tableName, int row,
-                              int column, const std::string& consequence);
+  std::optional<float> single(const Table& table, const std::string& tableName, int row, int column,
+                              const std::string& consequence);
   // The same, 0 when there is no number.
   float singleOr0(const Table& table, const std::string& tableName, int row, int column,
                   const std::string& consequence);

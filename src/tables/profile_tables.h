@@ -8,15 +8,44 @@ namespace tarvello {
 // Column numbers; they never move.
 namespace strcol {
 enum : int {
-  BranchId = 0, StrNo = 1, StrType = 2, Station = 3, Offset = 4, OffsetLoc = 5, TopElev = 6,
-  BottomElev = 7, HglLow = 8, HglHigh = 9, VdotStd = 10, Length = 11, Shaping = 12, Count = 13
+  BranchId = 0,
+  StrNo = 1,
+  StrType = 2,
+  Station = 3,
+  Offset = 4,
+  OffsetLoc = 5,
+  TopElev = 6,
+  BottomElev = 7,
+  HglLow = 8,
+  HglHigh = 9,
+  VdotStd = 10,
+  Length = 11,
+  Shaping = 12,
+  Count = 13
 };
 }
 namespace pipecol {
 enum : int {
-  BranchId = 0, PipeNo = 1, NodeOut = 2, NodeIn = 3, ElevOut = 4, ElevIn = 5, Shape = 6,
-  Material = 7, DiaRise = 8, Span = 9, NumPipes = 10, Length = 11, Discharge = 12, Velocity = 13,
-  SlopePercent = 14, FlowDepth = 15, Manning = 16, Skew = 17, HeightOfCover = 18, Count = 19
+  BranchId = 0,
+  PipeNo = 1,
+  NodeOut = 2,
+  NodeIn = 3,
+  ElevOut = 4,
+  ElevIn = 5,
+  Shape = 6,
+  Material = 7,
+  DiaRise = 8,
+  Span = 9,
+  NumPipes = 10,
+  Length = 11,
+  Discharge = 12,
+  Velocity = 13,
+  SlopePercent = 14,
+  FlowDepth = 15,
+  Manning = 16,
+  Skew = 17,
+  HeightOfCover = 18,
+  Count = 19
 };
 }
 namespace branchcol {
@@ -25,9 +54,9 @@ enum : int { BranchId = 0, NodeOut = 1, NodeIn = 2, Count = 3 };
 
 struct ProfileTables {
   ProfileTables();
-  Table structures;  // strflex
-  Table pipes;       // pipeflex
-  Table branches;    // profileflex1
+  Table structures;  // "STRUCTURE DATA" page
+  Table pipes;       // "PIPE DATA" page
+  Table branches;    // "PLOTS/SUMMARIES" page
 
   // Writes the header row of each table.
   void layoutTables();

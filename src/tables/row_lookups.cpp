@@ -58,7 +58,8 @@ void StructureRowIndex::noteRow(int row, const std::string& branchId, const std:
 int StructureRowIndex::findStructureRow(const Table& structures, const std::string& node) const {
   const auto it = firstRow_.find(node);
   // A row noted earlier may since have been rewritten; check before trusting it.
-  if (it != firstRow_.end() && structures.cell(it->second, strcol::StrNo) == node) return it->second;
+  if (it != firstRow_.end() && structures.cell(it->second, strcol::StrNo) == node)
+    return it->second;
   if (it == firstRow_.end()) return structures.rowCount();
   return tarvello::findStructureRow(structures, node);
 }

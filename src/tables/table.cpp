@@ -19,7 +19,8 @@ bool Table::setCell(int row, int column, std::string text) {
     rows_ = row + 1;
     cells_.resize(static_cast<size_t>(rows_) * headers_.size());
   }
-  cells_[static_cast<size_t>(row) * headers_.size() + static_cast<size_t>(column)] = std::move(text);
+  cells_[static_cast<size_t>(row) * headers_.size() + static_cast<size_t>(column)] =
+      std::move(text);
   return true;
 }
 

@@ -38,7 +38,10 @@ class Table {
   void setCurrentColumn(int column) { currentColumn_ = column; }
   int selectionEndRow() const { return rowSel_; }
   int selectionEndColumn() const { return colSel_; }
-  void setSelectionEnd(int row, int column) { rowSel_ = row; colSel_ = column; }
+  void setSelectionEnd(int row, int column) {
+    rowSel_ = row;
+    colSel_ = column;
+  }
   // Selects `row` from the current column to the last column.
   void selectRow(int row);
 

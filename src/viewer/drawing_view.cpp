@@ -13,13 +13,14 @@
 namespace tarvello {
 namespace {
 
-constexpr double kWheelStep = 1.25;     // zoom per wheel notch
-constexpr double kMinZoom = 1e-6;       // limits that keep the transform invertible
+constexpr double kWheelStep = 1.25;  // zoom per wheel notch
+constexpr double kMinZoom = 1e-6;    // limits that keep the transform invertible
 constexpr double kMaxZoom = 1e6;
 
 }  // namespace
 
-DrawingView::DrawingView(QWidget* parent) : QGraphicsView(parent), scene_(new QGraphicsScene(this)) {
+DrawingView::DrawingView(QWidget* parent)
+    : QGraphicsView(parent), scene_(new QGraphicsScene(this)) {
   setScene(scene_);
   setBackgroundBrush(Qt::white);
   setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -95,11 +96,19 @@ void DrawingView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void DrawingView::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Home: fitDrawing(); break;
+    case Qt::Key_Home:
+      fitDrawing();
+      break;
     case Qt::Key_Plus:
-    case Qt::Key_Equal: zoomBy(kWheelStep); break;
-    case Qt::Key_Minus: zoomBy(1 / kWheelStep); break;
-    default: QGraphicsView::keyPressEvent(event); return;
+    case Qt::Key_Equal:
+      zoomBy(kWheelStep);
+      break;
+    case Qt::Key_Minus:
+      zoomBy(1 / kWheelStep);
+      break;
+    default:
+      QGraphicsView::keyPressEvent(event);
+      return;
   }
   event->accept();
 }

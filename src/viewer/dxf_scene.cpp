@@ -65,10 +65,17 @@ QTransform dxfTextTransform(const DxfTextEntity& t, const QFontMetricsF& metrics
     ay = metrics.ascent() - capHeight / 2;
   } else if (t.hAlign < 3) {
     switch (t.vAlign) {
-      case 1: ay = metrics.ascent() + metrics.descent(); break;
-      case 2: ay = metrics.ascent() - capHeight / 2; break;
-      case 3: ay = metrics.ascent() - capHeight; break;
-      default: break;
+      case 1:
+        ay = metrics.ascent() + metrics.descent();
+        break;
+      case 2:
+        ay = metrics.ascent() - capHeight / 2;
+        break;
+      case 3:
+        ay = metrics.ascent() - capHeight;
+        break;
+      default:
+        break;
     }
     if (t.vAlign != 0 && t.hAlign == 0) anchor = scenePoint(t.alignment);
   }
@@ -96,15 +103,24 @@ void addText(QGraphicsScene& scene, const DxfTextEntity& t, const QFont& font,
 
 QColor aciColour(int index) {
   switch (index) {
-    case 1: return {255, 0, 0};
-    case 2: return {190, 160, 0};
-    case 3: return {0, 160, 0};
-    case 4: return {0, 150, 170};
-    case 5: return {0, 0, 255};
-    case 6: return {200, 0, 200};
-    case 8: return {128, 128, 128};
-    case 9: return {160, 160, 160};
-    default: break;
+    case 1:
+      return {255, 0, 0};
+    case 2:
+      return {190, 160, 0};
+    case 3:
+      return {0, 160, 0};
+    case 4:
+      return {0, 150, 170};
+    case 5:
+      return {0, 0, 255};
+    case 6:
+      return {200, 0, 200};
+    case 8:
+      return {128, 128, 128};
+    case 9:
+      return {160, 160, 160};
+    default:
+      break;
   }
   if (index >= 10 && index <= 249) {
     // 24 hues of 15 degrees, ten shades each: even indices saturated, odd
@@ -130,9 +146,9 @@ int addDxfEntities(QGraphicsScene& scene, const DxfEntities& entities) {
   for (const auto& c : entities.circles) {
     if (!(c.radius > 0)) continue;
     const QPointF centre = scenePoint(c.centre);
-    scene.addEllipse(QRectF(centre.x() - c.radius, centre.y() - c.radius, 2 * c.radius,
-                            2 * c.radius),
-                     entityPen(c.colour));
+    scene.addEllipse(
+        QRectF(centre.x() - c.radius, centre.y() - c.radius, 2 * c.radius, 2 * c.radius),
+        entityPen(c.colour));
   }
   for (const auto& a : entities.arcs) {
     if (!(a.radius > 0)) continue;

@@ -20,7 +20,8 @@ WriteResult DxfViewWindow::exportPdf(const QString& path, const std::string& pag
                                      Overwrite overwrite) const {
   const std::string target = path.toStdString();
   const auto size = pdfPageSize(pageSize);
-  if (!size) return WriteResult::failed(target, pdfFailedMessage(target, "unknown page size " + pageSize));
+  if (!size)
+    return WriteResult::failed(target, pdfFailedMessage(target, "unknown page size " + pageSize));
   if (path_.isEmpty())
     return WriteResult::failed(target, pdfFailedMessage(target, "no drawing is shown"));
   const std::string name = QFileInfo(path_).fileName().toStdString();
@@ -48,8 +49,7 @@ void DxfViewWindow::askPrint() {
   QPrintDialog dialog(&printer, this);
   dialog.setObjectName("dlgPrint");
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!print(printer))
-    QMessageBox::warning(this, "Print", "The drawing could not be printed.");
+  if (!print(printer)) QMessageBox::warning(this, "Print", "The drawing could not be printed.");
 }
 
 void DxfViewWindow::askExportPdf() {
@@ -61,7 +61,8 @@ void DxfViewWindow::askExportPdf() {
       QInputDialog::getItem(this, "Export PDF", "Page size (landscape):", sizes, 0, false, &chosen);
   if (!chosen) return;
   const QString target = QFileDialog::getSaveFileName(
-      this, "Export PDF", QFileInfo(path_).dir().filePath(QFileInfo(path_).completeBaseName() + ".pdf"),
+      this, "Export PDF",
+      QFileInfo(path_).dir().filePath(QFileInfo(path_).completeBaseName() + ".pdf"),
       "PDF files (*.pdf)");
   if (target.isEmpty()) return;
   // The save dialog has asked before replacing a file.

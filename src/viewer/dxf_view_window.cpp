@@ -9,13 +9,15 @@
 #include <new>
 #include <utility>
 
-#include "viewer/drawing_view.h"
 #include "dxf/dxf_reader.h"
+#include "viewer/drawing_view.h"
 
 namespace tarvello {
 
 DxfViewWindow::DxfViewWindow(QWidget* parent)
-    : QDialog(parent), menuBar_(new QMenuBar(this)), view_(new DrawingView(this)),
+    : QDialog(parent),
+      menuBar_(new QMenuBar(this)),
+      view_(new DrawingView(this)),
       status_(new QLabel(this)) {
   setObjectName("frmDxfView");
   setWindowTitle("DXF Profile View");
@@ -63,7 +65,8 @@ QString DxfViewWindow::loadFile(const QString& path) {
   } catch (const std::bad_alloc&) {
     // The reading answers for itself; this is the drawing of what was read.
     result = DxfReadResult{};
-    result.error = "There is not enough memory to read " + QFileInfo(path).fileName().toStdString() + ".";
+    result.error =
+        "There is not enough memory to read " + QFileInfo(path).fileName().toStdString() + ".";
   }
   QApplication::restoreOverrideCursor();
   if (!result.ok) {

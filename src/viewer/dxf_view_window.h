@@ -28,7 +28,8 @@ class DxfViewWindow : public QDialog {
 
   // The drawing shown, as one page of a PDF file on paper `pageSize` (a name
   // pdfPageSize() knows), through the same writer as the sheet sets.
-  WriteResult exportPdf(const QString& path, const std::string& pageSize, Overwrite overwrite) const;
+  WriteResult exportPdf(const QString& path, const std::string& pageSize,
+                        Overwrite overwrite) const;
   // Draws the whole drawing on one page of `printer`; false when nothing is shown.
   bool print(QPrinter& printer) const;
 

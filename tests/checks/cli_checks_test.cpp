@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "database/database_test_support.h"
 
 namespace tarvello {
@@ -21,50 +22,16 @@ namespace {
 namespace fs = std::filesystem;
 using dbtest::ScratchFolder;
 
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-std::string capture(const std::string& command, int* status) {
-  std::string out;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return out;
-  char buf[4096];
-  for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
-  const int rc = ::pclose(pipe);
-  if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  return out;
-}
-
-// One run on an example project ("highway" or "metric").
-CliRun runCli(const ScratchFolder& folder, const std::string& example, const std::string& outfall,
-           const std::string& arguments) {
-  const std::string errFile = folder.file("stderr.txt");
-  const std::string pipe = fs::exists(folder.file(example + ".bvp")) ? folder.file(example + ".bvp")
-                                                                      : folder.copyExample(example + ".bvp");
-  const std::string inlet = fs::exists(folder.file(example + ".olm")) ? folder.file(example + ".olm")
-                                                                       : folder.copyExample(example + ".olm");
-  CliRun run;
-  run.out = capture(quote(TARVELLO_CLI) + " --pipe-db " + quote(pipe) + " --inlet-db " +
-                        quote(inlet) + " --outfall " + outfall + " " + arguments + " 2>" +
-                        quote(errFile),
-                    &run.status);
-  run.err = dbtest::readBytes(errFile);
-  return run;
-}
+using clitest::capture;
+using clitest::CliRun;
+using clitest::quote;
+using clitest::runCli;
 
 std::vector<std::vector<std::string>> readPython(const std::string& mode, const std::string& file) {
   int status = -1;
   const std::string out =
-      capture("/usr/bin/python3 " + quote(TARVELLO_SOURCE_DIR "/tests/checks/read_outputs.py") + " " +
-                  mode + " " + quote(file) + " 2>&1",
+      capture("/usr/bin/python3 " + quote(TARVELLO_SOURCE_DIR "/tests/checks/read_outputs.py") +
+                  " " + mode + " " + quote(file) + " 2>&1",
               &status);
   EXPECT_EQ(status, 0) << out;
   std::vector<std::vector<std::string>> rows;
@@ -93,13 +60,13 @@ const std::string kHeader = "Rule,Branch ID,Structure,Pipe,Value,Limit\r\n";
 //   below the pipes arriving (equal at 3, 5, 7, 10, 11, 22, 40, 8, 28, 32,
 //   25, 41, 43, 29).
 const std::string kHighwayFindings = kHeader +
-    "cover,1,,P2,1.88,2.00\r\n"
-    "cover,1,,P3,0.67,2.00\r\n"
-    "cover,1,,P4,0.00,2.00\r\n"
-    "cover,2,,P30,1.71,2.00\r\n"
-    "cover,5,,P50,1.72,2.00\r\n"
-    "cover,8,,P44,1.75,2.00\r\n"
-    "size-decrease,1,,P3,36.00,48.00\r\n";
+                                     "cover,1,,P2,1.88,2.00\r\n"
+                                     "cover,1,,P3,0.67,2.00\r\n"
+                                     "cover,1,,P4,0.00,2.00\r\n"
+                                     "cover,2,,P30,1.71,2.00\r\n"
+                                     "cover,5,,P50,1.72,2.00\r\n"
+                                     "cover,8,,P44,1.75,2.00\r\n"
+                                     "size-decrease,1,,P3,36.00,48.00\r\n";
 // Outfall 201: room 2.10 / 4.27 / 4.43 / 2.83; velocities 8.4, 6.7, 3.8;
 // cover 1.79 (P202), 3.54, 2.04; 18 in into 15 in pipes; inverts drop.
 const std::string kHighway201Findings = kHeader + "cover,1,,P202,1.79,2.00\r\n";
@@ -110,7 +77,8 @@ const std::string kMetricFindings = kHeader + "cover,1,,P2,0.52,0.60\r\n";
 
 TEST(CliChecks, ExampleProjectsGiveTheFindingsWorkedByHand) {
   ScratchFolder folder;
-  const CliRun highway = runCli(folder, "highway", "1", "--tail-water 399.80 --checks " + quote(folder.file("c.csv")));
+  const CliRun highway =
+      runCli(folder, "highway", "1", "--tail-water 399.80 --checks " + quote(folder.file("c.csv")));
   EXPECT_EQ(highway.status, 0) << highway.err;
   EXPECT_EQ(dbtest::readBytes(folder.file("c.csv")), kHighwayFindings);
   EXPECT_NE(highway.err.find("Design checks: 7 findings\n"), std::string::npos) << highway.err;
@@ -118,11 +86,13 @@ TEST(CliChecks, ExampleProjectsGiveTheFindingsWorkedByHand) {
   EXPECT_NE(highway.err.find("  size-decrease: 1\n"), std::string::npos);
   EXPECT_NE(highway.err.find("  freeboard: 0\n"), std::string::npos);
 
-  const CliRun second = runCli(folder, "highway", "201", "--tail-water 426.20 --checks " + quote(folder.file("c201.csv")));
+  const CliRun second = runCli(folder, "highway", "201",
+                               "--tail-water 426.20 --checks " + quote(folder.file("c201.csv")));
   EXPECT_EQ(second.status, 0) << second.err;
   EXPECT_EQ(dbtest::readBytes(folder.file("c201.csv")), kHighway201Findings);
 
-  const CliRun metric = runCli(folder, "metric", "1", "--tail-water 55.40 --checks " + quote(folder.file("m.csv")));
+  const CliRun metric =
+      runCli(folder, "metric", "1", "--tail-water 55.40 --checks " + quote(folder.file("m.csv")));
   EXPECT_EQ(metric.status, 0) << metric.err;
   EXPECT_EQ(dbtest::readBytes(folder.file("m.csv")), kMetricFindings);
 }
@@ -130,30 +100,37 @@ TEST(CliChecks, ExampleProjectsGiveTheFindingsWorkedByHand) {
 TEST(CliChecks, CriteriaFileOverridesTheDefaults) {
   ScratchFolder folder;
   // Cover below 0.5 leaves P4 alone; above 11 ft/s are P7 and P8 (11.2).
-  folder.writeFile("agency.toml", "velocity_max = 11\ncover_min = 0.5\noff = [\"size-decrease\"]\n");
+  folder.writeFile("agency.toml",
+                   "velocity_max = 11\ncover_min = 0.5\noff = [\"size-decrease\"]\n");
   const CliRun run = runCli(folder, "highway", "1",
-                         "--checks " + quote(folder.file("c.csv")) + " --criteria " + quote(folder.file("agency.toml")));
+                            "--checks " + quote(folder.file("c.csv")) + " --criteria " +
+                                quote(folder.file("agency.toml")));
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(dbtest::readBytes(folder.file("c.csv")),
-            kHeader + "velocity-high,1,,P7,11.20,11.00\r\nvelocity-high,1,,P8,11.20,11.00\r\n"
-                      "cover,1,,P4,0.00,0.50\r\n");
+            kHeader +
+                "velocity-high,1,,P7,11.20,11.00\r\nvelocity-high,1,,P8,11.20,11.00\r\n"
+                "cover,1,,P4,0.00,0.50\r\n");
 }
 
 TEST(CliChecks, WrongCriteriaFileStopsBeforeAnythingIsWritten) {
   ScratchFolder folder;
   folder.writeFile("bad.toml", "freeboard = 1.0\nvelocity_min = \"3\"\n");
-  const CliRun run = runCli(folder, "highway", "1",
-                         "--tables " + quote(folder.file("tables")) + " --checks " + quote(folder.file("c.csv")) +
-                             " --excel " + quote(folder.file("w.xlsx")) + " --criteria " + quote(folder.file("bad.toml")));
+  const CliRun run =
+      runCli(folder, "highway", "1",
+             "--tables " + quote(folder.file("tables")) + " --checks " +
+                 quote(folder.file("c.csv")) + " --excel " + quote(folder.file("w.xlsx")) +
+                 " --criteria " + quote(folder.file("bad.toml")));
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find(folder.file("bad.toml") + ":2: key \"velocity_min\": must be a number"), std::string::npos)
+  EXPECT_NE(run.err.find(folder.file("bad.toml") + ":2: key \"velocity_min\": must be a number"),
+            std::string::npos)
       << run.err;
   EXPECT_FALSE(fs::exists(folder.file("tables")));
   EXPECT_FALSE(fs::exists(folder.file("c.csv")));
   EXPECT_FALSE(fs::exists(folder.file("w.xlsx")));
 
   // Without --checks the criteria would go unused: a usage error.
-  EXPECT_EQ(runCli(folder, "highway", "1", "--criteria " + quote(folder.file("bad.toml"))).status, 2);
+  EXPECT_EQ(runCli(folder, "highway", "1", "--criteria " + quote(folder.file("bad.toml"))).status,
+            2);
 }
 
 TEST(CliChecks, ExistingFindingsFileIsReplacedOnlyWithForce) {
@@ -162,7 +139,8 @@ TEST(CliChecks, ExistingFindingsFileIsReplacedOnlyWithForce) {
   const CliRun kept = runCli(folder, "metric", "1", "--checks " + quote(folder.file("c.csv")));
   EXPECT_EQ(kept.status, 1);
   EXPECT_EQ(dbtest::readBytes(folder.file("c.csv")), "keep me");
-  const CliRun replaced = runCli(folder, "metric", "1", "--force --checks " + quote(folder.file("c.csv")));
+  const CliRun replaced =
+      runCli(folder, "metric", "1", "--force --checks " + quote(folder.file("c.csv")));
   EXPECT_EQ(replaced.status, 0) << replaced.err;
   EXPECT_EQ(dbtest::readBytes(folder.file("c.csv")), kMetricFindings);
 }
@@ -182,7 +160,7 @@ std::vector<std::string> withoutEgl(const std::string& crlfText) {
       i += 16;          // LINE, 8 EGL, 62 c, and six coordinates with their codes
     } else if (lines[i] == "LAYER" && i + 2 < lines.size() && lines[i + 2] == "EGL") {
       kept.pop_back();
-      i += 8;           // 2 EGL, 70 0, 62 c, 6 CONTINUOUS
+      i += 8;  // 2 EGL, 70 0, 62 c, 6 CONTINUOUS
     } else {
       kept.push_back(lines[i]);
     }
@@ -199,8 +177,9 @@ TEST(CliChecks, EnergyGradeLineIsTheGradeLineRaisedByTheVelocityHead) {
     const std::string egl = folder.file(std::string(example) + "-egl.dxf");
     const std::string tables = folder.file(std::string(example) + "-tables");
     ASSERT_EQ(runCli(folder, example, outfall, "--force --all-profiles " + quote(plain)).status, 0);
-    const CliRun run = runCli(folder, example, outfall,
-                           "--force --egl --all-profiles " + quote(egl) + " --tables " + quote(tables));
+    const CliRun run =
+        runCli(folder, example, outfall,
+               "--force --egl --all-profiles " + quote(egl) + " --tables " + quote(tables));
     ASSERT_EQ(run.status, 0) << run.err;
 
     // The velocity of each pipe-table row, in the order the profiles draw them.
@@ -251,13 +230,15 @@ TEST(CliChecks, WorkbookGetsTheFindingsAsAThirdWorksheet) {
   const std::string plain = folder.file("plain.xlsx");
   const std::string checked = folder.file("checked.xlsx");
   ASSERT_EQ(runCli(folder, "highway", "1", "--excel " + quote(plain)).status, 0);
-  const CliRun run = runCli(folder, "highway", "1",
-                         "--excel " + quote(checked) + " --checks " + quote(folder.file("c.csv")));
+  const CliRun run =
+      runCli(folder, "highway", "1",
+             "--excel " + quote(checked) + " --checks " + quote(folder.file("c.csv")));
   ASSERT_EQ(run.status, 0) << run.err;
 
   const auto book = readPython("xlsx", checked);
   ASSERT_FALSE(book.empty());
-  EXPECT_EQ(book[0], (std::vector<std::string>{"sheets", "Structure Schedule", "Pipe Schedule", "Design Checks"}));
+  EXPECT_EQ(book[0], (std::vector<std::string>{"sheets", "Structure Schedule", "Pipe Schedule",
+                                               "Design Checks"}));
   std::string csv;
   for (size_t r = 1; r < book.size(); ++r) {
     ASSERT_EQ(book[r][0], "row");
@@ -265,7 +246,8 @@ TEST(CliChecks, WorkbookGetsTheFindingsAsAThirdWorksheet) {
     csv += "\r\n";
   }
   EXPECT_EQ(csv, kHighwayFindings);
-  EXPECT_EQ(readPython("xlsx", plain)[0], (std::vector<std::string>{"sheets", "Structure Schedule", "Pipe Schedule"}));
+  EXPECT_EQ(readPython("xlsx", plain)[0],
+            (std::vector<std::string>{"sheets", "Structure Schedule", "Pipe Schedule"}));
 
   // Both schedules are the very same parts as without the checks.
   std::map<std::string, std::string> plainParts, checkedParts;

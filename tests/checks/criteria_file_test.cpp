@@ -38,7 +38,8 @@ TEST(CriteriaFile, OverridesOnlyWhatItSetsAndTurnsRulesOff) {
   }
   // An empty file and an empty list change nothing; a list replaces the base's.
   EXPECT_EQ(applied("", Criteria::defaults(false)), Criteria::defaults(false));
-  EXPECT_EQ(applied("off = []", c), (applied("off = []\nsize_min = 18\nvelocity_max = 10.5", Criteria::defaults(true))));
+  EXPECT_EQ(applied("off = []", c),
+            (applied("off = []\nsize_min = 18\nvelocity_max = 10.5", Criteria::defaults(true))));
 
   // Rules turned off give no findings.
   ProfileTables t;
@@ -72,19 +73,24 @@ void expectError(const std::string& text, const std::string& where, const std::s
 }
 
 TEST(CriteriaFile, MistakesNameTheFileTheLineAndTheKey) {
-  expectError("freeboard = 1\n\nvelocity_maximum = 12\n", "crit.toml:3: ", "velocity_maximum", "unknown key");
+  expectError("freeboard = 1\n\nvelocity_maximum = 12\n", "crit.toml:3: ", "velocity_maximum",
+              "unknown key");
   expectError("[cover]\nmin = 2\n", "crit.toml:1: ", "cover", "unknown key");
   expectError("cover_min = \"2 ft\"\n", "crit.toml:1: ", "cover_min", "must be a number");
   expectError("\nsize_min = true\n", "crit.toml:2: ", "size_min", "must be a number");
   expectError("freeboard = nan\n", "crit.toml:1: ", "freeboard", "finite");
   expectError("velocity_max = -inf\n", "crit.toml:1: ", "velocity_max", "finite");
   expectError("off = \"cover\"\n", "crit.toml:1: ", "off", "list of rule ids");
-  expectError("off = [\n  \"cover\",\n  \"velocity\",\n]\n", "crit.toml:3: ", "off", "unknown rule \"velocity\"");
+  expectError("off = [\n  \"cover\",\n  \"velocity\",\n]\n", "crit.toml:3: ", "off",
+              "unknown rule \"velocity\"");
   expectError("off = [\"cover\", 3]\n", "crit.toml:1: ", "off", "list of rule ids");
   // Files that are not TOML: the key of the line, or of the list it is in.
-  expectError("freeboard = 1.0\ncover_min = 2.0.0\n", "crit.toml:2: ", "cover_min", "not a criteria file");
-  expectError("off = [\n  \"cover\"\n  \"size-min\"\n]\n", "crit.toml:3: ", "off", "not a criteria file");
-  expectError("freeboard = 1\nfreeboard = 2\n", "crit.toml:2: ", "freeboard", "not a criteria file");
+  expectError("freeboard = 1.0\ncover_min = 2.0.0\n", "crit.toml:2: ", "cover_min",
+              "not a criteria file");
+  expectError("off = [\n  \"cover\"\n  \"size-min\"\n]\n", "crit.toml:3: ", "off",
+              "not a criteria file");
+  expectError("freeboard = 1\nfreeboard = 2\n", "crit.toml:2: ", "freeboard",
+              "not a criteria file");
   expectError("this is not toml\n", "crit.toml:1: ", "", "not a criteria file");
   expectError(std::string("freeboard = 1\0\n", 15), "crit.toml:1: ", "", "not a criteria file");
 }
@@ -116,9 +122,10 @@ TEST(FindingsCsv, QuotesAsTheTablesDoAndFormatsHundredths) {
             "invert-drop,1,\"JB \"\"4\"\", north\",P4,0.00,0.00\r\n"
             "cover,2,,\"P\n7\",1.01,2.00\r\n");
   EXPECT_EQ(findingsCsv({}), "Rule,Branch ID,Structure,Pipe,Value,Limit\r\n");
-  EXPECT_EQ(findingsSummary({a, b, b}),
-            "Design checks: 3 findings\n  freeboard: 0\n  velocity-low: 0\n  velocity-high: 0\n"
-            "  cover: 2\n  size-min: 0\n  size-decrease: 0\n  adverse-slope: 0\n  invert-drop: 1\n");
+  EXPECT_EQ(
+      findingsSummary({a, b, b}),
+      "Design checks: 3 findings\n  freeboard: 0\n  velocity-low: 0\n  velocity-high: 0\n"
+      "  cover: 2\n  size-min: 0\n  size-decrease: 0\n  adverse-slope: 0\n  invert-drop: 1\n");
 }
 
 TEST(CheckRules, IdsReadBack) {

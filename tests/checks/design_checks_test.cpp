@@ -19,8 +19,11 @@ void setRow(Table& table, int row, std::initializer_list<std::pair<int, std::str
 void structure(ProfileTables& t, int row, const std::string& branch, const std::string& node,
                const std::string& top, const std::string& hglHigh) {
   setRow(t.structures, row,
-         {{strcol::BranchId, branch}, {strcol::StrNo, node}, {strcol::TopElev, top},
-          {strcol::HglLow, hglHigh}, {strcol::HglHigh, hglHigh}});
+         {{strcol::BranchId, branch},
+          {strcol::StrNo, node},
+          {strcol::TopElev, top},
+          {strcol::HglLow, hglHigh},
+          {strcol::HglHigh, hglHigh}});
 }
 
 struct PipeRow {
@@ -28,10 +31,16 @@ struct PipeRow {
 };
 void pipe(ProfileTables& t, int row, const PipeRow& p) {
   setRow(t.pipes, row,
-         {{pipecol::BranchId, p.branch}, {pipecol::PipeNo, p.pipe}, {pipecol::NodeOut, p.out},
-          {pipecol::NodeIn, p.in}, {pipecol::ElevOut, p.elevOut}, {pipecol::ElevIn, p.elevIn},
-          {pipecol::DiaRise, p.size}, {pipecol::Velocity, p.velocity},
-          {pipecol::SlopePercent, p.slope}, {pipecol::HeightOfCover, p.cover}});
+         {{pipecol::BranchId, p.branch},
+          {pipecol::PipeNo, p.pipe},
+          {pipecol::NodeOut, p.out},
+          {pipecol::NodeIn, p.in},
+          {pipecol::ElevOut, p.elevOut},
+          {pipecol::ElevIn, p.elevIn},
+          {pipecol::DiaRise, p.size},
+          {pipecol::Velocity, p.velocity},
+          {pipecol::SlopePercent, p.slope},
+          {pipecol::HeightOfCover, p.cover}});
 }
 
 // Outfall A <- B <- C, and B <- D <- E on a second branch; every rule fires
@@ -65,14 +74,15 @@ TEST(DesignChecks, EachRuleFiresOnceOnTheHandWorkedTables) {
   const ProfileTables t = handWorkedTables();
   const auto findings = runDesignChecks(t, Criteria::defaults(true));
   const std::vector<std::vector<std::string>> expected = {
-      {"freeboard", "1", "B", "", "0.60", "1.00"},       // 112.00 - 111.40
+      {"freeboard", "1", "B", "", "0.60", "1.00"},  // 112.00 - 111.40
       {"velocity-low", "2", "", "P3", "2.99", "3.00"},
       {"velocity-high", "2", "", "P4", "12.01", "12.00"},
       {"cover", "2", "", "P4", "1.99", "2.00"},
       {"size-min", "2", "", "P4", "12.00", "15.00"},
       {"size-decrease", "1", "", "P1", "24.00", "30.00"},  // P3 (30) and P2 (15) flow into B
       {"adverse-slope", "1", "", "P2", "0.00", "0.00"},
-      {"invert-drop", "2", "B", "P3", "-0.20", "0.00"},   // P1 leaves B at 101.00, P3 arrives at 100.80
+      {"invert-drop", "2", "B", "P3", "-0.20",
+       "0.00"},  // P1 leaves B at 101.00, P3 arrives at 100.80
   };
   EXPECT_EQ(rowsOf(findings), expected);
   EXPECT_EQ(findingCounts(findings), std::vector<int>(kCheckRuleCount, 1));
@@ -92,10 +102,11 @@ TEST(DesignChecks, EachRuleFiresOnceOnTheHandWorkedTables) {
 
 TEST(DesignChecks, ValuesPastTheBoundariesBecomeFindings) {
   ProfileTables t = handWorkedTables();
-  structure(t, 3, "1", "C", "400.30", "399.31");                                    // 0.99
+  structure(t, 3, "1", "C", "400.30", "399.31");  // 0.99
   pipe(t, 1, {"1", "P1", "A", "B", "100.00", "101.00", "24", "2.999", "1.00", "1.999"});
   pipe(t, 2, {"1", "P2", "B", "C", "101.20", "102.00", "14.9", "12.001", "-0.10", "2.50"});
-  pipe(t, 4, {"2", "P4", "D", "E", "101.99", "103.00", "14", "12.5", "1.00", "1.5"});  // P3 in at 102.00
+  pipe(t, 4,
+       {"2", "P4", "D", "E", "101.99", "103.00", "14", "12.5", "1.00", "1.5"});  // P3 in at 102.00
   const auto counts = findingCounts(runDesignChecks(t, Criteria::defaults(true)));
   EXPECT_EQ(counts, (std::vector<int>{2, 2, 2, 2, 2, 1, 1, 2}));
 }
@@ -128,12 +139,12 @@ TEST(DesignChecks, MetricProjectsGetMetricDefaults) {
   structure(t, 2, "1", "2", "58.39", "58.09");  // 0.30
   pipe(t, 1, {"1", "P2", "1", "2", "54.20", "54.38", "375", "0.9", "0.5", "0.6"});
   pipe(t, 2, {"1", "P3", "2", "3", "54.50", "54.90", "300", "3.71", "0.5", "0.59"});
-  EXPECT_EQ(rowsOf(runDesignChecks(t, metric)),
-            (std::vector<std::vector<std::string>>{
-                {"freeboard", "1", "1", "", "0.29", "0.30"},
-                {"velocity-high", "1", "", "P3", "3.71", "3.70"},
-                {"cover", "1", "", "P3", "0.59", "0.60"},
-                {"size-min", "1", "", "P3", "300.00", "375.00"}}));
+  EXPECT_EQ(
+      rowsOf(runDesignChecks(t, metric)),
+      (std::vector<std::vector<std::string>>{{"freeboard", "1", "1", "", "0.29", "0.30"},
+                                             {"velocity-high", "1", "", "P3", "3.71", "3.70"},
+                                             {"cover", "1", "", "P3", "0.59", "0.60"},
+                                             {"size-min", "1", "", "P3", "300.00", "375.00"}}));
 }
 
 }  // namespace

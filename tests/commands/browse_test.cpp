@@ -3,10 +3,10 @@
 
 #include <deque>
 
-#include "commands/user_interface.h"
 #include "commands/browse.h"
-#include "database/database_test_support.h"
 #include "commands/session.h"
+#include "commands/user_interface.h"
+#include "database/database_test_support.h"
 
 namespace tarvello {
 namespace {
@@ -34,24 +34,28 @@ struct ScriptedUser : UserInterface {
     ADD_FAILURE() << "no question expected: " << text;
     return false;
   }
-  void showMessage(const std::string& text, MessageIcon icon) override { messages.emplace_back(text, icon); }
+  void showMessage(const std::string& text, MessageIcon icon) override {
+    messages.emplace_back(text, icon);
+  }
 };
 
 struct Projects {
   ScratchFolder folder;
   std::string pipe, inlet, otherPipe;
   Projects() {
-    pipe = dbtest::writeJet(folder, "route29.bvp",
-                            {dbtest::pipeTable({{std::string("P1"), std::string("OUT-2"), std::string("S1")},
-                                                {std::string("P2"), std::string("OUT-1"), std::string("S2")}}),
-                             dbtest::projectTable("ENGLISH")});
-    inlet = dbtest::writeJet(
-        folder, "route29.olm",
-        {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}}), dbtest::projectTable("METRIC")});
+    pipe = dbtest::writeJet(
+        folder, "route29.bvp",
+        {dbtest::pipeTable({{std::string("P1"), std::string("OUT-2"), std::string("S1")},
+                            {std::string("P2"), std::string("OUT-1"), std::string("S2")}}),
+         dbtest::projectTable("ENGLISH")});
+    inlet = dbtest::writeJet(folder, "route29.olm",
+                             {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}}),
+                              dbtest::projectTable("METRIC")});
     std::filesystem::create_directories(folder.path() / "other");
-    otherPipe = dbtest::writeJet(folder, "other/x.bvh",
-                                 {dbtest::table("PIPE", {{"PIPE_NUMBER", ColumnType::Text}}, {{std::string("P9")}}),
-                                  dbtest::projectTable("ENGLISH")});
+    otherPipe = dbtest::writeJet(
+        folder, "other/x.bvh",
+        {dbtest::table("PIPE", {{"PIPE_NUMBER", ColumnType::Text}}, {{std::string("P9")}}),
+         dbtest::projectTable("ENGLISH")});
   }
 };
 
@@ -113,7 +117,8 @@ TEST(Browse, OpeningRemembersTheFolderRefillsTheOutfallsAndReportsFailures) {
   const BrowseResult wrong = browsePipeDatabase(session, user);
   EXPECT_EQ(wrong.status, BrowseResult::Status::Failed);
   EXPECT_FALSE(wrong.refillOutfalls);
-  EXPECT_EQ(wrong.error, projects.inlet + ": table PIPE is missing (this looks like an inlet project database)");
+  EXPECT_EQ(wrong.error,
+            projects.inlet + ": table PIPE is missing (this looks like an inlet project database)");
   EXPECT_EQ(session.databases.pipeDbPath(), projects.pipe);
   EXPECT_EQ(session.databases.outfallNodes(), pipe.outfalls);
 
@@ -125,8 +130,8 @@ TEST(Browse, OpeningRemembersTheFolderRefillsTheOutfallsAndReportsFailures) {
   EXPECT_EQ(other.error, projects.otherPipe + ": field NODEOUT_NO is missing");
   EXPECT_EQ(session.lastFolder, (projects.folder.path() / "other").string());
 
-  const std::vector<std::pair<std::string, MessageIcon>> shown = {{wrong.error, MessageIcon::Exclamation},
-                                                                   {other.error, MessageIcon::Exclamation}};
+  const std::vector<std::pair<std::string, MessageIcon>> shown = {
+      {wrong.error, MessageIcon::Exclamation}, {other.error, MessageIcon::Exclamation}};
   EXPECT_EQ(user.messages, shown);
 }
 

@@ -13,8 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(DataLocation, InstalledTreeFirstThenTheProgramsFolder) {
-  const fs::path root = fs::temp_directory_path() /
-                        ("tarvello-data-" + std::to_string(std::random_device{}()));
+  const fs::path root =
+      fs::temp_directory_path() / ("tarvello-data-" + std::to_string(std::random_device{}()));
   fs::create_directories(root / "usr" / "bin");
   const fs::path bin = root / "usr" / "bin";
 

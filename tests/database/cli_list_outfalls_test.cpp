@@ -1,8 +1,8 @@
 // tarvello-cli --list-outfalls, run as a separate program.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sys/wait.h>
+#include <cstdio>
 
 #include "database_test_support.h"
 
@@ -26,7 +26,8 @@ std::string quote(const std::string& s) {
 CliRun runCli(const ScratchFolder& folder, const std::string& arguments) {
   const std::string errFile = folder.file("stderr.txt");
   CliRun run;
-  FILE* pipe = ::popen((quote(TARVELLO_CLI) + " " + arguments + " 2>" + quote(errFile)).c_str(), "r");
+  FILE* pipe =
+      ::popen((quote(TARVELLO_CLI) + " " + arguments + " 2>" + quote(errFile)).c_str(), "r");
   if (!pipe) return run;
   char buf[4096];
   size_t n;
@@ -46,15 +47,17 @@ TEST(CliListOutfalls, PrintsTheUnitSystemThenOneNodeALine) {
                           {std::string("P3"), jet::Null{}, std::string("C")},
                           {std::string("P4"), std::string("C:\\3"), std::string("D")}}),
        dbtest::projectTable("ENGLISH")});
-  const auto inlet = dbtest::writeJet(
-      folder, "inlet.olm", {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}}), dbtest::projectTable("english")});
+  const auto inlet = dbtest::writeJet(folder, "inlet.olm",
+                                      {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}}),
+                                       dbtest::projectTable("english")});
 
   const CliRun pipeOnly = runCli(folder, "--pipe-db " + quote(pipe) + " --list-outfalls");
   EXPECT_EQ(pipeOnly.status, 0) << pipeOnly.err;
   EXPECT_EQ(pipeOnly.out, "Units: ENGLISH\nC:\\\\3\nOUT\\n1\nOUT 2\n");
   EXPECT_EQ(pipeOnly.err, "");
 
-  const CliRun both = runCli(folder, "--list-outfalls --inlet-db " + quote(inlet) + " --pipe-db " + quote(pipe));
+  const CliRun both =
+      runCli(folder, "--list-outfalls --inlet-db " + quote(inlet) + " --pipe-db " + quote(pipe));
   EXPECT_EQ(both.status, 0) << both.err;
   EXPECT_EQ(both.out, "Units: english\nC:\\\\3\nOUT\\n1\nOUT 2\n");
 }
@@ -63,7 +66,8 @@ TEST(CliListOutfalls, FileProblemsExitWithOneAndUsageErrorsWithTwo) {
   ScratchFolder folder;
   const auto pipe = dbtest::writeJet(
       folder, "pipe.bvp",
-      {dbtest::pipeTable({{std::string("P1"), std::string("OUT"), std::string("A")}}), dbtest::projectTable("ENGLISH")});
+      {dbtest::pipeTable({{std::string("P1"), std::string("OUT"), std::string("A")}}),
+       dbtest::projectTable("ENGLISH")});
   const auto missing = folder.file("missing.bvp");
   const auto text = folder.writeFile("notes.olm", "not a database\n");
 
@@ -72,18 +76,21 @@ TEST(CliListOutfalls, FileProblemsExitWithOneAndUsageErrorsWithTwo) {
   EXPECT_EQ(noFile.out, "");
   EXPECT_EQ(noFile.err, missing + ": the file does not exist\n");
 
-  const CliRun badInlet = runCli(folder, "--pipe-db " + quote(pipe) + " --inlet-db " + quote(text) + " --list-outfalls");
+  const CliRun badInlet = runCli(
+      folder, "--pipe-db " + quote(pipe) + " --inlet-db " + quote(text) + " --list-outfalls");
   EXPECT_EQ(badInlet.status, 1);
   EXPECT_EQ(badInlet.out, "");
   EXPECT_EQ(badInlet.err, text + ": this is not a Jet (Access) database\n");
 
-  const CliRun wrongKind = runCli(folder, "--pipe-db " + quote(pipe) + " --inlet-db " + quote(pipe) + " --list-outfalls");
+  const CliRun wrongKind = runCli(
+      folder, "--pipe-db " + quote(pipe) + " --inlet-db " + quote(pipe) + " --list-outfalls");
   EXPECT_EQ(wrongKind.status, 1);
   EXPECT_NE(wrongKind.err.find("table INLET is missing"), std::string::npos) << wrongKind.err;
 
-  for (const std::string& usage : {std::string("--list-outfalls"), std::string("--pipe-db ") + quote(pipe),
-                                   std::string("--pipe-db ") + quote(pipe) + " --list-outfalls --no-such-option",
-                                   std::string("--pipe-db")}) {
+  for (const std::string& usage :
+       {std::string("--list-outfalls"), std::string("--pipe-db ") + quote(pipe),
+        std::string("--pipe-db ") + quote(pipe) + " --list-outfalls --no-such-option",
+        std::string("--pipe-db")}) {
     const CliRun run = runCli(folder, usage);
     EXPECT_EQ(run.status, 2) << usage;
     EXPECT_EQ(run.out, "") << usage;

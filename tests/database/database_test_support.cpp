@@ -12,7 +12,8 @@ namespace fs = std::filesystem;
 ScratchFolder::ScratchFolder() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
   std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "scratch";
-  path_ = fs::path(TARVELLO_BINARY_DIR) / "test-scratch" / (name + "." + std::to_string(::getpid()));
+  path_ =
+      fs::path(TARVELLO_BINARY_DIR) / "test-scratch" / (name + "." + std::to_string(::getpid()));
   fs::remove_all(path_);
   fs::create_directories(path_);
 }
@@ -36,7 +37,8 @@ std::string ScratchFolder::writeFile(const std::string& name, const std::string&
 
 std::string ScratchFolder::copyExample(const std::string& name) const {
   const std::string p = file(name);
-  fs::copy_file(fs::path(TARVELLO_BINARY_DIR) / "examples" / name, p, fs::copy_options::overwrite_existing);
+  fs::copy_file(fs::path(TARVELLO_BINARY_DIR) / "examples" / name, p,
+                fs::copy_options::overwrite_existing);
   watch(p);
   return p;
 }
@@ -55,13 +57,15 @@ void ScratchFolder::expectWatchedFilesUntouched() const {
   }
 }
 
-jet::TableData table(std::string name, std::vector<jet::Column> columns, std::vector<std::vector<jet::Cell>> rows) {
+jet::TableData table(std::string name, std::vector<jet::Column> columns,
+                     std::vector<std::vector<jet::Cell>> rows) {
   return jet::TableData{std::move(name), std::move(columns), std::move(rows)};
 }
 
 jet::TableData projectTable(const std::string& units, bool null) {
-  return table("PROJECT", {{"PROJECT_NAME", jet::ColumnType::Text}, {"UNITS", jet::ColumnType::Text}},
-               {{std::string("Route 29 widening"), null ? jet::Cell(jet::Null{}) : jet::Cell(units)}});
+  return table(
+      "PROJECT", {{"PROJECT_NAME", jet::ColumnType::Text}, {"UNITS", jet::ColumnType::Text}},
+      {{std::string("Route 29 widening"), null ? jet::Cell(jet::Null{}) : jet::Cell(units)}});
 }
 
 jet::TableData pipeTable(const std::vector<std::vector<jet::Cell>>& rows) {
@@ -72,7 +76,8 @@ jet::TableData pipeTable(const std::vector<std::vector<jet::Cell>>& rows) {
                rows);
 }
 
-std::string writeJet(const ScratchFolder& folder, const std::string& name, std::vector<jet::TableData> tables) {
+std::string writeJet(const ScratchFolder& folder, const std::string& name,
+                     std::vector<jet::TableData> tables) {
   const std::string path = folder.file(name);
   jet::writeJet4(path, jet::DatabaseData{std::move(tables)});
   folder.watch(path);

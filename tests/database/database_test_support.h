@@ -58,9 +58,9 @@ jet::TableData projectTable(const std::string& units, bool null = false);
 jet::TableData pipeTable(const std::vector<std::vector<jet::Cell>>& rows);
 
 // Writes a Jet file with the given tables and returns its path.
-std::string writeJet(const ScratchFolder& folder, const std::string& name, std::vector<jet::TableData> tables);
+std::string writeJet(const ScratchFolder& folder, const std::string& name,
+                     std::vector<jet::TableData> tables);
 
 std::string readBytes(const std::string& path);
-
 
 }  // namespace tarvello::dbtest

@@ -44,11 +44,13 @@ TEST(JetValues, EachFieldKeepsItsKindAndExactValue) {
       {
           {std::string("P1"), std::string("Ø-Straße 漢字 😀"), 0.013, -12.4, 0.1, std::int64_t{3},
            std::int64_t{-2147483647 - 1}, true, memo, std::string("Curb inlet, 4 ft throat")},
-          {std::string(""), Null{}, Null{}, Null{}, Null{}, Null{}, Null{}, false, std::string(""), Null{}},
+          {std::string(""), Null{}, Null{}, Null{}, Null{}, Null{}, Null{}, false, std::string(""),
+           Null{}},
           {std::string("P3"), std::string(" N 1 "), 600.0, 1e-7, 1e300, std::int64_t{-32768},
            std::int64_t{2147483647}, false, Null{}, medium},
       });
-  const auto path = dbtest::writeJet(folder, "values.bvp", {values, dbtest::projectTable("ENGLISH")});
+  const auto path =
+      dbtest::writeJet(folder, "values.bvp", {values, dbtest::projectTable("ENGLISH")});
 
   const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
   const ResultSet r = db->query("select * from PIPE");
@@ -87,8 +89,10 @@ TEST(JetValues, EachFieldKeepsItsKindAndExactValue) {
     EXPECT_EQ(r.field(1, column)->asText(), "") << column;
   }
   // SQL sees the same distinction.
-  EXPECT_EQ(db->query("select count(*) from PIPE where NODEOUT_NO is null").rows[0][0], Value::integer(1));
-  EXPECT_EQ(db->query("select count(*) from PIPE where PIPE_NUMBER = ''").rows[0][0], Value::integer(1));
+  EXPECT_EQ(db->query("select count(*) from PIPE where NODEOUT_NO is null").rows[0][0],
+            Value::integer(1));
+  EXPECT_EQ(db->query("select count(*) from PIPE where PIPE_NUMBER = ''").rows[0][0],
+            Value::integer(1));
 }
 
 TEST(JetValues, RecordsComeInStoredOrderOverManyPages) {
@@ -96,9 +100,11 @@ TEST(JetValues, RecordsComeInStoredOrderOverManyPages) {
   std::vector<std::vector<Cell>> rows;
   // Descending numbers and uneven lengths, so that no sorting or page layout can fake the order.
   for (int i = 3000; i > 0; --i)
-    rows.push_back({std::string("P") + std::to_string(i) + std::string(static_cast<size_t>(i % 40), 'x'),
-                    std::string("N") + std::to_string(i % 17), std::string("N") + std::to_string(i)});
-  const auto path = dbtest::writeJet(folder, "order.bvp", {dbtest::pipeTable(rows), dbtest::projectTable("METRIC")});
+    rows.push_back(
+        {std::string("P") + std::to_string(i) + std::string(static_cast<size_t>(i % 40), 'x'),
+         std::string("N") + std::to_string(i % 17), std::string("N") + std::to_string(i)});
+  const auto path = dbtest::writeJet(folder, "order.bvp",
+                                     {dbtest::pipeTable(rows), dbtest::projectTable("METRIC")});
 
   const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
   const ResultSet r = db->query("select rowid, PIPE_NUMBER from PIPE");
@@ -112,7 +118,8 @@ TEST(JetValues, RecordsComeInStoredOrderOverManyPages) {
   ASSERT_FALSE(some.empty());
   size_t next = 0;
   for (const auto& row : some.rows) {
-    while (next < rows.size() && Value::text(std::get<std::string>(rows[next][0])) != row[0]) ++next;
+    while (next < rows.size() && Value::text(std::get<std::string>(rows[next][0])) != row[0])
+      ++next;
     ASSERT_LT(next, rows.size()) << row[0].asText() << " out of order";
   }
 }
@@ -130,7 +137,8 @@ struct RowPlace {
 };
 
 std::uint16_t get16(const std::string& b, size_t at) {
-  return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8));
+  return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) |
+                                    (static_cast<unsigned char>(b[at + 1]) << 8));
 }
 void put16(std::string& b, size_t at, std::uint16_t v) {
   b[at] = static_cast<char>(v & 0xFF);
@@ -139,7 +147,8 @@ void put16(std::string& b, size_t at, std::uint16_t v) {
 
 // Finds each record whose Long key (the first fixed field, after the two-byte
 // column count) lies in [first, last].
-std::map<std::int32_t, RowPlace> findRows(const std::string& bytes, std::int32_t first, std::int32_t last) {
+std::map<std::int32_t, RowPlace> findRows(const std::string& bytes, std::int32_t first,
+                                          std::int32_t last) {
   std::map<std::int32_t, RowPlace> places;
   for (size_t page = 1; page * kPage < bytes.size(); ++page) {
     const size_t base = page * kPage;
@@ -160,10 +169,12 @@ std::map<std::int32_t, RowPlace> findRows(const std::string& bytes, std::int32_t
 TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
   ScratchFolder folder;
   std::vector<std::vector<Cell>> rows;
-  for (int i = 0; i < 400; ++i) rows.push_back({std::int64_t{100000 + i}, std::string("P") + std::to_string(i)});
+  for (int i = 0; i < 400; ++i)
+    rows.push_back({std::int64_t{100000 + i}, std::string("P") + std::to_string(i)});
   const auto written = dbtest::writeJet(
       folder, "written.bvp",
-      {dbtest::table("PIPE", {{"PIPE_KEY", ColumnType::Long}, {"PIPE_NUMBER", ColumnType::Text}}, rows),
+      {dbtest::table("PIPE", {{"PIPE_KEY", ColumnType::Long}, {"PIPE_NUMBER", ColumnType::Text}},
+                     rows),
        dbtest::projectTable("ENGLISH")});
   std::string bytes = dbtest::readBytes(written);
   const auto places = findRows(bytes, 100000, 100399);
@@ -174,7 +185,8 @@ TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
   // deleted flag so that a scan does not meet it twice.
   const RowPlace deleted = places.at(100005), moved = places.at(100010), target = places.at(100390);
   ASSERT_NE(moved.page, target.page) << "the test needs the new copy on another page";
-  put16(bytes, deleted.offsetAt, static_cast<std::uint16_t>(get16(bytes, deleted.offsetAt) | 0xC000));
+  put16(bytes, deleted.offsetAt,
+        static_cast<std::uint16_t>(get16(bytes, deleted.offsetAt) | 0xC000));
   put16(bytes, target.offsetAt, static_cast<std::uint16_t>(get16(bytes, target.offsetAt) | 0x8000));
   put16(bytes, moved.offsetAt, static_cast<std::uint16_t>(get16(bytes, moved.offsetAt) | 0x4000));
   bytes[moved.start] = static_cast<char>(target.row);
@@ -198,14 +210,26 @@ TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
 TEST(JetText, CompressedAndPlainUtf16DecodeToUtf8) {
   using namespace std::string_literals;
   // Compressed: one byte per character until a zero byte switches to UTF-16LE and back.
-  EXPECT_EQ(decodeJet4Text("\xFF\xFE" "MH-1"s), "MH-1");
-  EXPECT_EQ(decodeJet4Text("\xFF\xFE" "A\xE4" "\x00" "\x1F\x04\x00" "B"s), "Aä\u041FB");
+  EXPECT_EQ(decodeJet4Text("\xFF\xFE"
+                           "MH-1"s),
+            "MH-1");
+  EXPECT_EQ(decodeJet4Text("\xFF\xFE"
+                           "A\xE4"
+                           "\x00"
+                           "\x1F\x04\x00"
+                           "B"s),
+            "Aä\u041FB");
   EXPECT_EQ(decodeJet4Text("\xFF\xFE"s), "");
   // Plain UTF-16LE, with a surrogate pair, a lone surrogate and a dangling byte.
   EXPECT_EQ(decodeJet4Text("N\x00\xD8\x00"s), "NØ");
   EXPECT_EQ(decodeJet4Text("\x3D\xD8\x00\xDE"s), "😀");
-  EXPECT_EQ(decodeJet4Text("\x3D\xD8" "A\x00"s), "\xEF\xBF\xBD" "A");
-  EXPECT_EQ(decodeJet4Text("A\x00" "B"s), "A");
+  EXPECT_EQ(decodeJet4Text("\x3D\xD8"
+                           "A\x00"s),
+            "\xEF\xBF\xBD"
+            "A");
+  EXPECT_EQ(decodeJet4Text("A\x00"
+                           "B"s),
+            "A");
 }
 
 TEST(JetDate, DaysSince1899ReadAsDateAndTime) {

@@ -2,8 +2,8 @@
 // what the user gets, once.
 #include "database/library_output.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -81,10 +81,12 @@ TEST(QuietLibraryOutput, CliSaysWhatIsWrongWithACutShortDatabaseOnce) {
   ASSERT_EQ(whole.size() % 4096, 0u);
   int refused = 0;
   for (size_t pages = 2; pages < whole.size() / 4096; ++pages) {
-    const std::string path = folder.writeFile("cut" + std::to_string(pages) + ".bvp", whole.substr(0, pages * 4096));
+    const std::string path =
+        folder.writeFile("cut" + std::to_string(pages) + ".bvp", whole.substr(0, pages * 4096));
     const std::string errFile = folder.file("stderr.txt");
-    const std::string command = std::string(TARVELLO_CLI) + " --pipe-db '" + path + "' --list-outfalls >'" +
-                                folder.file("stdout.txt") + "' 2>'" + errFile + "'";
+    const std::string command = std::string(TARVELLO_CLI) + " --pipe-db '" + path +
+                                "' --list-outfalls >'" + folder.file("stdout.txt") + "' 2>'" +
+                                errFile + "'";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     const std::string err = dbtest::readBytes(errFile);

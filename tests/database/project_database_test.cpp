@@ -24,14 +24,17 @@ using jet::Null;
 std::vector<std::vector<Cell>> pipesWithOutlets(const std::vector<Cell>& outlets) {
   std::vector<std::vector<Cell>> rows;
   int n = 0;
-  for (const auto& outlet : outlets) rows.push_back({std::string("P") + std::to_string(++n), outlet, std::string("X")});
+  for (const auto& outlet : outlets)
+    rows.push_back({std::string("P") + std::to_string(++n), outlet, std::string("X")});
   return rows;
 }
 
-std::string inletDatabase(const ScratchFolder& folder, const std::string& name, const std::string& units) {
+std::string inletDatabase(const ScratchFolder& folder, const std::string& name,
+                          const std::string& units) {
   return dbtest::writeJet(
       folder, name,
-      {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}, {"INLET_SUBTYPE", ColumnType::Text}},
+      {dbtest::table("INLET",
+                     {{"INLET_NUMBER", ColumnType::Text}, {"INLET_SUBTYPE", ColumnType::Text}},
                      {{std::string("1"), std::string("DI-3B")}}),
        dbtest::projectTable(units)});
 }
@@ -40,9 +43,10 @@ TEST(OutfallList, HoldsEveryDistinctNodeThatIsNeitherNullNorEmptyAscending) {
   ScratchFolder folder;
   const auto path = dbtest::writeJet(
       folder, "outfalls.bvp",
-      {dbtest::pipeTable(pipesWithOutlets({std::string("B2"), std::string("a1"), std::string("A1"), Null{},
-                                           std::string(""), std::string("B2"), std::string("10"), std::string("9"),
-                                           std::string("O'Hara"), Null{}})),
+      {dbtest::pipeTable(
+           pipesWithOutlets({std::string("B2"), std::string("a1"), std::string("A1"), Null{},
+                             std::string(""), std::string("B2"), std::string("10"),
+                             std::string("9"), std::string("O'Hara"), Null{}})),
        dbtest::projectTable("ENGLISH")});
   // Exact, case-sensitive text: "a1" and "A1" are two nodes, "10" sorts before "9".
   const std::vector<std::string> expected = {"10", "9", "A1", "B2", "O'Hara", "a1"};
@@ -84,11 +88,13 @@ TEST(ProjectQuery, BoundValuesAreJustTextAndFieldsAreFoundInAnyCase) {
 TEST(UnitSystem, TheDatabaseOpenedLastDecides) {
   ScratchFolder folder;
   const auto pipe = dbtest::writeJet(
-      folder, "pipe.bvp", {dbtest::pipeTable(pipesWithOutlets({std::string("1")})), dbtest::projectTable("ENGLISH")});
+      folder, "pipe.bvp",
+      {dbtest::pipeTable(pipesWithOutlets({std::string("1")})), dbtest::projectTable("ENGLISH")});
   const auto inlet = inletDatabase(folder, "inlet.olm", "english");
-  const auto noUnits = dbtest::writeJet(
-      folder, "null.olm",
-      {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}}), dbtest::projectTable("", /*null=*/true)});
+  const auto noUnits =
+      dbtest::writeJet(folder, "null.olm",
+                       {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}}),
+                        dbtest::projectTable("", /*null=*/true)});
 
   ProjectDatabases databases;
   EXPECT_EQ(databases.unitSystem(), "");
@@ -107,13 +113,14 @@ TEST(UnitSystem, TheDatabaseOpenedLastDecides) {
 
 TEST(ProjectDatabases, AFailedOpenKeepsThePreviousDatabaseAndUnits) {
   ScratchFolder folder;
-  const auto pipe = dbtest::writeJet(
-      folder, "pipe.bvp", {dbtest::pipeTable(pipesWithOutlets({std::string("OUT-1")})), dbtest::projectTable("ENGLISH")});
+  const auto pipe = dbtest::writeJet(folder, "pipe.bvp",
+                                     {dbtest::pipeTable(pipesWithOutlets({std::string("OUT-1")})),
+                                      dbtest::projectTable("ENGLISH")});
   const auto inlet = inletDatabase(folder, "inlet.olm", "METRIC");
-  const auto emptyProject = dbtest::writeJet(
-      folder, "empty-project.bvp",
-      {dbtest::pipeTable(pipesWithOutlets({std::string("OTHER")})),
-       dbtest::table("PROJECT", {{"UNITS", ColumnType::Text}})});
+  const auto emptyProject =
+      dbtest::writeJet(folder, "empty-project.bvp",
+                       {dbtest::pipeTable(pipesWithOutlets({std::string("OTHER")})),
+                        dbtest::table("PROJECT", {{"UNITS", ColumnType::Text}})});
 
   ProjectDatabases databases;
   ASSERT_EQ(databases.openPipeDatabase(pipe), "");
@@ -131,7 +138,8 @@ TEST(ProjectDatabases, AFailedOpenKeepsThePreviousDatabaseAndUnits) {
     EXPECT_EQ(databases.unitSystem(), "ENGLISH") << path;
     EXPECT_EQ(databases.outfallNodes(), std::vector<std::string>{"OUT-1"}) << path;
   }
-  EXPECT_EQ(databases.openInletDatabase(pipe), pipe + ": table INLET is missing (this looks like a pipe project database)");
+  EXPECT_EQ(databases.openInletDatabase(pipe),
+            pipe + ": table INLET is missing (this looks like a pipe project database)");
   EXPECT_EQ(databases.inlet(), nullptr);
   EXPECT_EQ(databases.inletDbPath(), "");
   EXPECT_EQ(databases.unitSystem(), "ENGLISH");
@@ -140,7 +148,8 @@ TEST(ProjectDatabases, AFailedOpenKeepsThePreviousDatabaseAndUnits) {
 TEST(ProjectDatabase, BadFilesGiveAMessageNamingTheFileAndTheProblem) {
   ScratchFolder folder;
   const auto good = dbtest::writeJet(
-      folder, "good.bvp", {dbtest::pipeTable(pipesWithOutlets({std::string("1")})), dbtest::projectTable("ENGLISH")});
+      folder, "good.bvp",
+      {dbtest::pipeTable(pipesWithOutlets({std::string("1")})), dbtest::projectTable("ENGLISH")});
   const std::string goodBytes = dbtest::readBytes(good);
   std::mt19937 random(29);
   std::string noise(5 * 4096, '\0');  // whole pages, so that only the catalog is at fault
@@ -156,17 +165,22 @@ TEST(ProjectDatabase, BadFilesGiveAMessageNamingTheFileAndTheProblem) {
       {folder.file("missing.bvp"), "the file does not exist"},
       {folder.writeFile("empty.bvp", ""), "the file is empty, not a Jet (Access) database"},
       {folder.writeFile("noise.bvp", noise), "this is not a Jet (Access) database"},
-      {folder.writeFile("notes.bvp", "PIPE,NODEOUT_NO\nP1,OUT\n"), "this is not a Jet (Access) database"},
+      {folder.writeFile("notes.bvp", "PIPE,NODEOUT_NO\nP1,OUT\n"),
+       "this is not a Jet (Access) database"},
       {folder.path().string(), "this is a folder, not a database file"},
       {folder.writeFile("truncated.bvp", goodBytes.substr(0, 4096)),
        "the list of tables cannot be read (the file is damaged)"},
-      {folder.writeFile("scrambled.bvp", jetHeaderOnNoise), "the list of tables cannot be read (the file is damaged)"},
-      {dbtest::writeJet(folder, "no-project.bvp", {dbtest::pipeTable({})}), "table PROJECT is missing"},
-      {dbtest::writeJet(folder, "no-tables.bvp", {dbtest::table("NOTES", {{"TEXT", ColumnType::Text}})}),
+      {folder.writeFile("scrambled.bvp", jetHeaderOnNoise),
+       "the list of tables cannot be read (the file is damaged)"},
+      {dbtest::writeJet(folder, "no-project.bvp", {dbtest::pipeTable({})}),
+       "table PROJECT is missing"},
+      {dbtest::writeJet(folder, "no-tables.bvp",
+                        {dbtest::table("NOTES", {{"TEXT", ColumnType::Text}})}),
        "tables PIPE and PROJECT are missing"},
-      {dbtest::writeJet(folder, "no-units.bvp",
-                        {dbtest::pipeTable({}), dbtest::table("PROJECT", {{"UNIT", ColumnType::Text}},
-                                                              {{std::string("ENGLISH")}})}),
+      {dbtest::writeJet(
+           folder, "no-units.bvp",
+           {dbtest::pipeTable({}),
+            dbtest::table("PROJECT", {{"UNIT", ColumnType::Text}}, {{std::string("ENGLISH")}})}),
        "table PROJECT has no field UNITS"},
   };
   // The folder checks, as it goes, that every one of these files is unchanged.
@@ -196,7 +210,8 @@ TEST(ProjectDatabase, FilesAreReadWithoutAnyChange) {
   ScratchFolder folder;
   const auto pipe = dbtest::writeJet(
       folder, "pipe.bvp",
-      {dbtest::pipeTable(pipesWithOutlets({std::string("A"), std::string("B"), Null{}})), dbtest::projectTable("ENGLISH")});
+      {dbtest::pipeTable(pipesWithOutlets({std::string("A"), std::string("B"), Null{}})),
+       dbtest::projectTable("ENGLISH")});
   const auto inlet = inletDatabase(folder, "inlet.olm", "ENGLISH");
   {
     ProjectDatabases databases;

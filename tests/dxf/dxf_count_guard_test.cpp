@@ -28,7 +28,8 @@ TEST(DxfCountGuard, HostileCountsAreDamagedWithTheirLine) {
       {"0\nLEADER\n8\n0\n71\n1\n76\n2000000000\n10\n0\n20\n0\n30\n0\n",
        "line 12: a LEADER declares 2000000000 vertices."},
       {"0\nSPLINE\n72\n-3\n", "line 8: a SPLINE declares -3 knots."},
-      {"0\nHATCH\n2\nSOLID\n91\n70000\n92\n1\n93\n1\n", "line 10: a HATCH declares 70000 boundary paths."},
+      {"0\nHATCH\n2\nSOLID\n91\n70000\n92\n1\n93\n1\n",
+       "line 10: a HATCH declares 70000 boundary paths."},
       // What strtol reads, as dxflib reads it: beyond int, with blanks and a sign.
       {"0\nLWPOLYLINE\n90\n  +4294967297\n10\n0\n20\n0\n",
        "line 8: an LWPOLYLINE declares 4294967297 vertices."},
@@ -65,11 +66,15 @@ TEST(DxfCountGuard, EntitiesEndWhereDxflibEndsThem) {
   // A table entry, an entity inside a block (which the viewer skips) and one
   // after the end of the file: dxflib reads them all.
   const std::string ltype =
-      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLTYPE\n0\nLTYPE\n2\nDASHED\n73\n9\n49\n1\n49\n-1\n0\nENDTAB\n0\nENDSEC\n";
-  EXPECT_EQ(checkDxfCounts(ltype).value_or(""), "The drawing is damaged: line 14: an LTYPE declares 9 dashes.");
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLTYPE\n0\nLTYPE\n2\nDASHED\n73\n9\n49\n1\n49\n-"
+      "1\n0\nENDTAB\n0\nENDSEC\n";
+  EXPECT_EQ(checkDxfCounts(ltype).value_or(""),
+            "The drawing is damaged: line 14: an LTYPE declares 9 dashes.");
   const std::string block =
-      "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\nSPLINE\n74\n50\n11\n0\n21\n0\n0\nENDBLK\n0\nENDSEC\n0\nEOF\n";
-  EXPECT_EQ(checkDxfCounts(block).value_or(""), "The drawing is damaged: line 12: a SPLINE declares 50 fit points.");
+      "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\nSPLINE\n74\n50\n11\n0\n21\n0\n0\nENDBLK\n0\nENDSEC"
+      "\n0\nEOF\n";
+  EXPECT_EQ(checkDxfCounts(block).value_or(""),
+            "The drawing is damaged: line 12: a SPLINE declares 50 fit points.");
   EXPECT_EQ(checkDxfCounts(drawing("") + "0\nLEADER\n76\n9\n").value_or(""),
             "The drawing is damaged: line 12: a LEADER declares 9 vertices.");
   // A group 9 starts a new record for dxflib: the groups after it are not

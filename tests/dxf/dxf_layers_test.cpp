@@ -25,9 +25,10 @@ TEST(DxfLayers, AddedLayersGoAtTheEndOfTheLayerTable) {
   *(table + 2) = "     5";
   const auto end = std::find(table, expected.end(), "ENDTAB");
   ASSERT_NE(end, expected.end());
-  expected.insert(end - 1, {"  0", "LAYER", "  2", "EGL", " 70", "     0", " 62", "     5", "  6",
-                            "CONTINUOUS", "  0", "LAYER", "  2", "A_B__", " 70", "     0", " 62",
-                            "   140", "  6", "CONTINUOUS"});
+  expected.insert(
+      end - 1,
+      {"  0", "LAYER", "  2", "EGL",   " 70", "     0", " 62", "     5", "  6", "CONTINUOUS",
+       "  0", "LAYER", "  2", "A_B__", " 70", "     0", " 62", "   140", "  6", "CONTINUOUS"});
   EXPECT_EQ(testing::linesOf(drawing.header()), expected);
 
   // The whole file carries the same header.

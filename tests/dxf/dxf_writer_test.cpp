@@ -93,9 +93,9 @@ TEST(DxfWriterFile, EzdxfReadsEveryGoldenDrawingWithoutAuditFindings) {
 TEST(DxfWriterTokens, NumbersAndTextValues) {
   DxfDrawing d;
   d.dxfLine("A,B", 0.75, -12.4, 1234567.8, 1e-6, 2.0 / 3.0, 0, 15);
-  const std::vector<std::string> line = {"LINE", "8", "A,B", " 62", "15", " 10", "0.75",
-                                         " 20", "-12.4", " 30", "1234568", " 11", "1E-06",
-                                         " 21", "0.6666667", " 31", "0", "0"};
+  const std::vector<std::string> line = {"LINE",  "8",   "A,B",       " 62", "15",      " 10",
+                                         "0.75",  " 20", "-12.4",     " 30", "1234568", " 11",
+                                         "1E-06", " 21", "0.6666667", " 31", "0",       "0"};
   EXPECT_EQ(d.entityTokens(), line);
 
   // A comma stays inside its value; a line break inside a value becomes a blank.
@@ -125,7 +125,8 @@ TEST(DxfWriterFile, AnExistingFileIsKeptUnlessItMayBeReplaced) {
   const std::string existing = scratch.file("old.dxf");
   testing::writeBytes(existing, "old contents\r\n");
   bool drawn = false;
-  const WriteResult kept = writeDxfFile(existing, Overwrite::No, [&](DxfDrawing&) { drawn = true; });
+  const WriteResult kept =
+      writeDxfFile(existing, Overwrite::No, [&](DxfDrawing&) { drawn = true; });
   EXPECT_EQ(kept.status, WriteResult::Status::Exists);
   EXPECT_FALSE(drawn) << "nothing is drawn for a file that stays";
   EXPECT_EQ(testing::readBytes(existing), "old contents\r\n");

@@ -43,8 +43,11 @@ std::vector<Field> splitRow(const std::string& line) {
   std::vector<Field> fields;
   for (size_t i = 0; i <= line.size(); ++i) {
     const bool quoted = i < line.size() && line[i] == '"';
-    const size_t end = quoted ? line.find('"', i + 1) + 1 : std::min(line.find(',', i), line.size());
-    fields.push_back(quoted ? Field(line.substr(i + 1, end - i - 2)) : end == i ? Field() : line.substr(i, end - i));
+    const size_t end =
+        quoted ? line.find('"', i + 1) + 1 : std::min(line.find(',', i), line.size());
+    fields.push_back(quoted     ? Field(line.substr(i + 1, end - i - 2))
+                     : end == i ? Field()
+                                : line.substr(i, end - i));
     i = end;
   }
   return fields;
@@ -79,27 +82,33 @@ Tables readDescription(const fs::path& path) {
 // "1"/"0" (a null boolean is false); a single keeps about seven digits.
 void expectTable(const Table& want, const Table& got) {
   ASSERT_EQ(got.columns, want.columns);
-  if (!got.types.empty()) { EXPECT_EQ(got.types, want.types) << "column types"; }
+  if (!got.types.empty()) {
+    EXPECT_EQ(got.types, want.types) << "column types";
+  }
   ASSERT_EQ(got.rows.size(), want.rows.size());
   for (size_t r = 0; r < got.rows.size(); ++r) {
     for (size_t c = 0; c < got.columns.size(); ++c) {
       const Field &w = want.rows[r][c], &g = got.rows[r][c];
       const std::string& type = want.types[c];
-      const std::string where = got.columns[c] + " of row " + std::to_string(r) + ": " + g.value_or("null");
+      const std::string where =
+          got.columns[c] + " of row " + std::to_string(r) + ": " + g.value_or("null");
       if (type == "boolean") {
         EXPECT_EQ(g.value_or("0"), w.value_or("false") == "true" ? "1" : "0") << where;
       } else if (!w || !g || type == "text") {
         EXPECT_EQ(g, w) << where;
       } else {
         const double expected = std::stod(*w);
-        EXPECT_NEAR(std::stod(*g), expected, (type == "single" ? 1e-7 : 1e-12) * std::max(1.0, std::abs(expected))) << where;
+        EXPECT_NEAR(std::stod(*g), expected,
+                    (type == "single" ? 1e-7 : 1e-12) * std::max(1.0, std::abs(expected)))
+            << where;
       }
     }
   }
 }
 
 Tables viaProductReader(const std::string& path, bool isPipe) {
-  const auto db = tarvello::ProjectDatabase::openJet(path, isPipe ? tarvello::DatabaseKind::Pipe : tarvello::DatabaseKind::Inlet);
+  const auto db = tarvello::ProjectDatabase::openJet(
+      path, isPipe ? tarvello::DatabaseKind::Pipe : tarvello::DatabaseKind::Inlet);
   Tables tables;
   for (const std::string name : {isPipe ? "PIPE" : "INLET", "PROJECT"}) {
     const tarvello::ResultSet result = db->query("SELECT * FROM " + name);
@@ -123,12 +132,14 @@ Tables viaMdbReader(const std::string& path) {
       table.types.push_back(column["type"].str() == "float" ? "single" : column["type"].str());
     }
     for (const jettest::Json& row : std::get<List>(json["rows"].v)) {
-      for (auto& out = table.rows.emplace_back(); const jettest::Json& value : std::get<List>(row.v)) {
+      for (auto& out = table.rows.emplace_back();
+           const jettest::Json& value : std::get<List>(row.v)) {
         char number[32];
         Field& f = out.emplace_back();
         if (const bool* b = std::get_if<bool>(&value.v)) f = *b ? "1" : "0";
         if (const std::string* text = std::get_if<std::string>(&value.v)) f = *text;
-        if (const double* d = std::get_if<double>(&value.v)) f = std::string(number, std::snprintf(number, 32, "%.17g", *d));
+        if (const double* d = std::get_if<double>(&value.v))
+          f = std::string(number, std::snprintf(number, 32, "%.17g", *d));
       }
     }
   }
@@ -151,7 +162,10 @@ std::map<std::string, std::string> outfallOfEach(const Table& pipe) {
   return end;
 }
 
-struct Example { std::string name; std::set<std::string> outfalls; };
+struct Example {
+  std::string name;
+  std::set<std::string> outfalls;
+};
 void PrintTo(const Example& e, std::ostream* os) { *os << e.name; }
 const Example kHighway{"highway", {"1", "201"}};
 const Example kMetric{"metric", {"1"}};
@@ -164,17 +178,20 @@ class ExampleProject : public ::testing::TestWithParam<Example> {};
 
 TEST_P(ExampleProject, DescriptionIsASoundNetwork) {
   std::set<std::string> ends;
-  for (const auto& [structure, end] : outfallOfEach(readDescription(description(GetParam(), "pipe")).at("PIPE")))
+  for (const auto& [structure, end] :
+       outfallOfEach(readDescription(description(GetParam(), "pipe")).at("PIPE")))
     ends.insert(end);
   EXPECT_EQ(ends, GetParam().outfalls);
 }
 
 TEST_P(ExampleProject, JetFilesReadBackAsDescribed) {
   const Example& e = GetParam();
-  const tarvello::dbtest::ScratchFolder folder;  // the readers get copies, checked to be left as they were
+  const tarvello::dbtest::ScratchFolder
+      folder;  // the readers get copies, checked to be left as they were
   for (const bool isPipe : {true, false}) {
     const std::string file = e.name + (isPipe ? ".bvp" : ".olm");
-    ASSERT_TRUE(fs::exists(fs::path(TARVELLO_BINARY_DIR) / "examples" / file)) << "the build writes the example databases";
+    ASSERT_TRUE(fs::exists(fs::path(TARVELLO_BINARY_DIR) / "examples" / file))
+        << "the build writes the example databases";
     const fs::path path = folder.copyExample(file);
     SCOPED_TRACE(path.string());
     const Tables described = readDescription(description(e, isPipe ? "pipe" : "inlet"));
@@ -182,7 +199,8 @@ TEST_P(ExampleProject, JetFilesReadBackAsDescribed) {
     const Tables mdb = viaMdbReader(path.string());
     ASSERT_EQ(mdb.size(), described.size()) << "tables in the file";
     for (const auto& [name, want] : described) {
-      for (const auto& [reader, got] : {std::pair{"product", &product}, std::pair{"mdb-reader", &mdb}}) {
+      for (const auto& [reader, got] :
+           {std::pair{"product", &product}, std::pair{"mdb-reader", &mdb}}) {
         SCOPED_TRACE(name + " through " + reader);
         ASSERT_TRUE(got->count(name));
         expectTable(want, got->at(name));
@@ -192,14 +210,18 @@ TEST_P(ExampleProject, JetFilesReadBackAsDescribed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleProject, ::testing::Values(kHighway, kMetric),
-                         [](const ::testing::TestParamInfo<Example>& param) { return param.param.name; });
+                         [](const ::testing::TestParamInfo<Example>& param) {
+                           return param.param.name;
+                         });
 
 // Every kind of structure, section and layout the tables and drawings handle.
 TEST(HighwayExample, CoversEveryStructureTypeShapeAndLayout) {
   const Table pipe = readDescription(description(kHighway, "pipe")).at("PIPE");
   EXPECT_EQ(pipe.distinct({"NODEIN_TYPE", "NODEOUT_TYPE"}),
-            (std::set<std::string>{"Inlet", "Man Hole", "Junction Box", "End Wall", "End Section", "Other"}));
-  EXPECT_EQ(pipe.distinct({"PIPE_SHAPE"}), (std::set<std::string>{"Circular", "Elliptical", "Box", "Rectangulr", "Arch"}));
+            (std::set<std::string>{"Inlet", "Man Hole", "Junction Box", "End Wall", "End Section",
+                                   "Other"}));
+  EXPECT_EQ(pipe.distinct({"PIPE_SHAPE"}),
+            (std::set<std::string>{"Circular", "Elliptical", "Box", "Rectangulr", "Arch"}));
   EXPECT_EQ(pipe.distinct({"PIPE_MAT"}), (std::set<std::string>{"Concrete", "CMP"}));
   EXPECT_EQ(pipe.distinct({"NUMOFPIPES"}), (std::set<std::string>{"1", "2", "3"}));
   EXPECT_EQ(pipe.distinct({"PIPE_SKEW"}), (std::set<std::string>{"0", "30", "45", "90"}));
@@ -212,8 +234,9 @@ TEST(HighwayExample, CoversEveryStructureTypeShapeAndLayout) {
   size_t branches = 1;
   for (const auto& [node, count] : inflows) branches += end[node] == "1" ? count - 1 : 0;
   EXPECT_GE(branches, 5u);
-  EXPECT_TRUE(std::any_of(inflows.begin(), inflows.end(), [](const auto& n) { return n.second == 3; }))
-      << "a junction with three inflows";
+  EXPECT_TRUE(std::any_of(inflows.begin(), inflows.end(), [](const auto& n) {
+    return n.second == 3;
+  })) << "a junction with three inflows";
 
   std::set<std::string> topless;  // one structure without a top, wherever it is listed
   for (size_t r = 0; r < pipe.rows.size(); ++r)

@@ -17,7 +17,8 @@ TEST(XlsxAddWorksheet, NewTabsFollowTheOthersAndBadNamesAreRefused) {
   {
     XlsxWorkbook book;
     ASSERT_TRUE(book.open(path.string())) << book.error();
-    for (const std::string& bad : std::vector<std::string>{"", "pipe schedule", "a/b", "what?", "'quoted'",
+    for (const std::string& bad :
+         std::vector<std::string>{"", "pipe schedule", "a/b", "what?", "'quoted'",
                                   std::string(32, 'x'), std::string("bad \xff")}) {
       EXPECT_EQ(book.addWorksheet(bad), nullptr) << bad;
       EXPECT_FALSE(book.error().empty());

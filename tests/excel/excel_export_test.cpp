@@ -254,8 +254,11 @@ TEST(ExcelExport, ExampleProjectsExportAndReadBack) {
     SCOPED_TRACE(name);
     Export ex;
     // Copies, which the scratch folder checks are left as they were.
-    ASSERT_EQ(ex.session.databases.openPipeDatabase(scratch.copyExample(std::string(name) + ".bvp")), "");
-    ASSERT_EQ(ex.session.databases.openInletDatabase(scratch.copyExample(std::string(name) + ".olm")), "");
+    ASSERT_EQ(
+        ex.session.databases.openPipeDatabase(scratch.copyExample(std::string(name) + ".bvp")), "");
+    ASSERT_EQ(
+        ex.session.databases.openInletDatabase(scratch.copyExample(std::string(name) + ".olm")),
+        "");
     ex.session.outfallNode = "1";
     ex.session.tailWaterText = tailWater;
     ASSERT_TRUE(createProfileData(ex.session).ran);

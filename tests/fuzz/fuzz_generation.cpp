@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/number_format.h"
 #include "commands/commands.h"
+#include "common/number_format.h"
 #include "dxf/dxf_writer.h"
 #include "network/generation.h"
 #include "profile/profile_drawings.h"
@@ -27,12 +27,14 @@ namespace {
 using namespace tarvello;
 
 constexpr const char* kPipeFields[] = {
-    "PIPE_NUMBER", "NODEOUT_NO", "NODEIN_NO", "NODEIN_TYPE", "NODEOUT_TYPE", "NODEIN_STATION",
-    "NODEOUT_STATION", "NODEIN_OFFSET", "NODEOUT_OFFSET", "NODEIN_OFFLOC", "NODEOUT_OFFLOC",
-    "NODEIN_TOPELE", "NODEOUT_TOPELE", "NODEIN_SHAPING", "PIPE_SHAPE", "PIPE_DIA", "SPAN", "RISE",
-    "NUMOFPIPES", "PIPE_MAT", "PIPE_ELEIN", "PIPE_ELEOUT", "PIPE_LENGTH", "PIPE_SLOPE", "PIPE_MANN",
-    "PIPE_DISCHARGE", "PIPE_VELOCITY", "PIPE_FLOWDEPTH", "PIPE_SKEW", "STRUCTURE_CA", "PIPE_I",
-    "FRICTION_SLOPE"};
+    "PIPE_NUMBER",    "NODEOUT_NO",     "NODEIN_NO",       "NODEIN_TYPE",
+    "NODEOUT_TYPE",   "NODEIN_STATION", "NODEOUT_STATION", "NODEIN_OFFSET",
+    "NODEOUT_OFFSET", "NODEIN_OFFLOC",  "NODEOUT_OFFLOC",  "NODEIN_TOPELE",
+    "NODEOUT_TOPELE", "NODEIN_SHAPING", "PIPE_SHAPE",      "PIPE_DIA",
+    "SPAN",           "RISE",           "NUMOFPIPES",      "PIPE_MAT",
+    "PIPE_ELEIN",     "PIPE_ELEOUT",    "PIPE_LENGTH",     "PIPE_SLOPE",
+    "PIPE_MANN",      "PIPE_DISCHARGE", "PIPE_VELOCITY",   "PIPE_FLOWDEPTH",
+    "PIPE_SKEW",      "STRUCTURE_CA",   "PIPE_I",          "FRICTION_SLOPE"};
 constexpr const char* kInletFields[] = {"INLET_NUMBER", "INLET_SUBTYPE", "INLETLENGTH"};
 
 std::vector<std::string_view> split(std::string_view s, char sep) {
@@ -40,7 +42,8 @@ std::vector<std::string_view> split(std::string_view s, char sep) {
   size_t start = 0;
   for (;;) {
     const size_t end = s.find(sep, start);
-    parts.push_back(s.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+    parts.push_back(
+        s.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
     if (end == std::string_view::npos) return parts;
     start = end + 1;
   }
@@ -124,8 +127,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!result.ran || !result.error.empty()) return 0;
   Warnings warnings;
   DxfDrawing drawing;
-  ProfilePlot plot(session.tables, profileSettings(session.profileScale, session.databases.unitSystem(),
-                                                   session.tailWaterText, warnings), drawing, warnings);
+  ProfilePlot plot(session.tables,
+                   profileSettings(session.profileScale, session.databases.unitSystem(),
+                                   session.tailWaterText, warnings),
+                   drawing, warnings);
   plot.drawAllProfiles();
   (void)drawing.fileLines();
   return 0;

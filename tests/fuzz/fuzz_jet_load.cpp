@@ -20,7 +20,8 @@ class InputFile {
  public:
   InputFile() {
     namespace fs = std::filesystem;
-    const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    const fs::path base =
+        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
     dir_ = base / ("tarvello-fuzz-jet-" + std::to_string(getpid()));
     fs::create_directories(dir_);
     path_ = (dir_ / "input.bvp").string();

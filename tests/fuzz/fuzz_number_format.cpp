@@ -44,8 +44,10 @@ void checkNumber(double x, int decimals) {
   const std::string fixed = formatFixed(x, decimals);
   const double f = parsed(fixed);
   const auto point = fixed.find('.');
-  check(decimals <= 0 ? point == std::string::npos : fixed.size() - point - 1 == static_cast<size_t>(decimals));
-  check(std::fabs(f - x) <= 0.5 * std::pow(10.0, -std::max(decimals, 0)) * (1 + 1e-9) + std::fabs(x) * 1e-14);
+  check(decimals <= 0 ? point == std::string::npos
+                      : fixed.size() - point - 1 == static_cast<size_t>(decimals));
+  check(std::fabs(f - x) <=
+        0.5 * std::pow(10.0, -std::max(decimals, 0)) * (1 + 1e-9) + std::fabs(x) * 1e-14);
   check(f != 0 || fixed[0] != '-');  // never a negative zero
 
   const std::string single = singleGeneral(x);
@@ -75,8 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkNumber(d, data[8] % 20 - 2);
     float f;
     std::memcpy(&f, data, sizeof f);
-    if (std::isfinite(f)) check(std::strtof(shortestSingle(f).c_str(), nullptr) == f);
-    else check(shortestSingle(f).empty());
+    if (std::isfinite(f))
+      check(std::strtof(shortestSingle(f).c_str(), nullptr) == f);
+    else
+      check(shortestSingle(f).empty());
   }
   return 0;
 }

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     const fs::path arg(argv[i]);
     if (fs::is_directory(arg)) {
       for (const auto& e : fs::directory_iterator(arg))
-        if (e.is_regular_file() && e.path().filename().string()[0] != '.') files.push_back(e.path());
+        if (e.is_regular_file() && e.path().filename().string()[0] != '.')
+          files.push_back(e.path());
     } else if (fs::is_regular_file(arg)) {
       files.push_back(arg);
     }  // a folder without crashers may be missing from a checkout

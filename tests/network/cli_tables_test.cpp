@@ -40,7 +40,7 @@ TEST(CliTables, HighwayProjectWritesTheThreeTables) {
   const std::string kHighway = folder.file("highway");
   const auto dir = folder.path() / "tables";
   const CliRun r = run("--pipe-db " + kHighway + ".bvp --inlet-db " + kHighway +
-                    ".olm --outfall 1 --tail-water 399.8 --tables " + dir.string());
+                       ".olm --outfall 1 --tail-water 399.8 --tables " + dir.string());
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("Tail water: 399.8\n"), std::string::npos) << r.out;
   const auto structures = lines(dir / "structures.csv");
@@ -63,7 +63,8 @@ TEST(CliTables, HighwayProjectWritesTheThreeTables) {
   const std::string again = "--pipe-db " + kHighway + ".bvp --outfall 1 --tables " + dir.string();
   CliRun second = run(again);
   EXPECT_EQ(second.status, 1);
-  EXPECT_NE(second.out.find("pipes.csv: File Already Exists!   Overwrite? no"), std::string::npos) << second.out;
+  EXPECT_NE(second.out.find("pipes.csv: File Already Exists!   Overwrite? no"), std::string::npos)
+      << second.out;
   EXPECT_EQ(lines(dir / "pipes.csv"), std::vector<std::string>{"kept"});
   second = run(again + " --force");
   EXPECT_EQ(second.status, 0) << second.out;

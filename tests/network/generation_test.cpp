@@ -17,9 +17,12 @@ bool hasWarning(const Session& s, const std::string& part) {
 // One pipe from structure A into the outfall O, every cell worked by hand.
 TEST(CreateProfileData, SinglePipeEveryCell) {
   auto s = sessionWith({pipeRecord("P1", "O", "A",
-                                   {{"NODEOUT_TYPE", q("End Wall")}, {"NODEOUT_TOPELE", "106"},
-                                    {"NODEIN_TOPELE", "108"}, {"NODEIN_STATION", q("12+50.00")},
-                                    {"NODEOUT_STATION", q("11+50.00")}, {"NODEIN_OFFSET", "5"},
+                                   {{"NODEOUT_TYPE", q("End Wall")},
+                                    {"NODEOUT_TOPELE", "106"},
+                                    {"NODEIN_TOPELE", "108"},
+                                    {"NODEIN_STATION", q("12+50.00")},
+                                    {"NODEOUT_STATION", q("11+50.00")},
+                                    {"NODEIN_OFFSET", "5"},
                                     {"NODEOUT_OFFLOC", q("RT")}})},
                        "O");
   const auto result = createProfileData(*s);
@@ -35,9 +38,9 @@ TEST(CreateProfileData, SinglePipeEveryCell) {
   EXPECT_EQ(row(t.structures, 2), (Row{"1", "A", "Man Hole", "12+50.00", "5.00", "LT", "108.00",
                                        "101.00", "101.89", "101.89", "MH-1/MH-2", "0.00", "NO"}));
   // Covers 106 - 100 = 6 and 108 - 101 = 7; 6 - 2 - 0.25 = 3.75.
-  EXPECT_EQ(row(t.pipes, 1), (Row{"1", "P1", "O", "A", "100.00", "101.00", "Circular", "Concrete",
-                                  "24", "", "1", "100.0", "10.0", "5.0", "1.00", "0.50", "0.013",
-                                  "0", "3.75"}));
+  EXPECT_EQ(row(t.pipes, 1),
+            (Row{"1", "P1", "O", "A", "100.00", "101.00", "Circular", "Concrete", "24", "", "1",
+                 "100.0", "10.0", "5.0", "1.00", "0.50", "0.013", "0", "3.75"}));
   EXPECT_EQ(row(t.branches, 1), (Row{"1", "O", "A"}));
   EXPECT_EQ(t.structures.lastFilledRow(), 2);
   EXPECT_EQ(t.structures.currentRow(), 1);
@@ -58,36 +61,73 @@ TEST(CreateProfileData, HglIsNeverBelowTheNormalWaterSurfaceAtTheInlet) {
 // shaping, an estimated top and a tail water above the outfall pipe.
 std::vector<Fields> junctionNetwork() {
   return {
-      pipeRecord("P1", "O", "A", {{"NODEIN_TYPE", q("Junction Box")}, {"PIPE_DIA", "36"},
-                                  {"PIPE_ELEOUT", "100"}, {"PIPE_ELEIN", "100.5"},
-                                  {"PIPE_LENGTH", "200"}, {"PIPE_DISCHARGE", "40"},
-                                  {"PIPE_VELOCITY", "6"}, {"PIPE_FLOWDEPTH", "1.8"},
-                                  {"NODEOUT_TYPE", q("End Section")}, {"PIPE_MAT", q("CMP")}}),
-      pipeRecord("P2", "A", "B", {{"NODEIN_TYPE", q("Inlet")}, {"PIPE_DIA", "30"},
-                                  {"PIPE_ELEOUT", "101"}, {"PIPE_ELEIN", "102"},
-                                  {"PIPE_LENGTH", "150"}, {"PIPE_DISCHARGE", "20"},
-                                  {"PIPE_VELOCITY", "5"}, {"PIPE_FLOWDEPTH", "1.2"},
-                                  {"STRUCTURE_CA", "2"}, {"PIPE_I", "5"},
-                                  {"NODEIN_SHAPING", q("YES")}, {"NODEIN_TOPELE", "112"}}),
-      pipeRecord("P3", "A", "C", {{"NODEIN_TYPE", q("Inlet")}, {"PIPE_SHAPE", q("Elliptical")},
-                                  {"PIPE_DIA", "NULL"}, {"SPAN", "38"}, {"RISE", "24"},
-                                  {"PIPE_ELEOUT", "101.2"}, {"PIPE_ELEIN", "103"},
-                                  {"PIPE_LENGTH", "120"}, {"PIPE_MANN", "0.012"},
-                                  {"PIPE_DISCHARGE", "8"}, {"PIPE_VELOCITY", "4"},
-                                  {"PIPE_FLOWDEPTH", "1"}, {"PIPE_SKEW", "90"},
-                                  {"NODEOUT_TYPE", q("Junction Box")},
-                                  {"STRUCTURE_CA", "0.3"}, {"PIPE_I", "4"}}),
-      pipeRecord("P4", "A", "D", {{"PIPE_SHAPE", q("Box")}, {"SPAN", "48"}, {"RISE", "36"},
-                                  {"NUMOFPIPES", "2"}, {"PIPE_ELEOUT", "101.5"},
-                                  {"PIPE_ELEIN", "102.5"}, {"PIPE_DISCHARGE", "3"},
-                                  {"PIPE_VELOCITY", "3"}, {"PIPE_FLOWDEPTH", "0.8"},
-                                  {"PIPE_SKEW", "45"}, {"NODEOUT_TYPE", q("Junction Box")}}),
-      pipeRecord("P5", "B", "E", {{"NODEIN_TYPE", q("End Section")}, {"PIPE_SHAPE", q("Arch")},
-                                  {"PIPE_MAT", q("CMP")}, {"SPAN", "36"}, {"RISE", "22"},
-                                  {"PIPE_ELEOUT", "102.2"}, {"PIPE_ELEIN", "103.5"},
-                                  {"PIPE_LENGTH", "180"}, {"PIPE_MANN", "0.024"},
-                                  {"PIPE_DISCHARGE", "6"}, {"PIPE_VELOCITY", "4.5"},
-                                  {"PIPE_FLOWDEPTH", "0.9"}, {"NODEIN_TOPELE", "''"}}),
+      pipeRecord("P1", "O", "A",
+                 {{"NODEIN_TYPE", q("Junction Box")},
+                  {"PIPE_DIA", "36"},
+                  {"PIPE_ELEOUT", "100"},
+                  {"PIPE_ELEIN", "100.5"},
+                  {"PIPE_LENGTH", "200"},
+                  {"PIPE_DISCHARGE", "40"},
+                  {"PIPE_VELOCITY", "6"},
+                  {"PIPE_FLOWDEPTH", "1.8"},
+                  {"NODEOUT_TYPE", q("End Section")},
+                  {"PIPE_MAT", q("CMP")}}),
+      pipeRecord("P2", "A", "B",
+                 {{"NODEIN_TYPE", q("Inlet")},
+                  {"PIPE_DIA", "30"},
+                  {"PIPE_ELEOUT", "101"},
+                  {"PIPE_ELEIN", "102"},
+                  {"PIPE_LENGTH", "150"},
+                  {"PIPE_DISCHARGE", "20"},
+                  {"PIPE_VELOCITY", "5"},
+                  {"PIPE_FLOWDEPTH", "1.2"},
+                  {"STRUCTURE_CA", "2"},
+                  {"PIPE_I", "5"},
+                  {"NODEIN_SHAPING", q("YES")},
+                  {"NODEIN_TOPELE", "112"}}),
+      pipeRecord("P3", "A", "C",
+                 {{"NODEIN_TYPE", q("Inlet")},
+                  {"PIPE_SHAPE", q("Elliptical")},
+                  {"PIPE_DIA", "NULL"},
+                  {"SPAN", "38"},
+                  {"RISE", "24"},
+                  {"PIPE_ELEOUT", "101.2"},
+                  {"PIPE_ELEIN", "103"},
+                  {"PIPE_LENGTH", "120"},
+                  {"PIPE_MANN", "0.012"},
+                  {"PIPE_DISCHARGE", "8"},
+                  {"PIPE_VELOCITY", "4"},
+                  {"PIPE_FLOWDEPTH", "1"},
+                  {"PIPE_SKEW", "90"},
+                  {"NODEOUT_TYPE", q("Junction Box")},
+                  {"STRUCTURE_CA", "0.3"},
+                  {"PIPE_I", "4"}}),
+      pipeRecord("P4", "A", "D",
+                 {{"PIPE_SHAPE", q("Box")},
+                  {"SPAN", "48"},
+                  {"RISE", "36"},
+                  {"NUMOFPIPES", "2"},
+                  {"PIPE_ELEOUT", "101.5"},
+                  {"PIPE_ELEIN", "102.5"},
+                  {"PIPE_DISCHARGE", "3"},
+                  {"PIPE_VELOCITY", "3"},
+                  {"PIPE_FLOWDEPTH", "0.8"},
+                  {"PIPE_SKEW", "45"},
+                  {"NODEOUT_TYPE", q("Junction Box")}}),
+      pipeRecord("P5", "B", "E",
+                 {{"NODEIN_TYPE", q("End Section")},
+                  {"PIPE_SHAPE", q("Arch")},
+                  {"PIPE_MAT", q("CMP")},
+                  {"SPAN", "36"},
+                  {"RISE", "22"},
+                  {"PIPE_ELEOUT", "102.2"},
+                  {"PIPE_ELEIN", "103.5"},
+                  {"PIPE_LENGTH", "180"},
+                  {"PIPE_MANN", "0.024"},
+                  {"PIPE_DISCHARGE", "6"},
+                  {"PIPE_VELOCITY", "4.5"},
+                  {"PIPE_FLOWDEPTH", "0.9"},
+                  {"NODEIN_TOPELE", "''"}}),
   };
 }
 
@@ -134,7 +174,8 @@ TEST(CreateProfileData, JunctionNetworkHydraulicGradeLine) {
   EXPECT_EQ(pt.cell(4, pipecol::DiaRise), "24");
   EXPECT_EQ(pt.cell(4, pipecol::Span), "38");
   EXPECT_EQ(pt.cell(4, pipecol::Skew), "90");
-  const Row expectedBranches{"1", "O", "A", "1", "A", "B", "1", "B", "E", "2", "A", "C", "3", "A", "D"};
+  const Row expectedBranches{"1", "O", "A", "1", "A", "B", "1", "B",
+                             "E", "2", "A", "C", "3", "A", "D"};
   Row branches;
   for (int r = 1; r <= 5; ++r)
     for (int c = 0; c < 3; ++c) branches.push_back(s->tables.branches.cell(r, c));
@@ -143,13 +184,12 @@ TEST(CreateProfileData, JunctionNetworkHydraulicGradeLine) {
 
 TEST(CreateProfileData, SurchargedNextPipeRaisesHglHighWithinTheBranchOnly) {
   // The pipe above A discharges at 103 with 1.5 ft of flow: A's high HGL is 104.5.
-  auto s = sessionWith({pipeRecord("P1", "O", "A"),
-                        pipeRecord("P2", "A", "B", {{"PIPE_ELEOUT", "103"},
-                                                    {"PIPE_ELEIN", "104"},
-                                                    {"PIPE_FLOWDEPTH", "1.5"}}),
-                        pipeRecord("P3", "O", "C", {{"PIPE_ELEOUT", "110"},
-                                                    {"PIPE_FLOWDEPTH", "2"}})},
-                       "O");
+  auto s = sessionWith(
+      {pipeRecord("P1", "O", "A"),
+       pipeRecord("P2", "A", "B",
+                  {{"PIPE_ELEOUT", "103"}, {"PIPE_ELEIN", "104"}, {"PIPE_FLOWDEPTH", "1.5"}}),
+       pipeRecord("P3", "O", "C", {{"PIPE_ELEOUT", "110"}, {"PIPE_FLOWDEPTH", "2"}})},
+      "O");
   createProfileData(*s);
   const Table& st = s->tables.structures;
   EXPECT_EQ(st.cell(2, strcol::HglHigh), "104.50");
@@ -163,11 +203,16 @@ TEST(CreateProfileData, SurchargedNextPipeRaisesHglHighWithinTheBranchOnly) {
 
 TEST(CreateProfileData, MetricProjectUsesMetricConstants) {
   auto s = sessionWith({pipeRecord("P1", "O", "A",
-                                   {{"PIPE_DIA", "600"}, {"PIPE_ELEOUT", "50"},
-                                    {"PIPE_ELEIN", "50.5"}, {"PIPE_LENGTH", "40"},
-                                    {"PIPE_DISCHARGE", "0.5"}, {"PIPE_VELOCITY", "1.8"},
-                                    {"PIPE_FLOWDEPTH", "0.25"}, {"NODEIN_TOPELE", "''"},
-                                    {"NODEOUT_TOPELE", "52"}, {"NODEOUT_TYPE", q("End Wall")}})},
+                                   {{"PIPE_DIA", "600"},
+                                    {"PIPE_ELEOUT", "50"},
+                                    {"PIPE_ELEIN", "50.5"},
+                                    {"PIPE_LENGTH", "40"},
+                                    {"PIPE_DISCHARGE", "0.5"},
+                                    {"PIPE_VELOCITY", "1.8"},
+                                    {"PIPE_FLOWDEPTH", "0.25"},
+                                    {"NODEIN_TOPELE", "''"},
+                                    {"NODEOUT_TOPELE", "52"},
+                                    {"NODEOUT_TYPE", q("End Wall")}})},
                        "O", "0.0", "METRIC");
   createProfileData(*s);
   const Table& st = s->tables.structures;
@@ -187,17 +232,15 @@ TEST(CreateProfileData, MetricProjectUsesMetricConstants) {
 
 TEST(CreateProfileData, MissingTopsAreEstimated) {
   // A number field left empty (null) is a missing top as much as an empty text.
-  auto s = sessionWith({pipeRecord("P1", "O", "A", {{"NODEIN_TOPELE", "NULL"},
-                                                    {"NODEOUT_TOPELE", "NULL"}})},
-                       "O");
+  auto s = sessionWith(
+      {pipeRecord("P1", "O", "A", {{"NODEIN_TOPELE", "NULL"}, {"NODEOUT_TOPELE", "NULL"}})}, "O");
   createProfileData(*s);
   EXPECT_EQ(s->tables.structures.cell(2, strcol::TopElev), "104.00");  // 101 + 2 + 1
   EXPECT_EQ(s->tables.structures.cell(1, strcol::TopElev), "102.00");  // 100 + 24/12
   EXPECT_TRUE(hasWarning(*s, "Structure A has no top elevation; it was estimated as 104.00."));
   // Without a size the estimate cannot be made.
-  auto bare = sessionWith({pipeRecord("P1", "O", "A", {{"NODEIN_TOPELE", "''"},
-                                                       {"PIPE_DIA", "NULL"}})},
-                          "O");
+  auto bare = sessionWith(
+      {pipeRecord("P1", "O", "A", {{"NODEIN_TOPELE", "''"}, {"PIPE_DIA", "NULL"}})}, "O");
   createProfileData(*bare);
   EXPECT_EQ(bare->tables.structures.cell(2, strcol::TopElev), "0.00");
 }
@@ -236,10 +279,11 @@ TEST(CreateProfileData, NoOutfallNoFlowAndNoDatabase) {
 
 TEST(CreateProfileData, BadValuesAreMendedAndReported) {
   auto s = sessionWith({pipeRecord("P1", "O", "A", {{"NUMOFPIPES", "0"}}),
-                        pipeRecord("P2", "A", "B", {{"NUMOFPIPES", "NULL"},
-                                                    {"PIPE_DISCHARGE", q("abc")},
-                                                    {"PIPE_ELEOUT", "101"},
-                                                    {"PIPE_ELEIN", "102"}}),
+                        pipeRecord("P2", "A", "B",
+                                   {{"NUMOFPIPES", "NULL"},
+                                    {"PIPE_DISCHARGE", q("abc")},
+                                    {"PIPE_ELEOUT", "101"},
+                                    {"PIPE_ELEIN", "102"}}),
                         pipeRecord("X1", "Z", "Y")},
                        "O");
   createProfileData(*s);
@@ -254,9 +298,10 @@ TEST(CreateProfileData, BadValuesAreMendedAndReported) {
 
 TEST(CreateProfileData, NodeNumbersWithQuotesAndOddCharacters) {
   const std::string odd = "MH 'A', \"1\"; x";
-  auto s = sessionWith({pipeRecord("P'1", "O'1", odd, {{"NODEOUT_NO", q("O''1")},
-                                                       {"NODEIN_NO", q("MH ''A'', \"1\"; x")},
-                                                       {"PIPE_NUMBER", q("P''1")}})},
+  auto s = sessionWith({pipeRecord("P'1", "O'1", odd,
+                                   {{"NODEOUT_NO", q("O''1")},
+                                    {"NODEIN_NO", q("MH ''A'', \"1\"; x")},
+                                    {"PIPE_NUMBER", q("P''1")}})},
                        "O'1");
   createProfileData(*s);
   EXPECT_EQ(s->tables.structures.cell(2, strcol::StrNo), odd);
@@ -265,11 +310,11 @@ TEST(CreateProfileData, NodeNumbersWithQuotesAndOddCharacters) {
 }
 
 TEST(CreateProfileData, InletSubtypesAndLengths) {
-  auto s = sessionWith({pipeRecord("P1", "O", "I-1", {{"NODEIN_TYPE", q("Inlet")}}),
-                        pipeRecord("P2", "I-1", "I-2", {{"NODEIN_TYPE", q("Inlet")},
-                                                        {"PIPE_ELEOUT", "101"},
-                                                        {"PIPE_ELEIN", "102"}})},
-                       "O");
+  auto s = sessionWith(
+      {pipeRecord("P1", "O", "I-1", {{"NODEIN_TYPE", q("Inlet")}}),
+       pipeRecord("P2", "I-1", "I-2",
+                  {{"NODEIN_TYPE", q("Inlet")}, {"PIPE_ELEOUT", "101"}, {"PIPE_ELEIN", "102"}})},
+      "O");
   s->databases.setInletDatabase(inletDatabase(
       {{{"INLET_NUMBER", q("I-1")}, {"INLET_SUBTYPE", q("DI-3B")}, {"INLETLENGTH", "10"}},
        {{"INLET_NUMBER", q("I-2")}, {"INLET_SUBTYPE", "NULL"}, {"INLETLENGTH", "NULL"}}}));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "network/table_fill.h"
 #include "commands/commands.h"
 #include "network/generation.h"
+#include "network/table_fill.h"
 
 namespace tarvello {
 namespace {
@@ -35,10 +35,10 @@ std::string cover(const std::string& size, const std::string& topOut, const std:
 }
 
 TEST(HeightOfCover, WorkedExamples) {
-  EXPECT_EQ(cover("24", "108", "107"), "3.75");  // 6 - 2 - 0.25
-  EXPECT_EQ(cover("24", "108", "103"), "0");     // negative
-  EXPECT_EQ(cover("24", "", "107"), "0");        // a missing top counts as no cover
-  EXPECT_EQ(cover("30", "110", "110"), "6.21");  // 9 - 2.5 - 0.2917
+  EXPECT_EQ(cover("24", "108", "107"), "3.75");    // 6 - 2 - 0.25
+  EXPECT_EQ(cover("24", "108", "103"), "0");       // negative
+  EXPECT_EQ(cover("24", "", "107"), "0");          // a missing top counts as no cover
+  EXPECT_EQ(cover("30", "110", "110"), "6.21");    // 9 - 2.5 - 0.2917
   EXPECT_EQ(cover("24", "106.75", "110"), "4.5");  // 6.75 - 2.25, trailing zero dropped
 }
 

@@ -88,10 +88,10 @@ struct Net {
 
 TEST(TreeBuild, BranchesFollowStoredOrderFromTheOutfall) {
   Net n;
-  n.pipe("O", "A");   // first into the outfall: branch 0
+  n.pipe("O", "A");  // first into the outfall: branch 0
   n.pipe("A", "B");
-  n.pipe("O", "C");   // second into the outfall: branch 1, starting at O again
-  n.pipe("A", "D");   // second into A: a branch starting at A
+  n.pipe("O", "C");  // second into the outfall: branch 1, starting at O again
+  n.pipe("A", "D");  // second into A: a branch starting at A
   n.pipe("B", "E");
   const NodeTree tree = treeBuild(n.out, n.in, "O");
   const NodeTree expected{{"O", "A", "B", "E"}, {"O", "C"}, {"A", "D"}};

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "database/database_test_support.h"
 #include "pdf/poppler.h"
 
@@ -18,33 +19,14 @@ namespace tarvello {
 namespace {
 
 namespace fs = std::filesystem;
+using clitest::capture;
+using clitest::quote;
 using dbtest::ScratchFolder;
-using pdftest::capture;
 using pdftest::pdfInfo;
 using pdftest::pdfText;
-using pdftest::quote;
 
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-CliRun runCli(const ScratchFolder& folder, const std::string& example, const std::string& outfall,
-              const std::string& arguments) {
-  const std::string errFile = folder.file("stderr.txt");
-  auto database = [&](const std::string& name) {
-    return fs::exists(folder.file(name)) ? folder.file(name) : folder.copyExample(name);
-  };
-  const std::string pipe = database(example + ".bvp");
-  const std::string inlet = database(example + ".olm");
-  CliRun run;
-  run.out = capture(quote(TARVELLO_CLI) + " --pipe-db " + quote(pipe) + " --inlet-db " +
-                        quote(inlet) + " --outfall " + outfall + " " + arguments + " 2>" +
-                        quote(errFile),
-                    &run.status);
-  run.err = dbtest::readBytes(errFile);
-  return run;
-}
+using clitest::CliRun;
+using clitest::runCli;
 
 // One column of a CSV table the CLI wrote (plain fields), without its head.
 std::vector<std::string> csvColumn(const std::string& path, const std::string& head) {
@@ -100,8 +82,9 @@ int bluePixels(const std::string& pdf, int page, const ScratchFolder& folder) {
 TEST(CliPdf, HighwaySetHasEveryBranchThenEverySchedulePageInOrder) {
   ScratchFolder folder;
   const std::string pdf = folder.file("set.pdf");
-  const CliRun run = runCli(folder, "highway", "1",
-                            "--tail-water 399.80 --tables " + quote(folder.file("t")) + " --pdf " + quote(pdf));
+  const CliRun run =
+      runCli(folder, "highway", "1",
+             "--tail-water 399.80 --tables " + quote(folder.file("t")) + " --pdf " + quote(pdf));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("PDF file was saved to:" + pdf + "\n"), std::string::npos) << run.out;
 
@@ -137,7 +120,8 @@ TEST(CliPdf, HighwaySetHasEveryBranchThenEverySchedulePageInOrder) {
       EXPECT_NE(text.find("STATION"), std::string::npos) << "page " << page;
     } else if (page <= static_cast<int>(branches.size()) + structureSheets) {
       const int sheet = page - static_cast<int>(branches.size());
-      name = "Structure Schedule, sheet " + std::to_string(sheet) + " of " + std::to_string(structureSheets);
+      name = "Structure Schedule, sheet " + std::to_string(sheet) + " of " +
+             std::to_string(structureSheets);
       EXPECT_NE(text.find("STRUCTURE SCHEDULE"), std::string::npos) << "page " << page;
       structureText += text;
     } else {
@@ -176,16 +160,19 @@ TEST(CliPdf, HighwaySetHasEveryBranchThenEverySchedulePageInOrder) {
 
 TEST(CliPdf, PaperSizesAndTheEnergyGradeLine) {
   ScratchFolder folder;
-  for (const auto& [size, expected] : {std::pair<std::string, std::string>{"letter", "792 x 612 pts (letter)"},
-                                       {"A1", "2383.94 x 1683.78 pts (A1)"},
-                                       {"ansi-d", "2448 x 1584 pts"}}) {
+  for (const auto& [size, expected] :
+       {std::pair<std::string, std::string>{"letter", "792 x 612 pts (letter)"},
+        {"A1", "2383.94 x 1683.78 pts (A1)"},
+        {"ansi-d", "2448 x 1584 pts"}}) {
     const std::string pdf = folder.file(size + ".pdf");
-    const CliRun run = runCli(folder, "metric", "1", "--pdf " + quote(pdf) + " --page-size " + size);
+    const CliRun run =
+        runCli(folder, "metric", "1", "--pdf " + quote(pdf) + " --page-size " + size);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(pdfInfo(pdf, "Page size"), expected) << size;
     EXPECT_EQ(pdfInfo(pdf, "Title"), "Tarvello - metric.bvp");
   }
-  const CliRun wrong = runCli(folder, "metric", "1", "--pdf " + quote(folder.file("x.pdf")) + " --page-size legal");
+  const CliRun wrong =
+      runCli(folder, "metric", "1", "--pdf " + quote(folder.file("x.pdf")) + " --page-size legal");
   EXPECT_EQ(wrong.status, 2);
   EXPECT_FALSE(fs::exists(folder.file("x.pdf")));
 

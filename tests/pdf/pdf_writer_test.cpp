@@ -9,7 +9,6 @@
 #include <fstream>
 #include <limits>
 #include <random>
-#include <regex>
 #include <string>
 
 #include "database/database_test_support.h"
@@ -21,10 +20,10 @@ namespace tarvello {
 namespace {
 
 namespace fs = std::filesystem;
+using clitest::capture;
+using clitest::quote;
 using dbtest::ScratchFolder;
-using pdftest::capture;
 using pdftest::pdfInfo;
-using pdftest::quote;
 
 DxfTextEntity text(double x, double y, double height, double rotation, std::string s) {
   DxfTextEntity t;
@@ -37,8 +36,8 @@ DxfTextEntity text(double x, double y, double height, double rotation, std::stri
 
 TEST(PdfSheets, SideBySideSheetsSplitAtTheirGaps) {
   DxfEntities e;
-  e.lines.push_back({{100, 0}, {114, 0}, 7});     // first sheet's edge
-  e.lines.push_back({{130, 0}, {115, 5}, 7});     // second sheet, drawn right to left
+  e.lines.push_back({{100, 0}, {114, 0}, 7});       // first sheet's edge
+  e.lines.push_back({{130, 0}, {115, 5}, 7});       // second sheet, drawn right to left
   e.texts.push_back(text(114.4, 1, 0.14, 0, "a"));  // in the gap's left half: first sheet
   e.texts.push_back(text(114.6, 1, 0.14, 0, "b"));  // right half: second
   e.texts.push_back(text(135.05, 1, 0.14, 0, "c"));
@@ -61,11 +60,13 @@ TEST(PdfText, ControlCodesAndForeignBytesBecomeValidText) {
   EXPECT_EQ(pdfDisplayText("45%%d SKEW"), "45\u00B0 SKEW");
   EXPECT_EQ(pdfDisplayText("%%c600 %%p0.01 %%uNOTE%%u 100%%%"), "\u00D8600 \u00B10.01 NOTE 100%");
   EXPECT_EQ(pdfDisplayText("tab\there\n"), "tab here ");
-  EXPECT_EQ(pdfDisplayText("Stra\xDF" "e"), "Stra\u00DFe");  // Latin-1 byte
-  EXPECT_EQ(pdfDisplayText("Stra\u00DFe \u2300"), "Stra\u00DFe \u2300");  // already UTF-8
-  EXPECT_EQ(pdfDisplayText("\xE2\x82"), "\u00E2\u0082");  // cut-off sequence
-  EXPECT_EQ(pdfDisplayText("\xC0\xAF"), "\u00C0\u00AF");  // overlong
-  EXPECT_EQ(pdfDisplayText("\xED\xA0\x80"), "\u00ED\u00A0\u0080");  // a surrogate
+  EXPECT_EQ(pdfDisplayText("Stra\xDF"
+                           "e"),
+            "Stra\u00DFe");                                                   // Latin-1 byte
+  EXPECT_EQ(pdfDisplayText("Stra\u00DFe \u2300"), "Stra\u00DFe \u2300");      // already UTF-8
+  EXPECT_EQ(pdfDisplayText("\xE2\x82"), "\u00E2\u0082");                      // cut-off sequence
+  EXPECT_EQ(pdfDisplayText("\xC0\xAF"), "\u00C0\u00AF");                      // overlong
+  EXPECT_EQ(pdfDisplayText("\xED\xA0\x80"), "\u00ED\u00A0\u0080");            // a surrogate
   EXPECT_EQ(pdfDisplayText("\xF4\x90\x80\x80"), "\u00F4\u0090\u0080\u0080");  // past U+10FFFF
   EXPECT_EQ(pdfDisplayText("%%"), "%%");
 }
@@ -76,13 +77,19 @@ struct Box {
 };
 Box wordBox(const std::string& pdf, const std::string& word) {
   const std::string html = capture("pdftotext -bbox " + quote(pdf) + " - 2>/dev/null");
-  const std::regex re("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">" + word + "<");
-  std::smatch m;
-  if (!std::regex_search(html, m, re)) {
+  // <word xMin="1" yMin="2" xMax="3" yMax="4">WORD</word>
+  const size_t end = html.find("\">" + word + "<");
+  const size_t start = end == std::string::npos ? end : html.rfind("<word ", end);
+  if (start == std::string::npos) {
     ADD_FAILURE() << word << " not found in\n" << html;
     return {};
   }
-  return {std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])};
+  const std::string tag = html.substr(start, end - start + 1);
+  auto attribute = [&](const std::string& name) {
+    const size_t at = tag.find(name + "=\"");
+    return at == std::string::npos ? 0.0 : std::stod(tag.substr(at + name.size() + 2));
+  };
+  return {attribute("xMin"), attribute("yMin"), attribute("xMax"), attribute("yMax")};
 }
 
 TEST(PdfWriter, TextsKeepTheirPlaceHeightAndRotationAndLinesTheirPlace) {
@@ -122,11 +129,13 @@ TEST(PdfWriter, TextsKeepTheirPlaceHeightAndRotationAndLinesTheirPlace) {
   auto ink = [&](int row, int from, int to) {
     int dark = 0;
     for (int x = from; x < to; ++x)
-      if (static_cast<unsigned char>(pgm[start + static_cast<size_t>(row) * 1224 + x]) < 200) ++dark;
+      if (static_cast<unsigned char>(pgm[start + static_cast<size_t>(row) * 1224 + x]) < 200)
+        ++dark;
     return dark;
   };
   const int top = static_cast<int>(bottom - 50 * scale);
-  EXPECT_GT(ink(static_cast<int>(bottom) - 1, 40, 1180) + ink(static_cast<int>(bottom), 40, 1180), 1000);
+  EXPECT_GT(ink(static_cast<int>(bottom) - 1, 40, 1180) + ink(static_cast<int>(bottom), 40, 1180),
+            1000);
   EXPECT_GT(ink(top - 1, 40, 1180) + ink(top, 40, 1180), 1000);
   EXPECT_EQ(ink(top + 20, 40, 1180), 0);
 }
@@ -138,11 +147,14 @@ TEST(PdfWriter, ExistingFileAndNothingToDraw) {
   EXPECT_EQ(writePdfFile(pdf, Overwrite::No, pdfPageSizes().front(), {}, {sheet}).status,
             WriteResult::Status::Exists);
   EXPECT_EQ(dbtest::readBytes(pdf), "mine");
-  const WriteResult none = writePdfFile(folder.file("none.pdf"), Overwrite::Yes, pdfPageSizes().front(), {}, {});
+  const WriteResult none =
+      writePdfFile(folder.file("none.pdf"), Overwrite::Yes, pdfPageSizes().front(), {}, {});
   EXPECT_EQ(none.status, WriteResult::Status::Failed);
   EXPECT_FALSE(fs::exists(folder.file("none.pdf")));
   // An empty sheet is still a page, with its footer.
-  ASSERT_TRUE(writePdfFile(folder.file("blank.pdf"), Overwrite::No, pdfPageSizes().front(), {}, {sheet}).written());
+  ASSERT_TRUE(
+      writePdfFile(folder.file("blank.pdf"), Overwrite::No, pdfPageSizes().front(), {}, {sheet})
+          .written());
   EXPECT_NE(pdftest::pdfText(folder.file("blank.pdf")).find("1 of 1"), std::string::npos);
 }
 
@@ -151,8 +163,15 @@ TEST(PdfWriter, ExistingFileAndNothingToDraw) {
 TEST(PdfWriter, AnyEntitiesRenderIntoAReadablePdf) {
   ScratchFolder folder;
   std::mt19937 random(14);
-  const double specials[] = {0, -0.0, 1e-300, 1e300, -1e300, std::numeric_limits<double>::infinity(),
-                             std::numeric_limits<double>::quiet_NaN(), -5, 3.5};
+  const double specials[] = {0,
+                             -0.0,
+                             1e-300,
+                             1e300,
+                             -1e300,
+                             std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN(),
+                             -5,
+                             3.5};
   auto value = [&]() {
     if (random() % 5 == 0) return specials[random() % std::size(specials)];
     return std::uniform_real_distribution<double>(-1000, 1000)(random);
@@ -176,10 +195,12 @@ TEST(PdfWriter, AnyEntitiesRenderIntoAReadablePdf) {
         t.widthFactor = value();
         t.hAlign = static_cast<int>(random() % 8) - 1;
         t.vAlign = static_cast<int>(random() % 6) - 1;
-        for (int k = static_cast<int>(random() % 20); k > 0; --k) t.text += static_cast<char>(random() % 256);
+        for (int k = static_cast<int>(random() % 20); k > 0; --k)
+          t.text += static_cast<char>(random() % 256);
         e.texts.push_back(t);
       }
-      for (int k = static_cast<int>(random() % 8); k > 0; --k) sheet.name += static_cast<char>(random() % 256);
+      for (int k = static_cast<int>(random() % 8); k > 0; --k)
+        sheet.name += static_cast<char>(random() % 256);
     }
     const std::string pdf = folder.file("random.pdf");
     const WriteResult result = writePdfFile(pdf, Overwrite::Yes, pdfPageSizes()[random() % 5],
@@ -195,14 +216,16 @@ TEST(PdfWriter, AnyEntitiesRenderIntoAReadablePdf) {
 TEST(PdfWriter, EveryDrawingTheReaderAcceptsRenders) {
   ScratchFolder folder;
   int rendered = 0;
-  for (const char* dir : {TARVELLO_SOURCE_DIR "/tests/fuzz/corpus/dxf_read", TARVELLO_SOURCE_DIR "/tests/dxf/golden"}) {
+  for (const char* dir : {TARVELLO_SOURCE_DIR "/tests/fuzz/corpus/dxf_read",
+                          TARVELLO_SOURCE_DIR "/tests/dxf/golden"}) {
     if (!fs::is_directory(dir)) continue;
     for (const auto& entry : fs::directory_iterator(dir)) {
       const DxfReadResult read = readDxfFile(entry.path().string());
       if (!read.ok) continue;
       const std::string pdf = folder.file("corpus.pdf");
-      const WriteResult result = writePdfFile(pdf, Overwrite::Yes, pdfPageSizes().front(),
-                                              {"t", "s"}, {{read.entities, entry.path().filename().string()}});
+      const WriteResult result =
+          writePdfFile(pdf, Overwrite::Yes, pdfPageSizes().front(), {"t", "s"},
+                       {{read.entities, entry.path().filename().string()}});
       EXPECT_TRUE(result.written()) << entry.path() << ": " << result.message;
       EXPECT_EQ(pdfInfo(pdf, "Pages"), "1") << entry.path();
       ++rendered;

@@ -7,25 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "../shell_command.h"
+
 namespace tarvello::pdftest {
 
-inline std::string quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-// Standard output of a shell command, and its exit status.
-inline std::string capture(const std::string& command, int* status = nullptr) {
-  std::string out;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return out;
-  char buf[4096];
-  for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
-  const int rc = ::pclose(pipe);
-  if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  return out;
-}
+using clitest::capture;
+using clitest::quote;
 
 // The value of a "Name:   value" line of pdfinfo, "" when there is none.
 inline std::string pdfInfo(const std::string& pdf, const std::string& name) {
@@ -44,7 +31,8 @@ inline std::string pdfInfo(const std::string& pdf, const std::string& name) {
 
 // The text of page `page` (from 1), or of every page with 0.
 inline std::string pdfText(const std::string& pdf, int page = 0) {
-  const std::string range = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
+  const std::string range =
+      page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
   return capture("pdftotext -layout" + range + " " + quote(pdf) + " - 2>/dev/null");
 }
 

@@ -92,9 +92,9 @@ TEST(OnePipeProfile, BoxPipesFromAnEndWallGetSpanSizeCountAndNarrowBody) {
 TEST(OnePipeProfile, CountPrefixOnlyForTwoBarrelsOrMore) {
   // What the hydraulics treat as one barrel carries no prefix in the callout.
   const std::pair<const char*, const char*> cases[] = {
-      {"", "24\" Circular CONC @1%"},     {"x", "24\" Circular CONC @1%"},
-      {"0", "24\" Circular CONC @1%"},    {"-2", "24\" Circular CONC @1%"},
-      {"1", "24\" Circular CONC @1%"},    {"2", "2-24\" Circular CONC @1%"},
+      {"", "24\" Circular CONC @1%"},      {"x", "24\" Circular CONC @1%"},
+      {"0", "24\" Circular CONC @1%"},     {"-2", "24\" Circular CONC @1%"},
+      {"1", "24\" Circular CONC @1%"},     {"2", "2-24\" Circular CONC @1%"},
       {"12", "12-24\" Circular CONC @1%"},
   };
   for (const auto& [count, callout] : cases) {
@@ -270,8 +270,8 @@ TEST(ProfileFaults, UnreadableNumbersDrawAsZeroAndEachCellIsNamedOnce) {
 
   ASSERT_EQ(d.warnings.items().size(), 2u);
   EXPECT_TRUE(mentions(d.warnings, "Pipe table row 2, \"Length\" is empty"));
-  EXPECT_TRUE(mentions(d.warnings,
-                       "Structure table row 3, \"Top Elev.\": \"abc\" is not a number"));
+  EXPECT_TRUE(
+      mentions(d.warnings, "Structure table row 3, \"Top Elev.\": \"abc\" is not a number"));
   // Length 0, not the first pipe's 100: the junction box stands 0 + 2 + 2 on.
   expectAt(theText(d, "0+4"), 703, 2.5, "10");
   EXPECT_EQ(theText(d, "0 L.F.").y(), 32.5);

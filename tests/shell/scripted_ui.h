@@ -16,7 +16,7 @@ class ScriptedUi : public tarvello::UserInterface {
 
   std::deque<std::string> openAnswers;  // "" or none left: the dialog is cancelled
   std::deque<std::string> saveAnswers;
-  std::deque<bool> yesNoAnswers;        // none left: "No"
+  std::deque<bool> yesNoAnswers;  // none left: "No"
 
   std::vector<tarvello::FileDialogRequest> requests;
   std::vector<Message> messages;
@@ -44,7 +44,9 @@ class ScriptedUi : public tarvello::UserInterface {
     messages.clear();
     questions.clear();
   }
-  std::string lastMessage() const { return messages.empty() ? std::string() : messages.back().text; }
+  std::string lastMessage() const {
+    return messages.empty() ? std::string() : messages.back().text;
+  }
 
  private:
   std::string answer(const tarvello::FileDialogRequest& request, std::deque<std::string>& answers) {

@@ -3,11 +3,11 @@
 // selection, the drawing and export commands, the viewer, help and exit.
 // Dialogs are answered by a script.
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,16 +24,16 @@
 #include <functional>
 #include <sstream>
 
+#include "commands/commands.h"
+#include "dxf/dxf_reader.h"
 #include "network/generation.h"
 #include "profile/profile_drawings.h"
 #include "scripted_ui.h"
 #include "shell/help_window.h"
-#include "commands/commands.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "shell/table_model.h"
 #include "viewer/drawing_view.h"
-#include "dxf/dxf_reader.h"
 #include "viewer/dxf_view_window.h"
 
 using namespace tarvello;
@@ -52,7 +52,8 @@ using Cells = std::vector<std::vector<std::string>>;
 Cells cellsOf(const Table& t) {
   Cells c(static_cast<size_t>(t.rowCount()));
   for (int r = 0; r < t.rowCount(); ++r)
-    for (int col = 0; col < t.columnCount(); ++col) c[static_cast<size_t>(r)].push_back(t.cell(r, col));
+    for (int col = 0; col < t.columnCount(); ++col)
+      c[static_cast<size_t>(r)].push_back(t.cell(r, col));
   return c;
 }
 
@@ -103,7 +104,9 @@ class ShellTest : public QObject {
     return w;
   }
   QPushButton* button(const char* name) const { return find<QPushButton>(name); }
-  std::string outPath(const std::string& name) const { return out_.filePath(QString::fromStdString(name)).toStdString(); }
+  std::string outPath(const std::string& name) const {
+    return out_.filePath(QString::fromStdString(name)).toStdString();
+  }
 
   // Presses a button and waits for the command it starts on its own thread.
   void press(const char* name) {
@@ -134,7 +137,8 @@ class ShellTest : public QObject {
   void initTestCase() {
     for (const QString& folder : {kExamples, QString::fromStdString(kBadCorpus)})
       for (const QFileInfo& f : QDir(folder).entryInfoList(QDir::Files))
-        databases_.push_back({f.filePath().toStdString(), readAll(f.filePath().toStdString()), f.lastModified()});
+        databases_.push_back(
+            {f.filePath().toStdString(), readAll(f.filePath().toStdString()), f.lastModified()});
     QVERIFY(databases_.size() > 10);
   }
   void cleanupTestCase() {
@@ -160,7 +164,7 @@ class ShellTest : public QObject {
     QCOMPARE(window_->windowTitle(), QString("Tarvello"));
     QCOMPARE(find<QLineEdit>("TWE")->text(), QString("0.0"));
     auto* tabs = find<QTabWidget>("SSTab1");
-    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->currentIndex(), 0);
 
     for (const char* grid : kGrids) {
@@ -231,7 +235,8 @@ class ShellTest : public QObject {
     QStringList nodes;
     for (int i = 0; i < outfall->count(); ++i) nodes << outfall->itemText(i);
     QStringList listed;  // the database's outfalls, in its order
-    for (const std::string& node : window_->session().databases.outfallNodes()) listed << QString::fromStdString(node);
+    for (const std::string& node : window_->session().databases.outfallNodes())
+      listed << QString::fromStdString(node);
     QVERIFY(nodes.contains("1") && nodes.contains("201"));
     QCOMPARE(nodes, listed);
     QCOMPARE(outfall->currentText(), QString());  // the user picks the outfall
@@ -297,11 +302,13 @@ class ShellTest : public QObject {
       const auto* model = static_cast<TableModel*>(view->model());
       QCOMPARE(model->rowCount(), model->table().rowCount() - 1);
       QCOMPARE(view->currentIndex().row(), 0);
-      QCOMPARE(model->index(2, 1).data().toString(), QString::fromStdString(model->table().cell(3, 1)));
+      QCOMPARE(model->index(2, 1).data().toString(),
+               QString::fromStdString(model->table().cell(3, 1)));
     }
 
     // The warnings of the run are listed beside the work.
-    QCOMPARE(static_cast<size_t>(find<QListWidget>("warningsList")->count()), s.warnings.items().size());
+    QCOMPARE(static_cast<size_t>(find<QListWidget>("warningsList")->count()),
+             s.warnings.items().size());
     QCOMPARE(find<QDockWidget>("warningsDock")->isVisible(), !s.warnings.empty());
 
     // A second press gives the same tables. While it runs on its own thread
@@ -364,7 +371,9 @@ class ShellTest : public QObject {
     find<QComboBox>("hglanodeout")->setEditText("1");
     pressCreate();
     QVERIFY(ui_->messages.empty());
-    QVERIFY(!find<QListWidget>("warningsList")->findItems("runs in a loop", Qt::MatchContains).isEmpty());
+    QVERIFY(!find<QListWidget>("warningsList")
+                 ->findItems("runs in a loop", Qt::MatchContains)
+                 .isEmpty());
 
     // The good project after all that: the usual tables.
     openHighwayAndCreate();
@@ -394,7 +403,8 @@ class ShellTest : public QObject {
 
     // A click in the header row leaves the selection as it was.
     auto* header = find<QTableView>("profileflex1")->horizontalHeader();
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(1) + 5, 5));
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionPosition(1) + 5, 5));
     QCOMPARE(t.branches.currentRow(), last);
 
     // The branch profile of the selected row, as the core draws it.
@@ -414,8 +424,9 @@ class ShellTest : public QObject {
 
   void drawingAndExportCommandsWriteTheirFiles() {
     // Before any data there is nothing to draw and nothing is asked.
-    for (const char* name : {"cmdPlotSingleProfile", "cmdPlotBranchProfile", "cmdPlotMultipleProfile",
-                             "cmdStrSchedule", "cmdPipeSchedule", "cmdXLexport"})
+    for (const char* name :
+         {"cmdPlotSingleProfile", "cmdPlotBranchProfile", "cmdPlotMultipleProfile",
+          "cmdStrSchedule", "cmdPipeSchedule", "cmdXLexport"})
       button(name)->click();
     QVERIFY(ui_->requests.empty());
     QVERIFY(ui_->messages.empty());

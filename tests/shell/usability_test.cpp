@@ -129,7 +129,6 @@ class UsabilityTest : public QObject {
     QTest::keyClick(window_.get(), Qt::Key_O, Qt::AltModifier);
     QTRY_VERIFY(outfall()->lineEdit()->hasFocus());
   }
-
 };
 
 int main(int argc, char** argv) {

@@ -16,7 +16,8 @@ using Handle = std::unique_ptr<MdbHandle, decltype(&mdb_close)>;
 
 Handle open(const std::string& path) {
   Handle mdb(mdb_open(path.c_str(), MDB_NOFLAGS), &mdb_close);
-  if (!mdb || !mdb_read_catalog(mdb.get(), MDB_TABLE)) throw std::runtime_error("libmdb cannot read " + path);
+  if (!mdb || !mdb_read_catalog(mdb.get(), MDB_TABLE))
+    throw std::runtime_error("libmdb cannot read " + path);
   return mdb;
 }
 
@@ -66,7 +67,8 @@ class JsonParser {
  private:
   [[noreturn]] void fail() const { throw std::runtime_error("bad JSON at " + std::to_string(i_)); }
   void skip() {
-    while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\n' || t_[i_] == '\r' || t_[i_] == '\t')) ++i_;
+    while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\n' || t_[i_] == '\r' || t_[i_] == '\t'))
+      ++i_;
   }
   bool peek(char c) {
     skip();
@@ -91,7 +93,8 @@ class JsonParser {
   }
   unsigned hex4() {
     if (i_ + 4 > t_.size()) fail();
-    const unsigned v = static_cast<unsigned>(std::stoul(std::string(t_.substr(i_, 4)), nullptr, 16));
+    const unsigned v =
+        static_cast<unsigned>(std::stoul(std::string(t_.substr(i_, 4)), nullptr, 16));
     i_ += 4;
     return v;
   }
@@ -107,11 +110,21 @@ class JsonParser {
       if (i_ >= t_.size()) fail();
       const char e = t_[i_++];
       switch (e) {
-        case 'n': out.push_back('\n'); break;
-        case 't': out.push_back('\t'); break;
-        case 'r': out.push_back('\r'); break;
-        case 'b': out.push_back('\b'); break;
-        case 'f': out.push_back('\f'); break;
+        case 'n':
+          out.push_back('\n');
+          break;
+        case 't':
+          out.push_back('\t');
+          break;
+        case 'r':
+          out.push_back('\r');
+          break;
+        case 'b':
+          out.push_back('\b');
+          break;
+        case 'f':
+          out.push_back('\f');
+          break;
         case 'u': {
           unsigned cp = hex4();
           if (cp >= 0xD800 && cp < 0xDC00 && t_.substr(i_, 2) == "\\u") {
@@ -121,7 +134,8 @@ class JsonParser {
           utf8(out, cp);
           break;
         }
-        default: out.push_back(e);
+        default:
+          out.push_back(e);
       }
     }
     expect('"');
@@ -151,7 +165,8 @@ LibmdbTable readWithLibmdb(const std::string& path, const std::string& table) {
   std::string name = table;
   std::unique_ptr<MdbTableDef, decltype(&mdb_free_tabledef)> t(
       mdb_read_table_by_name(mdb.get(), name.data(), MDB_TABLE), &mdb_free_tabledef);
-  if (!t || !mdb_read_columns(t.get())) throw std::runtime_error("libmdb cannot read table " + table);
+  if (!t || !mdb_read_columns(t.get()))
+    throw std::runtime_error("libmdb cannot read table " + table);
   LibmdbTable out;
   out.declaredRows = t->num_rows;
   const unsigned n = t->num_cols;
@@ -223,8 +238,11 @@ Json readWithMdbReader(const std::string& path) {
   if (!std::filesystem::exists(dir / "node_modules/mdb-reader/package.json")) {
     throw std::runtime_error("the npm reader is not installed: run tools/jet/reader/install.sh");
   }
-  const CommandResult r = runCommand("node " + shellQuote((dir / "dump.mjs").string()) + " " + shellQuote(path));
-  if (r.status != 0) throw std::runtime_error("mdb-reader failed on " + path + " (exit " + std::to_string(r.status) + ")");
+  const CommandResult r =
+      runCommand("node " + shellQuote((dir / "dump.mjs").string()) + " " + shellQuote(path));
+  if (r.status != 0)
+    throw std::runtime_error("mdb-reader failed on " + path + " (exit " + std::to_string(r.status) +
+                             ")");
   return parseJson(r.out);
 }
 

@@ -55,20 +55,26 @@ double number(const Cell& c) {
 
 // A cell as libmdb's binding prints it (booleans are never null in Jet).
 std::optional<std::string> asLibmdb(ColumnType type, const Cell& c) {
-  if (type == ColumnType::Boolean) return std::holds_alternative<bool>(c) && std::get<bool>(c) ? "1" : "0";
+  if (type == ColumnType::Boolean)
+    return std::holds_alternative<bool>(c) && std::get<bool>(c) ? "1" : "0";
   if (std::holds_alternative<Null>(c)) return std::nullopt;
   switch (type) {
-    case ColumnType::Double: return fmt("%.16g", number(c));
-    case ColumnType::Single: return fmt("%.8g", static_cast<float>(number(c)));
+    case ColumnType::Double:
+      return fmt("%.16g", number(c));
+    case ColumnType::Single:
+      return fmt("%.8g", static_cast<float>(number(c)));
     case ColumnType::Long:
-    case ColumnType::Integer: return fmt("%.0f", number(c));
-    default: return std::get<std::string>(c);
+    case ColumnType::Integer:
+      return fmt("%.0f", number(c));
+    default:
+      return std::get<std::string>(c);
   }
 }
 
 // A cell as mdb-reader returns it, printed exactly.
 std::optional<std::string> asMdbReader(ColumnType type, const Cell& c) {
-  if (type == ColumnType::Boolean) return std::holds_alternative<bool>(c) && std::get<bool>(c) ? "true" : "false";
+  if (type == ColumnType::Boolean)
+    return std::holds_alternative<bool>(c) && std::get<bool>(c) ? "true" : "false";
   if (std::holds_alternative<Null>(c)) return std::nullopt;
   if (type == ColumnType::Text || type == ColumnType::Memo) return std::get<std::string>(c);
   if (type == ColumnType::Single) return fmt("%.17g", static_cast<float>(number(c)));
@@ -81,10 +87,12 @@ std::optional<std::string> jsonText(const Json& j) {
   return j.str();
 }
 
-std::vector<std::optional<std::string>> expectedRow(const jet::TableData& t, std::size_t r, bool libmdb) {
+std::vector<std::optional<std::string>> expectedRow(const jet::TableData& t, std::size_t r,
+                                                    bool libmdb) {
   std::vector<std::optional<std::string>> row;
   for (std::size_t c = 0; c < t.columns.size(); ++c) {
-    row.push_back(libmdb ? asLibmdb(t.columns[c].type, t.rows[r][c]) : asMdbReader(t.columns[c].type, t.rows[r][c]));
+    row.push_back(libmdb ? asLibmdb(t.columns[c].type, t.rows[r][c])
+                         : asMdbReader(t.columns[c].type, t.rows[r][c]));
   }
   return row;
 }
@@ -105,9 +113,9 @@ const Json& tableIn(const Json& dump, const std::string& name) {
 void expectReadsBack(const std::string& file, const jet::TableData& t, const Json& dump) {
   SCOPED_TRACE("table " + t.name);
   static const std::map<ColumnType, std::pair<int, std::string>> kTypes{
-      {ColumnType::Text, {MDB_TEXT, "text"}},       {ColumnType::Double, {MDB_DOUBLE, "double"}},
-      {ColumnType::Single, {MDB_FLOAT, "float"}},   {ColumnType::Long, {MDB_LONGINT, "long"}},
-      {ColumnType::Integer, {MDB_INT, "integer"}},  {ColumnType::Boolean, {MDB_BOOL, "boolean"}},
+      {ColumnType::Text, {MDB_TEXT, "text"}},      {ColumnType::Double, {MDB_DOUBLE, "double"}},
+      {ColumnType::Single, {MDB_FLOAT, "float"}},  {ColumnType::Long, {MDB_LONGINT, "long"}},
+      {ColumnType::Integer, {MDB_INT, "integer"}}, {ColumnType::Boolean, {MDB_BOOL, "boolean"}},
       {ColumnType::Memo, {MDB_MEMO, "memo"}}};
   const jettest::LibmdbTable lib = jettest::readWithLibmdb(file, t.name);
   const Json& js = tableIn(dump, t.name);
@@ -131,19 +139,29 @@ void expectReadsBack(const std::string& file, const jet::TableData& t, const Jso
 
 jet::TableData everyKindOfValue() {
   using T = ColumnType;
-  jet::TableData t{"Värden", {{"T", T::Text}, {"D", T::Double}, {"S", T::Single}, {"L", T::Long},
-                              {"I", T::Integer}, {"B", T::Boolean}, {"M", T::Memo}}, {}};
+  jet::TableData t{"Värden",
+                   {{"T", T::Text},
+                    {"D", T::Double},
+                    {"S", T::Single},
+                    {"L", T::Long},
+                    {"I", T::Integer},
+                    {"B", T::Boolean},
+                    {"M", T::Memo}},
+                   {}};
   const auto i64 = [](std::int64_t v) { return Cell{v}; };
   t.rows = {
       {"P-1", 24.0, 0.013, i64(123456), i64(1), true, "short memo"},
       {Null{}, Null{}, Null{}, Null{}, Null{}, Null{}, Null{}},
       {"", -0.013, -12.4, i64(std::numeric_limits<std::int32_t>::min()), i64(-32768), false, ""},
-      {"é ü ß 中文 Ωμέγα", 1e300, 3.4e38, i64(std::numeric_limits<std::int32_t>::max()), i64(32767), true,
-       repeat("中", 300)},  // one long-value row
-      {repeat("x", 255), 0.1 + 0.2, 1e-7, i64(0), i64(0), false, repeat("node-", 2000)},  // chained rows
+      {"é ü ß 中文 Ωμέγα", 1e300, 3.4e38, i64(std::numeric_limits<std::int32_t>::max()), i64(32767),
+       true, repeat("中", 300)},  // one long-value row
+      {repeat("x", 255), 0.1 + 0.2, 1e-7, i64(0), i64(0), false,
+       repeat("node-", 2000)},  // chained rows
       {"  blanks kept  ", 95.5, 600.0, i64(-1), i64(-1), true, "#,\"quoted\""},
       {"Ā has a zero low byte", 2.5e-310, 0.75, i64(7), i64(7), false, repeat("é", 1500)},
-      {"\xEF\xBB\xBF" "starts with a byte order mark", 123456789.123456789, 1.0, i64(2), i64(2), true, "a"},
+      {"\xEF\xBB\xBF"
+       "starts with a byte order mark",
+       123456789.123456789, 1.0, i64(2), i64(2), true, "a"},
   };
   return t;
 }
@@ -166,7 +184,11 @@ TEST_F(JetFiles, TablesAreListedAndExportedInTheirOrder) {
   }
   const jet::DatabaseData db{{
       {"PROJECT", {{"UNITS", T::Text}}, {{"ENGLISH"}}},
-      {"PIPE", {{"PIPE_NUMBER", T::Text}, {"NODEIN_NO", T::Text}, {"PIPE_DIA", T::Double}, {"NUMOFPIPES", T::Integer}},
+      {"PIPE",
+       {{"PIPE_NUMBER", T::Text},
+        {"NODEIN_NO", T::Text},
+        {"PIPE_DIA", T::Double},
+        {"NUMOFPIPES", T::Integer}},
        {{"P-2", "I-2, east", 24.0, std::int64_t{1}}, {"P-1", "MH 1", Null{}, std::int64_t{2}}}},
       {"EMPTY TABLE", {{"A", T::Long}, {"B", T::Memo}}, {}},
       wide,
@@ -178,7 +200,8 @@ TEST_F(JetFiles, TablesAreListedAndExportedInTheirOrder) {
   EXPECT_EQ(jettest::libmdbTableNames(file), names);
   const Json dump = jettest::readWithMdbReader(file);
   ASSERT_EQ(dump["tables"].size(), names.size());
-  for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(dump["tables"][i]["name"].str(), names[i]);
+  for (std::size_t i = 0; i < names.size(); ++i)
+    EXPECT_EQ(dump["tables"][i]["name"].str(), names[i]);
   for (const auto& t : db.tables) expectReadsBack(file, t, dump);
 
   const auto listed = jettest::runCommand("mdb-tables -1 " + jettest::shellQuote(file));
@@ -187,16 +210,18 @@ TEST_F(JetFiles, TablesAreListedAndExportedInTheirOrder) {
   const auto exported = jettest::runCommand("mdb-export " + jettest::shellQuote(file) + " PIPE");
   EXPECT_EQ(exported.status, 0);
   EXPECT_EQ(exported.out,
-            "PIPE_NUMBER,NODEIN_NO,PIPE_DIA,NUMOFPIPES\n\"P-2\",\"I-2, east\",24,1\n\"P-1\",\"MH 1\",,2\n");
+            "PIPE_NUMBER,NODEIN_NO,PIPE_DIA,NUMOFPIPES\n\"P-2\",\"I-2, east\",24,1\n\"P-1\",\"MH "
+            "1\",,2\n");
 }
 
 TEST_F(JetFiles, HundredFiftyThousandRowsSpanManyPagesInOrder) {
   using T = ColumnType;
-  jet::TableData t{"BIG", {{"ID", T::Long}, {"NAME", T::Text}, {"FLOW", T::Double}, {"OK", T::Boolean}}, {}};
+  jet::TableData t{
+      "BIG", {{"ID", T::Long}, {"NAME", T::Text}, {"FLOW", T::Double}, {"OK", T::Boolean}}, {}};
   constexpr std::int64_t kRows = 150'000;
   for (std::int64_t i = 0; i < kRows; ++i) {
-    t.rows.push_back({i, "P-" + std::to_string(i) + (i % 7 == 0 ? " é" : ""), static_cast<double>(i) * 0.25,
-                      i % 3 == 0});
+    t.rows.push_back({i, "P-" + std::to_string(i) + (i % 7 == 0 ? " é" : ""),
+                      static_cast<double>(i) * 0.25, i % 3 == 0});
   }
   const std::string file = path("big.mdb");
   jet::writeJet4(file, {{t, {"SMALL", {{"X", T::Integer}}, {{std::int64_t{5}}}}}});
@@ -285,8 +310,10 @@ TEST_F(JetFiles, WriterRejectsWhatJetCannotHoldAndKeepsTheOldFile) {
   std::ofstream(file) << "old";
   const std::vector<std::pair<jet::TableData, std::string>> cases{
       {{"P", {{"A", T::Text}}, {{2.5}}}, "table P, row 1, column A: expected text, got a number"},
-      {{"P", {{"A", T::Long}}, {{std::int64_t{1}}, {std::int64_t{1} << 40}}}, "table P, row 2, column A: 1099511627776 is out of range"},
-      {{"P", {{"A", T::Integer}, {"B", T::Text}}, {{std::int64_t{1}}}}, "table P, row 1: 1 values for 2 columns"},
+      {{"P", {{"A", T::Long}}, {{std::int64_t{1}}, {std::int64_t{1} << 40}}},
+       "table P, row 2, column A: 1099511627776 is out of range"},
+      {{"P", {{"A", T::Integer}, {"B", T::Text}}, {{std::int64_t{1}}}},
+       "table P, row 1: 1 values for 2 columns"},
       {{"P", {{"A!", T::Text}}, {}}, "holds a character Access forbids"},
       {{"msysobjects", {{"A", T::Text}}, {}}, "taken by the catalog"},
       {{"P", std::vector<jet::Column>(9, {"W", T::Text}), {}}, "column W is named twice"},
@@ -301,33 +328,40 @@ TEST_F(JetFiles, WriterRejectsWhatJetCannotHoldAndKeepsTheOldFile) {
     }
   }
   // Eight text columns of 255 non-compressible characters overflow a page.
-  jet::TableData wide{"WIDE", {}, {std::vector<Cell>(8, Cell(std::in_place_type<std::string>, repeat("中", 255)))}};
+  jet::TableData wide{
+      "WIDE", {}, {std::vector<Cell>(8, Cell(std::in_place_type<std::string>, repeat("中", 255)))}};
   for (int c = 0; c < 8; ++c) wide.columns.push_back({"C" + std::to_string(c), T::Text});
   EXPECT_THROW(jet::writeJet4(file, {{wide}}), jet::JetError);
   std::ifstream kept(file);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "temporary file left";
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1)
+      << "temporary file left";
 }
 
 TEST_F(JetFiles, JetWriteToolBuildsTheDescribedFile) {
   const std::string desc = path("project.txt");
   const std::string out = path("project.mdb");
-  std::ofstream(desc) << "[PROJECT]\nUNITS:text\nENGLISH\n[PIPE]\n"
-                         "PIPE_NUMBER:text,NODEOUT_NO:text,NODEIN_NO:text,PIPE_DIA:double,NUMOFPIPES:integer\n"
-                         "P-1,OUT,MH-1,24,1\nP-2,MH-1,\"I-2, east\",,1\n";
+  std::ofstream(desc)
+      << "[PROJECT]\nUNITS:text\nENGLISH\n[PIPE]\n"
+         "PIPE_NUMBER:text,NODEOUT_NO:text,NODEIN_NO:text,PIPE_DIA:double,NUMOFPIPES:integer\n"
+         "P-1,OUT,MH-1,24,1\nP-2,MH-1,\"I-2, east\",,1\n";
   const std::string tool = jettest::shellQuote(JET_WRITE);
-  EXPECT_EQ(jettest::runCommand(tool + " " + jettest::shellQuote(desc) + " " + jettest::shellQuote(out)).status, 0);
+  EXPECT_EQ(
+      jettest::runCommand(tool + " " + jettest::shellQuote(desc) + " " + jettest::shellQuote(out))
+          .status,
+      0);
   EXPECT_EQ(jettest::runCommand("mdb-export " + jettest::shellQuote(out) + " PIPE").out,
             "PIPE_NUMBER,NODEOUT_NO,NODEIN_NO,PIPE_DIA,NUMOFPIPES\n"
             "\"P-1\",\"OUT\",\"MH-1\",24,1\n\"P-2\",\"MH-1\",\"I-2, east\",,1\n");
   EXPECT_EQ(jettest::readWithMdbReader(out)["tables"][0]["rows"][0][0].str(), "ENGLISH");
 
   std::ofstream(desc) << "[PIPE]\nA:text,B:double\nx,1\ny,z\n";
-  const auto bad = jettest::runCommand(tool + " " + jettest::shellQuote(desc) + " " + jettest::shellQuote(out) +
-                                       " 2>&1");
+  const auto bad = jettest::runCommand(tool + " " + jettest::shellQuote(desc) + " " +
+                                       jettest::shellQuote(out) + " 2>&1");
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.out.find("line 4"), std::string::npos) << bad.out;
-  EXPECT_EQ(jettest::libmdbTableNames(out), (std::vector<std::string>{"PROJECT", "PIPE"})) << "old output kept";
+  EXPECT_EQ(jettest::libmdbTableNames(out), (std::vector<std::string>{"PROJECT", "PIPE"}))
+      << "old output kept";
   EXPECT_EQ(jettest::runCommand(tool + " " + jettest::shellQuote(desc) + " 2>/dev/null").status, 2);
 }
 

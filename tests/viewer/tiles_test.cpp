@@ -74,8 +74,14 @@ class TilesTest : public QObject {
     QVERIFY2(std::abs(a.left() - b.left()) < 0.5 && std::abs(a.right() - b.right()) < 0.5 &&
                  std::abs(a.top() - b.top()) < 0.5 && std::abs(a.bottom() - b.bottom()) < 0.5,
              qPrintable(QString("%1 %2 %3 %4 / %5 %6 %7 %8")
-                            .arg(a.left()).arg(a.top()).arg(a.right()).arg(a.bottom())
-                            .arg(b.left()).arg(b.top()).arg(b.right()).arg(b.bottom())));
+                            .arg(a.left())
+                            .arg(a.top())
+                            .arg(a.right())
+                            .arg(a.bottom())
+                            .arg(b.left())
+                            .arg(b.top())
+                            .arg(b.right())
+                            .arg(b.bottom())));
 
     // Close up, where texts are large enough to be drawn, and over a tile
     // border; then the whole drawing.
@@ -90,7 +96,9 @@ class TilesTest : public QObject {
       // rasterised a little differently, so more pixels may differ there.
       const double allowed = area == a ? 0.05 : 0.01;
       QVERIFY2(share < allowed, qPrintable(QString("%1 of the pixels differ at %2,%3")
-                                            .arg(share).arg(area.left()).arg(area.top())));
+                                               .arg(share)
+                                               .arg(area.left())
+                                               .arg(area.top())));
       // And something was drawn at all.
       QImage blank(one.size(), one.format());
       blank.fill(Qt::white);

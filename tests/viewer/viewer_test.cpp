@@ -20,16 +20,15 @@
 #include <cstdio>
 #include <functional>
 
+#include "dxf/dxf_reader.h"
 #include "dxf/dxf_writer.h"
 #include "viewer/drawing_view.h"
-#include "dxf/dxf_reader.h"
 #include "viewer/dxf_scene.h"
 #include "viewer/dxf_view_window.h"
 
 using namespace tarvello;
 
 namespace {
-
 
 // A drawing with one of everything our writer makes, written to `path`
 // through the writer's own file code.
@@ -65,7 +64,8 @@ const char* const kOtherEntities =
     "0\nSECTION\n2\nENTITIES\n"
     "0\nARC\n8\nRED\n10\n5\n20\n5\n30\n0\n40\n2\n50\n0\n51\n90\n"
     "0\nLWPOLYLINE\n8\n0\n90\n3\n70\n1\n10\n0\n20\n0\n42\n1\n10\n2\n20\n0\n10\n2\n20\n2\n"
-    "0\nPOLYLINE\n8\n0\n66\n1\n70\n0\n0\nVERTEX\n8\n0\n10\n0\n20\n10\n0\nVERTEX\n8\n0\n10\n5\n20\n10\n"
+    "0\nPOLYLINE\n8\n0\n66\n1\n70\n0\n0\nVERTEX\n8\n0\n10\n0\n20\n10\n0\nVERTEX\n8\n0\n10\n5\n20\n1"
+    "0\n"
     "0\nSEQEND\n8\n0\n"
     "0\nTEXT\n8\n0\n10\n0\n20\n0\n40\n1\n1\nMID\n72\n1\n11\n50\n21\n60\n"
     "0\nINSERT\n8\n0\n2\nMARK\n10\n3\n20\n3\n"
@@ -91,12 +91,16 @@ std::vector<HostileDrawing> hostileDrawings() {
       {"lw3e8.dxf", head + QString(lwpolyline).arg(300000000).toUtf8() + tail,
        "The drawing is damaged: line 16: an LWPOLYLINE declares 300000000 vertices."},
       {"spline.dxf",
-       head + "0\nSPLINE\n8\n0\n70\n8\n71\n3\n72\n0\n73\n2000000000\n74\n0\n"
-              "10\n0\n20\n0\n30\n0\n10\n1\n20\n1\n30\n0\n" + tail,
+       head +
+           "0\nSPLINE\n8\n0\n70\n8\n71\n3\n72\n0\n73\n2000000000\n74\n0\n"
+           "10\n0\n20\n0\n30\n0\n10\n1\n20\n1\n30\n0\n" +
+           tail,
        "The drawing is damaged: line 16: a SPLINE declares 2000000000 control points."},
       {"leader.dxf",
-       head + "0\nLEADER\n8\n0\n71\n1\n72\n0\n76\n2000000000\n10\n0\n20\n0\n30\n0\n"
-              "10\n5\n20\n5\n30\n0\n" + tail,
+       head +
+           "0\nLEADER\n8\n0\n71\n1\n72\n0\n76\n2000000000\n10\n0\n20\n0\n30\n0\n"
+           "10\n5\n20\n5\n30\n0\n" +
+           tail,
        "The drawing is damaged: line 14: a LEADER declares 2000000000 vertices."},
   };
 }
@@ -147,7 +151,8 @@ std::string inChildWithMemoryLimit(size_t headroom, const std::function<std::str
   int status = 0;
   ::waitpid(pid, &status, 0);
   if (!WIFEXITED(status)) return "(child ended by signal " + std::to_string(WTERMSIG(status)) + ")";
-  if (WEXITSTATUS(status) != 0) return "(child exited with " + std::to_string(WEXITSTATUS(status)) + ")";
+  if (WEXITSTATUS(status) != 0)
+    return "(child exited with " + std::to_string(WEXITSTATUS(status)) + ")";
   return out;
 }
 
@@ -266,7 +271,8 @@ class ViewerTest : public QObject {
         {writeFile(dir, "empty.dxf", ""), "empty"},
         {writeFile(dir, "letter.dxf", "Dear designer,\nthe profiles are late.\n"), "not a DXF"},
         {writeFile(dir, "binary.dxf", QByteArray("PK\x03\x04\x00\x00garbage", 14)), "binary data"},
-        {writeFile(dir, "acad.dxf", QByteArray("AutoCAD Binary DXF\r\n\x1a\x00", 22)), "binary DXF"},
+        {writeFile(dir, "acad.dxf", QByteArray("AutoCAD Binary DXF\r\n\x1a\x00", 22)),
+         "binary DXF"},
         {writeFile(dir, "numbers.dxf", "0\nLINE\n10\n1\n"), "does not begin with a SECTION"},
         {writeFile(dir, "cut.dxf", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n"), "has no value"},
         {writeFile(dir, "lw.dxf",
@@ -294,7 +300,8 @@ class ViewerTest : public QObject {
       const std::string answer = inChildWithMemoryLimit(100 * kMegabyte, [&] {
         const DxfReadResult fromText = readDxfText(text);
         const DxfReadResult fromFile = readDxfFile(path.toStdString());
-        if (fromText.ok || fromFile.ok || fromFile.entities.count() != 0) return std::string("read as a drawing");
+        if (fromText.ok || fromFile.ok || fromFile.entities.count() != 0)
+          return std::string("read as a drawing");
         return fromText.error + "|" + fromFile.error;
       });
       QCOMPARE(QString::fromStdString(answer), QString::fromStdString(h.message + "|" + h.message));
@@ -315,7 +322,8 @@ class ViewerTest : public QObject {
       if (!r.ok) return r.error;
       const auto& points = r.entities.polylines.at(0).points;
       // The first segments are arcs; all vertices are there.
-      return std::string(points.size() > vertices && std::abs(points[1].y) > 0.1 ? "arcs" : "no arcs");
+      return std::string(points.size() > vertices && std::abs(points[1].y) > 0.1 ? "arcs"
+                                                                                 : "no arcs");
     });
     QCOMPARE(QString::fromStdString(answer), QString("arcs"));
   }
@@ -352,10 +360,13 @@ class ViewerTest : public QObject {
     const std::string answer = inChildWithMemoryLimit(48 * kMegabyte, [&] {
       std::string out = window.loadFile(bigPath).toStdString();
       out += window.isVisible() ? " visible" : " gone";
-      out += window.loadFile(good).isEmpty() && window.drawingView()->itemCount() == 7 ? ", then shows" : ", then not";
+      out += window.loadFile(good).isEmpty() && window.drawingView()->itemCount() == 7
+                 ? ", then shows"
+                 : ", then not";
       return out;
     });
-    QCOMPARE(QString::fromStdString(answer), QString("There is not enough memory to read big.dxf. visible, then shows"));
+    QCOMPARE(QString::fromStdString(answer),
+             QString("There is not enough memory to read big.dxf. visible, then shows"));
   }
 
   void sceneIsTheDrawingTheRightWayUp() {
@@ -422,7 +433,8 @@ class ViewerTest : public QObject {
     const QRectF all = view->scene()->itemsBoundingRect();
     const QRect seen = view->mapFromScene(all).boundingRect();
     QVERIFY(view->viewport()->rect().adjusted(-1, -1, 1, 1).contains(seen));
-    QVERIFY(seen.width() > view->viewport()->width() / 2 || seen.height() > view->viewport()->height() / 2);
+    QVERIFY(seen.width() > view->viewport()->width() / 2 ||
+            seen.height() > view->viewport()->height() / 2);
 
     const double fitted = view->zoom();
     const QPointF centre = view->viewport()->rect().center();

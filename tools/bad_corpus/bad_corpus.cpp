@@ -79,7 +79,8 @@ int damage(const std::string& goodPath, const std::filesystem::path& folder) {
   save(folder / "flipped-header.bvp", flipped(good, 0, kPage, 1, 8));
   save(folder / "flipped-catalog.bvp", flipped(good, 2 * kPage, 3 * kPage, 2, 16));
   for (unsigned seed = 1; seed <= 4; ++seed)
-    save(folder / ("flipped-anywhere-" + std::to_string(seed) + ".bvp"), flipped(good, 0, good.size(), seed, 64));
+    save(folder / ("flipped-anywhere-" + std::to_string(seed) + ".bvp"),
+         flipped(good, 0, good.size(), seed, 64));
   return 0;
 }
 

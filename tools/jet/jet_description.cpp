@@ -25,7 +25,8 @@ std::vector<Field> splitFields(const std::string& line) {
       f.quoted = true;
       ++i;
       while (true) {
-        if (i >= line.size()) throw JetError("field " + std::to_string(fields.size() + 1) + " has no closing quote");
+        if (i >= line.size())
+          throw JetError("field " + std::to_string(fields.size() + 1) + " has no closing quote");
         if (line[i] == '"') {
           if (i + 1 < line.size() && line[i + 1] == '"') {
             f.text += '"';
@@ -38,7 +39,8 @@ std::vector<Field> splitFields(const std::string& line) {
         f.text += line[i++];
       }
       if (i < line.size() && line[i] != ',') {
-        throw JetError("field " + std::to_string(fields.size() + 1) + " has text after its closing quote");
+        throw JetError("field " + std::to_string(fields.size() + 1) +
+                       " has text after its closing quote");
       }
     } else {
       const std::size_t end = std::min(line.find(',', i), line.size());
@@ -52,9 +54,7 @@ std::vector<Field> splitFields(const std::string& line) {
   return fields;
 }
 
-bool isBlank(const std::string& line) {
-  return line.find_first_not_of(" \t") == std::string::npos;
-}
+bool isBlank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -109,22 +109,26 @@ Cell toCell(ColumnType type, const Field& field) {
   const std::string& s = field.text;
   switch (type) {
     case ColumnType::Text:
-    case ColumnType::Memo: return s;
+    case ColumnType::Memo:
+      return s;
     case ColumnType::Double: {
       double d = 0;
-      if (!isDecimal(s) || !parseNumber(s, d)) throw JetError("\"" + s + "\" is not a number (or is out of range)");
+      if (!isDecimal(s) || !parseNumber(s, d))
+        throw JetError("\"" + s + "\" is not a number (or is out of range)");
       return d;
     }
     case ColumnType::Single: {
       // Read straight into single precision: going through double could round twice.
       float f = 0;
-      if (!isDecimal(s) || !parseNumber(s, f)) throw JetError("\"" + s + "\" is not a number (or is out of range)");
+      if (!isDecimal(s) || !parseNumber(s, f))
+        throw JetError("\"" + s + "\" is not a number (or is out of range)");
       return static_cast<double>(f);
     }
     case ColumnType::Long:
     case ColumnType::Integer: {
       std::int64_t i = 0;
-      if (!isInteger(s) || !parseNumber(s, i)) throw JetError("\"" + s + "\" is not a whole number");
+      if (!isInteger(s) || !parseNumber(s, i))
+        throw JetError("\"" + s + "\" is not a whole number");
       return i;
     }
     case ColumnType::Boolean: {
@@ -149,7 +153,9 @@ DatabaseData parseDescription(std::istream& in) {
 
   while (std::getline(in, line)) {
     ++lineNo;
-    auto fail = [&](const std::string& why) { throw JetError("line " + std::to_string(lineNo) + ": " + why); };
+    auto fail = [&](const std::string& why) {
+      throw JetError("line " + std::to_string(lineNo) + ": " + why);
+    };
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (lineNo == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     if (isBlank(line) || line[0] == '#') continue;
@@ -184,7 +190,8 @@ DatabaseData parseDescription(std::istream& in) {
       std::vector<std::string> keys;
       for (const Field& f : fields) {
         const std::size_t colon = f.text.rfind(':');
-        if (colon == std::string::npos) fail("column \"" + f.text + "\" needs a type, as NAME:type");
+        if (colon == std::string::npos)
+          fail("column \"" + f.text + "\" needs a type, as NAME:type");
         Column c;
         c.name = f.text.substr(0, colon);
         std::string typeText = f.text.substr(colon + 1);
@@ -213,14 +220,15 @@ DatabaseData parseDescription(std::istream& in) {
     }
 
     if (fields.size() != table.columns.size()) {
-      fail("the row has " + std::to_string(fields.size()) + " fields, table " + table.name + " has " +
-           std::to_string(table.columns.size()) + " columns");
+      fail("the row has " + std::to_string(fields.size()) + " fields, table " + table.name +
+           " has " + std::to_string(table.columns.size()) + " columns");
     }
     std::vector<Cell> row;
     row.reserve(fields.size());
     for (std::size_t i = 0; i < fields.size(); ++i) {
       const Column& c = table.columns[i];
-      const std::string where = "column " + c.name + " (" + std::string(detail::typeName(c.type)) + "): ";
+      const std::string where =
+          "column " + c.name + " (" + std::string(detail::typeName(c.type)) + "): ";
       Cell cell;
       try {
         cell = toCell(c.type, fields[i]);
@@ -232,9 +240,11 @@ DatabaseData parseDescription(std::istream& in) {
     }
     table.rows.push_back(std::move(row));
   }
-  if (in.bad()) throw JetError("line " + std::to_string(lineNo + 1) + ": the description could not be read");
+  if (in.bad())
+    throw JetError("line " + std::to_string(lineNo + 1) + ": the description could not be read");
   if (needColumns) {
-    throw JetError("line " + std::to_string(tableLine) + ": table " + db.tables.back().name + " has no column line");
+    throw JetError("line " + std::to_string(tableLine) + ": table " + db.tables.back().name +
+                   " has no column line");
   }
   return db;
 }

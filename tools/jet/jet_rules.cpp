@@ -1,6 +1,6 @@
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -56,13 +56,20 @@ std::u16string utf8ToUtf16(std::string_view text) {
 
 std::string_view typeName(ColumnType type) {
   switch (type) {
-    case ColumnType::Text: return "text";
-    case ColumnType::Double: return "double";
-    case ColumnType::Single: return "single";
-    case ColumnType::Long: return "long";
-    case ColumnType::Integer: return "integer";
-    case ColumnType::Boolean: return "boolean";
-    case ColumnType::Memo: return "memo";
+    case ColumnType::Text:
+      return "text";
+    case ColumnType::Double:
+      return "double";
+    case ColumnType::Single:
+      return "single";
+    case ColumnType::Long:
+      return "long";
+    case ColumnType::Integer:
+      return "integer";
+    case ColumnType::Boolean:
+      return "boolean";
+    case ColumnType::Memo:
+      return "memo";
   }
   return "?";
 }
@@ -90,7 +97,8 @@ std::string nameProblem(std::string_view name) {
   if (units.front() == u' ') return "name \"" + std::string(name) + "\" starts with a blank";
   for (char16_t c : units) {
     if (c < 0x20 || c == u'.' || c == u'!' || c == u'`' || c == u'[' || c == u']') {
-      return "name \"" + std::string(name) + "\" holds a character Access forbids in names (. ! ` [ ] or a control character)";
+      return "name \"" + std::string(name) +
+             "\" holds a character Access forbids in names (. ! ` [ ] or a control character)";
     }
   }
   return {};
@@ -106,11 +114,16 @@ std::string formatNumber(double d) {
 
 std::string kindOf(const Cell& cell) {
   switch (cell.index()) {
-    case 1: return "text";
-    case 2: return "a number";
-    case 3: return "an integer";
-    case 4: return "a boolean";
-    default: return "null";
+    case 1:
+      return "text";
+    case 2:
+      return "a number";
+    case 3:
+      return "an integer";
+    case 4:
+      return "a boolean";
+    default:
+      return "null";
   }
 }
 

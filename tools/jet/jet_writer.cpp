@@ -128,12 +128,16 @@ bool isTextual(Kind k) { return k == Kind::Text || k == Kind::Memo; }
 // Booleans live in the null mask and take no room among the fixed columns.
 std::uint16_t fixedSize(Kind k) {
   switch (k) {
-    case Kind::Int: return 2;
+    case Kind::Int:
+      return 2;
     case Kind::Long:
-    case Kind::Float: return 4;
+    case Kind::Float:
+      return 4;
     case Kind::Double:
-    case Kind::DateTime: return 8;
-    default: return 0;
+    case Kind::DateTime:
+      return 8;
+    default:
+      return 0;
   }
 }
 
@@ -145,13 +149,20 @@ std::uint16_t declaredLength(Kind k) {
 
 Kind kindOf(ColumnType t) {
   switch (t) {
-    case ColumnType::Text: return Kind::Text;
-    case ColumnType::Double: return Kind::Double;
-    case ColumnType::Single: return Kind::Float;
-    case ColumnType::Long: return Kind::Long;
-    case ColumnType::Integer: return Kind::Int;
-    case ColumnType::Boolean: return Kind::Bool;
-    case ColumnType::Memo: return Kind::Memo;
+    case ColumnType::Text:
+      return Kind::Text;
+    case ColumnType::Double:
+      return Kind::Double;
+    case ColumnType::Single:
+      return Kind::Float;
+    case ColumnType::Long:
+      return Kind::Long;
+    case ColumnType::Integer:
+      return Kind::Int;
+    case ColumnType::Boolean:
+      return Kind::Bool;
+    case ColumnType::Memo:
+      return Kind::Memo;
   }
   return Kind::Text;
 }
@@ -236,7 +247,8 @@ Bytes encodeText(const std::u16string& text, bool allowCompression) {
 class PageFile {
  public:
   std::uint32_t allocate() {
-    if (pages_.size() >= kMaxPages) throw JetError("the database would exceed the 2 GB a Jet 4 file holds");
+    if (pages_.size() >= kMaxPages)
+      throw JetError("the database would exceed the 2 GB a Jet 4 file holds");
     pages_.emplace_back();
     pages_.back().fill(0);
     return static_cast<std::uint32_t>(pages_.size() - 1);
@@ -325,7 +337,8 @@ Bytes memoField(const Bytes& data, RowPages& lval) {
       Bytes piece(4, 0);
       put32(piece.data(), next);
       const auto from = data.begin() + static_cast<std::ptrdiff_t>(k * kPiece);
-      const auto to = data.begin() + static_cast<std::ptrdiff_t>(std::min(data.size(), (k + 1) * kPiece));
+      const auto to =
+          data.begin() + static_cast<std::ptrdiff_t>(std::min(data.size(), (k + 1) * kPiece));
       piece.insert(piece.end(), from, to);
       next = lval.add(piece);
     }
@@ -362,7 +375,9 @@ Bytes encodeRow(const TableDef& t, const std::vector<Cell>& cells,
   Bytes row(2 + t.fixedTotal, 0);
   put16(row.data(), static_cast<std::uint32_t>(n));
   Bytes mask((n + 7) / 8, 0);
-  auto markPresent = [&](std::size_t col) { mask[col / 8] = static_cast<std::uint8_t>(mask[col / 8] | (1u << (col % 8))); };
+  auto markPresent = [&](std::size_t col) {
+    mask[col / 8] = static_cast<std::uint8_t>(mask[col / 8] | (1u << (col % 8)));
+  };
 
   std::vector<std::uint32_t> varOffsets;
   for (const ColDef& c : t.cols) {
@@ -376,10 +391,18 @@ Bytes encodeRow(const TableDef& t, const std::vector<Cell>& cells,
       markPresent(c.number);
       std::uint8_t* at = &row[2 + c.fixedOffset];
       switch (c.kind) {
-        case Kind::Int: put16(at, static_cast<std::uint32_t>(integerOf(cell))); break;
-        case Kind::Long: put32(at, static_cast<std::uint32_t>(integerOf(cell))); break;
-        case Kind::Float: put32(at, std::bit_cast<std::uint32_t>(static_cast<float>(numberOf(cell)))); break;
-        default: put64(at, std::bit_cast<std::uint64_t>(numberOf(cell))); break;
+        case Kind::Int:
+          put16(at, static_cast<std::uint32_t>(integerOf(cell)));
+          break;
+        case Kind::Long:
+          put32(at, static_cast<std::uint32_t>(integerOf(cell)));
+          break;
+        case Kind::Float:
+          put32(at, std::bit_cast<std::uint32_t>(static_cast<float>(numberOf(cell))));
+          break;
+        default:
+          put64(at, std::bit_cast<std::uint64_t>(numberOf(cell)));
+          break;
       }
       continue;
     }
@@ -512,7 +535,8 @@ Bytes usageMap(const std::vector<std::uint32_t>& pages, PageFile& file) {
   std::array<std::uint32_t, kType1Pointers> bitmapPages{};
   for (std::uint32_t p : pages) {
     const std::size_t k = p / kBitmapPageSpan;
-    if (k >= kType1Pointers) throw JetError("a table's pages lie beyond what a usage map can reach");
+    if (k >= kType1Pointers)
+      throw JetError("a table's pages lie beyond what a usage map can reach");
     if (bitmapPages[k] == 0) {
       bitmapPages[k] = file.allocate();
       file[bitmapPages[k]][0] = 0x05;
@@ -544,7 +568,8 @@ void buildHeader(Page& page) {
   // No password: the password field holds just the mask made from the
   // creation date.
   const auto mask = static_cast<std::uint32_t>(std::floor(kCreationDate));
-  for (std::size_t i = 0; i < 40; ++i) page[0x42 + i] = static_cast<std::uint8_t>(mask >> (8 * (i % 4)));
+  for (std::size_t i = 0; i < 40; ++i)
+    page[0x42 + i] = static_cast<std::uint8_t>(mask >> (8 * (i % 4)));
   put32(&page[0x6E], 0x0409);  // General sort order
   put64(&page[0x72], std::bit_cast<std::uint64_t>(kCreationDate));
   static constexpr std::uint8_t kKey[] = {0xC7, 0xDA, 0x39, 0x6B};
@@ -616,27 +641,32 @@ void validate(const DatabaseData& data) {
     tableNames.push_back(key);
     if (t.columns.empty()) throw JetError("table " + t.name + " has no columns");
     if (t.columns.size() > detail::kMaxColumns) {
-      throw JetError("table " + t.name + " has more than " + std::to_string(detail::kMaxColumns) + " columns");
+      throw JetError("table " + t.name + " has more than " + std::to_string(detail::kMaxColumns) +
+                     " columns");
     }
     std::vector<std::string> columnNames;
     for (const Column& c : t.columns) {
-      if (auto why = detail::nameProblem(c.name); !why.empty()) throw JetError("table " + t.name + ", column: " + why);
+      if (auto why = detail::nameProblem(c.name); !why.empty())
+        throw JetError("table " + t.name + ", column: " + why);
       const std::string ckey = lowerAscii(c.name);
       for (const auto& seen : columnNames) {
-        if (seen == ckey) throw JetError("table " + t.name + ": column " + c.name + " is named twice (names ignore case)");
+        if (seen == ckey)
+          throw JetError("table " + t.name + ": column " + c.name +
+                         " is named twice (names ignore case)");
       }
       columnNames.push_back(ckey);
     }
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
       const auto& row = t.rows[r];
       if (row.size() != t.columns.size()) {
-        throw JetError("table " + t.name + ", row " + std::to_string(r + 1) + ": " + std::to_string(row.size()) +
-                       " values for " + std::to_string(t.columns.size()) + " columns");
+        throw JetError("table " + t.name + ", row " + std::to_string(r + 1) + ": " +
+                       std::to_string(row.size()) + " values for " +
+                       std::to_string(t.columns.size()) + " columns");
       }
       for (std::size_t c = 0; c < row.size(); ++c) {
         if (auto why = detail::cellProblem(t.columns[c].type, row[c]); !why.empty()) {
-          throw JetError("table " + t.name + ", row " + std::to_string(r + 1) + ", column " + t.columns[c].name +
-                         ": " + why);
+          throw JetError("table " + t.name + ", row " + std::to_string(r + 1) + ", column " +
+                         t.columns[c].name + ": " + why);
         }
       }
     }
@@ -661,8 +691,8 @@ std::vector<Bytes> writeRows(PageFile& file, const TableDef& t, std::uint32_t de
     }
     if (row.size() > kMaxRowSize) {
       throw JetError("table " + t.name + ", row " + std::to_string(r + 1) + ": the row takes " +
-                     std::to_string(row.size()) + " bytes, more than the " + std::to_string(kMaxRowSize) +
-                     " a page holds (use memo for long text)");
+                     std::to_string(row.size()) + " bytes, more than the " +
+                     std::to_string(kMaxRowSize) + " a page holds (use memo for long text)");
     }
     data.add(row);
   }
@@ -678,7 +708,8 @@ std::vector<Bytes> writeRows(PageFile& file, const TableDef& t, std::uint32_t de
 void writeFileAtomically(const std::string& path, const PageFile& file) {
   std::string tmp = path + ".tmp-XXXXXX";
   const int fd = ::mkstemp(tmp.data());
-  if (fd < 0) throw JetError("cannot create a temporary file beside " + path + ": " + std::strerror(errno));
+  if (fd < 0)
+    throw JetError("cannot create a temporary file beside " + path + ": " + std::strerror(errno));
   bool ok = ::fchmod(fd, 0644) == 0;
   for (const Page& page : file.pages()) {
     if (!ok) break;
@@ -733,7 +764,8 @@ void writeJet4(const std::string& path, const DatabaseData& data) {
     initDataPage(file[mapPages.back()], 0);
   }
   auto slotPointer = [&](std::size_t slot) {
-    return mapPages[slot / kMapRowsPerPage] << 8 | static_cast<std::uint32_t>(slot % kMapRowsPerPage);
+    return mapPages[slot / kMapRowsPerPage] << 8 |
+           static_cast<std::uint32_t>(slot % kMapRowsPerPage);
   };
   auto pointers = [&](const TableDef& t, std::size_t first) {
     std::pair<MapPointers, std::vector<MapPointers>> p;
@@ -758,14 +790,16 @@ void writeJet4(const std::string& path, const DatabaseData& data) {
     const auto [tableMap, lvMaps] = pointers(t, firstSlot[i]);
     const Bytes def = buildTableDefinition(t, data.tables[i].rows.size(), tableMap, lvMaps);
     std::vector<std::uint32_t> defPages;
-    for (std::size_t k = 0; k < definitionPageCount(def.size()); ++k) defPages.push_back(file.allocate());
+    for (std::size_t k = 0; k < definitionPageCount(def.size()); ++k)
+      defPages.push_back(file.allocate());
     placeDefinition(file, defPages, def);
     tableMaps.push_back(writeRows(file, t, defPages.front(), data.tables[i].rows));
     catalogRows.push_back(catalogRow(defPages.front(), kTablesContainer, t.name, 1, 0));
   }
 
   const auto [catalogMap, catalogLvMaps] = pointers(catalog, 0);
-  const Bytes catalogDefinition = buildTableDefinition(catalog, catalogRows.size(), catalogMap, catalogLvMaps);
+  const Bytes catalogDefinition =
+      buildTableDefinition(catalog, catalogRows.size(), catalogMap, catalogLvMaps);
   placeDefinition(file, {catalogPage}, catalogDefinition);
   std::vector<Bytes> allMaps = writeRows(file, catalog, catalogPage, catalogRows);
   for (auto& maps : tableMaps) allMaps.insert(allMaps.end(), maps.begin(), maps.end());

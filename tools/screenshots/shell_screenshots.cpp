@@ -6,17 +6,20 @@
 //                                      whole screen (another program's window)
 #include <QApplication>
 #include <QComboBox>
-#include <QGraphicsScene>
 #include <QDir>
+#include <QGraphicsScene>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QToolTip>
 
 #include <clocale>
 #include <cstdio>
@@ -42,8 +45,8 @@ void settle(int ms = 400) {
 bool grabScreen(const QString& file) {
   const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
   const bool saved = shot.save(file);
-  std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "could not write", qPrintable(file), shot.width(),
-              shot.height());
+  std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "could not write", qPrintable(file),
+              shot.width(), shot.height());
   return saved;
 }
 
@@ -96,6 +99,39 @@ int main(int argc, char** argv) {
   tabs->setCurrentIndex(1);
   settle();
   grabScreen(out.filePath("pipe-data.png"));
+
+  // The design checks: the page with its findings, then the pipe grid a
+  // double-click on a finding leads to, with the marks and one tool tip;
+  // both in one picture.
+  tabs->setCurrentIndex(3);
+  settle();
+  const QPixmap page = QGuiApplication::primaryScreen()->grabWindow(0);
+  grabScreen(out.filePath("design-checks-page.png"));
+  auto* findings = window.findChild<QTableWidget*>("findingsList");
+  if (findings && findings->rowCount() > 1) {
+    emit findings->cellDoubleClicked(1, 0);
+    settle();
+    auto* pipes = window.findChild<QTableView*>("pipeflex");
+    const QModelIndex marked = pipes->currentIndex();
+    const QRect cell = pipes->visualRect(marked);
+    QToolTip::showText(pipes->viewport()->mapToGlobal(cell.bottomLeft()),
+                       marked.data(Qt::ToolTipRole).toString(), pipes->viewport());
+    settle(600);
+    const QPixmap grid = QGuiApplication::primaryScreen()->grabWindow(0);
+    grabScreen(out.filePath("design-checks-grid.png"));
+    QToolTip::hideText();
+    // Only the window's part of each screen, one above the other.
+    const QRect area = window.frameGeometry().intersected(page.rect());
+    QPixmap both(area.width(), area.height() * 2 + 8);
+    both.fill(Qt::darkGray);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, page, area.x(), area.y(), area.width(), area.height());
+    painter.drawPixmap(0, area.height() + 8, grid, area.x(), area.y(), area.width(), area.height());
+    painter.end();
+    std::printf("%s %s\n",
+                both.save(out.filePath("design-checks.png")) ? "wrote" : "could not write",
+                qPrintable(out.filePath("design-checks.png")));
+  }
 
   tabs->setCurrentIndex(2);
   auto* branches = window.findChild<QTableView*>("profileflex1");

@@ -1,0 +1,343 @@
+// The DESIGN CHECKS page driven through the real main window on the highway
+// example: the findings listed and marked in the grids, a double-click that
+// shows the finding's row, the criteria dialog and its files, the energy
+// grade line box and the workbook's checks worksheet.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <clocale>
+#include <fstream>
+#include <functional>
+
+#include "checks/criteria.h"
+#include "scripted_ui.h"
+#include "shell/criteria_dialog.h"
+#include "shell/main_window.h"
+#include "shell/table_model.h"
+#include "tables/cell_numbers.h"
+
+using namespace tarvello;
+
+namespace {
+
+const QString kExamples = TARVELLO_EXAMPLES_DIR;
+
+// Runs `act` on the first modal window that appears while the caller blocks.
+void onNextModal(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act = std::move(act)] {
+    QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+    act(QApplication::activeModalWidget());
+  });
+}
+
+QStringList listRows(QTableWidget* list) {
+  QStringList rows;
+  for (int r = 0; r < list->rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < list->columnCount(); ++c) cells << list->item(r, c)->text();
+    rows << cells.join(',');
+  }
+  return rows;
+}
+
+// The table row whose column `column` holds `text`.
+int rowWith(const Table& table, int column, const std::string& text) {
+  for (int r = 1; r < table.rowCount(); ++r)
+    if (table.cell(r, column) == text) return r;
+  return -1;
+}
+
+}  // namespace
+
+class DesignChecksPageTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir out_;
+  std::unique_ptr<MainWindow> window_;
+  ScriptedUi* ui_ = nullptr;
+
+  template <typename T>
+  T* find(const char* name) const {
+    T* w = window_->findChild<T*>(name);
+    if (!w) qWarning("no %s", name);
+    return w;
+  }
+  QTableWidget* list() const { return find<QTableWidget>("findingsList"); }
+  TableModel* model(const char* grid) const {
+    return static_cast<TableModel*>(find<QTableView>(grid)->model());
+  }
+  std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
+
+  void create() {
+    find<QPushButton>("cmdgenprofiledata")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000);
+  }
+  void openHighwayAndCreate() {
+    window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
+    find<QComboBox>("hglanodeout")->setEditText("1");
+    create();
+    QVERIFY(window_->session().tables.pipes.lastFilledRow() > 5);
+    ui_->forget();
+  }
+  // A pipe-table cell's tool tip, by the pipe's number.
+  QString pipeTip(const std::string& pipe, int column) const {
+    const int row = rowWith(window_->session().tables.pipes, pipecol::PipeNo, pipe);
+    return model("pipeflex")
+        ->index(TableModel::viewRow(row), column)
+        .data(Qt::ToolTipRole)
+        .toString();
+  }
+  // Opens the criteria dialog, lets `edit` work on it and presses OK.
+  void editCriteria(const std::function<void(CriteriaDialog*)>& edit) {
+    onNextModal([edit](QWidget* w) {
+      auto* dialog = qobject_cast<CriteriaDialog*>(w);
+      QVERIFY(dialog);
+      edit(dialog);
+      dialog->accept();
+    });
+    find<QPushButton>("cmdCriteria")->click();
+  }
+
+  void newWindow() {
+    window_.reset();
+    auto ui = std::make_unique<ScriptedUi>();
+    ui_ = ui.get();
+    window_ = std::make_unique<MainWindow>(std::move(ui));
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+ private slots:
+  void init() {
+    QSettings().clear();
+    newWindow();
+  }
+  void cleanup() {
+    window_.reset();
+    ui_ = nullptr;
+  }
+
+  void findingsAreListedAndMarkedAfterEveryRun() {
+    auto* tabs = find<QTabWidget>("SSTab1");
+    QCOMPARE(tabs->count(), 4);
+    QCOMPARE(tabs->tabText(3), QString("DESIGN CHECKS"));
+    QCOMPARE(list()->rowCount(), 0);
+
+    openHighwayAndCreate();
+    // Worked by hand from the tables of outfall 1 with the English defaults.
+    QCOMPARE(listRows(list()),
+             QStringList({"cover,1,,P2,1.88,2.00", "cover,1,,P3,0.67,2.00", "cover,1,,P4,0.00,2.00",
+                          "cover,2,,P30,1.71,2.00", "cover,5,,P50,1.72,2.00",
+                          "cover,8,,P44,1.75,2.00", "size-decrease,1,,P3,36.00,48.00"}));
+    QVERIFY(find<QLabel>("lblFindings")->text().startsWith("7 findings: cover 6, size-decrease 1"));
+    const QString criteria = find<QLabel>("lblCriteria")->text();
+    QVERIFY2(criteria.contains("freeboard 1 ft") && criteria.contains("velocity 3 to 12 ft/s") &&
+                 criteria.contains("cover 2 ft") && criteria.contains("size 15 in") &&
+                 criteria.contains("rules off: none"),
+             qPrintable(criteria));
+
+    // The cells behind the findings carry the rule; the pipe of size 48 that
+    // P3 takes is marked too; other cells are plain.
+    QVERIFY(pipeTip("P3", pipecol::HeightOfCover)
+                .startsWith("cover (P3): cover 0.67 below the minimum 2.00"));
+    QVERIFY(pipeTip("P3", pipecol::DiaRise).startsWith("size-decrease (P3)"));
+    QVERIFY(pipeTip("P4", pipecol::DiaRise).startsWith("size-decrease (P3)"));
+    QVERIFY(pipeTip("P3", pipecol::Velocity).isEmpty());
+    QVERIFY(pipeTip("P7", pipecol::HeightOfCover).isEmpty());
+    const int p3 = rowWith(window_->session().tables.pipes, pipecol::PipeNo, "P3");
+    QVERIFY(model("pipeflex")
+                ->index(TableModel::viewRow(p3), pipecol::HeightOfCover)
+                .data(Qt::BackgroundRole)
+                .canConvert<QBrush>());
+    QVERIFY(!model("pipeflex")
+                 ->index(TableModel::viewRow(p3), pipecol::Velocity)
+                 .data(Qt::BackgroundRole)
+                 .isValid());
+
+    // A second run from another outfall replaces list and marks.
+    find<QComboBox>("hglanodeout")->setEditText("201");
+    create();
+    QCOMPARE(listRows(list()), QStringList({"cover,1,,P202,1.79,2.00"}));
+    QVERIFY(pipeTip("P202", pipecol::HeightOfCover).startsWith("cover (P202)"));
+    int marked = 0;
+    const Table& pipes = window_->session().tables.pipes;
+    for (int r = 1; r < pipes.rowCount(); ++r)
+      for (int c = 0; c < pipes.columnCount(); ++c)
+        marked += model("pipeflex")->cellMark(r, c).isEmpty() ? 0 : 1;
+    QCOMPARE(marked, 1);
+  }
+
+  void doubleClickShowsTheFindingsRow() {
+    openHighwayAndCreate();
+    auto* tabs = find<QTabWidget>("SSTab1");
+    tabs->setCurrentIndex(3);
+    QTRY_VERIFY(list()->isVisible() && list()->viewport()->height() > 100);
+    const int finding = 3;  // cover of P30
+    QCOMPARE(list()->item(finding, 3)->text(), QString("P30"));
+    const QRect cell = list()->visualItemRect(list()->item(finding, 0));
+    QSignalSpy spy(list(), &QTableWidget::cellDoubleClicked);
+    // The view takes a double click only on the item the press before it was on.
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(spy.count(), 1);
+
+    auto* grid = find<QTableView>("pipeflex");
+    QCOMPARE(tabs->currentWidget(), grid);
+    const int row = rowWith(window_->session().tables.pipes, pipecol::PipeNo, "P30");
+    QCOMPARE(window_->session().tables.pipes.currentRow(), row);
+    QCOMPARE(grid->currentIndex().row(), TableModel::viewRow(row));
+    QCOMPARE(grid->currentIndex().column(), static_cast<int>(pipecol::HeightOfCover));
+    QVERIFY(grid->selectionModel()->isRowSelected(TableModel::viewRow(row), {}));
+  }
+
+  void criteriaDialogChangesTheNextRunAndIsRemembered() {
+    openHighwayAndCreate();
+    // Cover 1.0, freeboard 5 ft, size-decrease off.
+    editCriteria([](CriteriaDialog* d) {
+      d->findChild<QDoubleSpinBox*>("txtCoverMin")->setValue(1.0);
+      d->findChild<QDoubleSpinBox*>("txtFreeboard")->setValue(5.0);
+      d->findChild<QCheckBox*>("chkRule_size-decrease")->setChecked(false);
+    });
+    create();
+    const QStringList rows = listRows(list());
+    QVERIFY(rows.contains("cover,1,,P3,0.67,1.00"));
+    QVERIFY(rows.contains("cover,1,,P4,0.00,1.00"));
+    QVERIFY(!rows.contains("cover,1,,P2,1.88,1.00"));
+    QVERIFY(rows.filter("size-decrease").isEmpty());
+    QVERIFY(rows.filter("freeboard,").size() > 0);
+    QVERIFY(find<QLabel>("lblCriteria")->text().contains("rules off: size-decrease"));
+    // Structure 3 has 1.36 of room: below 5 ft, marked on its top elevation,
+    // with the HGL row colouring left as it was.
+    const Table& structures = window_->session().tables.structures;
+    const int s3 = rowWith(structures, strcol::StrNo, "3");
+    QVERIFY(s3 > 0);
+    QVERIFY(model("strflex")->cellMark(s3, strcol::TopElev).startsWith("freeboard (3): top "));
+    QCOMPARE(model("strflex")->rowFlagged(s3), hglReachesTop(structures, s3));
+
+    // A new window (the program started again) checks with the same criteria.
+    const QStringList before = rows;
+    newWindow();
+    openHighwayAndCreate();
+    QCOMPARE(listRows(list()), before);
+
+    // Defaults back, then the run gives the seven findings again.
+    editCriteria(
+        [](CriteriaDialog* d) { d->findChild<QPushButton*>("cmdDefaultCriteria")->click(); });
+    QCOMPARE(list()->rowCount(), 7);  // the tables of this run are checked at once
+  }
+
+  void criteriaFilesAreLoadedAndSaved() {
+    openHighwayAndCreate();
+    const std::string good = outPath("agency.toml");
+    std::ofstream(good) << "cover_min = 1.5\nsize_min = 18\noff = [\"cover\"]\n";
+    const std::string bad = outPath("bad.toml");
+    std::ofstream(bad) << "cover_min = 1.5\ncolour = 3\n";
+    const std::string saved = outPath("saved.toml");
+    ui_->openAnswers = {bad, good};
+    ui_->saveAnswers = {saved};
+    Criteria shown;
+    editCriteria([&](CriteriaDialog* d) {
+      d->findChild<QPushButton*>("cmdLoadCriteria")
+          ->click();  // the bad file: named, nothing changes
+      QCOMPARE(d->criteria(), Criteria::defaults(true));
+      d->findChild<QPushButton*>("cmdLoadCriteria")->click();
+      d->findChild<QPushButton*>("cmdSaveCriteria")->click();
+      shown = d->criteria();
+    });
+    QCOMPARE(ui_->messages.size(), size_t(1));
+    QVERIFY2(ui_->messages[0].text.find(bad + ":2:") != std::string::npos &&
+                 ui_->messages[0].text.find("colour") != std::string::npos,
+             ui_->messages[0].text.c_str());
+    Criteria expected = Criteria::defaults(true);
+    expected.coverMin = 1.5;
+    expected.sizeMin = 18;
+    expected.off[static_cast<size_t>(CheckRule::Cover)] = true;
+    QCOMPARE(shown, expected);
+    const CriteriaReadResult back = readCriteriaFile(saved);
+    QVERIFY2(back.overrides, back.error.c_str());
+    QCOMPARE(back.overrides->appliedTo(Criteria::defaults(false)), expected);
+    // Accepted with these: 18 in minimum, no cover rule.
+    QVERIFY(listRows(list()).filter("cover,").isEmpty());
+    QVERIFY(!listRows(list()).filter("size-min,").isEmpty());
+
+    // An existing file is replaced only when the user says so.
+    const auto bytes = [&] {
+      std::ifstream in(saved);
+      return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string first = bytes();
+    ui_->saveAnswers = {saved};
+    ui_->yesNoAnswers = {false};
+    editCriteria([](CriteriaDialog* d) {
+      d->findChild<QDoubleSpinBox*>("txtCoverMin")->setValue(0.5);
+      d->findChild<QPushButton*>("cmdSaveCriteria")->click();
+    });
+    QCOMPARE(ui_->questions.size(), size_t(1));
+    QCOMPARE(bytes(), first);
+  }
+
+  void energyGradeLineBoxSetsTheSession() {
+    auto* box = find<QCheckBox>("chkEGL");
+    QVERIFY(!box->isChecked());
+    QVERIFY(!window_->session().energyGradeLine);
+    box->setChecked(true);
+    QVERIFY(window_->session().energyGradeLine);
+    box->setChecked(false);
+    QVERIFY(!window_->session().energyGradeLine);
+  }
+
+  void workbookGainsTheChecksWorksheet() {
+    openHighwayAndCreate();
+    QDesktopServices::setUrlHandler("file", this, "ignoreUrl");
+    const std::string workbook = outPath("schedules.xlsx");
+    ui_->saveAnswers = {workbook};
+    find<QPushButton>("cmdXLexport")->click();
+    QDesktopServices::unsetUrlHandler("file");
+    QVERIFY2(ui_->messages.empty(), ui_->lastMessage().c_str());
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c",
+                                      "import sys, openpyxl\n"
+                                      "wb = openpyxl.load_workbook(sys.argv[1])\n"
+                                      "ws = wb.worksheets[2]\n"
+                                      "print(len(wb.worksheets), ws.title)\n"
+                                      "for row in ws.iter_rows(values_only=True): "
+                                      "print(','.join('' if v is None else str(v) for v in row))\n",
+                                      QString::fromStdString(workbook)});
+    QVERIFY(python.waitForFinished(60000));
+    const QString output = QString::fromUtf8(python.readAllStandardOutput());
+    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+    const QStringList lines = output.trimmed().split('\n');
+    QCOMPARE(lines.value(0), QString("3 Design Checks"));
+    QCOMPARE(lines.value(1), QString("Rule,Branch ID,Structure,Pipe,Value,Limit"));
+    QCOMPARE(lines.mid(2), listRows(list()));
+  }
+
+ public slots:
+  void ignoreUrl(const QUrl&) {}
+};
+
+int main(int argc, char** argv) {
+  // Settings of the tests go to a folder of their own.
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  QApplication::setOrganizationName("Tarvello");
+  QApplication::setApplicationName("Tarvello design checks tests");
+  DesignChecksPageTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "design_checks_page_test.moc"

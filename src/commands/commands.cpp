@@ -50,7 +50,10 @@ bool saveDrawing(Session& session, UserInterface& ui,
   if (path.empty()) return false;
   const WriteResult result =
       writeConfirmed(ui, [&](Overwrite overwrite) { return write(path, overwrite); });
-  if (result.written()) ui.showMessage(dxfSavedMessage(path), MessageIcon::None);
+  if (result.written()) {
+    session.lastDrawing = path;
+    ui.showMessage(dxfSavedMessage(path), MessageIcon::None);
+  }
   return result.written();
 }
 

@@ -16,6 +16,7 @@ struct Session {
   std::string tailWaterText = "0.0";  // the TAIL WATER ELEVATION field
   std::string outfallNode;            // the OUTFALL/END NODE field
   std::string lastFolder;             // folder of the last file dialog ("" at start)
+  std::string lastDrawing;            // the drawing last saved ("" when none)
   std::string programFolder;  // the program's folder; its help and template: common/data_location.h
   float profileScale = 5.0f;  // vertical drawing scale of the profiles
   bool energyGradeLine = false;  // profiles show the energy grade line too

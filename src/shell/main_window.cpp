@@ -8,6 +8,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -18,14 +20,17 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -36,6 +41,7 @@
 #include "commands/browse.h"
 #include "commands/commands.h"
 #include "commands/pdf_export.h"
+#include "common/ascii_case.h"
 #include "common/data_location.h"
 #include "excel/excel_export.h"
 #include "network/generation.h"
@@ -45,12 +51,15 @@
 #include "shell/about_dialog.h"
 #include "shell/background_runner.h"
 #include "shell/busy_cursor.h"
+#include "shell/command_states.h"
 #include "shell/design_checks_page.h"
 #include "shell/grid_sizing.h"
 #include "shell/help_window.h"
 #include "shell/pdf_export_box.h"
 #include "shell/plots_page.h"
 #include "shell/qt_user_interface.h"
+#include "shell/recent_projects.h"
+#include "shell/table_copy.h"
 #include "shell/table_model.h"
 #include "shell/tail_water_edit.h"
 #include "shell/widget_names.h"
@@ -103,6 +112,22 @@ QPushButton* commandButton(const char* name, const char* caption, QWidget* paren
   return button;
 }
 
+// Fits a 1366 x 768 screen with its task bar and the window's title bar, and
+// a smaller screen as far as the controls allow.
+QSize firstWindowSize() {
+  QSize size(1180, 660);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableSize() - QSize(16, 40));
+  return size;
+}
+
+// Dropped files: a file with an inlet database's extension is the inlet
+// database, any other the pipe database (opening it says what is wrong).
+bool isInletFile(const QString& path) {
+  const std::string extension = QFileInfo(path).suffix().toStdString();
+  return equalsIgnoringCase(extension, "olm") || equalsIgnoringCase(extension, "olh");
+}
+
 QLabel* fieldLabel(const char* name, const char* caption, QWidget* buddy, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
@@ -127,8 +152,10 @@ MainWindow::MainWindow(std::unique_ptr<UserInterface> ui, QWidget* parent)
   layoutColumns();
   selectCurrentRows();
   tabs_->setCurrentIndex(0);
-  resize(1180, 760);
+  resize(firstWindowSize());
+  setAcceptDrops(true);
   restoreSettings();
+  updateCommandStates();
 }
 
 MainWindow::~MainWindow() {
@@ -234,6 +261,12 @@ void MainWindow::buildControls() {
   addDockWidget(Qt::BottomDockWidgetArea, warningsDock_);
   warningsDock_->hide();
   statusBar()->setObjectName("statusBar");
+  showSavedDrawing_ = new QPushButton("Show in &Viewer", this);
+  showSavedDrawing_->setObjectName("cmdShowSavedDrawing");
+  showSavedDrawing_->hide();
+  statusBar()->addPermanentWidget(showSavedDrawing_);
+  connect(showSavedDrawing_, &QPushButton::clicked, this,
+          [this] { showDrawingFile(session_.lastDrawing); });
 
   setTabOrder(browsePipe, browseInlet);
   setTabOrder(browseInlet, outfall_);
@@ -253,8 +286,10 @@ void MainWindow::buildControls() {
   connect(plotsPage_->exportToExcel, &QPushButton::clicked, this, &MainWindow::exportToExcel);
   connect(plotsPage_->viewDrawing, &QPushButton::clicked, this, &MainWindow::viewDrawing);
   connect(runner_, &BackgroundRunner::threadEnded, this, &MainWindow::finishBackground);
-  connect(outfall_, &QComboBox::editTextChanged, this,
-          [this](const QString& text) { session_.outfallNode = text.toStdString(); });
+  connect(outfall_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    session_.outfallNode = text.toStdString();
+    updateCommandStates();
+  });
   connect(tailWater_, &QLineEdit::textChanged, this,
           [this](const QString& text) { session_.tailWaterText = text.toStdString(); });
   connect(plotsPage_, &PlotsPage::previewChoiceChanged, this, [this] {
@@ -267,6 +302,17 @@ void MainWindow::buildControls() {
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName(widget::kFileMenu);
+  QAction* saveTable = file->addAction("&Save Table as CSV...");
+  saveTable->setObjectName("mnuSaveTableCsv");
+  connect(saveTable, &QAction::triggered, this, &MainWindow::saveShownTable);
+  connect(tabs_, &QTabWidget::currentChanged, saveTable, [this, saveTable] {
+    saveTable->setEnabled(qobject_cast<QTableView*>(tabs_->currentWidget()) ||
+                          tabs_->currentWidget() == plotsPage_);
+  });
+  recentMenu_ = file->addMenu("&Recent Projects");
+  recentMenu_->setObjectName("mnuRecentProjects");
+  fillRecentMenu();
+  file->addSeparator();
   QAction* exit = file->addAction("E&xit");
   exit->setObjectName(widget::kExit);
   connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
@@ -287,7 +333,9 @@ QTableView* MainWindow::makeGrid(const char* name, TableModel* model) {
   view->setObjectName(name);
   view->setModel(model);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Shift extends the selection over rows, for Ctrl+C to copy them.
+  view->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  copySelectionOnCopyKey(*view);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setWordWrap(false);
   view->setCornerButtonEnabled(false);
@@ -352,6 +400,7 @@ void MainWindow::rowChosen(Table& table, const QModelIndex& index) {
   if (&table == &session_.tables.branches) {
     previewStale_ = true;
     updatePreview();
+    updateCommandStates();
   }
 }
 
@@ -360,8 +409,10 @@ void MainWindow::openDatabasesAtStart(const QString& pipePath, const QString& in
   std::unique_ptr<UserInterface> restore(shared);
   if (!pipePath.isEmpty()) {
     ui_ = std::make_unique<PresetFileInterface>(*restore, pipePath.toStdString());
+    inletFollows_ = !inletPath.isEmpty();
     browsePipeDatabase();
     waitForCommand();
+    inletFollows_ = false;
   }
   if (!inletPath.isEmpty()) {
     ui_ = std::make_unique<PresetFileInterface>(*restore, inletPath.toStdString());
@@ -394,6 +445,19 @@ void MainWindow::browseDatabase(DatabaseKind kind) {
         (pipe ? pipeDatabase_ : inletDatabase_)
             ->setText(QString::fromStdString(pipe ? dbs.pipeDbPath() : dbs.inletDbPath()));
         if (result->refillOutfalls) fillOutfallList(result->outfalls);
+        if (result->opened() && pipe) {
+          // What was last used with this database is offered again.
+          if (auto fields = rememberedFields(QString::fromStdString(dbs.pipeDbPath()))) {
+            outfall_->setEditText(fields->outfall);
+            tailWater_->setText(fields->tailWater);
+          }
+        }
+        if (result->opened() && !(pipe && inletFollows_) && !dbs.pipeDbPath().empty() &&
+            !dbs.inletDbPath().empty()) {
+          rememberRecentProject({QString::fromStdString(dbs.pipeDbPath()),
+                                 QString::fromStdString(dbs.inletDbPath())});
+          fillRecentMenu();
+        }
         if (result->opened())
           statusBar()->showMessage(QString("%1 project database opened; units: %2")
                                        .arg(pipe ? "Pipe" : "Inlet")
@@ -423,6 +487,7 @@ void MainWindow::tablesChanged() {
   selectCurrentRows();
   previewStale_ = true;
   updatePreview();
+  updateCommandStates();
 }
 
 void MainWindow::runInBackground(const QString& status, BackgroundRunner::Task task,
@@ -452,13 +517,15 @@ void MainWindow::createProfileData() {
   if (runner_->running()) return;
   session_.outfallNode = outfall_->currentText().toStdString();
   session_.tailWaterText = tailWater_->text().toStdString();
+  const ProjectFields typed{outfall_->currentText(), tailWater_->text()};
   auto result = std::make_shared<GenerationResult>();
   runInBackground(
       "Creating profile data...",
       [result](Session& work, UserInterface&) { *result = tarvello::createProfileData(work); },
-      [this, result](Session& work) {
+      [this, result, typed](Session& work) {
         session_.warnings = std::move(work.warnings);
         if (!result->ran) return;  // no outfall node: nothing done, nothing to say
+        rememberFields(QString::fromStdString(session_.databases.pipeDbPath()), typed);
         tablesAboutToChange();
         session_.tables = std::move(work.tables);
         tablesChanged();
@@ -486,23 +553,45 @@ void MainWindow::runFileCommand(const QString& name, const std::function<void()>
 }
 
 void MainWindow::plotSingleProfile() {
-  runFileCommand("Current Pipe Profile", [this] { plotCurrentPipeProfile(session_, *ui_); });
+  bool saved = false;
+  runFileCommand("Current Pipe Profile", [&] { saved = plotCurrentPipeProfile(session_, *ui_); });
+  if (saved) offerSavedDrawing();
 }
 
 void MainWindow::plotBranchProfile() {
-  runFileCommand("Current Branch Profile", [this] { plotCurrentBranchProfile(session_, *ui_); });
+  bool saved = false;
+  runFileCommand("Current Branch Profile",
+                 [&] { saved = plotCurrentBranchProfile(session_, *ui_); });
+  if (saved) offerSavedDrawing();
 }
 
 void MainWindow::plotMultipleProfile() {
-  runFileCommand("All Pipe Profiles", [this] { plotAllProfiles(session_, *ui_); });
+  bool saved = false;
+  runFileCommand("All Pipe Profiles", [&] { saved = plotAllProfiles(session_, *ui_); });
+  if (saved) offerSavedDrawing();
 }
 
 void MainWindow::drawStructureSchedule() {
-  runFileCommand("Structure Schedule", [this] { tarvello::drawStructureSchedule(session_, *ui_); });
+  bool saved = false;
+  runFileCommand("Structure Schedule",
+                 [&] { saved = tarvello::drawStructureSchedule(session_, *ui_); });
+  if (saved) offerSavedDrawing();
 }
 
 void MainWindow::drawPipeSchedule() {
-  runFileCommand("Pipe Schedule", [this] { tarvello::drawPipeSchedule(session_, *ui_); });
+  bool saved = false;
+  runFileCommand("Pipe Schedule", [&] { saved = tarvello::drawPipeSchedule(session_, *ui_); });
+  if (saved) offerSavedDrawing();
+}
+
+// A drawing just saved is one click from the viewer, whatever its name ends
+// in (the viewer's open dialog lists "*.dxf" files only).
+void MainWindow::offerSavedDrawing() {
+  const QString path = QString::fromStdString(session_.lastDrawing);
+  statusBar()->showMessage("Drawing saved to " + path);
+  showSavedDrawing_->setToolTip("Show " + path + " in the drawing viewer.");
+  showSavedDrawing_->show();
+  viewerStartsAtSavedDrawing_ = true;
 }
 
 void MainWindow::exportToExcel() {
@@ -527,6 +616,7 @@ void MainWindow::viewDrawing() {
   request.defaultExtension = ".dxf";
   request.initialFolder =
       session_.lastFolder.empty() ? session_.programFolder : session_.lastFolder;
+  if (viewerStartsAtSavedDrawing_) request.initialFolder = folderOf(session_.lastDrawing);
   request.mustExist = true;
   const std::string chosen = ui_->askOpenFileName(request);
   if (chosen.empty()) {
@@ -534,13 +624,19 @@ void MainWindow::viewDrawing() {
     return;
   }
   session_.lastFolder = folderOf(chosen);
+  viewerStartsAtSavedDrawing_ = false;
   saveSettings();
+  showDrawingFile(chosen);
+}
 
+void MainWindow::showDrawingFile(const std::string& path) {
+  if (path.empty() || runner_->running()) return;
   DxfViewWindow viewer(this);
   connect(&viewer, &DxfViewWindow::helpRequested, this, &MainWindow::showHelp);
-  const QString error = viewer.loadFile(QString::fromStdString(chosen));
+  const QString error = viewer.loadFile(QString::fromStdString(path));
+  if (viewer.loadCancelled()) return;  // the user stopped it: nothing to say
   if (!error.isEmpty()) {
-    ui_->showMessage("The drawing cannot be shown:\n" + chosen + "\n" + error.toStdString(),
+    ui_->showMessage("The drawing cannot be shown:\n" + path + "\n" + error.toStdString(),
                      MessageIcon::Exclamation);
     return;
   }
@@ -584,7 +680,11 @@ void MainWindow::showWarnings(const QString& command) {
   const auto& items = session_.warnings.items();
   for (const std::string& w : items) warningsList_->addItem(QString::fromStdString(w));
   warningsDock_->setWindowTitle(QString("Warnings - %1 (%2)").arg(command).arg(items.size()));
-  if (items.empty() || warningsDock_->isVisible()) return;
+  if (items.empty()) {
+    warningsDock_->hide();  // nothing to report: the tables get the room back
+    return;
+  }
+  if (warningsDock_->isVisible()) return;
   warningsDock_->show();
   // A few lines high at first; the tables keep most of the window.
   const int lines = static_cast<int>(std::min<size_t>(items.size(), 5)) + 1;
@@ -598,6 +698,57 @@ void MainWindow::updatePreview() {
   if (!previewStale_ || tabs_->currentWidget() != plotsPage_ || runner_->running()) return;
   previewStale_ = false;
   plotsPage_->showPreview(session_, session_.tables.branches.currentRow());
+}
+
+void MainWindow::updateCommandStates() {
+  if (!outfall_ || !plotsPage_) return;
+  showCommandStates(*this, commandBlocks(session_, outfall_->currentText()));
+}
+
+void MainWindow::fillRecentMenu() {
+  recentMenu_->clear();
+  const QList<RecentProject> projects = recentProjects();
+  for (int i = 0; i < projects.size(); ++i) {
+    const RecentProject project = projects[i];
+    QAction* open =
+        recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(recentProjectCaption(project)));
+    open->setObjectName(QString("mnuRecentProject%1").arg(i + 1));
+    open->setToolTip(project.pipe + "\n" + project.inlet);
+    connect(open, &QAction::triggered, this, [this, project] {
+      if (!runner_->running()) openDatabasesAtStart(project.pipe, project.inlet);
+    });
+  }
+  recentMenu_->setEnabled(!projects.isEmpty());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!runner_->running() && !urls.isEmpty() && urls.size() <= 2 &&
+      std::all_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); }))
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  QString pipe, inlet;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    const QString path = QDir::toNativeSeparators(url.toLocalFile());
+    (isInletFile(path) ? inlet : pipe) = path;
+  }
+  if (pipe.isEmpty() && inlet.isEmpty()) return;
+  event->acceptProposedAction();
+  // Opened once the drop has ended, so that the file manager is not kept waiting.
+  QTimer::singleShot(0, this, [this, pipe, inlet] {
+    if (!runner_->running()) openDatabasesAtStart(pipe, inlet);
+  });
+}
+
+void MainWindow::saveShownTable() {
+  QTableView* grid = qobject_cast<QTableView*>(tabs_->currentWidget());
+  if (tabs_->currentWidget() == plotsPage_) grid = branchGrid_;
+  if (!grid || runner_->running()) return;
+  const Table& table = static_cast<TableModel*>(grid->model())->table();
+  const std::string path = saveTableAsCsv(session_, *ui_, table);
+  if (!path.empty()) statusBar()->showMessage("Table saved to " + QString::fromStdString(path));
 }
 
 void MainWindow::restoreSettings() {

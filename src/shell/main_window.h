@@ -19,6 +19,7 @@ class QComboBox;
 class QDockWidget;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -86,6 +87,9 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A project database dropped on the window opens as if chosen in its dialog.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildControls();
@@ -106,6 +110,11 @@ class MainWindow : public QMainWindow {
   void runInBackground(const QString& status, BackgroundRunner::Task task,
                        BackgroundRunner::Done done);
   void finishBackground();
+  void updateCommandStates();
+  void fillRecentMenu();
+  void saveShownTable();
+  void showDrawingFile(const std::string& path);
+  void offerSavedDrawing();
 
   Session session_;
   std::unique_ptr<UserInterface> ui_;
@@ -129,6 +138,12 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<HelpWindow> helpWindow_;
   QPointer<DxfViewWindow> viewer_;
   BackgroundRunner* runner_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QPushButton* showSavedDrawing_ = nullptr;
+  // The viewer's open dialog starts in the folder of a drawing just saved.
+  bool viewerStartsAtSavedDrawing_ = false;
+  // While a project is opened pipe first, the pipe alone is no pair to remember.
+  bool inletFollows_ = false;
 };
 
 }  // namespace tarvello

@@ -11,6 +11,7 @@
 
 #include "dxf/dxf_reader.h"
 #include "viewer/drawing_view.h"
+#include "viewer/dxf_load_progress.h"
 
 namespace tarvello {
 
@@ -60,7 +61,13 @@ QString DxfViewWindow::loadFile(const QString& path) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   DxfReadResult result;
   try {
-    result = readDxfFile(path.toStdString());
+    // A large drawing is read on a worker thread behind a progress dialog, so
+    // the window neither freezes nor goes unpainted; the cursor stays busy
+    // while the scene is built.
+    QApplication::restoreOverrideCursor();
+    result = readWithProgress_ ? readDxfWithProgress(path, isVisible() ? this : parentWidget())
+                               : readDxfFile(path.toStdString());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     if (result.ok) view_->showEntities(result.entities);
   } catch (const std::bad_alloc&) {
     // The reading answers for itself; this is the drawing of what was read.
@@ -69,6 +76,7 @@ QString DxfViewWindow::loadFile(const QString& path) {
         "There is not enough memory to read " + QFileInfo(path).fileName().toStdString() + ".";
   }
   QApplication::restoreOverrideCursor();
+  cancelled_ = result.cancelled;
   if (!result.ok) {
     view_->clearDrawing();
     status_->clear();

@@ -24,6 +24,11 @@ class DxfViewWindow : public QDialog {
   // Reads the file and shows it; returns "" or, when the file cannot be
   // shown, the reason in words for the user (the window then shows nothing).
   QString loadFile(const QString& path);
+  // Large files are read behind a progress dialog unless this is turned off
+  // (a process made by fork() has none of the toolkit's threads that paint it).
+  void setReadWithProgress(bool on) { readWithProgress_ = on; }
+  // The last loadFile() was stopped by the user (its Cancel button).
+  bool loadCancelled() const { return cancelled_; }
   DrawingView* drawingView() const { return view_; }
 
   // The drawing shown, as one page of a PDF file on paper `pageSize` (a name
@@ -46,6 +51,8 @@ class DxfViewWindow : public QDialog {
   QLabel* status_;
   DxfEntities entities_;  // of the file shown
   QString path_;
+  bool cancelled_ = false;
+  bool readWithProgress_ = true;
 };
 
 }  // namespace tarvello

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -149,6 +150,7 @@ class ShellTest : public QObject {
   }
 
   void init() {
+    QSettings().clear();  // each test starts as on a first run
     auto ui = std::make_unique<ScriptedUi>();
     ui_ = ui.get();
     window_ = std::make_unique<MainWindow>(std::move(ui));
@@ -162,6 +164,10 @@ class ShellTest : public QObject {
 
   void opensAsTheUserFirstSeesIt() {
     QCOMPARE(window_->windowTitle(), QString("Tarvello"));
+    // Fits a 1366 x 768 screen with a task bar and a title bar.
+    const QSize fits(1366, 768 - 40 - 30);
+    QVERIFY(window_->size().width() <= fits.width() && window_->size().height() <= fits.height());
+    QVERIFY(window_->minimumSizeHint().height() <= fits.height());
     QCOMPARE(find<QLineEdit>("TWE")->text(), QString("0.0"));
     auto* tabs = find<QTabWidget>("SSTab1");
     QCOMPARE(tabs->count(), 4);
@@ -186,6 +192,7 @@ class ShellTest : public QObject {
   }
 
   void tailWaterFieldTakesOnlyAnElevation() {
+    find<QComboBox>("hglanodeout")->setEditText("1");  // Create Profile Data can then act
     auto* twe = find<QLineEdit>("TWE");
     twe->setFocus();
     QTRY_COMPARE(twe->selectedText(), QString("0.0"));  // the whole text, ready to be replaced
@@ -270,7 +277,9 @@ class ShellTest : public QObject {
   }
 
   void createProfileDataFillsTheGrids() {
-    // Without an outfall node the button does nothing at all.
+    // Without an outfall node the button does nothing at all; it says why it waits.
+    QVERIFY(!button("cmdgenprofiledata")->isEnabled());
+    QVERIFY(button("cmdgenprofiledata")->toolTip().contains("outfall"));
     pressCreate();
     QCOMPARE(find<QTableView>("strflex")->model()->rowCount(), 1);
     QVERIFY(ui_->messages.empty());
@@ -375,9 +384,16 @@ class ShellTest : public QObject {
                  ->findItems("runs in a loop", Qt::MatchContains)
                  .isEmpty());
 
+    QVERIFY(find<QDockWidget>("warningsDock")->isVisible());
+
     // The good project after all that: the usual tables.
     openHighwayAndCreate();
     QVERIFY(window_->session().tables.structures.lastFilledRow() > 30);
+    // A command with nothing to report takes the warnings away.
+    ui_->saveAnswers = {outPath("after-loop.dxf")};
+    button("cmdPipeSchedule")->click();
+    QVERIFY(window_->session().warnings.empty());
+    QVERIFY(!find<QDockWidget>("warningsDock")->isVisible());
   }
 
   void clickingARowSelectsItForThePlots() {
@@ -423,15 +439,24 @@ class ShellTest : public QObject {
   }
 
   void drawingAndExportCommandsWriteTheirFiles() {
-    // Before any data there is nothing to draw and nothing is asked.
-    for (const char* name :
-         {"cmdPlotSingleProfile", "cmdPlotBranchProfile", "cmdPlotMultipleProfile",
-          "cmdStrSchedule", "cmdPipeSchedule", "cmdXLexport"})
+    // Before any data there is nothing to draw and nothing is asked; the
+    // buttons are disabled and say why.
+    const char* const commands[] = {"cmdPlotSingleProfile",   "cmdPlotBranchProfile",
+                                    "cmdPlotMultipleProfile", "cmdStrSchedule",
+                                    "cmdPipeSchedule",        "cmdXLexport"};
+    for (const char* name : commands) {
       button(name)->click();
+      QVERIFY2(!button(name)->isEnabled(), name);
+      QVERIFY2(button(name)->toolTip().contains("Create Profile Data"), name);
+    }
     QVERIFY(ui_->requests.empty());
     QVERIFY(ui_->messages.empty());
 
     openHighwayAndCreate();
+    for (const char* name : commands) {
+      QVERIFY2(button(name)->isEnabled(), name);
+      QVERIFY2(button(name)->toolTip().isEmpty(), name);
+    }
     for (const char* name : {"cmdPlotMultipleProfile", "cmdStrSchedule"}) {
       const std::string path = outPath(std::string(name) + ".dxf");
       ui_->forget();

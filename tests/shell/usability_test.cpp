@@ -1,11 +1,20 @@
 // The project controls as a keyboard user meets them: the outfall box keeps
-// what was typed, the Alt and Ctrl keys, and Enter from the tail water on.
+// what was typed, the Alt and Ctrl keys, and Enter from the tail water on;
+// recent projects, dropped files, the offer of a saved drawing, copying and
+// saving the tables, and a large drawing read behind a progress dialog.
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -15,6 +24,9 @@
 
 #include "scripted_ui.h"
 #include "shell/main_window.h"
+#include "shell/recent_projects.h"
+#include "tables/csv.h"
+#include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
 
 using namespace tarvello;
@@ -24,6 +36,13 @@ namespace {
 const QString kExamples = TARVELLO_EXAMPLES_DIR;
 const std::string kHighwayPipe = (kExamples + "/highway.bvp").toStdString();
 const std::string kHighwayInlet = (kExamples + "/highway.olm").toStdString();
+const std::string kMetricPipe = (kExamples + "/metric.bvp").toStdString();
+const std::string kMetricInlet = (kExamples + "/metric.olm").toStdString();
+
+std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
 
 }  // namespace
 
@@ -57,14 +76,31 @@ class UsabilityTest : public QObject {
   }
   void waitForCommand() { QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000); }
 
- private slots:
-  void init() {
+  QTemporaryDir out_;
+  std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
+  QString fieldText(const char* name) const { return find<QLineEdit>(name)->text(); }
+  QList<QAction*> recentEntries() const { return find<QMenu>("mnuRecentProjects")->actions(); }
+  void createFrom(const char* node) {
+    outfall()->setEditText(node);
+    find<QPushButton>("cmdgenprofiledata")->click();
+    waitForCommand();
+  }
+
+  // A window as the program opens it, with the settings left as they are.
+  void newWindow() {
+    window_.reset();
     auto ui = std::make_unique<ScriptedUi>();
     ui_ = ui.get();
     window_ = std::make_unique<MainWindow>(std::move(ui));
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+ private slots:
+  void init() {
+    QSettings().clear();  // each test starts as on a first run
+    newWindow();
   }
   void cleanup() {
     window_.reset();
@@ -128,6 +164,172 @@ class UsabilityTest : public QObject {
     // Alt+O goes back to the outfall box.
     QTest::keyClick(window_.get(), Qt::Key_O, Qt::AltModifier);
     QTRY_VERIFY(outfall()->lineEdit()->hasFocus());
+  }
+
+  void recentProjectsAndTheirFieldsComeBack() {
+    QVERIFY(recentEntries().isEmpty());
+    openHighway();
+    outfall()->setEditText("1");
+    find<QLineEdit>("TWE")->setText("399.80");
+    find<QPushButton>("cmdgenprofiledata")->click();
+    waitForCommand();
+    // Opened pipe first: the metric pipe with the highway inlet is no pair to offer.
+    window_->openDatabasesAtStart(QString::fromStdString(kMetricPipe),
+                                  QString::fromStdString(kMetricInlet));
+    QCOMPARE(outfall()->currentText(), QString("1"));  // nothing remembered for it
+    QCOMPARE(recentEntries().size(), 2);
+    QVERIFY(recentEntries()[0]->text().contains("metric.bvp + metric.olm"));
+    QVERIFY(recentEntries()[1]->text().contains("highway.bvp + highway.olm"));
+
+    // A new window (the next run) offers both; the older one opens with the
+    // outfall and tail water last used with its pipe database.
+    newWindow();
+    QCOMPARE(recentEntries().size(), 2);
+    recentEntries()[1]->trigger();
+    QCOMPARE(fieldText("pipe_database"), QString::fromStdString(kHighwayPipe));
+    QCOMPARE(fieldText("inlet_database"), QString::fromStdString(kHighwayInlet));
+    QCOMPARE(outfall()->currentText(), QString("1"));
+    QCOMPARE(fieldText("TWE"), QString("399.80"));
+    QVERIFY(recentEntries()[0]->text().contains("highway.bvp"));
+
+    // Eight at most, newest first, an equal pair not twice.
+    for (int i = 0; i < 10; ++i)
+      rememberRecentProject({QString("/p/%1.bvp").arg(i), QString("/p/%1.olm").arg(i)});
+    rememberRecentProject({"/p/9.bvp", "/p/9.olm"});
+    const QList<RecentProject> recent = recentProjects();
+    QCOMPARE(recent.size(), kMaxRecentProjects);
+    QCOMPARE(recent.front().pipe, QString("/p/9.bvp"));
+    QCOMPARE(recent.back().pipe, QString("/p/2.bvp"));
+  }
+
+  void droppedDatabasesOpen() {
+    auto drop = [&](const QList<QUrl>& urls) {
+      QMimeData data;
+      data.setUrls(urls);
+      QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QApplication::sendEvent(window_.get(), &enter);
+      if (!enter.isAccepted()) return false;
+      QDropEvent dropped(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QApplication::sendEvent(window_.get(), &dropped);
+      return dropped.isAccepted();
+    };
+    QVERIFY(!drop({QUrl("https://example.com/highway.bvp")}));
+    // An inlet database alone is the inlet database; both at once go to their places.
+    QVERIFY(drop({QUrl::fromLocalFile(QString::fromStdString(kMetricInlet))}));
+    QTRY_COMPARE(fieldText("inlet_database"), QString::fromStdString(kMetricInlet));
+    QCOMPARE(fieldText("pipe_database"), QString());
+    QVERIFY(drop({QUrl::fromLocalFile(QString::fromStdString(kHighwayInlet)),
+                  QUrl::fromLocalFile(QString::fromStdString(kHighwayPipe))}));
+    QTRY_COMPARE(fieldText("pipe_database"), QString::fromStdString(kHighwayPipe));
+    QTRY_COMPARE(fieldText("inlet_database"), QString::fromStdString(kHighwayInlet));
+    waitForCommand();
+    QVERIFY(ui_->messages.empty());
+  }
+
+  void savedDrawingIsOneClickFromTheViewer() {
+    openHighway();
+    createFrom("1");
+    auto* offer = find<QPushButton>("cmdShowSavedDrawing");
+    QVERIFY(!offer->isVisibleTo(window_.get()));
+    // A name without ".dxf", which the viewer's open dialog would not list.
+    ui_->saveAnswers = {outPath("branch-profile")};
+    find<QPushButton>("cmdPlotBranchProfile")->click();
+    QCOMPARE(ui_->lastMessage(), "DXF file was saved to:" + outPath("branch-profile"));
+    QVERIFY(offer->isVisibleTo(window_.get()));
+
+    int itemsShown = -1;
+    QTimer::singleShot(0, [&] {
+      QTRY_VERIFY(qobject_cast<DxfViewWindow*>(QApplication::activeModalWidget()));
+      auto* viewer = qobject_cast<DxfViewWindow*>(QApplication::activeModalWidget());
+      itemsShown = viewer->drawingView()->itemCount();
+      viewer->accept();
+    });
+    offer->click();
+    QVERIFY(itemsShown > 20);
+
+    // The viewer's own dialog starts in that drawing's folder.
+    ui_->forget();
+    find<QPushButton>("cmdviewDWF")->click();
+    QCOMPARE(ui_->requests.size(), size_t{1});
+    QCOMPARE(QDir(QString::fromStdString(ui_->requests[0].initialFolder)), QDir(out_.path()));
+    QCOMPARE(ui_->lastMessage(), std::string("No DXF File selected!"));
+  }
+
+  void tablesLeaveAsTextAndAsCsv() {
+    openHighway();
+    createFrom("1");
+    auto* tabs = find<QTabWidget>("SSTab1");
+    tabs->setCurrentIndex(1);
+    auto* grid = find<QTableView>("pipeflex");
+    const Table& pipes = window_->session().tables.pipes;
+    // Rows 2 to 4 of the table, picked with a click and a Shift+click.
+    auto cellCentre = [&](int row) {
+      return grid->visualRect(grid->model()->index(row, 2)).center();
+    };
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(3));
+    QApplication::clipboard()->clear();
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    QString expected;
+    for (int row = 2; row <= 4; ++row) {
+      QStringList cells;
+      for (int c = 0; c < pipes.columnCount(); ++c)
+        cells << QString::fromStdString(pipes.cell(row, c));
+      expected += cells.join('\t') + '\n';
+    }
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+
+    // The table shown, as the command-line program's --tables writes it.
+    auto* save = window_->findChild<QAction*>("mnuSaveTableCsv");
+    ui_->saveAnswers = {outPath("pipes.csv")};
+    save->trigger();
+    QCOMPARE(readAll(outPath("pipes.csv")), tableCsv(pipes));
+    QVERIFY(window_->statusBar()->currentMessage().contains("pipes.csv"));
+    // The plots page shows the branch table; an existing file is kept on "No".
+    tabs->setCurrentIndex(2);
+    ui_->forget();
+    ui_->saveAnswers = {outPath("pipes.csv")};
+    save->trigger();
+    QCOMPARE(ui_->questions.size(), size_t{1});
+    QCOMPARE(readAll(outPath("pipes.csv")), tableCsv(pipes));
+    ui_->saveAnswers = {outPath("branches.csv")};
+    save->trigger();
+    QCOMPARE(readAll(outPath("branches.csv")), tableCsv(window_->session().tables.branches));
+    tabs->setCurrentIndex(3);
+    QVERIFY(!save->isEnabled());
+  }
+
+  void largeDrawingReadsBehindAProgressDialogThatCancels() {
+    const QString path = out_.filePath("large.dxf");
+    {
+      std::ofstream out(path.toStdString(), std::ios::binary);
+      out << "0\nSECTION\n2\nENTITIES\n";
+      for (int i = 0; i < 150000; ++i)
+        out << "0\nLINE\n8\n0\n10\n" << i << "\n20\n0\n11\n" << i << "\n21\n1\n";
+      out << "0\nENDSEC\n0\nEOF\n";
+    }
+    DxfViewWindow viewer(window_.get());
+    // Events go on while the file is read: this timer sees the dialog, over
+    // the window, and presses its Cancel button.
+    bool dialogSeen = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      auto* progress = window_->findChild<QProgressDialog*>("dxfReadProgress");
+      if (!progress || !progress->isVisible()) return;
+      dialogSeen = QApplication::activeModalWidget() == progress;
+      progress->cancel();
+    });
+    timer.start(5);
+    const QString error = viewer.loadFile(path);
+    timer.stop();
+    QVERIFY(dialogSeen);
+    QVERIFY(viewer.loadCancelled());
+    QVERIFY2(error.contains("cancelled"), qPrintable(error));
+
+    // Left alone, the same file opens whole.
+    QCOMPARE(viewer.loadFile(path), QString());
+    QVERIFY(!viewer.loadCancelled());
   }
 };
 

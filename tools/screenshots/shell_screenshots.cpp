@@ -1,7 +1,9 @@
 // Screen pictures of the real windows, to be looked at: run on a display,
 // e.g. xvfb-run -a -s "-screen 0 1400x900x24" shell_screenshots OUTDIR.
-//   shell_screenshots OUTDIR           drives the main window through the
-//                                      example project and the viewer
+//   shell_screenshots OUTDIR [BIG.dxf] drives the main window through the
+//                                      example project, the recent projects
+//                                      menu and the viewer; with a large
+//                                      drawing, its progress dialog too
 //   shell_screenshots --grab FILE MS   waits MS milliseconds, then takes the
 //                                      whole screen (another program's window)
 #include <QApplication>
@@ -9,8 +11,11 @@
 #include <QDir>
 #include <QGraphicsScene>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -60,8 +65,8 @@ int main(int argc, char** argv) {
     QThread::msleep(static_cast<unsigned long>(args[3].toInt()));
     return grabScreen(args[2]) ? 0 : 1;
   }
-  if (args.size() != 2) {
-    std::fputs("usage: shell_screenshots OUTDIR | --grab FILE MS\n", stderr);
+  if (args.size() != 2 && args.size() != 3) {
+    std::fputs("usage: shell_screenshots OUTDIR [BIG.dxf] | --grab FILE MS\n", stderr);
     return 2;
   }
   const QDir out(args[1]);
@@ -161,6 +166,51 @@ int main(int argc, char** argv) {
     viewer->accept();
   });
   window.findChild<QPushButton*>("cmdviewDWF")->click();
+
+  // The recent projects: a second project opened, then the first again.
+  window.openDatabasesAtStart(examples + "/metric.bvp", examples + "/metric.olm");
+  window.openDatabasesAtStart(examples + "/highway.bvp", examples + "/highway.olm");
+  settle();
+  if (auto* file = window.findChild<QMenu*>("mnuFile")) {
+    auto* recent = window.findChild<QMenu*>("mnuRecentProjects");
+    file->popup(window.menuBar()->mapToGlobal(QPoint(0, window.menuBar()->height())));
+    settle();
+    file->setActiveAction(recent->menuAction());
+    recent->popup(file->mapToGlobal(file->actionGeometry(recent->menuAction()).topRight()));
+    settle(600);
+    grabScreen(out.filePath("recent-projects.png"));
+    recent->close();
+    file->close();
+  }
+
+  // A large drawing: the progress of its reading, then the drawing.
+  if (args.size() == 3) {
+    ui->openAnswers = {args[2].toStdString()};
+    QElapsedTimer clock;
+    clock.start();
+    bool progressTaken = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* progress = qobject_cast<QProgressDialog*>(modal)) {
+        if (!progressTaken && progress->value() > progress->maximum() / 3) {
+          progressTaken = true;
+          grabScreen(out.filePath("viewer-progress.png"));
+        }
+      } else if (auto* viewer = qobject_cast<tarvello::DxfViewWindow*>(modal)) {
+        poll.stop();
+        std::printf("large drawing shown after %lld ms\n", clock.elapsed());
+        viewer->move(40, 30);
+        viewer->resize(1240, 800);
+        settle(1500);
+        grabScreen(out.filePath("viewer-large.png"));
+        viewer->accept();
+      }
+    });
+    poll.start(100);
+    window.findChild<QPushButton*>("cmdviewDWF")->click();
+    poll.stop();
+  }
 
   window.showHelp();
   if (QWidget* help = window.helpWindow()) {

@@ -46,7 +46,8 @@ class MainWindow : public QMainWindow {
   UserInterface& userInterface() { return *ui_; }
 
   // Opens the databases named on the command line as the two browse
-  // commands would if the user chose these files; "" skips one.
+  // commands would if the user chose these files; "" skips one. Returns at
+  // once: the files open on the worker thread (see commandRunning).
   void openDatabasesAtStart(const QString& pipePath, const QString& inletPath);
 
   // Width of a column headed `text`: the text's width in the window's font
@@ -107,6 +108,9 @@ class MainWindow : public QMainWindow {
   void tablesAboutToChange();
   void tablesChanged();
   void browseDatabase(DatabaseKind kind);
+  // The window's fields after an open on the worker thread ended.
+  // inletFollows: an inlet database is being opened right after this pipe one.
+  void showOpened(DatabaseKind kind, const BrowseResult& result, bool inletFollows);
   void runInBackground(const QString& status, BackgroundRunner::Task task,
                        BackgroundRunner::Done done);
   void finishBackground();
@@ -143,7 +147,6 @@ class MainWindow : public QMainWindow {
   // The viewer's open dialog starts in the folder of a drawing just saved.
   bool viewerStartsAtSavedDrawing_ = false;
   // While a project is opened pipe first, the pipe alone is no pair to remember.
-  bool inletFollows_ = false;
 };
 
 }  // namespace tarvello

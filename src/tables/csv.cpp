@@ -1,6 +1,5 @@
 #include "csv.h"
 
-
 namespace tarvello {
 namespace {
 

@@ -1,0 +1,72 @@
+#include "database/stored_table.h"
+
+#include "common/ascii_case.h"
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace tarvello {
+
+StoredTable::StoredTable(std::string name, std::vector<std::string> columns)
+    : name_(std::move(name)), columns_(std::move(columns)) {}
+
+int StoredTable::columnIndex(std::string_view name) const {
+  for (size_t i = 0; i < columns_.size(); ++i)
+    if (equalsIgnoringCase(columns_[i], name)) return static_cast<int>(i);
+  return -1;
+}
+
+std::string_view StoredTable::text(size_t row, int column) const {
+  const size_t i = at(row, column);
+  if (kinds_[i] != CellKind::Text && kinds_[i] != CellKind::Blob) return {};
+  return std::string_view(text_).substr(cells_[i].bytes.offset, cells_[i].bytes.length);
+}
+
+Value StoredTable::value(size_t row, int column) const {
+  const size_t i = at(row, column);
+  switch (kinds_[i]) {
+    case CellKind::Integer:
+      return Value::integer(cells_[i].integer);
+    case CellKind::Real:
+      return Value::real(cells_[i].real);
+    case CellKind::Null:
+      return Value::null();
+    case CellKind::Text:
+    case CellKind::Blob:
+      break;
+  }
+  return Value::text(std::string(text_, cells_[i].bytes.offset, cells_[i].bytes.length));
+}
+
+void StoredTable::reserveRows(size_t rows) {
+  kinds_.reserve(rows * columns_.size());
+  cells_.reserve(rows * columns_.size());
+}
+
+void StoredTable::addNull() { add(CellKind::Null, Cell{.integer = 0}); }
+
+void StoredTable::addInteger(std::int64_t i) { add(CellKind::Integer, Cell{.integer = i}); }
+
+void StoredTable::addReal(double d) { add(CellKind::Real, Cell{.real = d}); }
+
+void StoredTable::addBytes(CellKind kind, std::string_view bytes) {
+  // Places in the arena are 32-bit; a project's text is far below that.
+  if (bytes.size() > UINT32_MAX - text_.size())
+    throw std::length_error("the table's text is too long");
+  Cell cell;
+  cell.bytes.offset = static_cast<std::uint32_t>(text_.size());
+  cell.bytes.length = static_cast<std::uint32_t>(bytes.size());
+  text_ += bytes;
+  add(kind, cell);
+}
+
+void StoredTable::addText(std::string_view bytes) { addBytes(CellKind::Text, bytes); }
+void StoredTable::addBlob(std::string_view bytes) { addBytes(CellKind::Blob, bytes); }
+
+void StoredTable::shrinkToFit() {
+  kinds_.shrink_to_fit();
+  cells_.shrink_to_fit();
+  text_.shrink_to_fit();
+}
+
+}  // namespace tarvello

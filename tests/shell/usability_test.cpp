@@ -63,6 +63,7 @@ class UsabilityTest : public QObject {
   void openHighway() {
     window_->openDatabasesAtStart(QString::fromStdString(kHighwayPipe),
                                   QString::fromStdString(kHighwayInlet));
+    waitForCommand();  // the databases open on the worker
     QVERIFY(outfall()->count() > 0);
   }
   // Types into the outfall box as a user does, then leaves it with Tab.
@@ -176,6 +177,7 @@ class UsabilityTest : public QObject {
     // Opened pipe first: the metric pipe with the highway inlet is no pair to offer.
     window_->openDatabasesAtStart(QString::fromStdString(kMetricPipe),
                                   QString::fromStdString(kMetricInlet));
+    waitForCommand();
     QCOMPARE(outfall()->currentText(), QString("1"));  // nothing remembered for it
     QCOMPARE(recentEntries().size(), 2);
     QVERIFY(recentEntries()[0]->text().contains("metric.bvp + metric.olm"));
@@ -186,6 +188,7 @@ class UsabilityTest : public QObject {
     newWindow();
     QCOMPARE(recentEntries().size(), 2);
     recentEntries()[1]->trigger();
+    waitForCommand();
     QCOMPARE(fieldText("pipe_database"), QString::fromStdString(kHighwayPipe));
     QCOMPARE(fieldText("inlet_database"), QString::fromStdString(kHighwayInlet));
     QCOMPARE(outfall()->currentText(), QString("1"));

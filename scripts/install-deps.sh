@@ -5,7 +5,8 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
-  mdbtools mdbtools-dev libsqlite3-dev
+  mdbtools mdbtools-dev
+  libsqlite3-dev  # the tests write their fixtures as SQL; the programs do not use it
   libzip-dev libpugixml-dev libxlsxwriter-dev
   libdxflib-dev libcli11-dev libtomlplusplus-dev
   libcairo2-dev fonts-osifont poppler-utils

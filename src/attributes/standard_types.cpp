@@ -10,10 +10,10 @@ namespace tarvello {
 
 InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
   if (!inletDb) return;
-  // Only three fields matter, so the records are read in place, not copied whole.
+  // Only three fields matter; the records are read in place, not copied whole.
   std::vector<std::string> lengthWarnings;
   try {
-    QueryRows inlets = inletDb->rows("select * from INLET");
+    const StoredTable& inlets = inletDb->table("INLET");
     const int numberColumn = inlets.columnIndex("INLET_NUMBER");
     if (numberColumn < 0) {
       warnings.add(
@@ -24,14 +24,14 @@ InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
     const int lengthColumn = inlets.columnIndex("INLETLENGTH");
     const bool hasSubtype = subtypeColumn >= 0;
     const bool hasLength = lengthColumn >= 0;
-    while (inlets.next()) {
-      const Value number = inlets.value(numberColumn);
+    for (size_t r = 0; r < inlets.rowCount(); ++r) {
+      const Value number = inlets.value(r, numberColumn);
       if (number.isNull()) continue;
       const std::string key = number.asText();
       // The first record of a number wins, as a query's first row would.
-      if (hasSubtype) subtype_.emplace(key, inlets.value(subtypeColumn).asText());
+      if (hasSubtype) subtype_.emplace(key, inlets.value(r, subtypeColumn).asText());
       if (!hasLength) continue;
-      const Value length = inlets.value(lengthColumn);
+      const Value length = inlets.value(r, lengthColumn);
       // Shown as stored, as the schedules show any text; but it is no length.
       if (!length.isNull() && !length.isEmptyText() && !length.asNumber())
         lengthWarnings.push_back("Inlet " + key + ": INLETLENGTH \"" + length.asText() +

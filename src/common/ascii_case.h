@@ -1,6 +1,6 @@
 #pragma once
-// Field and table names compare without regard to ASCII case, as Jet and
-// SQLite compare them.
+// Field and table names compare without regard to ASCII case, as Jet
+// compares them.
 #include <string_view>
 
 namespace tarvello {

@@ -3,8 +3,8 @@
 #include "common/ascii_case.h"
 
 #include <mdbtools.h>
-#include <sqlite3.h>
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cmath>
@@ -95,19 +95,6 @@ void civilFromDays(std::int64_t z, std::int64_t& y, unsigned& m, unsigned& d) {
   y = static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2 ? 1 : 0);
 }
 
-[[noreturn]] void throwSqlite(sqlite3* db, const std::string& path, const std::string& what) {
-  throw DatabaseError(path + ": " + what + ": " + sqlite3_errmsg(db));
-}
-
-std::string quoteIdentifier(std::string_view name) {
-  std::string out = "\"";
-  for (char c : name) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + '"';
-}
-
 // One field value, decoded from its raw bytes.
 struct Cell {
   enum class Kind { Null, Integer, Real, Text, Blob };
@@ -122,7 +109,7 @@ struct Cell {
     c.integer = i;
     return c;
   }
-  // An infinity or NaN is no usable measure (and SQLite would turn NaN into NULL anyway).
+  // An infinity or NaN is no usable measure: it reads as null.
   static Cell ofReal(double d) {
     Cell c;
     if (std::isfinite(d)) {
@@ -147,9 +134,6 @@ struct Cell {
 
 struct TableDefDeleter {
   void operator()(MdbTableDef* t) const { mdb_free_tabledef(t); }
-};
-struct StatementDeleter {
-  void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
 };
 
 // Reads the records of one table in stored order and decodes their fields.
@@ -176,6 +160,8 @@ class TableReader {
   }
 
   const std::vector<const MdbColumn*>& columns() const { return columns_; }
+  // The record count the table definition claims (unchecked: for reserving only).
+  size_t claimedRecords() const { return table_->num_rows; }
 
   // Calls onRecord with the cells of every record; only the columns marked in
   // `wanted` are decoded (the others stay null).
@@ -543,7 +529,7 @@ std::string JetFile::findTable(std::string_view name) const {
   return "";
 }
 
-void JetFile::copyTable(std::string_view name, sqlite3* db) const {
+StoredTable JetFile::readTable(std::string_view name) const {
   const QuietLibraryOutput quiet;
   const std::string tableName(name);
   MdbCatalogEntry* entry = nullptr;
@@ -552,70 +538,38 @@ void JetFile::copyTable(std::string_view name, sqlite3* db) const {
   if (!entry) throw DatabaseError(path_ + ": table " + tableName + " is missing");
   TableReader reader(handle_->mdb, *entry, path_, tableName);
 
-  // The rowid is set explicitly so that a plain scan returns the stored order;
-  // use whichever alias of it no Jet column shadows.
   const auto& columns = reader.columns();
-  std::string rowidName;
-  for (const char* alias : {"rowid", "_rowid_", "oid"}) {
-    if (findColumn(columns, alias) < 0) {
-      rowidName = alias;
-      break;
-    }
-  }
-  if (rowidName.empty())
-    throw DatabaseError(path_ + ": table " + tableName +
-                        " has fields named rowid, _rowid_ and oid");
-
-  std::string create = "CREATE TABLE " + quoteIdentifier(tableName) + " (";
-  std::string insert = "INSERT INTO " + quoteIdentifier(tableName) + " (" + rowidName;
-  std::string values = "?";
-  for (size_t i = 0; i < columns.size(); ++i) {
-    create += (i ? ", " : "") + quoteIdentifier(columns[i]->name);
-    insert += ", " + quoteIdentifier(columns[i]->name);
-    values += ", ?";
-  }
-  create += ")";
-  insert += ") VALUES (" + values + ")";
-  const std::string cannotCopy = "table " + tableName + " cannot be copied";
-  if (sqlite3_exec(db, create.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
-    throwSqlite(db, path_, cannotCopy);
-  sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db, insert.c_str(), -1, &raw, nullptr) != SQLITE_OK)
-    throwSqlite(db, path_, cannotCopy);
-  std::unique_ptr<sqlite3_stmt, StatementDeleter> stmt(raw);
-
-  reader.forEachRecord(std::vector<bool>(columns.size(), true), [&](const std::vector<Cell>& cells,
-                                                                    std::int64_t record) {
-    sqlite3_reset(raw);
-    sqlite3_bind_int64(raw, 1, record);
-    for (size_t i = 0; i < cells.size(); ++i) {
-      const int index = static_cast<int>(i) + 2;
-      const Cell& cell = cells[i];
-      switch (cell.kind) {
-        case Cell::Kind::Null:
-          sqlite3_bind_null(raw, index);
-          break;
-        case Cell::Kind::Integer:
-          sqlite3_bind_int64(raw, index, cell.integer);
-          break;
-        case Cell::Kind::Real:
-          sqlite3_bind_double(raw, index, cell.real);
-          break;
-        case Cell::Kind::Text:
-          sqlite3_bind_text(raw, index, cell.bytes.data(), static_cast<int>(cell.bytes.size()),
-                            SQLITE_TRANSIENT);
-          break;
-        case Cell::Kind::Blob:
-          sqlite3_bind_blob(raw, index, cell.bytes.data(), static_cast<int>(cell.bytes.size()),
-                            SQLITE_TRANSIENT);
-          break;
-      }
-    }
-    if (sqlite3_step(raw) != SQLITE_DONE)
-      throwSqlite(
-          db, path_,
-          "table " + tableName + ", record " + std::to_string(record) + " cannot be copied");
-  });
+  std::vector<std::string> names;
+  names.reserve(columns.size());
+  for (const MdbColumn* column : columns) names.emplace_back(column->name);
+  StoredTable table(tableName, std::move(names));
+  // Untouched reserved memory costs nothing; the cap keeps a damaged count from
+  // asking for more than a real table could need.
+  table.reserveRows(std::min(reader.claimedRecords(), (size_t{1} << 22) / columns.size()));
+  reader.forEachRecord(std::vector<bool>(columns.size(), true),
+                       [&](const std::vector<Cell>& cells, std::int64_t) {
+                         for (const Cell& cell : cells) {
+                           switch (cell.kind) {
+                             case Cell::Kind::Null:
+                               table.addNull();
+                               break;
+                             case Cell::Kind::Integer:
+                               table.addInteger(cell.integer);
+                               break;
+                             case Cell::Kind::Real:
+                               table.addReal(cell.real);
+                               break;
+                             case Cell::Kind::Text:
+                               table.addText(cell.bytes);
+                               break;
+                             case Cell::Kind::Blob:
+                               table.addBlob(cell.bytes);
+                               break;
+                           }
+                         }
+                       });
+  table.shrinkToFit();
+  return table;
 }
 
 }  // namespace tarvello

@@ -1,12 +1,12 @@
 #pragma once
 // A Jet (Access) database file opened strictly read-only through libmdb, and
-// the copy of its tables into SQLite.
+// its tables read into memory.
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-struct sqlite3;
+#include "database/stored_table.h"
 
 namespace tarvello {
 
@@ -26,17 +26,17 @@ class JetFile {
   // or "" when the file has no such table.
   std::string findTable(std::string_view name) const;
 
-  // Copies table `name` into `db` under the same name: every column, declared
-  // without a type so each value keeps its storage class, and every record in
-  // stored order with rowids 1..n. Values: Text and Memo as UTF-8 TEXT; Double
-  // as REAL; Single as REAL of its shortest single-precision decimal; Byte,
-  // Integer, Long and Boolean (0/1) as INTEGER; Currency as REAL; Decimal as
-  // REAL (TEXT if it does not parse); Date/Time as TEXT "YYYY-MM-DD HH:MM:SS";
-  // replication ids as TEXT "{...}"; binary, OLE and unknown types as BLOB;
-  // null as NULL, and an infinite or NaN floating value as NULL.
+  // Reads table `name` (letter case ignored; the table keeps that spelling):
+  // every column as stored, and every record in stored order, each value of
+  // its own kind. Values: Text and Memo as UTF-8 Text; Double as Real; Single
+  // as Real of its shortest single-precision decimal; Byte, Integer, Long and
+  // Boolean (0/1) as Integer; Currency as Real; Decimal as Real (Text if it
+  // does not parse); Date/Time as Text "YYYY-MM-DD HH:MM:SS"; replication ids
+  // as Text "{...}"; binary, OLE and unknown types as Blob; null as Null, and
+  // an infinite or NaN floating value as Null.
   // Throws DatabaseError naming the file (and record and field when a value
   // cannot be read).
-  void copyTable(std::string_view name, sqlite3* db) const;
+  StoredTable readTable(std::string_view name) const;
 
  private:
   struct Handle;

@@ -2,75 +2,39 @@
 
 #include "common/ascii_case.h"
 
-#include <sqlite3.h>
-
+#include <algorithm>
 #include <new>
+#include <unordered_set>
 
 #include "database/jet_file.h"
 
 namespace tarvello {
 namespace {
 
-struct SqliteCloser {
-  void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-using SqlitePtr = std::unique_ptr<sqlite3, SqliteCloser>;
-
 std::string displayName(const std::string& path) {
   return path.empty() ? "(database in memory)" : path;
 }
 
-SqlitePtr openMemory() {
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-      SQLITE_OK) {
-    sqlite3_close(db);
-    throw DatabaseError("the in-memory database cannot be created");
-  }
-  return SqlitePtr(db);
-}
-
-// SQLite's wording, in the terms of a project database.
-std::string describeSqliteError(sqlite3* db) {
-  std::string message = sqlite3_errmsg(db);
-  for (const auto& [prefix, noun] :
-       {std::pair{"no such table: ", "table "}, std::pair{"no such column: ", "field "}}) {
-    if (message.rfind(prefix, 0) == 0)
-      return noun + message.substr(std::string_view(prefix).size()) + " is missing";
-  }
-  return message;
-}
-
-void execute(sqlite3* db, const char* sql, const std::string& path) {
-  if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-    throw DatabaseError(displayName(path) + ": " + describeSqliteError(db));
+// An integer against a floating value, exactly (SQL compares them so; a
+// conversion either way would round one of them).
+int compareIntegerReal(std::int64_t i, double r) {
+  if (r < -9223372036854775808.0) return 1;
+  if (r >= 9223372036854775808.0) return -1;
+  const auto whole = static_cast<std::int64_t>(r);  // toward zero
+  if (i != whole) return i < whole ? -1 : 1;
+  const double fraction = r - static_cast<double>(whole);
+  return fraction > 0 ? -1 : fraction < 0 ? 1 : 0;
 }
 
 }  // namespace
-
-int ResultSet::columnIndex(std::string_view name) const {
-  for (size_t i = 0; i < columns.size(); ++i)
-    if (equalsIgnoringCase(columns[i], name)) return static_cast<int>(i);
-  return -1;
-}
-
-const Value* ResultSet::field(size_t row, std::string_view name) const {
-  const int column = columnIndex(name);
-  if (column < 0 || row >= rows.size()) return nullptr;
-  const auto& cells = rows[row];
-  return static_cast<size_t>(column) < cells.size() ? &cells[static_cast<size_t>(column)] : nullptr;
-}
-
-ProjectDatabase::ProjectDatabase(sqlite3* db, DatabaseKind kind, std::string path)
-    : db_(db), kind_(kind), path_(std::move(path)) {}
-
-ProjectDatabase::~ProjectDatabase() { sqlite3_close(db_); }
 
 std::unique_ptr<ProjectDatabase> ProjectDatabase::openJet(const std::string& path,
                                                           DatabaseKind kind) {
   try {
     return openJetFile(path, kind);
   } catch (const std::bad_alloc&) {
+    throw DatabaseError("There is not enough memory to read " + path + ".");
+  } catch (const std::length_error&) {
     throw DatabaseError("There is not enough memory to read " + path + ".");
   }
 }
@@ -95,142 +59,95 @@ std::unique_ptr<ProjectDatabase> ProjectDatabase::openJetFile(const std::string&
     throw DatabaseError(message);
   }
 
-  SqlitePtr db = openMemory();
-  execute(db.get(), "BEGIN", path);
-  for (const auto& table : required) file.copyTable(table, db.get());
-  execute(db.get(), "COMMIT", path);
-
-  std::unique_ptr<ProjectDatabase> result(new ProjectDatabase(db.release(), kind, path));
-  if (result->query("SELECT * FROM PROJECT WHERE 0").columnIndex("UNITS") < 0)
+  std::vector<StoredTable> tables;
+  for (const auto& table : required) tables.push_back(file.readTable(table));
+  if (tables.back().columnIndex("UNITS") < 0)
     throw DatabaseError(path + ": table PROJECT has no field UNITS");
-  return result;
+  return fromTables(std::move(tables), kind, path);
 }
 
-std::unique_ptr<ProjectDatabase> ProjectDatabase::fromSql(const std::string& sql, DatabaseKind kind,
-                                                          std::string path) {
-  SqlitePtr db = openMemory();
-  execute(db.get(), sql.c_str(), path);
-  return std::unique_ptr<ProjectDatabase>(new ProjectDatabase(db.release(), kind, std::move(path)));
+std::unique_ptr<ProjectDatabase> ProjectDatabase::fromTables(std::vector<StoredTable> tables,
+                                                             DatabaseKind kind, std::string path) {
+  std::unique_ptr<ProjectDatabase> db(new ProjectDatabase(kind, std::move(path)));
+  db->tables_.reserve(tables.size());
+  for (auto& table : tables)
+    db->tables_.push_back(std::make_shared<const StoredTable>(std::move(table)));
+  return db;
 }
 
-void QueryRows::Finalizer::operator()(sqlite3_stmt* statement) const {
-  sqlite3_finalize(statement);
+void ProjectDatabase::throwMissing(const std::string& what) const {
+  throw DatabaseError(displayName(path_) + ": " + what + " is missing");
 }
 
-QueryRows::QueryRows(sqlite3* db, sqlite3_stmt* statement, std::string name)
-    : db_(db), statement_(statement), name_(std::move(name)) {
-  const int columns = sqlite3_column_count(statement);
-  columns_.reserve(static_cast<size_t>(columns));
-  for (int c = 0; c < columns; ++c) {
-    const char* columnName = sqlite3_column_name(statement, c);
-    columns_.emplace_back(columnName ? columnName : "");
-  }
-}
-
-int QueryRows::columnIndex(std::string_view name) const {
-  for (size_t i = 0; i < columns_.size(); ++i)
-    if (equalsIgnoringCase(columns_[i], name)) return static_cast<int>(i);
-  return -1;
-}
-
-bool QueryRows::next() {
-  const int rc = sqlite3_step(statement_.get());
-  if (rc == SQLITE_ROW) return true;
-  if (rc != SQLITE_DONE) throw DatabaseError(name_ + ": " + describeSqliteError(db_));
-  return false;
-}
-
-QueryRows::Kind QueryRows::kind(int column) const {
-  switch (sqlite3_column_type(statement_.get(), column)) {
-    case SQLITE_INTEGER:
-      return Kind::Integer;
-    case SQLITE_FLOAT:
-      return Kind::Real;
-    case SQLITE_NULL:
-      return Kind::Null;
-    default:
-      return Kind::Text;
-  }
-}
-
-std::int64_t QueryRows::integer(int column) const {
-  return sqlite3_column_int64(statement_.get(), column);
-}
-
-double QueryRows::real(int column) const { return sqlite3_column_double(statement_.get(), column); }
-
-std::string_view QueryRows::text(int column) const {
-  // TEXT, and BLOB (binary and OLE fields) as its bytes: Value has no binary kind.
-  const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_.get(), column));
-  const int size = sqlite3_column_bytes(statement_.get(), column);
-  return bytes ? std::string_view(bytes, static_cast<size_t>(size)) : std::string_view();
-}
-
-Value QueryRows::value(int column) const {
-  switch (kind(column)) {
-    case Kind::Integer:
-      return Value::integer(integer(column));
-    case Kind::Real:
-      return Value::real(real(column));
-    case Kind::Null:
-      return Value::null();
-    case Kind::Text:
-      break;
-  }
-  return Value::text(std::string(text(column)));
-}
-
-QueryRows ProjectDatabase::rows(const std::string& sql,
-                                const std::vector<std::string>& params) const {
-  const std::string name = displayName(path_);
-  sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr) !=
-      SQLITE_OK)
-    throw DatabaseError(name + ": " + describeSqliteError(db_));
-  if (!raw) throw DatabaseError(name + ": the query is empty");
-  QueryRows result(db_, raw, name);
-
-  const int expected = sqlite3_bind_parameter_count(raw);
-  if (expected != static_cast<int>(params.size()))
-    throw DatabaseError(name + ": the query takes " + std::to_string(expected) + " values, " +
-                        std::to_string(params.size()) + " given");
-  for (size_t i = 0; i < params.size(); ++i)
-    sqlite3_bind_text(raw, static_cast<int>(i) + 1, params[i].data(),
-                      static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
-  return result;
-}
-
-ResultSet ProjectDatabase::query(const std::string& sql,
-                                 const std::vector<std::string>& params) const {
-  QueryRows rows = this->rows(sql, params);
-  ResultSet result;
-  result.columns = rows.columns();
-  const int columns = static_cast<int>(result.columns.size());
-  while (rows.next()) {
-    std::vector<Value> row;
-    row.reserve(static_cast<size_t>(columns));
-    for (int c = 0; c < columns; ++c) row.push_back(rows.value(c));
-    result.rows.push_back(std::move(row));
-  }
-  return result;
+std::shared_ptr<const StoredTable> ProjectDatabase::sharedTable(std::string_view name) const {
+  for (const auto& table : tables_)
+    if (equalsIgnoringCase(table->name(), name)) return table;
+  throwMissing("table " + std::string(name));
 }
 
 std::string ProjectDatabase::readUnits() const {
-  const ResultSet result = query("select UNITS from PROJECT");
+  const StoredTable& project = table("PROJECT");
+  const int units = project.columnIndex("UNITS");
+  if (units < 0) throwMissing("field UNITS");
   // Taking "" here would silently turn an English project metric.
-  if (result.empty())
+  if (project.rowCount() == 0)
     throw DatabaseError(displayName(path_) +
                         ": table PROJECT has no records, so the unit system is unknown");
-  return result.rows[0][0].asText();
+  return project.value(0, units).asText();
 }
 
 std::vector<std::string> ProjectDatabase::outfallNodes() const {
-  const ResultSet result = query(
-      "SELECT DISTINCT NODEOUT_NO FROM PIPE WHERE NODEOUT_NO IS NOT NULL AND NODEOUT_NO <> '' "
-      "ORDER BY NODEOUT_NO");
+  const StoredTable& pipes = table("PIPE");
+  const int column = pipes.columnIndex("NODEOUT_NO");
+  if (column < 0) throwMissing("field NODEOUT_NO");
+  // Null and empty text name no node; an empty binary value is not text, so it stays.
+  // DISTINCT keeps values of different kinds apart (the integer 2 and the real
+  // 2.0 are two), and of each the first stored record.
+  std::vector<size_t> rows;
+  std::unordered_set<std::int64_t> integers;
+  std::unordered_set<double> reals;
+  std::unordered_set<std::string_view> texts, blobs;
+  for (size_t r = 0; r < pipes.rowCount(); ++r) {
+    bool first = false;
+    switch (pipes.kind(r, column)) {
+      case CellKind::Null:
+        break;
+      case CellKind::Integer:
+        first = integers.insert(pipes.integer(r, column)).second;
+        break;
+      case CellKind::Real:
+        first = reals.insert(pipes.real(r, column)).second;
+        break;
+      case CellKind::Text:
+        first = !pipes.text(r, column).empty() && texts.insert(pipes.text(r, column)).second;
+        break;
+      case CellKind::Blob:
+        first = blobs.insert(pipes.text(r, column)).second;
+        break;
+    }
+    if (first) rows.push_back(r);
+  }
+  // ORDER BY: numbers by value, then text, then binary, each by its bytes;
+  // equal values of two kinds stay in stored order.
+  const auto rank = [&](size_t r) {
+    const CellKind kind = pipes.kind(r, column);
+    return kind == CellKind::Text ? 1 : kind == CellKind::Blob ? 2 : 0;
+  };
+  const auto less = [&](size_t a, size_t b) {
+    const int ra = rank(a), rb = rank(b);
+    if (ra != rb) return ra < rb;
+    if (ra > 0) return pipes.text(a, column) < pipes.text(b, column);
+    const bool ia = pipes.kind(a, column) == CellKind::Integer;
+    const bool ib = pipes.kind(b, column) == CellKind::Integer;
+    if (ia && ib) return pipes.integer(a, column) < pipes.integer(b, column);
+    if (ia) return compareIntegerReal(pipes.integer(a, column), pipes.real(b, column)) < 0;
+    if (ib) return compareIntegerReal(pipes.integer(b, column), pipes.real(a, column)) > 0;
+    return pipes.real(a, column) < pipes.real(b, column);
+  };
+  std::stable_sort(rows.begin(), rows.end(), less);
   std::vector<std::string> nodes;
-  nodes.reserve(result.size());
-  for (const auto& row : result.rows) nodes.push_back(row[0].asText());
+  nodes.reserve(rows.size());
+  for (size_t r : rows) nodes.push_back(pipes.value(r, column).asText());
   return nodes;
 }
 

@@ -4,6 +4,7 @@
 // joining two nodes. Node and pipe numbers compare as exact text.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,31 +60,17 @@ class PipeNetwork {
 
  private:
   friend class PipeRecord;
-  // One field of a record: its kind, and the number or where its text lies in text_.
-  struct Field {
-    union {
-      double real;
-      std::int64_t integer;
-      std::uint64_t offset;
-    };
-    std::uint32_t length = 0;
-    QueryRows::Kind kind = QueryRows::Kind::Null;
-  };
   struct NameHash {
     using is_transparent = void;
     size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
   };
 
   int columnOf(std::string_view name) const;
-  const Field& fieldAt(size_t record, int column) const {
-    return fields_[record * columns_.size() + static_cast<size_t>(column)];
-  }
-  Value valueAt(size_t record, int column) const;
+  Value valueAt(size_t record, int column) const { return table_->value(record, column); }
 
-  std::vector<std::string> columns_;
+  // The database's own table, shared rather than copied.
+  std::shared_ptr<const StoredTable> table_;
   std::unordered_map<std::string, int, NameHash, std::equal_to<>> columnByName_;
-  std::vector<Field> fields_;  // record after record, every column
-  std::string text_;           // the bytes of every text field
   size_t size_ = 0;
   int pipeNumberColumn_ = -1;
   std::vector<std::string> pipeNumbers_, outNodes_, inNodes_;

@@ -8,6 +8,7 @@
 #include "dxf/dxf_test_support.h"
 #include "dxf/scripted_ui.h"
 #include "profile/profile_test_support.h"
+#include "support/sql_fixture.h"
 
 namespace tarvello {
 namespace {
@@ -18,7 +19,7 @@ using testing::ScriptedUi;
 const std::string kGolden = std::string(TARVELLO_SOURCE_DIR) + "/tests/profile/golden/";
 
 void useUnits(Session& session, const std::string& units) {
-  const std::string message = session.databases.setPipeDatabase(ProjectDatabase::fromSql(
+  const std::string message = session.databases.setPipeDatabase(testing::databaseFromSql(
       "CREATE TABLE PROJECT (UNITS TEXT); INSERT INTO PROJECT VALUES ('" + units + "');",
       DatabaseKind::Pipe));
   ASSERT_EQ(message, "");

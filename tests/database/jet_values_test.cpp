@@ -18,6 +18,17 @@ using jet::Cell;
 using jet::ColumnType;
 using jet::Null;
 
+// The fields of a table by record and name, as values.
+struct Fields {
+  const StoredTable& table;
+  size_t size() const { return table.rowCount(); }
+  Value field(size_t row, const char* name) const {
+    const int column = table.columnIndex(name);
+    EXPECT_GE(column, 0) << name;
+    return column < 0 ? Value() : table.value(row, column);
+  }
+};
+
 std::string longText() {
   std::string s;
   for (int i = 0; i < 900; ++i) s += "Straße Ø" + std::to_string(i) + " ";  // well over one page
@@ -53,46 +64,44 @@ TEST(JetValues, EachFieldKeepsItsKindAndExactValue) {
       dbtest::writeJet(folder, "values.bvp", {values, dbtest::projectTable("ENGLISH")});
 
   const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
-  const ResultSet r = db->query("select * from PIPE");
+  const Fields r{db->table("PIPE")};
   ASSERT_EQ(r.size(), 3u);
 
   // A Single reads as its shortest decimal, not as the widened float.
-  EXPECT_EQ(*r.field(0, "PIPE_MANN"), Value::real(0.013));
-  EXPECT_EQ(r.field(0, "PIPE_MANN")->asText(), "0.013");
-  EXPECT_EQ(*r.field(0, "PIPE_SKEW"), Value::real(-12.4));
-  EXPECT_EQ(*r.field(2, "PIPE_MANN"), Value::real(600.0));
-  EXPECT_EQ(*r.field(2, "PIPE_SKEW"), Value::real(1e-7));
-  EXPECT_EQ(*r.field(0, "PIPE_LENGTH"), Value::real(0.1));
-  EXPECT_EQ(*r.field(2, "PIPE_LENGTH"), Value::real(1e300));
+  EXPECT_EQ(r.field(0, "PIPE_MANN"), Value::real(0.013));
+  EXPECT_EQ(r.field(0, "PIPE_MANN").asText(), "0.013");
+  EXPECT_EQ(r.field(0, "PIPE_SKEW"), Value::real(-12.4));
+  EXPECT_EQ(r.field(2, "PIPE_MANN"), Value::real(600.0));
+  EXPECT_EQ(r.field(2, "PIPE_SKEW"), Value::real(1e-7));
+  EXPECT_EQ(r.field(0, "PIPE_LENGTH"), Value::real(0.1));
+  EXPECT_EQ(r.field(2, "PIPE_LENGTH"), Value::real(1e300));
 
-  EXPECT_EQ(*r.field(0, "NUMOFPIPES"), Value::integer(3));
-  EXPECT_EQ(*r.field(2, "NUMOFPIPES"), Value::integer(-32768));
-  EXPECT_EQ(*r.field(0, "PIPE_ID"), Value::integer(-2147483648LL));
-  EXPECT_EQ(*r.field(2, "PIPE_ID"), Value::integer(2147483647));
-  EXPECT_EQ(*r.field(0, "CHECKED"), Value::integer(1));
-  EXPECT_EQ(*r.field(1, "CHECKED"), Value::integer(0));
+  EXPECT_EQ(r.field(0, "NUMOFPIPES"), Value::integer(3));
+  EXPECT_EQ(r.field(2, "NUMOFPIPES"), Value::integer(-32768));
+  EXPECT_EQ(r.field(0, "PIPE_ID"), Value::integer(-2147483648LL));
+  EXPECT_EQ(r.field(2, "PIPE_ID"), Value::integer(2147483647));
+  EXPECT_EQ(r.field(0, "CHECKED"), Value::integer(1));
+  EXPECT_EQ(r.field(1, "CHECKED"), Value::integer(0));
 
-  EXPECT_EQ(*r.field(0, "NODEOUT_NO"), Value::text("Ø-Straße 漢字 😀"));
-  EXPECT_EQ(*r.field(2, "NODEOUT_NO"), Value::text(" N 1 "));  // blanks are kept
+  EXPECT_EQ(r.field(0, "NODEOUT_NO"), Value::text("Ø-Straße 漢字 😀"));
+  EXPECT_EQ(r.field(2, "NODEOUT_NO"), Value::text(" N 1 "));  // blanks are kept
   // Long text kept in the record, on a page of its own, and over a chain of pages.
-  EXPECT_EQ(*r.field(0, "DESCRIPTION"), Value::text("Curb inlet, 4 ft throat"));
-  EXPECT_EQ(*r.field(2, "DESCRIPTION"), Value::text(medium));
-  EXPECT_EQ(*r.field(0, "REMARKS"), Value::text(memo));
+  EXPECT_EQ(r.field(0, "DESCRIPTION"), Value::text("Curb inlet, 4 ft throat"));
+  EXPECT_EQ(r.field(2, "DESCRIPTION"), Value::text(medium));
+  EXPECT_EQ(r.field(0, "REMARKS"), Value::text(memo));
 
   // Empty text and null stay apart; a null joined to text gives "".
-  EXPECT_TRUE(r.field(1, "PIPE_NUMBER")->isEmptyText());
-  EXPECT_TRUE(r.field(1, "REMARKS")->isEmptyText());
-  EXPECT_TRUE(r.field(2, "REMARKS")->isNull());
-  EXPECT_TRUE(r.field(1, "DESCRIPTION")->isNull());
+  EXPECT_TRUE(r.field(1, "PIPE_NUMBER").isEmptyText());
+  EXPECT_TRUE(r.field(1, "REMARKS").isEmptyText());
+  EXPECT_TRUE(r.field(2, "REMARKS").isNull());
+  EXPECT_TRUE(r.field(1, "DESCRIPTION").isNull());
   for (const char* column : {"NODEOUT_NO", "PIPE_MANN", "PIPE_LENGTH", "NUMOFPIPES", "PIPE_ID"}) {
-    EXPECT_TRUE(r.field(1, column)->isNull()) << column;
-    EXPECT_EQ(r.field(1, column)->asText(), "") << column;
+    EXPECT_TRUE(r.field(1, column).isNull()) << column;
+    EXPECT_EQ(r.field(1, column).asText(), "") << column;
   }
-  // SQL sees the same distinction.
-  EXPECT_EQ(db->query("select count(*) from PIPE where NODEOUT_NO is null").rows[0][0],
-            Value::integer(1));
-  EXPECT_EQ(db->query("select count(*) from PIPE where PIPE_NUMBER = ''").rows[0][0],
-            Value::integer(1));
+  // The cells themselves keep the distinction.
+  EXPECT_EQ(r.table.kind(1, r.table.columnIndex("NODEOUT_NO")), CellKind::Null);
+  EXPECT_EQ(r.table.kind(1, r.table.columnIndex("PIPE_NUMBER")), CellKind::Text);
 }
 
 TEST(JetValues, RecordsComeInStoredOrderOverManyPages) {
@@ -107,21 +116,11 @@ TEST(JetValues, RecordsComeInStoredOrderOverManyPages) {
                                      {dbtest::pipeTable(rows), dbtest::projectTable("METRIC")});
 
   const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
-  const ResultSet r = db->query("select rowid, PIPE_NUMBER from PIPE");
+  const Fields r{db->table("PIPE")};
   ASSERT_EQ(r.size(), rows.size());
-  for (size_t i = 0; i < rows.size(); ++i) {
-    ASSERT_EQ(r.rows[i][0], Value::integer(static_cast<std::int64_t>(i) + 1));
-    ASSERT_EQ(r.rows[i][1], Value::text(std::get<std::string>(rows[i][0]))) << "record " << i + 1;
-  }
-  // A filtered scan keeps that order too (the pipe look-ups rely on it).
-  const ResultSet some = db->query("select PIPE_NUMBER from PIPE where NODEOUT_NO = ?", {"N5"});
-  ASSERT_FALSE(some.empty());
-  size_t next = 0;
-  for (const auto& row : some.rows) {
-    while (next < rows.size() && Value::text(std::get<std::string>(rows[next][0])) != row[0])
-      ++next;
-    ASSERT_LT(next, rows.size()) << row[0].asText() << " out of order";
-  }
+  for (size_t i = 0; i < rows.size(); ++i)
+    ASSERT_EQ(r.field(i, "PIPE_NUMBER"), Value::text(std::get<std::string>(rows[i][0])))
+        << "record " << i + 1;
 }
 
 // Jet 4 data page layout, to edit row offsets of a written file the way Access
@@ -201,9 +200,9 @@ TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
     expected.push_back("P" + std::to_string(i == 10 ? 390 : i));
   }
   const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
-  const ResultSet r = db->query("select PIPE_NUMBER from PIPE");
+  const Fields r{db->table("PIPE")};
   std::vector<std::string> got;
-  for (const auto& row : r.rows) got.push_back(row[0].asText());
+  for (size_t i = 0; i < r.size(); ++i) got.push_back(r.field(i, "PIPE_NUMBER").asText());
   EXPECT_EQ(got, expected);
 }
 

@@ -1,4 +1,4 @@
-// The project databases: outfall list, unit system, queries with bound values,
+// The project databases: outfall list, unit system, tables and fields by name,
 // bad files and their messages, and files left as they were.
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 
 #include "database/project_database.h"
 #include "database_test_support.h"
+#include "support/sql_fixture.h"
 
 namespace tarvello {
 namespace {
@@ -58,7 +59,24 @@ TEST(OutfallList, HoldsEveryDistinctNodeThatIsNeitherNullNorEmptyAscending) {
   EXPECT_EQ(databases.outfallNodes(), expected);
 }
 
-TEST(ProjectQuery, BoundValuesAreJustTextAndFieldsAreFoundInAnyCase) {
+// Values of mixed kinds, as a test fixture may hold them, in the order SQL
+// gives them: numbers by value (the integer 2 and the real 2.0 are two, in
+// stored order), then text, then binary values, each by its bytes; an empty
+// binary value is not "".
+TEST(OutfallList, MixedKindsSortAsSqlSortsThem) {
+  const auto db = testing::databaseFromSql(
+      "CREATE TABLE PIPE (PIPE_NUMBER, NODEOUT_NO, NODEIN_NO);"
+      "INSERT INTO PIPE (NODEOUT_NO) VALUES (10), ('b'), (9.5), (2), (2.0), ('10'), (''), (X''),"
+      " (X'41'), ('B'), ('\xc3\x98'), (NULL), (-3), (-2.5), (9007199254740993),"
+      " (9007199254740992.0), ('a');",
+      DatabaseKind::Pipe);
+  const std::vector<std::string> expected = {
+      "-3", "-2.5", "2", "2",        "9.5", "10", "9.00719925474099E+15", "9007199254740993", "10",
+      "B",  "a",    "b", "\xc3\x98", "",    "A"};
+  EXPECT_EQ(db->outfallNodes(), expected);
+}
+
+TEST(ProjectTables, TablesAndFieldsAreFoundInAnyCaseAndWhatIsMissingIsNamed) {
   ScratchFolder folder;
   const auto path = dbtest::writeJet(
       folder, "quotes.bvp",
@@ -67,22 +85,26 @@ TEST(ProjectQuery, BoundValuesAreJustTextAndFieldsAreFoundInAnyCase) {
        dbtest::projectTable("ENGLISH")});
   const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
 
-  const ResultSet quoted = db->query("select * from PIPE where NODEIN_NO = ?", {"O'Brien 1"});
-  ASSERT_EQ(quoted.size(), 1u);
-  EXPECT_EQ(*quoted.field(0, "pipe_number"), Value::text("P1"));
-  EXPECT_EQ(quoted.field(0, "NO_SUCH_FIELD"), nullptr);
-  EXPECT_EQ(quoted.field(1, "PIPE_NUMBER"), nullptr);
-  // What would have been injected into a quoted query is a node number that does not exist.
-  EXPECT_TRUE(db->query("select * from PIPE where NODEIN_NO = ?", {"x' OR '1'='1"}).empty());
-
+  const StoredTable& pipes = db->table("pipe");
+  EXPECT_EQ(pipes.name(), "PIPE");
+  ASSERT_EQ(pipes.rowCount(), 2u);
+  EXPECT_EQ(pipes.value(0, pipes.columnIndex("pipe_number")), Value::text("P1"));
+  EXPECT_EQ(pipes.text(0, pipes.columnIndex("NODEIN_NO")), "O'Brien 1");
+  EXPECT_EQ(pipes.columnIndex("NO_SUCH_FIELD"), -1);
   try {
-    db->query("select NODE_ELEV from PIPE");
+    db->table("INLET");
+    ADD_FAILURE() << "a missing table must be reported";
+  } catch (const DatabaseError& e) {
+    EXPECT_STREQ(e.what(), (path + ": table INLET is missing").c_str());
+  }
+  const auto noOutlets = testing::databaseFromSql("CREATE TABLE PIPE (PIPE_NUMBER);",
+                                                  DatabaseKind::Pipe, "fixture.bvp");
+  try {
+    noOutlets->outfallNodes();
     ADD_FAILURE() << "a missing field must be reported";
   } catch (const DatabaseError& e) {
-    EXPECT_STREQ(e.what(), (path + ": field NODE_ELEV is missing").c_str());
+    EXPECT_STREQ(e.what(), "fixture.bvp: field NODEOUT_NO is missing");
   }
-  EXPECT_THROW(db->query("select * from PIPE where NODEIN_NO = ?"), DatabaseError);
-  EXPECT_THROW(db->query("select * from INLET"), DatabaseError);
 }
 
 TEST(UnitSystem, TheDatabaseOpenedLastDecides) {
@@ -219,7 +241,7 @@ TEST(ProjectDatabase, FilesAreReadWithoutAnyChange) {
     ASSERT_EQ(databases.openInletDatabase(inlet), "");
     ASSERT_EQ(databases.openPipeDatabase(pipe), "");
     EXPECT_EQ(databases.outfallNodes().size(), 2u);
-    EXPECT_EQ(databases.pipe()->query("select * from PIPE where NODEIN_NO = ?", {"X"}).size(), 3u);
+    EXPECT_EQ(databases.pipe()->table("PIPE").rowCount(), 3u);
     // A failed open of the wrong kind reads the file too.
     EXPECT_NE(databases.openInletDatabase(pipe), "");
   }

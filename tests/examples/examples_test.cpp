@@ -111,11 +111,15 @@ Tables viaProductReader(const std::string& path, bool isPipe) {
       path, isPipe ? tarvello::DatabaseKind::Pipe : tarvello::DatabaseKind::Inlet);
   Tables tables;
   for (const std::string name : {isPipe ? "PIPE" : "INLET", "PROJECT"}) {
-    const tarvello::ResultSet result = db->query("SELECT * FROM " + name);
-    Table& table = tables[name] = {result.columns, {}, {}};
-    for (const auto& row : result.rows)
-      for (auto& out = table.rows.emplace_back(); const auto& value : row)
+    const tarvello::StoredTable& stored = db->table(name);
+    Table& table = tables[name] = {stored.columns(), {}, {}};
+    for (size_t r = 0; r < stored.rowCount(); ++r) {
+      auto& out = table.rows.emplace_back();
+      for (int c = 0; c < stored.columnCount(); ++c) {
+        const tarvello::Value value = stored.value(r, c);
         out.push_back(value.isNull() ? Field() : value.asText());
+      }
+    }
   }
   return tables;
 }

@@ -5,8 +5,7 @@
 //   I;...           an INLET record: INLET_NUMBER;INLET_SUBTYPE;INLETLENGTH
 //   anything else   a PIPE record, fields in the order of kPipeFields
 // An empty field is null, "" the empty text, numeric text a number.
-#include <sqlite3.h>
-
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +13,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "database/project_database.h"
 
 #include "commands/commands.h"
 #include "common/number_format.h"
@@ -49,43 +50,26 @@ std::vector<std::string_view> split(std::string_view s, char sep) {
   }
 }
 
-void fail(sqlite3* db) {
-  std::fprintf(stderr, "%s\n", sqlite3_errmsg(db));
-  std::abort();
-}
-
-// Inserts the records into `table` with the fields `names`, values bound as
-// typed by the rule above.
+// Table `name` with the fields `names` and the records, values typed by the
+// rule above.
 template <size_t N>
-void insert(sqlite3* db, const char* table, const char* const (&names)[N],
-            const std::vector<std::vector<std::string_view>>& records) {
-  std::string create = std::string("CREATE TABLE ") + table + " (";
-  std::string sql = std::string("INSERT INTO ") + table + " VALUES (";
-  for (size_t i = 0; i < N; ++i) {
-    create += (i ? ", " : "") + std::string(names[i]);
-    sql += i ? ", ?" : "?";
-  }
-  if (sqlite3_exec(db, (create + ")").c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) fail(db);
-  sqlite3_stmt* st = nullptr;
-  if (sqlite3_prepare_v2(db, (sql + ")").c_str(), -1, &st, nullptr) != SQLITE_OK) fail(db);
+StoredTable table(const char* name, const char* const (&names)[N],
+                  const std::vector<std::vector<std::string_view>>& records) {
+  StoredTable t(name, std::vector<std::string>(std::begin(names), std::end(names)));
   for (const auto& fields : records) {
-    sqlite3_reset(st);
     for (size_t i = 0; i < N; ++i) {
-      const int index = static_cast<int>(i) + 1;
       const std::string_view f = i < fields.size() ? fields[i] : std::string_view();
-      if (f.empty()) {
-        sqlite3_bind_null(st, index);
-      } else if (f == "\"\"") {
-        sqlite3_bind_text(st, index, "", 0, SQLITE_STATIC);
-      } else if (const auto n = parseNumber(f)) {
-        sqlite3_bind_double(st, index, *n);
-      } else {
-        sqlite3_bind_text(st, index, f.data(), static_cast<int>(f.size()), SQLITE_TRANSIENT);
-      }
+      if (f.empty())
+        t.addNull();
+      else if (f == "\"\"")
+        t.addText("");
+      else if (const auto n = parseNumber(f))
+        std::isnan(*n) ? t.addNull() : t.addReal(*n);
+      else
+        t.addText(f);
     }
-    if (sqlite3_step(st) != SQLITE_DONE) fail(db);
   }
-  sqlite3_finalize(st);
+  return t;
 }
 
 }  // namespace
@@ -110,15 +94,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::vector<std::string_view>> project = {{head[0]}};
 
   Session session;
-  auto pipeDb = ProjectDatabase::fromSql("", DatabaseKind::Pipe, "fuzz.bvp");
-  insert(pipeDb->handle(), "PROJECT", kProjectFields, project);
-  insert(pipeDb->handle(), "PIPE", kPipeFields, pipes);
-  session.databases.setPipeDatabase(std::move(pipeDb));
+  std::vector<StoredTable> pipeTables;
+  pipeTables.push_back(table("PROJECT", kProjectFields, project));
+  pipeTables.push_back(table("PIPE", kPipeFields, pipes));
+  session.databases.setPipeDatabase(
+      ProjectDatabase::fromTables(std::move(pipeTables), DatabaseKind::Pipe, "fuzz.bvp"));
   if (!inlets.empty()) {
-    auto inletDb = ProjectDatabase::fromSql("", DatabaseKind::Inlet, "fuzz.olm");
-    insert(inletDb->handle(), "PROJECT", kProjectFields, project);
-    insert(inletDb->handle(), "INLET", kInletFields, inlets);
-    session.databases.setInletDatabase(std::move(inletDb));
+    std::vector<StoredTable> inletTables;
+    inletTables.push_back(table("PROJECT", kProjectFields, project));
+    inletTables.push_back(table("INLET", kInletFields, inlets));
+    session.databases.setInletDatabase(
+        ProjectDatabase::fromTables(std::move(inletTables), DatabaseKind::Inlet, "fuzz.olm"));
   }
   session.outfallNode = head.size() > 1 ? std::string(head[1]) : "";
   session.tailWaterText = head.size() > 2 ? std::string(head[2]) : "0.0";

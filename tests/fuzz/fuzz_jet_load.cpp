@@ -54,7 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto db = tarvello::ProjectDatabase::openJet(path, tarvello::DatabaseKind::Pipe);
     (void)db->readUnits();
     (void)db->outfallNodes();
-    (void)db->query("SELECT * FROM PIPE");
+    const tarvello::StoredTable& pipes = db->table("PIPE");
+    for (size_t r = 0; r < pipes.rowCount(); ++r)
+      for (int c = 0; c < pipes.columnCount(); ++c) (void)pipes.value(r, c);
   } catch (const tarvello::DatabaseError&) {
   }
   return 0;

@@ -8,6 +8,7 @@
 #include "commands/commands.h"
 #include "database/project_database.h"
 #include "network/generation.h"
+#include "support/sql_fixture.h"
 
 namespace tarvello::testing {
 
@@ -78,14 +79,14 @@ inline std::string tableSql(const std::string& table, const std::vector<Fields>&
 
 inline std::unique_ptr<ProjectDatabase> pipeDatabase(const std::vector<Fields>& pipes,
                                                      const std::string& units = "ENGLISH") {
-  return ProjectDatabase::fromSql("CREATE TABLE PROJECT (UNITS); INSERT INTO PROJECT VALUES ('" +
+  return testing::databaseFromSql("CREATE TABLE PROJECT (UNITS); INSERT INTO PROJECT VALUES ('" +
                                       units + "');\n" + tableSql("PIPE", pipes),
                                   DatabaseKind::Pipe, "test.bvp");
 }
 
 inline std::unique_ptr<ProjectDatabase> inletDatabase(const std::vector<Fields>& inlets,
                                                       const std::string& units = "ENGLISH") {
-  return ProjectDatabase::fromSql("CREATE TABLE PROJECT (UNITS); INSERT INTO PROJECT VALUES ('" +
+  return testing::databaseFromSql("CREATE TABLE PROJECT (UNITS); INSERT INTO PROJECT VALUES ('" +
                                       units + "');\n" + tableSql("INLET", inlets),
                                   DatabaseKind::Inlet, "test.olm");
 }

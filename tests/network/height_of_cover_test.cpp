@@ -3,6 +3,7 @@
 #include "commands/commands.h"
 #include "network/generation.h"
 #include "network/table_fill.h"
+#include "support/sql_fixture.h"
 
 namespace tarvello {
 namespace {
@@ -12,7 +13,7 @@ std::string cover(const std::string& size, const std::string& topOut, const std:
                   const std::string& units = "ENGLISH", const std::string& elevOut = "100",
                   const std::string& elevIn = "101") {
   Session session;
-  session.databases.setPipeDatabase(ProjectDatabase::fromSql(
+  session.databases.setPipeDatabase(testing::databaseFromSql(
       "CREATE TABLE PROJECT (UNITS); INSERT INTO PROJECT VALUES ('" + units + "');",
       DatabaseKind::Pipe));
   PipeNetwork network;

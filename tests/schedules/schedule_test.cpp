@@ -12,6 +12,7 @@
 #include "database/project_database.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
+#include "support/sql_fixture.h"
 
 namespace tarvello {
 namespace {
@@ -70,7 +71,7 @@ void fillSmallNetwork(ProfileTables& tables) {
 }
 
 void makeEnglish(Session& session) {
-  auto db = ProjectDatabase::fromSql(
+  auto db = testing::databaseFromSql(
       "CREATE TABLE PROJECT (UNITS TEXT); INSERT INTO PROJECT VALUES ('ENGLISH');",
       DatabaseKind::Pipe);
   ASSERT_EQ(session.databases.setPipeDatabase(std::move(db)), "");

@@ -1,0 +1,69 @@
+#pragma once
+// One table of a project database held in memory: its column names and every
+// record in stored order. A cell is 16 bytes (kind, and the number or where its
+// bytes lie); the bytes of every text and binary value share one arena, so a
+// 100,000-record table is two allocations, and readers get views, not copies.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/value.h"
+
+namespace tarvello {
+
+// Text is UTF-8; Blob is the bytes of a binary, OLE or unknown field. A Blob
+// reads as text (Value has no binary kind) but compares as SQL compares it.
+enum class CellKind : std::uint8_t { Null, Integer, Real, Text, Blob };
+
+class StoredTable {
+ public:
+  StoredTable() = default;
+  StoredTable(std::string name, std::vector<std::string> columns);
+
+  const std::string& name() const { return name_; }
+  const std::vector<std::string>& columns() const { return columns_; }
+  int columnCount() const { return static_cast<int>(columns_.size()); }
+  // Column index by name (case-insensitive, as Jet field names are), or -1.
+  int columnIndex(std::string_view name) const;
+  size_t rowCount() const { return columns_.empty() ? 0 : cells_.size() / columns_.size(); }
+
+  CellKind kind(size_t row, int column) const { return cell(row, column).kind; }
+  std::int64_t integer(size_t row, int column) const { return cell(row, column).integer; }
+  double real(size_t row, int column) const { return cell(row, column).real; }
+  // The bytes of a Text or Blob cell; "" for any other kind.
+  std::string_view text(size_t row, int column) const;
+  Value value(size_t row, int column) const;
+
+  // Building: cells are appended row after row, columnCount() to a row.
+  void reserveRows(size_t rows);
+  void addNull();
+  void addInteger(std::int64_t i);
+  void addReal(double d);
+  void addText(std::string_view bytes);
+  void addBlob(std::string_view bytes);
+  // Gives back what reserving set aside beyond the cells read.
+  void shrinkToFit();
+
+ private:
+  struct Cell {
+    union {
+      double real;
+      std::int64_t integer;
+      std::uint64_t offset;
+    };
+    std::uint32_t length = 0;
+    CellKind kind = CellKind::Null;
+  };
+  const Cell& cell(size_t row, int column) const {
+    return cells_[row * columns_.size() + static_cast<size_t>(column)];
+  }
+  void addBytes(CellKind kind, std::string_view bytes);
+
+  std::string name_;
+  std::vector<std::string> columns_;
+  std::vector<Cell> cells_;  // record after record, every column
+  std::string text_;         // the bytes of every text and binary cell
+};
+
+}  // namespace tarvello

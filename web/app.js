@@ -58,16 +58,21 @@
 
   // ---- the two databases ----
   let pipeFile = null, inletFile = null;
+  let openCount = 0;  // only the latest choice of files counts
   async function openProject() {
+    const count = ++openCount;
     $('outfall').disabled = true;
     $('tail-water').disabled = true;
     $('units').textContent = '';
+    setStatus('');
+    listWarnings([]);
     clearResults();
     if (!pipeFile || !inletFile) return;
     setBusy(true);
     const [pipe, inlet] = await Promise.all([pipeFile.arrayBuffer(), inletFile.arrayBuffer()]);
     const r = await ask({ kind: 'open', pipe, inlet, pipeName: safeName(pipeFile.name, 'pipe.bvp'),
                           inletName: safeName(inletFile.name, 'inlet.olm') }, [pipe, inlet]);
+    if (count !== openCount) return;
     setBusy(false);
     if (!r.ok) { setStatus(r.message); return; }
     setStatus('');

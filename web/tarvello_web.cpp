@@ -43,6 +43,10 @@ std::string message(const std::string& text) {
   std::istringstream lines(m);
   for (std::string line; std::getline(lines, line);) {
     if (line.rfind(prefix, 0) == 0) line.erase(0, prefix.size());
+    // The files are named as the user picked them, without their place in the module.
+    for (const std::string folder : {"/in/pipe/", "/in/inlet/", "/in/criteria/"})
+      for (auto at = line.find(folder); at != std::string::npos; at = line.find(folder, at))
+        line.erase(at, folder.size());
     if (!out.empty()) out += '\n';
     out += line;
   }

@@ -142,7 +142,9 @@
     if (!r.ok) { clearResults(); setStatus(r.message); return; }
     tw.value = r.tailWater;
     outputs = r.files;
+    const shown = performance.now();
     showTables(r);
+    document.body.dataset.timings = `${r.timings}page ${Math.round(performance.now() - shown)} ms`;
     setStatus(r.message);
     listWarnings([...(r.warnings || []), ...(r.drawingWarnings || [])]);
     enableDownloads(true);
@@ -236,10 +238,14 @@
       const columns = rows.shift() || [];
       grids[id].set(columns, rows, marks[id]);
     }
-    $('checks').replaceChildren(...findings.map((f) => { const li = document.createElement('li'); li.textContent = f.join('  '); return li; }));
+    // The first findings here, all of them in design-checks.csv.
+    const shownFindings = findings.slice(0, 500).map((f) => { const li = document.createElement('li'); li.textContent = f.join('  '); return li; });
+    if (findings.length > 500) shownFindings.push(cell(`… and ${findings.length - 500} more in design-checks.csv`));
+    $('checks').replaceChildren(...shownFindings);
     if (!findings.length) { const li = document.createElement('li'); li.textContent = r.checksSummary.trim() || 'No findings'; $('checks').append(li); }
     $('branch').replaceChildren(...r.branchIds.map((b) => { const o = document.createElement('option'); o.value = b; o.textContent = b; return o; }));
-    showAll();
+    drawing = null;
+    drawPreview();
   }
 
   // ---- tabs ----
@@ -248,37 +254,39 @@
       for (const o of document.querySelectorAll('[role=tab]')) o.setAttribute('aria-selected', String(o === b));
       for (const t of document.querySelectorAll('.tab')) t.hidden = t.id !== b.dataset.tab;
       if (grids[b.dataset.tab]) { grids[b.dataset.tab].first = -1; grids[b.dataset.tab].render(); }
-      if (b.dataset.tab === 'preview') drawPreview();
+      if (b.dataset.tab === 'preview') { if (!drawing && $('branch').value) preview(`branch-${$('branch').value}.dxf`); else drawPreview(); }
     });
   }
 
-  // ---- downloads ----
-  for (const [id, name] of Object.entries(downloads))
-    $(id).addEventListener('click', () => { if (outputs && outputs[name]) save(name, outputs[name]); });
-  const branchDxf = new Map();
-  async function branchDrawing(id) {
-    if (!branchDxf.has(id)) {
-      const r = await ask({ kind: 'branch', id });
-      if (r.error) { setStatus(r.error); return null; }
-      branchDxf.set(id, r);
-    }
-    return branchDxf.get(id);
+  // ---- downloads: the tables and findings come with the run, the drawings
+  // and the workbook are made when asked for ----
+  async function output(name) {
+    if (outputs[name]) return outputs[name];
+    setBusy(true);
+    const r = await ask({ kind: 'output', name });
+    setBusy(false);
+    if (r.warnings && r.warnings.length) listWarnings(r.warnings);
+    if (!r.ok) { setStatus(r.message); return null; }
+    return r.bytes;
   }
-  $('dl-branch-profile').addEventListener('click', async () => {
-    const r = outputs && await branchDrawing($('branch').value);
-    if (r) save(r.name, r.bytes);
-  });
-  $('branch').addEventListener('change', async () => {
-    $('dl-branch-profile').disabled = !outputs || !$('branch').value;
-    const r = await branchDrawing($('branch').value);
-    if (r) { drawing = parseDxf(r.bytes); fit(); }
-  });
-  $('show-all').addEventListener('click', showAll);
-  function showAll() {
-    branchDxf.clear();
-    drawing = outputs ? parseDxf(outputs['all-profiles.dxf']) : null;
+  async function download(name) {
+    if (!outputs) return;
+    const bytes = await output(name);
+    if (bytes && outputs) save(name, bytes);
+  }
+  for (const [id, name] of Object.entries(downloads)) $(id).addEventListener('click', () => download(name));
+  $('dl-branch-profile').addEventListener('click', () => download(`branch-${$('branch').value}.dxf`));
+  async function preview(name) {
+    if (!outputs) return;
+    const bytes = await output(name);
+    drawing = bytes ? parseDxf(bytes) : null;
     fit();
   }
+  $('branch').addEventListener('change', () => {
+    $('dl-branch-profile').disabled = !outputs || !$('branch').value;
+    preview(`branch-${$('branch').value}.dxf`);
+  });
+  $('show-all').addEventListener('click', () => preview('all-profiles.dxf'));
 
   // ---- drawing preview: the entities of the DXF file on a canvas ----
   function parseDxf(bytes) {

@@ -3,6 +3,7 @@
 // the page shows and the files it offers, made by the same operations
 // tarvello-cli calls.
 #include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 
 #include <exception>
 #include <filesystem>
@@ -108,29 +109,75 @@ class Project {
     return result;
   }
 
-  // The profile of one branch into /out/branch-<id>.dxf; "" or the message.
-  std::string branchProfile(const std::string& branchId) {
-    if (!session_ || !ran_) return "No profile data";
-    const ProfileTables& tables = session_->tables;
-    const int row = findBranchRow(tables.branches, branchId);
-    if (row < 1 || row > tables.branches.lastFilledRow() ||
-        !branchRowSelected(tables.branches, row))
-      return "branch " + cli::oneLine(branchId) + " is not in the branch table";
-    Warnings warnings;
-    ProfileSettings settings =
-        profileSettings(session_->profileScale, session_->databases.unitSystem(),
-                        session_->tailWaterText, warnings);
-    settings.energyGradeLine = session_->energyGradeLine;
-    const std::string path = std::string(kOut) + "/branch-" + branchId + ".dxf";
-    const WriteResult w = writeBranchProfile(tables, settings, row, path, Overwrite::Yes, warnings);
-    return w.written() ? "" : (w.message.empty() ? "not written" : w.message);
+  // A drawing or the workbook of the last run, written into /out when asked
+  // for (a large network's drawings take long): {ok, message, warnings}.
+  // `name` is all-profiles.dxf, structure-schedule.dxf, pipe-schedule.dxf,
+  // schedules.xlsx or branch-<Branch ID>.dxf.
+  val output(const std::string& name) {
+    val result = val::object();
+    result.set("ok", false);
+    if (!session_ || !ran_) {
+      result.set("message", std::string("Create Profile Data first"));
+      return result;
+    }
+    try {
+      const WriteResult w = writeOutput(name);
+      result.set("ok", w.written());
+      result.set("message",
+                 w.written() ? "" : (w.message.empty() ? name + " was not written" : w.message));
+    } catch (const std::exception& e) {
+      result.set("message", std::string(e.what()));
+    }
+    std::vector<std::string> warnings;
+    for (const auto& w : session_->warnings.items()) warnings.push_back(w);
+    session_->warnings.clear();
+    result.set("warnings", stringList(warnings));
+    return result;
   }
 
  private:
+  WriteResult writeOutput(const std::string& name) {
+    Session& session = *session_;
+    const ProfileTables& tables = session.tables;
+    const std::string path = std::string(kOut) + "/" + name;
+    session.warnings.clear();
+    // As the CLI: the drawing settings read once per drawing, the EGL as chosen.
+    auto settings = [&] {
+      ProfileSettings s = profileSettings(session.profileScale, session.databases.unitSystem(),
+                                          session.tailWaterText, session.warnings);
+      s.energyGradeLine = session.energyGradeLine;
+      return s;
+    };
+    const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
+    if (name == "all-profiles.dxf")
+      return writeAllProfiles(tables, settings(), path, Overwrite::Yes, session.warnings);
+    if (name == "structure-schedule.dxf")
+      return writeStructureSchedule(tables, english, path, Overwrite::Yes, session.warnings);
+    if (name == "pipe-schedule.dxf")
+      return writePipeSchedule(tables, english, path, Overwrite::Yes);
+    if (name == "schedules.xlsx")
+      return exportSchedules(tables, english, schedulesTemplatePath(session), path, Overwrite::Yes,
+                             session.warnings, &checks_.worksheet());
+    const std::string prefix = "branch-", suffix = ".dxf";
+    if (name.size() > prefix.size() + suffix.size() && name.rfind(prefix, 0) == 0 &&
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+      const std::string branchId =
+          name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+      const int row = findBranchRow(tables.branches, branchId);
+      if (row < 1 || row > tables.branches.lastFilledRow() ||
+          !branchRowSelected(tables.branches, row))
+        return WriteResult::failed(
+            path, "branch " + cli::oneLine(branchId) + " is not in the branch table");
+      return writeBranchProfile(tables, settings(), row, path, Overwrite::Yes, session.warnings);
+    }
+    return WriteResult::failed(path, name + ": no such output");
+  }
+
   void runInto(val& result, const std::string& outfall, const std::string& tailWater, bool egl,
                const std::string& criteriaPath) {
     std::ostringstream out, err;
-    cli::DesignChecksRun checks;
+    checks_ = cli::DesignChecksRun();
+    cli::DesignChecksRun& checks = checks_;
     if (!checks.loadCriteria(criteriaPath, err)) {
       result.set("message", message(err.str()));
       return;
@@ -151,7 +198,16 @@ class Project {
     session.outfallNode = outfall;
     session.energyGradeLine = egl;
     session.warnings.clear();
+    // Where the time goes, for the benchmark.
+    std::string timings;
+    double lap = emscripten_get_now();
+    auto timed = [&](const char* what) {
+      const double now = emscripten_get_now();
+      timings += std::string(what) + " " + std::to_string(static_cast<int>(now - lap)) + " ms; ";
+      lap = now;
+    };
     const GenerationResult generated = createProfileData(session);
+    timed("create");
     std::vector<std::string> warnings;
     for (const auto& w : session.warnings.items()) warnings.push_back(w);
     result.set("warnings", stringList(warnings));
@@ -174,41 +230,15 @@ class Project {
     save("structures.csv", tableCsv(tables.structures));
     save("pipes.csv", tableCsv(tables.pipes));
     save("branches.csv", tableCsv(tables.branches));
+    timed("tables");
     checks.run(session);
     std::ostringstream summary;
     if (!checks.write(std::string(kOut) + "/design-checks.csv", true, out, summary))
       throw std::runtime_error("design-checks.csv could not be written");
     files.push_back("design-checks.csv");
     result.set("checksSummary", summary.str());
+    timed("checks");
 
-    const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
-    std::vector<std::string> drawingWarnings;
-    auto written = [&](const std::string& name, const WriteResult& w) {
-      for (const auto& item : session.warnings.items()) drawingWarnings.push_back(item);
-      session.warnings.clear();
-      if (!w.written())
-        throw std::runtime_error(w.message.empty() ? name + " was not written" : w.message);
-      files.push_back(name);
-    };
-    auto settings = [&] {
-      ProfileSettings s = profileSettings(session.profileScale, session.databases.unitSystem(),
-                                          session.tailWaterText, session.warnings);
-      s.energyGradeLine = session.energyGradeLine;
-      return s;
-    };
-    const std::string out_ = std::string(kOut) + "/";
-    session.warnings.clear();
-    written("all-profiles.dxf", writeAllProfiles(tables, settings(), out_ + "all-profiles.dxf",
-                                                 Overwrite::Yes, session.warnings));
-    written("structure-schedule.dxf",
-            writeStructureSchedule(tables, english, out_ + "structure-schedule.dxf", Overwrite::Yes,
-                                   session.warnings));
-    written("pipe-schedule.dxf",
-            writePipeSchedule(tables, english, out_ + "pipe-schedule.dxf", Overwrite::Yes));
-    written("schedules.xlsx", exportSchedules(tables, english, schedulesTemplatePath(session),
-                                              out_ + "schedules.xlsx", Overwrite::Yes,
-                                              session.warnings, &checks.worksheet()));
-    result.set("drawingWarnings", stringList(drawingWarnings));
     result.set("files", stringList(files));
 
     // What the grids mark: structure rows whose HGL reaches the top.
@@ -221,6 +251,8 @@ class Project {
       if (branchRowSelected(tables.branches, row))
         branchIds.push_back(tables.branches.cell(row, branchcol::BranchId));
     result.set("branchIds", stringList(branchIds));
+    timed("marks");
+    result.set("timings", timings);
     ran_ = true;
     result.set("ok", true);
     result.set("message",
@@ -229,6 +261,7 @@ class Project {
   }
 
   std::unique_ptr<Session> session_;
+  cli::DesignChecksRun checks_;
   bool ran_ = false;
 };
 
@@ -239,7 +272,7 @@ EMSCRIPTEN_BINDINGS(tarvello) {
       .constructor<>()
       .function("open", &Project::open)
       .function("run", &Project::run)
-      .function("branchProfile", &Project::branchProfile);
+      .function("output", &Project::output);
   emscripten::function("version",
                        emscripten::optional_override([] { return std::string(TARVELLO_VERSION); }));
 }

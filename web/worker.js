@@ -57,16 +57,17 @@ function handle(msg) {
       Object.assign(reply, {
         tailWater: r.tailWater, structures: r.structures, pipes: r.pipes,
         hglTop: r.hglTop, branchIds: r.branchIds, drawingWarnings: r.drawingWarnings,
-        checksSummary: r.checksSummary, files: readOutputs(r.files),
+        checksSummary: r.checksSummary, files: readOutputs(r.files), timings: r.timings,
       });
     }
     return reply;
   }
-  if (msg.kind === 'branch') {
-    const error = project.branchProfile(msg.id);
-    if (error) return { kind: 'branch', id: msg.id, error };
-    const name = 'branch-' + msg.id + '.dxf';
-    return { kind: 'branch', id: msg.id, name, bytes: module.FS.readFile('/out/' + name) };
+  if (msg.kind === 'output') {
+    const r = project.output(msg.name);
+    if (!r.ok) return { kind: 'output', ok: false, message: r.message, warnings: r.warnings };
+    const bytes = module.FS.readFile('/out/' + msg.name);
+    module.FS.unlink('/out/' + msg.name);  // made again when asked again
+    return { kind: 'output', ok: true, name: msg.name, bytes, warnings: r.warnings };
   }
   return { kind: 'error', message: 'unknown request' };
 }
@@ -77,9 +78,9 @@ onmessage = (event) => {
     try {
       reply = handle(event.data);
     } catch (e) {
-      const kinds = { open: 'opened', run: 'ran', branch: 'branch' };
-      reply = { kind: kinds[event.data.kind] || 'error', ok: false, id: event.data.id,
-                message: 'The run stopped: ' + String(e && e.message ? e.message : e), error: 'failed' };
+      const kinds = { open: 'opened', run: 'ran', output: 'output' };
+      reply = { kind: kinds[event.data.kind] || 'error', ok: false,
+                message: 'The run stopped: ' + String(e && e.message ? e.message : e) };
       start();
     }
     reply.requestId = event.data.requestId;

@@ -30,6 +30,26 @@ const downloadIds = {
   'dl-pipe-schedule': 'pipe-schedule.dxf', 'dl-workbook': 'schedules.xlsx', 'dl-checks': 'design-checks.csv',
 };
 
+// The memory of the browser and every process under it, in MB.
+function treeRssMb(root) {
+  const rows = require('child_process').execFileSync('ps', ['-eo', 'pid=,ppid=,rss=']).toString().trim().split('\n')
+    .map((l) => l.trim().split(/\s+/).map(Number));
+  const inTree = new Set([root]);
+  for (let grown = true; grown;) {
+    grown = false;
+    for (const [pid, ppid] of rows) if (inTree.has(ppid) && !inTree.has(pid)) { inTree.add(pid); grown = true; }
+  }
+  // Proportional set sizes: pages the processes share count once in all.
+  let kb = 0;
+  for (const pid of inTree) {
+    try {
+      const m = /^Pss:\s+(\d+)/m.exec(fs.readFileSync(`/proc/${pid}/smaps_rollup`, 'utf8'));
+      if (m) kb += Number(m[1]);
+    } catch (e) { /* gone meanwhile */ }
+  }
+  return Math.round(kb / 1024);
+}
+
 async function main() {
   await new Promise((r) => server.listen(0, '127.0.0.1', r));
   const origin = `http://127.0.0.1:${server.address().port}`;
@@ -106,7 +126,9 @@ async function main() {
     const done = Date.now();
     check(ok, `${project.name}: run failed: ${await text('status')}`);
     fs.writeFileSync(path.join(dir, 'status.txt'), await text('status') + '\n');
-    console.log(`${project.name}: open ${opened - t0} ms, create ${done - opened} ms, page work ${done - t0} ms`);
+    console.log(`${project.name}: open ${opened - t0} ms, create ${done - opened} ms, page work ${done - t0} ms, ` +
+                `chromium ${treeRssMb(browser.process().pid)} MB (` +
+                await page.evaluate(() => document.body.dataset.timings) + ')');
     if (project.timeOnly) continue;
     // One at a time, each saved before the next is asked for.
     const saved = async (id, file) => {
@@ -120,9 +142,12 @@ async function main() {
     await page.waitForFunction(() => !document.getElementById('dl-branch-profile').disabled);
     await saved('dl-branch-profile', `branch-${project.branch}.dxf`);
     if (project.screenshot) {
-      await page.click('[data-tab=preview]');
-      await page.click('[data-tab=structures]');
       await page.screenshot({ path: project.screenshot });
+      await page.click('[data-tab=preview]');
+      await page.select('#branch', project.branch);
+      await new Promise((r) => setTimeout(r, 500));
+      await page.screenshot({ path: project.screenshot.replace(/\.png$/, '-drawing.png') });
+      await page.click('[data-tab=structures]');
     }
   }
   check(problems.length === 0, 'console and requests: ' + problems.join('; '));

@@ -90,5 +90,8 @@ for project in highway highway-201 metric net1001; do
   done
   echo "$project: $(ls "$work/cli/$project" | wc -l) files compared"
 done
-if [ -n "${SCREENSHOT:-}" ]; then cp "$work/screenshot.png" "$SCREENSHOT"; fi
+if [ -n "${SCREENSHOT:-}" ]; then
+  cp "$work/screenshot.png" "$SCREENSHOT"
+  cp "$work/screenshot-drawing.png" "${SCREENSHOT%.png}-drawing.png"
+fi
 exit $status

@@ -2,11 +2,10 @@
 
 #include "common/ascii_case.h"
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace tarvello {
-
-static_assert(sizeof(double) == 8 && sizeof(std::int64_t) == 8);
 
 StoredTable::StoredTable(std::string name, std::vector<std::string> columns)
     : name_(std::move(name)), columns_(std::move(columns)) {}
@@ -18,64 +17,54 @@ int StoredTable::columnIndex(std::string_view name) const {
 }
 
 std::string_view StoredTable::text(size_t row, int column) const {
-  const Cell& c = cell(row, column);
-  if (c.kind != CellKind::Text && c.kind != CellKind::Blob) return {};
-  return std::string_view(text_).substr(c.offset, c.length);
+  const size_t i = at(row, column);
+  if (kinds_[i] != CellKind::Text && kinds_[i] != CellKind::Blob) return {};
+  return std::string_view(text_).substr(cells_[i].bytes.offset, cells_[i].bytes.length);
 }
 
 Value StoredTable::value(size_t row, int column) const {
-  const Cell& c = cell(row, column);
-  switch (c.kind) {
+  const size_t i = at(row, column);
+  switch (kinds_[i]) {
     case CellKind::Integer:
-      return Value::integer(c.integer);
+      return Value::integer(cells_[i].integer);
     case CellKind::Real:
-      return Value::real(c.real);
+      return Value::real(cells_[i].real);
     case CellKind::Null:
       return Value::null();
     case CellKind::Text:
     case CellKind::Blob:
       break;
   }
-  return Value::text(std::string(text_, c.offset, c.length));
+  return Value::text(std::string(text_, cells_[i].bytes.offset, cells_[i].bytes.length));
 }
 
-void StoredTable::reserveRows(size_t rows) { cells_.reserve(rows * columns_.size()); }
-
-void StoredTable::addNull() {
-  Cell c;
-  c.integer = 0;
-  cells_.push_back(c);
+void StoredTable::reserveRows(size_t rows) {
+  kinds_.reserve(rows * columns_.size());
+  cells_.reserve(rows * columns_.size());
 }
 
-void StoredTable::addInteger(std::int64_t i) {
-  Cell c;
-  c.integer = i;
-  c.kind = CellKind::Integer;
-  cells_.push_back(c);
-}
+void StoredTable::addNull() { add(CellKind::Null, Cell{.integer = 0}); }
 
-void StoredTable::addReal(double d) {
-  Cell c;
-  c.real = d;
-  c.kind = CellKind::Real;
-  cells_.push_back(c);
-}
+void StoredTable::addInteger(std::int64_t i) { add(CellKind::Integer, Cell{.integer = i}); }
+
+void StoredTable::addReal(double d) { add(CellKind::Real, Cell{.real = d}); }
 
 void StoredTable::addBytes(CellKind kind, std::string_view bytes) {
-  // A Jet value is far below this; the check keeps a damaged length from wrapping.
-  if (bytes.size() > UINT32_MAX) throw std::length_error("a field value is too long");
-  Cell c;
-  c.offset = text_.size();
-  c.length = static_cast<std::uint32_t>(bytes.size());
-  c.kind = kind;
+  // Places in the arena are 32-bit; a project's text is far below that.
+  if (bytes.size() > UINT32_MAX - text_.size())
+    throw std::length_error("the table's text is too long");
+  Cell cell;
+  cell.bytes.offset = static_cast<std::uint32_t>(text_.size());
+  cell.bytes.length = static_cast<std::uint32_t>(bytes.size());
   text_ += bytes;
-  cells_.push_back(c);
+  add(kind, cell);
 }
 
 void StoredTable::addText(std::string_view bytes) { addBytes(CellKind::Text, bytes); }
 void StoredTable::addBlob(std::string_view bytes) { addBytes(CellKind::Blob, bytes); }
 
 void StoredTable::shrinkToFit() {
+  kinds_.shrink_to_fit();
   cells_.shrink_to_fit();
   text_.shrink_to_fit();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // One table of a project database held in memory: its column names and every
-// record in stored order. A cell is 16 bytes (kind, and the number or where its
-// bytes lie); the bytes of every text and binary value share one arena, so a
-// 100,000-record table is two allocations, and readers get views, not copies.
+// record in stored order. A cell is 9 bytes (a kind byte, and the number or
+// where its bytes lie, kept apart so that neither is padded); the bytes of
+// every text and binary value share one arena, so a 100,000-record table is
+// three allocations, and readers get views, not copies.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,11 +27,11 @@ class StoredTable {
   int columnCount() const { return static_cast<int>(columns_.size()); }
   // Column index by name (case-insensitive, as Jet field names are), or -1.
   int columnIndex(std::string_view name) const;
-  size_t rowCount() const { return columns_.empty() ? 0 : cells_.size() / columns_.size(); }
+  size_t rowCount() const { return columns_.empty() ? 0 : kinds_.size() / columns_.size(); }
 
-  CellKind kind(size_t row, int column) const { return cell(row, column).kind; }
-  std::int64_t integer(size_t row, int column) const { return cell(row, column).integer; }
-  double real(size_t row, int column) const { return cell(row, column).real; }
+  CellKind kind(size_t row, int column) const { return kinds_[at(row, column)]; }
+  std::int64_t integer(size_t row, int column) const { return cells_[at(row, column)].integer; }
+  double real(size_t row, int column) const { return cells_[at(row, column)].real; }
   // The bytes of a Text or Blob cell; "" for any other kind.
   std::string_view text(size_t row, int column) const;
   Value value(size_t row, int column) const;
@@ -46,24 +47,28 @@ class StoredTable {
   void shrinkToFit();
 
  private:
-  struct Cell {
-    union {
-      double real;
-      std::int64_t integer;
-      std::uint64_t offset;
-    };
-    std::uint32_t length = 0;
-    CellKind kind = CellKind::Null;
+  union Cell {
+    double real;
+    std::int64_t integer;
+    struct {
+      std::uint32_t offset;
+      std::uint32_t length;
+    } bytes;
   };
-  const Cell& cell(size_t row, int column) const {
-    return cells_[row * columns_.size() + static_cast<size_t>(column)];
+  size_t at(size_t row, int column) const {
+    return row * columns_.size() + static_cast<size_t>(column);
+  }
+  void add(CellKind kind, Cell cell) {
+    kinds_.push_back(kind);
+    cells_.push_back(cell);
   }
   void addBytes(CellKind kind, std::string_view bytes);
 
   std::string name_;
   std::vector<std::string> columns_;
-  std::vector<Cell> cells_;  // record after record, every column
-  std::string text_;         // the bytes of every text and binary cell
+  std::vector<CellKind> kinds_;  // record after record, every column
+  std::vector<Cell> cells_;      // the same cells' numbers or places in text_
+  std::string text_;             // the bytes of every text and binary cell
 };
 
 }  // namespace tarvello

@@ -134,8 +134,11 @@ struct StringWriter : pugi::xml_writer {
   }
 };
 
-std::string serialize(const pugi::xml_document& doc) {
+std::string serialize(const pugi::xml_document& doc, size_t expectedSize = 0) {
   StringWriter writer;
+  // Growing a sheet of megabytes by doubling copies it over and over; reserved
+  // pages that are never written cost nothing.
+  writer.out.reserve(expectedSize);
   doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
   return std::move(writer.out);
 }
@@ -240,6 +243,17 @@ struct XlsxWorksheet::Impl {
   pugi::xml_node findRow(int row, bool create);
   // The cell at (row, column), created in column order when missing.
   pugi::xml_node findCell(int row, int column, bool create, bool* created = nullptr);
+  pugi::xml_node remember(int row, int column, pugi::xml_node cell) {
+    lastCell = cell;
+    lastCellRow = row;
+    lastCellColumn = column;
+    return cell;
+  }
+  // The cell findCell returned last (cells are never removed, so it stays valid).
+  pugi::xml_node lastCell;
+  int lastCellRow = 0, lastCellColumn = 0;
+  // Element names with the sheet's prefix, made once.
+  std::string cellName, valueName, inlineName, textName;
   std::string defaultStyle(const pugi::xml_node& rowNode, int column) const;
   void clearValue(pugi::xml_node cell);
   void updateDimension();
@@ -258,6 +272,10 @@ bool XlsxWorksheet::Impl::load(const std::string& xml, std::string& error) {
     return false;
   }
   prefix = prefixOf(root);
+  cellName = name("c");
+  valueName = name("v");
+  inlineName = name("is");
+  textName = name("t");
   sheetData = childNamed(root, "sheetData");
   if (!sheetData) {
     error = part + " has no cell data";
@@ -317,20 +335,28 @@ pugi::xml_node XlsxWorksheet::Impl::findCell(int row, int column, bool create, b
   if (created) *created = false;
   pugi::xml_node rowNode = findRow(row, create);
   if (!rowNode) return {};
+  // The export writes a row's cells in column order: the search goes on from
+  // the cell found last when it lies before the one wanted, rather than
+  // reading every cell reference of the row again.
+  pugi::xml_node start = rowNode.first_child();
+  if (lastCell && lastCellRow == row && lastCell.parent() == rowNode) {
+    if (lastCellColumn == column) return lastCell;
+    if (lastCellColumn < column) start = lastCell.next_sibling();
+  }
   pugi::xml_node before;
-  for (pugi::xml_node cell : rowNode.children()) {
+  for (pugi::xml_node cell = start; cell; cell = cell.next_sibling()) {
     if (!named(cell, "c")) continue;
     const auto ref = parseCellRef(cell.attribute("r").value());
     if (!ref) continue;
-    if (ref->column == column) return cell;
+    if (ref->column == column) return remember(row, column, cell);
     if (ref->column > column) {
       before = cell;
       break;
     }
   }
   if (!create) return {};
-  pugi::xml_node cell = before ? rowNode.insert_child_before(name("c").c_str(), before)
-                               : rowNode.append_child(name("c").c_str());
+  pugi::xml_node cell = before ? rowNode.insert_child_before(cellName.c_str(), before)
+                               : rowNode.append_child(cellName.c_str());
   cell.append_attribute("r").set_value((columnName(column) + std::to_string(row)).c_str());
   if (const std::string style = defaultStyle(rowNode, column); !style.empty())
     cell.append_attribute("s").set_value(style.c_str());
@@ -338,10 +364,17 @@ pugi::xml_node XlsxWorksheet::Impl::findCell(int row, int column, bool create, b
   rowNode.remove_attribute("spans");
   if (created) *created = true;
   changed = true;
-  return cell;
+  return remember(row, column, cell);
 }
 
 void XlsxWorksheet::Impl::clearValue(pugi::xml_node cell) {
+  // A cell just made has only its reference and style: nothing to clear.
+  bool bare = !cell.first_child();
+  for (pugi::xml_attribute a = cell.first_attribute(); bare && a; a = a.next_attribute()) {
+    const std::string_view attributeName = a.name();
+    bare = attributeName == "r" || attributeName == "s";
+  }
+  if (bare) return;
   for (pugi::xml_node c = cell.first_child(); c;) {
     pugi::xml_node next = c.next_sibling();
     if (named(c, "f") || named(c, "v") || named(c, "is")) cell.remove_child(c);
@@ -417,7 +450,7 @@ void XlsxWorksheet::setText(int row, int column, std::string_view text) {
   if (text.empty()) return;
   cell.append_attribute("t").set_value("inlineStr");
   pugi::xml_node t =
-      cell.append_child(impl_->name("is").c_str()).append_child(impl_->name("t").c_str());
+      cell.append_child(impl_->inlineName.c_str()).append_child(impl_->textName.c_str());
   // Leading and trailing blanks belong to the value.
   t.append_attribute("xml:space").set_value("preserve");
   t.text().set(spreadsheetText(text).c_str());
@@ -428,7 +461,7 @@ void XlsxWorksheet::setNumber(int row, int column, double value) {
   pugi::xml_node cell = impl_->findCell(row, column, true);
   impl_->clearValue(cell);
   impl_->changed = true;
-  cell.append_child(impl_->name("v").c_str()).text().set(numberText(value).c_str());
+  cell.append_child(impl_->valueName.c_str()).text().set(numberText(value).c_str());
 }
 
 void XlsxWorksheet::styleLikeRow(int row, int modelRow) {
@@ -470,7 +503,8 @@ struct XlsxWorkbook::Impl {
     if (archive) zip_discard(archive);
   }
   std::optional<std::string> read(const std::string& part, std::string& error) const;
-  bool replace(const std::string& part, std::string data, std::string& error);
+  bool replace(const std::string& part, std::string data, std::string& error,
+               bool fastDeflate = false);
 };
 
 std::optional<std::string> XlsxWorkbook::Impl::read(const std::string& part,
@@ -506,13 +540,29 @@ std::optional<std::string> XlsxWorkbook::Impl::read(const std::string& part,
   return data;
 }
 
-bool XlsxWorkbook::Impl::replace(const std::string& part, std::string data, std::string& error) {
+bool XlsxWorkbook::Impl::replace(const std::string& part, std::string data, std::string& error,
+                                 bool fastDeflate) {
   const zip_int64_t index = zip_name_locate(archive, part.c_str(), 0);
   const std::string& kept = pending.emplace_back(std::move(data));
   zip_source_t* source = zip_source_buffer(archive, kept.data(), kept.size(), 0);
-  if (index < 0 || !source ||
-      zip_file_replace(archive, static_cast<zip_uint64_t>(index), source, 0) != 0) {
-    if (source) zip_source_free(source);
+  bool done = index >= 0 && source;
+  bool taken = false;  // the archive owns the source once an add or replace succeeds
+  if (done && fastDeflate) {
+    // libzip keeps a replaced entry's own compression, level included (the
+    // template's sheets are deflated at the highest level, a third of the
+    // export's time); a new entry takes the fastest level, for files a few
+    // percent larger. The sheet then comes after the parts left as they were.
+    zip_int64_t added = -1;
+    done = zip_delete(archive, static_cast<zip_uint64_t>(index)) == 0 &&
+           (added = zip_file_add(archive, part.c_str(), source, ZIP_FL_ENC_UTF_8)) >= 0;
+    taken = added >= 0;
+    done = done && zip_set_file_compression(archive, static_cast<zip_uint64_t>(added),
+                                            ZIP_CM_DEFLATE, 1) == 0;
+  } else if (done) {
+    done = taken = zip_file_replace(archive, static_cast<zip_uint64_t>(index), source, 0) == 0;
+  }
+  if (!done) {
+    if (source && !taken) zip_source_free(source);
     error = part + ": " + zip_strerror(archive);
     return false;
   }
@@ -805,7 +855,10 @@ bool XlsxWorkbook::save() {
   for (auto& sheet : impl_->sheets) {
     if (!sheet || !sheet->impl_->changed) continue;
     sheet->impl_->updateDimension();
-    ok = ok && impl_->replace(sheet->impl_->part, serialize(sheet->impl_->doc), error_);
+    // About a kilobyte a row in the schedules; more only costs address space.
+    const size_t expected = sheet->impl_->rows.size() * 2048 + 65536;
+    ok = ok &&
+         impl_->replace(sheet->impl_->part, serialize(sheet->impl_->doc, expected), error_, true);
   }
   if (impl_->workbookChanged)
     ok = ok && impl_->replace(impl_->workbookPart, serialize(impl_->workbook), error_);

@@ -353,19 +353,32 @@ void MainWindow::rowChosen(Table& table, const QModelIndex& index) {
 }
 
 void MainWindow::openDatabasesAtStart(const QString& pipePath, const QString& inletPath) {
-  auto* shared = ui_.release();
-  std::unique_ptr<UserInterface> restore(shared);
-  if (!pipePath.isEmpty()) {
-    ui_ = std::make_unique<PresetFileInterface>(*restore, pipePath.toStdString());
-    browsePipeDatabase();
-    waitForCommand();
+  if (runner_->running()) return;
+  struct Open {
+    DatabaseKind kind;
+    std::string path;
+    BrowseResult result;
+  };
+  auto opens = std::make_shared<std::vector<Open>>();
+  // The files count as chosen in the open dialog (the last folder follows them).
+  for (const auto& [kind, path] :
+       {std::pair{DatabaseKind::Pipe, pipePath}, std::pair{DatabaseKind::Inlet, inletPath}}) {
+    if (path.isEmpty()) continue;
+    PresetFileInterface preset(*ui_, path.toStdString());
+    std::string chosen = askForDatabase(session_, preset, kind);
+    if (!chosen.empty()) opens->push_back({kind, std::move(chosen), {}});
   }
-  if (!inletPath.isEmpty()) {
-    ui_ = std::make_unique<PresetFileInterface>(*restore, inletPath.toStdString());
-    browseInletDatabase();
-    waitForCommand();
-  }
-  ui_ = std::move(restore);
+  if (opens->empty()) return;
+  // Both on the worker, one after the other: the window shows meanwhile.
+  runInBackground(
+      "Opening the project databases...",
+      [opens](Session& work, UserInterface& ui) {
+        for (Open& open : *opens) open.result = openChosenDatabase(work, ui, open.kind, open.path);
+      },
+      [this, opens](Session&) {
+        for (const Open& open : *opens) showOpened(open.kind, open.result);
+        saveSettings();
+      });
 }
 
 void MainWindow::browsePipeDatabase() { browseDatabase(DatabaseKind::Pipe); }
@@ -386,17 +399,22 @@ void MainWindow::browseDatabase(DatabaseKind kind) {
       [result, kind, path](Session& work, UserInterface& ui) {
         *result = openChosenDatabase(work, ui, kind, path);
       },
-      [this, result, pipe](Session&) {
-        const ProjectDatabases& dbs = session_.databases;
-        (pipe ? pipeDatabase_ : inletDatabase_)
-            ->setText(QString::fromStdString(pipe ? dbs.pipeDbPath() : dbs.inletDbPath()));
-        if (result->refillOutfalls) fillOutfallList(result->outfalls);
-        if (result->opened())
-          statusBar()->showMessage(QString("%1 project database opened; units: %2")
-                                       .arg(pipe ? "Pipe" : "Inlet")
-                                       .arg(QString::fromStdString(dbs.unitSystem())));
+      [this, result, kind](Session&) {
+        showOpened(kind, *result);
         saveSettings();
       });
+}
+
+void MainWindow::showOpened(DatabaseKind kind, const BrowseResult& result) {
+  const bool pipe = kind == DatabaseKind::Pipe;
+  const ProjectDatabases& dbs = session_.databases;
+  (pipe ? pipeDatabase_ : inletDatabase_)
+      ->setText(QString::fromStdString(pipe ? dbs.pipeDbPath() : dbs.inletDbPath()));
+  if (result.refillOutfalls) fillOutfallList(result.outfalls);
+  if (result.opened())
+    statusBar()->showMessage(QString("%1 project database opened; units: %2")
+                                 .arg(pipe ? "Pipe" : "Inlet")
+                                 .arg(QString::fromStdString(dbs.unitSystem())));
 }
 
 void MainWindow::fillOutfallList(const std::vector<std::string>& outfalls) {

@@ -45,7 +45,8 @@ class MainWindow : public QMainWindow {
   UserInterface& userInterface() { return *ui_; }
 
   // Opens the databases named on the command line as the two browse
-  // commands would if the user chose these files; "" skips one.
+  // commands would if the user chose these files; "" skips one. Returns at
+  // once: the files open on the worker thread (see commandRunning).
   void openDatabasesAtStart(const QString& pipePath, const QString& inletPath);
 
   // Width of a column headed `text`: the text's width in the window's font
@@ -103,6 +104,8 @@ class MainWindow : public QMainWindow {
   void tablesAboutToChange();
   void tablesChanged();
   void browseDatabase(DatabaseKind kind);
+  // The window's fields after an open on the worker thread ended.
+  void showOpened(DatabaseKind kind, const BrowseResult& result);
   void runInBackground(const QString& status, BackgroundRunner::Task task,
                        BackgroundRunner::Done done);
   void finishBackground();

@@ -86,6 +86,7 @@ class DesignChecksPageTest : public QObject {
   }
   void openHighwayAndCreate() {
     window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
+    window_->waitForCommand();
     find<QComboBox>("hglanodeout")->setEditText("1");
     create();
     QVERIFY(window_->session().tables.pipes.lastFilledRow() > 5);

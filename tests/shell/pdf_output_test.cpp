@@ -44,6 +44,7 @@ class PdfOutputTest : public QObject {
 
   void openHighwayAndCreate() {
     window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
+    window_->waitForCommand();
     window_->findChild<QComboBox*>("hglanodeout")->setEditText("201");
     window_->findChild<QPushButton*>("cmdgenprofiledata")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000);

@@ -118,6 +118,7 @@ class ShellTest : public QObject {
   void openHighwayAndCreate() {
     window_->openDatabasesAtStart(QString::fromStdString(kHighwayPipe),
                                   QString::fromStdString(kHighwayInlet));
+    window_->waitForCommand();
     find<QComboBox>("hglanodeout")->setEditText("1");
     pressCreate();
     QVERIFY(window_->session().tables.branches.lastFilledRow() > 5);
@@ -264,6 +265,7 @@ class ShellTest : public QObject {
     // Typed node text survives a new pipe database; the list is the new one's.
     outfall->setEditText("1");
     window_->openDatabasesAtStart(QString::fromStdString(kMetricPipe), {});
+    window_->waitForCommand();
     QCOMPARE(pipeDb->text(), QString::fromStdString(kMetricPipe));
     QCOMPARE(outfall->currentText(), QString("1"));
     QVERIFY(outfall->findText("201") < 0);
@@ -277,6 +279,7 @@ class ShellTest : public QObject {
 
     window_->openDatabasesAtStart(QString::fromStdString(kHighwayPipe),
                                   QString::fromStdString(kHighwayInlet));
+    window_->waitForCommand();
     find<QComboBox>("hglanodeout")->setEditText("1");
     find<QLineEdit>("TWE")->setText("");
     pressCreate();
@@ -550,6 +553,9 @@ class ShellTest : public QObject {
 
     options = parseStartupArguments({"tarvello", pipe});
     window_->openDatabasesAtStart(options.pipeDatabase, options.inletDatabase);
+    // The window does not wait for the files: they open on the worker thread.
+    QVERIFY(window_->commandRunning());
+    window_->waitForCommand();
     QCOMPARE(find<QLineEdit>("pipe_database")->text(), pipe);
     QCOMPARE(find<QLineEdit>("inlet_database")->text(), inlet);
     QVERIFY(ui_->messages.empty());

@@ -68,8 +68,8 @@ StoredTable readTable(sqlite3* db, const std::string& name, const std::string& p
 std::unique_ptr<ProjectDatabase> databaseFromSql(const std::string& sql, DatabaseKind kind,
                                                  std::string path) {
   sqlite3* raw = nullptr;
-  const int opened = sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                     nullptr);
+  const int opened =
+      sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   const std::unique_ptr<sqlite3, Closer> db(raw);
   if (opened != SQLITE_OK) fail(raw, path);
   if (sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) fail(raw, path);
@@ -77,8 +77,8 @@ std::unique_ptr<ProjectDatabase> databaseFromSql(const std::string& sql, Databas
   const auto names =
       prepare(raw, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid", path);
   while (sqlite3_step(names.get()) == SQLITE_ROW)
-    tables.push_back(readTable(
-        raw, reinterpret_cast<const char*>(sqlite3_column_text(names.get(), 0)), path));
+    tables.push_back(
+        readTable(raw, reinterpret_cast<const char*>(sqlite3_column_text(names.get(), 0)), path));
   return ProjectDatabase::fromTables(std::move(tables), kind, std::move(path));
 }
 

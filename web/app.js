@@ -154,7 +154,7 @@
   function clearResults() {
     outputs = null;
     enableDownloads(false);
-    for (const id of ['structures', 'pipes', 'branches']) grids[id].set([], []);
+    for (const id of ['structures', 'pipes', 'branches']) grids[id].set([], { length: 0, row: () => [] });
     $('checks').replaceChildren();
     $('branch').replaceChildren();
     drawing = null;
@@ -172,7 +172,7 @@
       this.rowsEl = document.createElement('div'); this.rowsEl.className = 'grid-rows';
       this.body.append(this.spacer, this.rowsEl);
       el.append(this.head, this.body);
-      this.rows = []; this.marks = new Map();
+      this.rows = { length: 0, row: () => [] }; this.marks = new Map();
       this.body.addEventListener('scroll', () => { this.head.scrollLeft = this.body.scrollLeft; this.render(); });
     }
     set(columns, rows, marks) {
@@ -191,7 +191,7 @@
       for (let r = first; r < Math.min(this.rows.length, first + count); ++r) {
         const line = document.createElement('div');
         line.className = 'grid-row ' + (this.marks.get(r + 1) || '');
-        line.append(...this.rows[r].map((c) => cell(c)));
+        line.append(...this.rows.row(r).map((c) => cell(c)));
         parts.push(line);
       }
       this.rowsEl.style.transform = `translateY(${first * ROW}px)`;
@@ -202,23 +202,37 @@
   const grids = {};
   for (const id of ['structures', 'pipes', 'branches']) grids[id] = new Grid($(id));
 
-  function parseCsv(bytes) {
+  // The records of CSV bytes, each parsed only when asked for (a grid shows
+  // a few dozen of 100,000): {length, row(i)}.
+  function csvRecords(bytes) {
     const text = new TextDecoder().decode(bytes);
-    const rows = [];
-    let row = [], field = '', quoted = false;
-    for (let i = 0; i < text.length; ++i) {
-      const c = text[i];
-      if (quoted) {
-        if (c === '"') { if (text[i + 1] === '"') { field += '"'; ++i; } else quoted = false; } else field += c;
-      } else if (c === '"') quoted = true;
-      else if (c === ',') { row.push(field); field = ''; }
-      else if (c === '\n' || c === '\r') {
-        if (c === '\r' && text[i + 1] === '\n') ++i;
-        row.push(field); rows.push(row); row = []; field = '';
-      } else field += c;
+    const starts = [];
+    let quoted = false;
+    for (let i = 0, begin = true; i < text.length; ++i) {
+      if (begin) { starts.push(i); begin = false; }
+      const c = text.charCodeAt(i);
+      if (c === 34) quoted = !quoted;  // a doubled quote toggles twice
+      else if (!quoted && c === 10) begin = true;
     }
-    if (field || row.length) { row.push(field); rows.push(row); }
-    return rows;
+    const parse = (from, to) => {
+      const row = [];
+      let field = '', inQuotes = false;
+      for (let i = from; i < to; ++i) {
+        const c = text[i];
+        if (inQuotes) {
+          if (c === '"') { if (text[i + 1] === '"') { field += '"'; ++i; } else inQuotes = false; } else field += c;
+        } else if (c === '"') inQuotes = true;
+        else if (c === ',') { row.push(field); field = ''; }
+        else if (c !== '\r' && c !== '\n') field += c;
+      }
+      row.push(field);
+      return row;
+    };
+    return { length: starts.length, row: (i) => parse(starts[i], i + 1 < starts.length ? starts[i + 1] : text.length) };
+  }
+  function parseCsv(bytes) {
+    const records = csvRecords(bytes);
+    return Array.from({ length: records.length }, (_, i) => records.row(i));
   }
 
   function showTables(r) {
@@ -234,9 +248,10 @@
       if (row > 0) marks[table].set(row, (marks[table].get(row) || '') + ' finding');
     }
     for (const id of ['structures', 'pipes', 'branches']) {
-      const rows = parseCsv(r.files[id + '.csv']);
-      const columns = rows.shift() || [];
-      grids[id].set(columns, rows, marks[id]);
+      const records = csvRecords(r.files[id + '.csv']);
+      const columns = records.length ? records.row(0) : [];
+      // The records after the head line.
+      grids[id].set(columns, { length: Math.max(records.length - 1, 0), row: (i) => records.row(i + 1) }, marks[id]);
     }
     // The first findings here, all of them in design-checks.csv.
     const shownFindings = findings.slice(0, 500).map((f) => { const li = document.createElement('li'); li.textContent = f.join('  '); return li; });

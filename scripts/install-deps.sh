@@ -18,10 +18,14 @@ PACKAGES=(
   dpkg-dev desktop-file-utils shared-mime-info man-db
 )
 
-# The full office suite and CAD program are only outside readers for the tests.
-if [ "${1:-}" = "--with-test-readers" ]; then
-  PACKAGES+=(libreoffice-calc librecad)
-fi
+# The full office suite and CAD program are only outside readers for the tests;
+# the web edition needs emscripten, and its test a headless chromium.
+for option in "$@"; do
+  case "$option" in
+    --with-test-readers) PACKAGES+=(libreoffice-calc librecad) ;;
+    --with-web) PACKAGES+=(emscripten chromium) ;;
+  esac
+done
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi

@@ -1,6 +1,5 @@
 #include "checks/criteria.h"
 
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -8,6 +7,7 @@
 
 #include <toml++/toml.h>
 
+#include "common/number_format.h"
 #include "network/unit_constants.h"
 
 namespace tarvello {
@@ -186,9 +186,7 @@ std::string criteriaText(const Criteria& criteria) {
   for (const NumberKey& key : kNumberKeys) {
     // The shortest text that reads back as the same number; a TOML float
     // needs a point or an exponent.
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, criteria.*key.criterion);
-    std::string number(buffer, written.ptr);
+    std::string number = shortestText(criteria.*key.criterion);
     if (number.find_first_of(".e") == std::string::npos) number += ".0";
     text += std::string(key.name) + " = " + number + "\n";
   }

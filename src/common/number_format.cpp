@@ -1,16 +1,67 @@
 #include "number_format.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <type_traits>
+#include <version>
 
 #include "value.h"
 
+// Floating-point std::to_chars / std::from_chars where the standard library
+// has them; otherwise (the WebAssembly build's older libc++) the C library's
+// printf and strtod, which round exactly as they do and so give the same digits.
+#if defined(__cpp_lib_to_chars)
+#define TARVELLO_FLOAT_CHARCONV 1
+#else
+#define TARVELLO_FLOAT_CHARCONV 0
+#endif
+
 namespace tarvello {
 namespace {
+
+// "%.*e" (scientific) or "%.*g" (general) of `value` into buf; returns the end.
+char* printDouble(char* buf, size_t size, double value, bool scientific, int precision) {
+#if TARVELLO_FLOAT_CHARCONV
+  return std::to_chars(buf, buf + size, value,
+                       scientific ? std::chars_format::scientific : std::chars_format::general,
+                       precision)
+      .ptr;
+#else
+  const int n = std::snprintf(buf, size, scientific ? "%.*e" : "%.*g", precision, value);
+  return buf + (n < 0 ? 0 : std::min(static_cast<size_t>(n), size - 1));
+#endif
+}
+
+enum class Read { Ok, OutOfRange, Invalid };
+
+// All of [first, last) as a number; OutOfRange when it overflows or underflows to zero.
+template <class T>
+Read readNumber(const char* first, const char* last, T& value) {
+#if TARVELLO_FLOAT_CHARCONV
+  const auto [ptr, ec] = std::from_chars(first, last, value);
+  if (ec == std::errc::result_out_of_range) return Read::OutOfRange;
+  return ec == std::errc() && ptr == last ? Read::Ok : Read::Invalid;
+#else
+  const std::string text(first, last);  // strtod needs the terminator
+  char* end = nullptr;
+  errno = 0;
+  T v;
+  if constexpr (std::is_same_v<T, float>)
+    v = std::strtof(text.c_str(), &end);
+  else
+    v = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() + text.size() || text.empty()) return Read::Invalid;
+  // A subnormal result is a number (as from_chars has it); zero or infinity is not.
+  if (errno == ERANGE && (v == 0 || std::isinf(v))) return Read::OutOfRange;
+  value = v;
+  return Read::Ok;
+#endif
+}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -31,9 +82,7 @@ struct Digits {
 
 Digits scientificDigits(double value, int significant) {
   char buf[64];
-  const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                 std::chars_format::scientific, significant - 1)
-                       .ptr;
+  const char* end = printDouble(buf, sizeof buf, std::fabs(value), true, significant - 1);
   Digits d;
   const char* p = buf;
   for (; p < end && *p != 'e'; ++p)
@@ -135,11 +184,11 @@ std::optional<double> parseNumber(std::string_view text) {
   const bool negative = !body.empty() && body.front() == '-';
   if (!body.empty() && (body.front() == '+' || body.front() == '-')) body.remove_prefix(1);
   double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
-  if (ec == std::errc::result_out_of_range) {
+  const Read read = readNumber(body.data(), body.data() + body.size(), value);
+  if (read == Read::OutOfRange) {
     if (!negativeExponent) return std::nullopt;  // overflows a double
     value = 0.0;                                 // underflows to zero
-  } else if (ec != std::errc() || ptr != body.data() + body.size()) {
+  } else if (read != Read::Ok) {
     return std::nullopt;
   }
   if (!std::isfinite(value)) return std::nullopt;
@@ -230,15 +279,12 @@ void appendSingleGeneral(std::string& out, double value) {
 
 std::string shortestSingle(float value) {
   if (!std::isfinite(value)) return "";
-  // "%.*g" through std::to_chars, which rounds the same way.
   char buf[64];
   char* end = buf;
   for (int p = 6; p <= 9; ++p) {
-    end = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
-                        std::chars_format::general, p)
-              .ptr;
+    end = printDouble(buf, sizeof buf, static_cast<double>(value), false, p);
     float back = 0;
-    if (std::from_chars(buf, end, back).ec != std::errc()) {
+    if (readNumber(buf, end, back) != Read::Ok) {
       *end = '\0';  // a subnormal: read it as strtof does
       back = std::strtof(buf, nullptr);
     }
@@ -246,8 +292,49 @@ std::string shortestSingle(float value) {
   }
   // Re-render without exponent quirks through the general rule.
   double shortest = 0;
-  std::from_chars(buf, end, shortest);
+  readNumber(buf, end, shortest);
   return numberText(shortest);
+}
+
+std::string shortestText(double value) {
+  if (!std::isfinite(value)) return "";
+  char buf[64];
+#if TARVELLO_FLOAT_CHARCONV
+  return std::string(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
+#else
+  // The fewest significant digits that read back as `value`, then the shorter
+  // of the fixed and the exponent form, the fixed one on a tie, as to_chars does.
+  if (value == 0) return std::signbit(value) ? "-0" : "0";
+  Digits d;
+  for (int p = 1; p <= 17; ++p) {
+    d = scientificDigits(value, p);
+    char* e = printDouble(buf, sizeof buf, value, true, p - 1);
+    double back = 0;
+    if (readNumber(buf, e, back) == Read::Ok && back == value) break;
+  }
+  while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+  const std::string sign = value < 0 ? "-" : "";
+  const std::string digits(d.digits, static_cast<size_t>(d.count));
+  std::string scientific = sign + digits.substr(0, 1);
+  if (d.count > 1) scientific += "." + digits.substr(1);
+  const int a = d.exponent < 0 ? -d.exponent : d.exponent;
+  scientific += d.exponent < 0 ? "e-" : "e+";
+  if (a < 10) scientific += '0';
+  scientific += std::to_string(a);
+  std::string fixed = sign;
+  if (d.exponent < 0) {
+    fixed += "0." + std::string(static_cast<size_t>(-d.exponent - 1), '0') + digits;
+  } else if (d.count <= d.exponent + 1) {
+    // A whole number is written exactly (99999999699596992, not ...97000), as to_chars does.
+    char whole[320];
+    const int n = std::snprintf(whole, sizeof whole, "%.0f", value);
+    fixed.assign(whole, static_cast<size_t>(std::max(n, 0)));
+  } else {
+    fixed += digits.substr(0, static_cast<size_t>(d.exponent + 1)) + "." +
+             digits.substr(static_cast<size_t>(d.exponent + 1));
+  }
+  return fixed.size() <= scientific.size() ? fixed : scientific;
+#endif
 }
 
 }  // namespace tarvello

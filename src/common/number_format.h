@@ -35,4 +35,8 @@ void appendSingleGeneral(std::string& out, double value);
 // Shortest decimal text that reads back as the same single-precision float.
 std::string shortestSingle(float value);
 
+// Shortest decimal text that reads back as the same double, fixed or with an
+// exponent ("1e+21"), whichever is shorter: std::to_chars's plain form.
+std::string shortestText(double value);
+
 }  // namespace tarvello

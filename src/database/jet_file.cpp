@@ -5,7 +5,6 @@
 #include <mdbtools.h>
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -44,6 +43,14 @@ std::uint32_t le32(const unsigned char* p) {
 }
 std::uint64_t le64(const unsigned char* p) {
   return static_cast<std::uint64_t>(le32(p)) | (static_cast<std::uint64_t>(le32(p + 4)) << 32);
+}
+// The bits as a float or double (std::bit_cast, which the web build's libc++ lacks).
+template <class To, class From>
+To bitsAs(From bits) {
+  static_assert(sizeof(To) == sizeof(From));
+  To value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
 }
 
 void appendUtf8(std::string& out, std::uint32_t cp) {
@@ -278,17 +285,17 @@ class TableReader {
         return Cell::ofReal(static_cast<double>(static_cast<std::int64_t>(le64(p))) / 10000.0);
       case MDB_FLOAT: {
         need(n, 4);
-        const float value = std::bit_cast<float>(le32(p));
+        const float value = bitsAs<float>(le32(p));
         if (!std::isfinite(value)) return Cell();
         const auto number = parseNumber(shortestSingle(value));
         return number ? Cell::ofReal(*number) : Cell();
       }
       case MDB_DOUBLE:
         need(n, 8);
-        return Cell::ofReal(std::bit_cast<double>(le64(p)));
+        return Cell::ofReal(bitsAs<double>(le64(p)));
       case MDB_DATETIME: {
         need(n, 8);
-        const double days = std::bit_cast<double>(le64(p));
+        const double days = bitsAs<double>(le64(p));
         return std::isfinite(days) ? Cell::ofText(jetDateText(days)) : Cell();
       }
       case MDB_TEXT:

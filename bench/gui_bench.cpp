@@ -149,8 +149,9 @@ int main(int argc, char** argv) {
               longestGap);
   std::printf("grids filled and painted after it  %9.1f ms  (target < 1000 ms)\n", paint);
   std::printf("both schedules drawn in the window   %9.1f ms\n", schedules);
-  std::printf("peak memory: baseline run %ld MB, after Create Profile Data %ld MB, after both "
-              "schedules %ld MB (target < 500 MB)\n",
-              peakBaseline, peakCreate, peakMb());
+  std::printf(
+      "peak memory: baseline run %ld MB, after Create Profile Data %ld MB, after both "
+      "schedules %ld MB (target < 500 MB)\n",
+      peakBaseline, peakCreate, peakMb());
   return painted.isNull() ? 1 : 0;
 }

@@ -106,12 +106,6 @@ std::string folderOf(const std::string& path) {
   return absolute.parent_path().string();
 }
 
-QPushButton* commandButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  return button;
-}
-
 // Fits a 1366 x 768 screen with its task bar and the window's title bar, and
 // a smaller screen as far as the controls allow.
 QSize firstWindowSize() {

@@ -15,15 +15,11 @@
 #include "viewer/drawing_view.h"
 
 namespace tarvello {
-namespace {
-
 QPushButton* commandButton(const char* name, const char* caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
   return button;
 }
-
-}  // namespace
 
 PlotsPage::PlotsPage(QTableView* branchGrid, QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);

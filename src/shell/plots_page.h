@@ -16,6 +16,9 @@ namespace tarvello {
 class DrawingView;
 class PdfExportBox;
 
+// A push button under the object name the tests and the help know it by.
+QPushButton* commandButton(const char* name, const char* caption, QWidget* parent);
+
 class PlotsPage : public QWidget {
   Q_OBJECT
  public:

@@ -139,6 +139,18 @@ QColor aciColour(int index) {
   return Qt::black;  // 7, 255 and anything unknown
 }
 
+QPainterPath arcPath(const DxfArcEntity& a) {
+  const QPointF centre = scenePoint(a.centre);
+  const QRectF box(centre.x() - a.radius, centre.y() - a.radius, 2 * a.radius, 2 * a.radius);
+  double sweep = std::fmod(a.endAngle - a.startAngle, 360.0);
+  if (sweep <= 0) sweep += 360.0;
+  // With y negated, Qt's counter-clockwise angles are the drawing's.
+  QPainterPath path;
+  path.arcMoveTo(box, a.startAngle);
+  path.arcTo(box, a.startAngle, sweep);
+  return path;
+}
+
 int addDxfEntities(QGraphicsScene& scene, const DxfEntities& entities) {
   const int before = static_cast<int>(scene.items().size());
   for (const auto& l : entities.lines)
@@ -152,15 +164,7 @@ int addDxfEntities(QGraphicsScene& scene, const DxfEntities& entities) {
   }
   for (const auto& a : entities.arcs) {
     if (!(a.radius > 0)) continue;
-    const QPointF centre = scenePoint(a.centre);
-    const QRectF box(centre.x() - a.radius, centre.y() - a.radius, 2 * a.radius, 2 * a.radius);
-    double sweep = std::fmod(a.endAngle - a.startAngle, 360.0);
-    if (sweep <= 0) sweep += 360.0;
-    // With y negated, Qt's counter-clockwise angles are the drawing's.
-    QPainterPath path;
-    path.arcMoveTo(box, a.startAngle);
-    path.arcTo(box, a.startAngle, sweep);
-    scene.addPath(path, entityPen(a.colour));
+    scene.addPath(arcPath(a), entityPen(a.colour));
   }
   for (const auto& p : entities.polylines) {
     if (p.points.empty()) continue;

@@ -9,6 +9,7 @@
 #include "dxf/dxf_reader.h"
 
 class QFontMetricsF;
+class QPainterPath;
 class QGraphicsScene;
 
 namespace tarvello {
@@ -19,6 +20,9 @@ QColor aciColour(int index);
 
 // Where a drawing point lands in the scene.
 inline QPointF scenePoint(DxfPoint p) { return {p.x, -p.y}; }
+
+// An arc's path, counter-clockwise from its start angle to its end angle.
+QPainterPath arcPath(const DxfArcEntity& a);
 
 // Texts are laid out in a font of this pixel size and scaled to their
 // drawing height: small pixel sizes would round the glyph metrics badly.

@@ -146,14 +146,7 @@ int addDxfTiles(QGraphicsScene& scene, const DxfEntities& entities) {
   }
   for (const auto& a : entities.arcs) {
     if (!(a.radius > 0)) continue;
-    const QPointF centre = scenePoint(a.centre);
-    const QRectF box(centre.x() - a.radius, centre.y() - a.radius, 2 * a.radius, 2 * a.radius);
-    double sweep = std::fmod(a.endAngle - a.startAngle, 360.0);
-    if (sweep <= 0) sweep += 360.0;
-    QPainterPath path;
-    path.arcMoveTo(box, a.startAngle);
-    path.arcTo(box, a.startAngle, sweep);
-    tileAt(a.centre)->addPath(rgb(a.colour), path);
+    tileAt(a.centre)->addPath(rgb(a.colour), arcPath(a));
   }
   for (const auto& t : entities.texts) {
     if (t.text.empty() || !(t.height > 0)) continue;

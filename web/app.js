@@ -191,6 +191,7 @@
       for (let r = first; r < Math.min(this.rows.length, first + count); ++r) {
         const line = document.createElement('div');
         line.className = 'grid-row ' + (this.marks.get(r + 1) || '');
+        line.dataset.row = String(r + 1);
         line.append(...this.rows.row(r).map((c) => cell(c)));
         parts.push(line);
       }
@@ -238,15 +239,15 @@
   function showTables(r) {
     const marks = { structures: new Map(), pipes: new Map(), branches: new Map() };
     for (const row of r.hglTop) marks.structures.set(row, 'hgl-top');
+    // The findings file names no table rows: the module says which they are.
+    const markFinding = (table, row) => {
+      const now = marks[table].get(row) || '';
+      if (!now.includes('finding')) marks[table].set(row, (now + ' finding').trim());
+    };
+    for (const row of r.findingStructureRows) markFinding('structures', row);
+    for (const row of r.findingPipeRows) markFinding('pipes', row);
     const findings = parseCsv(r.files['design-checks.csv']);
-    const head = findings.shift() || [];
-    const tableCol = head.indexOf('Table'), rowCol = head.indexOf('Row');
-    for (const f of findings) {
-      const t = (f[tableCol] || '').toLowerCase();
-      const table = t.startsWith('struct') ? 'structures' : 'pipes';
-      const row = Number(f[rowCol]);
-      if (row > 0) marks[table].set(row, (marks[table].get(row) || '') + ' finding');
-    }
+    findings.shift();
     for (const id of ['structures', 'pipes', 'branches']) {
       const records = csvRecords(r.files[id + '.csv']);
       const columns = records.length ? records.row(0) : [];

@@ -87,7 +87,8 @@ class Project {
   }
 
   // Create Profile Data and every output into /out; {ok, message, warnings,
-  // tailWater, structures, pipes, files, hglTop, branchIds, findings}.
+  // tailWater, structures, pipes, files, hglTop, findingStructureRows,
+  // findingPipeRows, branchIds}.
   val run(const std::string& outfall, const std::string& tailWater, bool egl,
           const std::string& criteriaPath) {
     val result = val::object();
@@ -246,6 +247,13 @@ class Project {
     for (int row = 1; row <= tables.structures.lastFilledRow(); ++row)
       if (hglReachesTop(tables.structures, row)) hgl.call<void>("push", row);
     result.set("hglTop", hgl);
+    // And the rows the findings are about, as the window marks them.
+    val structureFindings = val::array(), pipeFindings = val::array();
+    for (const Finding& f : checks.findings())
+      (f.table == CheckTable::Structures ? structureFindings : pipeFindings)
+          .call<void>("push", f.row);
+    result.set("findingStructureRows", structureFindings);
+    result.set("findingPipeRows", pipeFindings);
     std::vector<std::string> branchIds;
     for (int row = 1; row <= tables.branches.lastFilledRow(); ++row)
       if (branchRowSelected(tables.branches, row))

@@ -56,7 +56,8 @@ function handle(msg) {
     if (r.ok) {
       Object.assign(reply, {
         tailWater: r.tailWater, structures: r.structures, pipes: r.pipes,
-        hglTop: r.hglTop, branchIds: r.branchIds, drawingWarnings: r.drawingWarnings,
+        hglTop: r.hglTop, findingStructureRows: r.findingStructureRows, findingPipeRows: r.findingPipeRows,
+        branchIds: r.branchIds, drawingWarnings: r.drawingWarnings,
         checksSummary: r.checksSummary, files: readOutputs(r.files), timings: r.timings,
       });
     }

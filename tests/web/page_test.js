@@ -96,6 +96,70 @@ async function main() {
     await page.waitForFunction(() => document.getElementById('status').textContent !== '' && document.getElementById('busy').hidden, { timeout: 600000 });
     return (await page.evaluate(() => document.body.dataset.ran || '')) !== before;
   }
+  // The records of a CSV file the page saved (quoted fields as the tables write them).
+  function csvFile(file) {
+    const rows = [];
+    let row = [], field = '', quoted = false;
+    const text = fs.readFileSync(file, 'utf8');
+    for (let i = 0; i < text.length; ++i) {
+      const c = text[i];
+      if (quoted) {
+        if (c === '"' && text[i + 1] === '"') { field += '"'; ++i; } else if (c === '"') quoted = false; else field += c;
+      } else if (c === '"') quoted = true;
+      else if (c === ',') { row.push(field); field = ''; }
+      else if (c === '\n') { row.push(field); rows.push(row); row = []; field = ''; }
+      else if (c !== '\r') field += c;
+    }
+    if (field !== '' || row.length) { row.push(field); rows.push(row); }
+    return rows;
+  }
+  // Which rows the grids must mark, worked out from the saved files alone: a
+  // structure whose HGL reaches a known top, and the row each finding names
+  // (its branch and structure for freeboard, its branch and pipe otherwise).
+  function expectedMarks(dir) {
+    const [sHead, ...structures] = csvFile(path.join(dir, 'structures.csv'));
+    const [pHead, ...pipes] = csvFile(path.join(dir, 'pipes.csv'));
+    const [, ...findings] = csvFile(path.join(dir, 'design-checks.csv'));
+    const top = sHead.indexOf('Top Elev.'), high = sHead.indexOf('HGL Elev-High');
+    const hgl = new Set();
+    structures.forEach((r, i) => { const t = Number(r[top]); if (t !== 0 && Number(r[high]) >= t) hgl.add(i + 1); });
+    const sBranch = sHead.indexOf('Branch ID'), sNo = sHead.indexOf('Str #');
+    const pBranch = pHead.indexOf('Branch ID'), pNo = pHead.indexOf('Pipe No');
+    const found = { structures: new Set(), pipes: new Set() };
+    for (const [, branch, structure, pipe] of findings) {
+      const [table, rows, at] = pipe ? ['pipes', pipes, (r) => r[pBranch] === branch && r[pNo] === pipe]
+                                     : ['structures', structures, (r) => r[sBranch] === branch && r[sNo] === structure];
+      const i = rows.findIndex(at);
+      check(i >= 0, `finding ${branch}/${structure}/${pipe} names no row`);
+      found[table].add(i + 1);
+    }
+    return { hgl, found };
+  }
+  // Every row drawn at the top of the grid and around each expected row, by
+  // its class, against the expectation.
+  async function checkMarks(name, grid, cls, expected) {
+    await page.click(`[data-tab=${grid}]`);
+    const positions = [1, ...[...expected].slice(0, 8)];
+    const drawn = await page.evaluate(async (grid, positions) => {
+      const body = document.querySelector(`#${grid} .grid-body`);
+      const out = [];
+      for (const row of positions) {
+        body.scrollTop = (row - 1) * 22;
+        body.dispatchEvent(new Event('scroll'));
+        for (const line of document.querySelectorAll(`#${grid} .grid-rows .grid-row`)) out.push([Number(line.dataset.row), line.className]);
+      }
+      body.scrollTop = 0;
+      body.dispatchEvent(new Event('scroll'));
+      return out;
+    }, grid, positions);
+    check(drawn.length > 0, `${name}: no ${grid} rows drawn`);
+    for (const [row, className] of drawn) {
+      check(className.split(' ').includes(cls) === expected.has(row), `${name}: ${grid} row ${row} marked "${className}"`);
+    }
+    for (const row of [...expected].slice(0, 8)) check(drawn.some(([r]) => r === row), `${name}: ${grid} row ${row} never drawn`);
+    await page.click('[data-tab=structures]');
+  }
+
   async function noDownloads(what) {
     for (const id of [...Object.keys(downloadIds), 'dl-branch-profile']) check(await disabled(id), `${what}: ${id} offered after a failure`);
   }
@@ -103,6 +167,17 @@ async function main() {
   // A good run first, so that the failures must also clear what it left.
   const first = plan.projects[0];
   await choose(first.pipe, first.inlet);
+  // Tab walks the steps in order.
+  const steps = ['pipe-file', 'inlet-file', 'outfall', 'tail-water', 'egl', 'criteria-file', 'create'];
+  await page.$eval('#outfall', (e, v) => { e.value = v; e.dispatchEvent(new Event('input')); }, first.outfall);
+  await page.focus('#pipe-file');
+  const visited = ['pipe-file'];
+  for (let i = 0; i < 12 && visited[visited.length - 1] !== 'create'; ++i) {
+    await page.keyboard.press('Tab');
+    visited.push(await page.evaluate(() => document.activeElement.id));
+  }
+  const order = visited.filter((id) => steps.includes(id));
+  check(JSON.stringify(order) === JSON.stringify(steps), `Tab order: ${visited.join(' > ')}`);
   check(await create(first.outfall, first.tailWater, false, null), 'first run');
   for (const bad of plan.bad) {
     if (bad.pipe) await choose(bad.pipe, bad.inlet);
@@ -138,6 +213,10 @@ async function main() {
       check(fs.existsSync(path.join(dir, file)), `${project.name}: ${file} not downloaded`);
     };
     for (const [id, file] of Object.entries(downloadIds)) await saved(id, file);
+    const expected = expectedMarks(dir);
+    await checkMarks(project.name, 'structures', 'hgl-top', expected.hgl);
+    await checkMarks(project.name, 'structures', 'finding', expected.found.structures);
+    await checkMarks(project.name, 'pipes', 'finding', expected.found.pipes);
     await page.select('#branch', project.branch);
     await page.waitForFunction(() => !document.getElementById('dl-branch-profile').disabled);
     await saved('dl-branch-profile', `branch-${project.branch}.dxf`);

@@ -80,6 +80,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
       if (!failure.empty()) {
         err << "tarvello-cli: " << path << " could not be written: " << failure << '\n';
         status = kExitError;
+      } else {
+        out << "Table: " << oneLine(path) << '\n';
       }
     }
   }

@@ -43,6 +43,9 @@ TEST(CliTables, HighwayProjectWritesTheThreeTables) {
                        ".olm --outfall 1 --tail-water 399.8 --tables " + dir.string());
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("Tail water: 399.8\n"), std::string::npos) << r.out;
+  // Where each table went, a line each.
+  for (const char* name : {"structures.csv", "pipes.csv", "branches.csv"})
+    EXPECT_NE(r.out.find("Table: " + (dir / name).string() + "\n"), std::string::npos) << r.out;
   const auto structures = lines(dir / "structures.csv");
   const auto pipes = lines(dir / "pipes.csv");
   const auto branches = lines(dir / "branches.csv");

@@ -28,10 +28,11 @@ struct Options {
 // node, one a line, ascending.
 int listOutfalls(const Options& options, std::ostream& out, std::ostream& err);
 
-// Opens the pipe database, reads its outfall list, then opens the inlet
-// database if one is named. False (and the message on `err`) on a failure.
+// Opens the pipe database, reads its outfall list (only checks that it could
+// be read when `outfalls` is null), then opens the inlet database if one is
+// named. False (and the message on `err`) on a failure.
 bool openDatabases(const std::string& pipeDb, const std::string& inletDb,
-                   ProjectDatabases& databases, std::vector<std::string>& outfalls,
+                   ProjectDatabases& databases, std::vector<std::string>* outfalls,
                    std::ostream& err);
 
 // Runs `write` without replacing an existing file; when the file exists, the

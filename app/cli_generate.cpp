@@ -36,8 +36,7 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   if (!checks.loadCriteria(options.criteria, err)) return kExitError;
   Session session;
   session.programFolder = executableFolder().string();
-  std::vector<std::string> outfalls;
-  if (!openDatabases(options.pipeDb, options.inletDb, session.databases, outfalls, err))
+  if (!openDatabases(options.pipeDb, options.inletDb, session.databases, nullptr, err))
     return kExitError;
   if (!options.tailWater.empty()) {
     if (!parseNumber(options.tailWater)) {

@@ -71,7 +71,7 @@ class Project {
     std::vector<std::string> outfalls;
     bool ok = false;
     try {
-      ok = cli::openDatabases(pipePath, inletPath, session_->databases, outfalls, err);
+      ok = cli::openDatabases(pipePath, inletPath, session_->databases, &outfalls, err);
     } catch (const std::exception& e) {
       err << e.what() << '\n';
     }

@@ -96,10 +96,14 @@ std::string ProjectDatabase::readUnits() const {
   return project.value(0, units).asText();
 }
 
+void ProjectDatabase::checkOutfallField() const {
+  if (table("PIPE").columnIndex("NODEOUT_NO") < 0) throwMissing("field NODEOUT_NO");
+}
+
 std::vector<std::string> ProjectDatabase::outfallNodes() const {
+  checkOutfallField();
   const StoredTable& pipes = table("PIPE");
   const int column = pipes.columnIndex("NODEOUT_NO");
-  if (column < 0) throwMissing("field NODEOUT_NO");
   // Null and empty text name no node; an empty binary value is not text, so it stays.
   // DISTINCT keeps values of different kinds apart (the integer 2 and the real
   // 2.0 are two), and of each the first stored record.
@@ -197,6 +201,10 @@ std::string ProjectDatabases::setInletDatabase(std::unique_ptr<ProjectDatabase> 
 std::vector<std::string> ProjectDatabases::outfallNodes() const {
   if (!pipe_) return {};
   return pipe_->outfallNodes();
+}
+
+void ProjectDatabases::checkOutfallField() const {
+  if (pipe_) pipe_->checkOutfallField();
 }
 
 }  // namespace tarvello

@@ -47,6 +47,8 @@ class ProjectDatabase {
   // ascending order: numbers by value, then text, then binary values, each
   // by its bytes. Throws DatabaseError when PIPE or NODEOUT_NO is missing.
   std::vector<std::string> outfallNodes() const;
+  // Throws as outfallNodes() would, without building the list.
+  void checkOutfallField() const;
   // "NAME: what is missing", NAME the path or "(database in memory)".
   [[noreturn]] void throwMissing(const std::string& what) const;
 
@@ -79,6 +81,8 @@ class ProjectDatabases {
   // The outfall list of the pipe database (empty without one). Throws
   // DatabaseError when the query fails.
   std::vector<std::string> outfallNodes() const;
+  // Fails as outfallNodes() would; a run with its outfall already chosen needs no list.
+  void checkOutfallField() const;
 
  private:
   std::string install(std::unique_ptr<ProjectDatabase>& slot, std::string& pathSlot,

@@ -35,7 +35,7 @@ Value StoredTable::value(size_t row, int column) const {
     case CellKind::Blob:
       break;
   }
-  return Value::text(std::string(text_, cells_[i].bytes.offset, cells_[i].bytes.length));
+  return Value::text(std::string(text(row, column)));
 }
 
 void StoredTable::reserveRows(size_t rows) {

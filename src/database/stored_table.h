@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/bulk_allocator.h"
 #include "common/value.h"
 
 namespace tarvello {
@@ -66,9 +67,10 @@ class StoredTable {
 
   std::string name_;
   std::vector<std::string> columns_;
-  std::vector<CellKind> kinds_;  // record after record, every column
-  std::vector<Cell> cells_;      // the same cells' numbers or places in text_
-  std::string text_;             // the bytes of every text and binary cell
+  std::vector<CellKind, BulkAllocator<CellKind>> kinds_;  // record after record, every column
+  std::vector<Cell, BulkAllocator<Cell>> cells_;  // the same cells' numbers or places in text_
+  // The bytes of every text and binary cell.
+  std::basic_string<char, std::char_traits<char>, BulkAllocator<char>> text_;
 };
 
 }  // namespace tarvello

@@ -1,11 +1,11 @@
 #include "generation.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "attributes/standard_types.h"
 #include "common/number_format.h"
 #include "network/branch_walk.h"
+#include "network/node_graph.h"
 #include "network/table_fill.h"
 #include "tables/cell_numbers.h"
 
@@ -60,8 +60,10 @@ void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
                  " not drain to outfall " + outfall + " and " + (count == 1 ? "is" : "are") +
                  " not listed: " + list + ".");
   }
-  std::unordered_map<std::string, std::vector<size_t>> drains;
-  std::vector<std::string> order;
+  // Nodes drained by more than one pipe, in the order their second pipe is met.
+  const NodeGraph& graph = network.graph();
+  std::vector<std::uint32_t> drainCount(graph.nodeCount(), 0);
+  std::vector<std::uint32_t> order;
   for (size_t i = 0; i < network.size(); ++i) {
     if (network.inNode(i).empty()) {
       warnings.add("Pipe " +
@@ -69,37 +71,55 @@ void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
                    " has no upstream node (NODEIN_NO).");
       continue;
     }
-    auto& list = drains[network.inNode(i)];
-    if (list.size() == 1) order.push_back(network.inNode(i));
-    list.push_back(i);
+    if (++drainCount[graph.inNode(i)] == 2) order.push_back(graph.inNode(i));
   }
-  for (const auto& node : order) {
-    std::string names;
-    for (size_t i : drains[node]) names += (names.empty() ? "" : ", ") + network.pipeNumber(i);
-    warnings.add("Structure " + node + " is drained by more than one pipe (" + names +
-                 "); the first one is used for its attributes.");
+  if (order.empty()) return;
+  std::vector<std::uint32_t> place(graph.nodeCount(), NodeGraph::kNone);
+  for (size_t k = 0; k < order.size(); ++k) place[order[k]] = static_cast<std::uint32_t>(k);
+  std::vector<std::string> names(order.size());
+  for (size_t i = 0; i < network.size(); ++i) {
+    const std::uint32_t node = graph.inNode(i);
+    if (node == NodeGraph::kNone || place[node] == NodeGraph::kNone) continue;
+    std::string& list = names[place[node]];
+    list += (list.empty() ? "" : ", ") + network.pipeNumber(i);
   }
+  for (size_t k = 0; k < order.size(); ++k)
+    warnings.add("Structure " + graph.name(order[k]) + " is drained by more than one pipe (" +
+                 names[k] + "); the first one is used for its attributes.");
 }
 
 // Pipe numbers used more than once: look-ups by number (the inflows of a
 // structure) cannot tell such pipes apart.
 void warnAboutDuplicateNumbers(const PipeNetwork& network, Warnings& warnings) {
-  std::unordered_map<std::string, size_t> count;
-  std::vector<std::string> order;
-  for (size_t i = 0; i < network.size(); ++i)
-    if (!network.pipeNumber(i).empty() && ++count[network.pipeNumber(i)] == 2)
-      order.push_back(network.pipeNumber(i));
-  for (const auto& number : order)
-    warnings.add("Pipe number " + number + " is used by " + std::to_string(count[number]) +
+  TextIndex numbers;
+  numbers.reserve(network.size());
+  std::vector<size_t> count;
+  std::vector<std::uint32_t> order;
+  for (size_t i = 0; i < network.size(); ++i) {
+    if (network.pipeNumber(i).empty()) continue;
+    const std::uint32_t id = numbers.add(network.pipeNumber(i));
+    if (id == count.size()) count.push_back(0);
+    if (++count[id] == 2) order.push_back(id);
+  }
+  for (const std::uint32_t id : order)
+    warnings.add("Pipe number " + numbers.text(id) + " is used by " + std::to_string(count[id]) +
                  " pipes; the tables may mix up their values.");
 }
 
 // A node met twice on one branch: the pipes run in a circle there.
-void warnAboutLoops(const NodeTree& tree, Warnings& warnings) {
+void warnAboutLoops(const NodeGraph& graph, const NodeTree& tree, Warnings& warnings) {
+  // Per node: the branch it was last met on, and how often there.
+  std::vector<std::uint32_t> branchOf(graph.nodeCount(), NodeGraph::kNone);
+  std::vector<std::uint32_t> seen(graph.nodeCount(), 0);
   for (size_t b = 0; b < tree.size(); ++b) {
-    std::unordered_map<std::string, int> seen;
     for (const auto& node : tree[b]) {
-      if (++seen[node] != 2) continue;
+      const std::uint32_t id = graph.find(node);
+      if (id == NodeGraph::kNone) continue;  // every node of a tree is in its graph
+      if (branchOf[id] != b) {
+        branchOf[id] = static_cast<std::uint32_t>(b);
+        seen[id] = 0;
+      }
+      if (++seen[id] != 2) continue;
       warnings.add(
           "Branch " + std::to_string(b + 1) + " runs in a loop: structure " + node +
           " is reached a second time from upstream; check the pipes' NODEOUT_NO and NODEIN_NO.");
@@ -145,13 +165,13 @@ GenerationResult createProfileData(const ProjectDatabases& databases, const std:
   GenerationContext ctx(tables, network, warnings,
                         UnitConstants::forUnitSystem(databases.unitSystem()), result.tailWaterText);
   std::vector<bool> used;
-  ctx.nodeTree = treeBuild(network.outNodes(), network.inNodes(), outfall, &used);
+  ctx.nodeTree = treeBuild(network.graph(), outfall, &used);
   if (result.error.empty() && ctx.nodeTree.empty())
     result.error = "No pipe flows into the outfall node \"" + outfall + "\".";
   if (!ctx.nodeTree.empty()) {
     warnAboutNetwork(network, used, outfall, warnings);
     warnAboutDuplicateNumbers(network, warnings);
-    warnAboutLoops(ctx.nodeTree, warnings);
+    warnAboutLoops(network.graph(), ctx.nodeTree, warnings);
   }
 
   // Every table gets its rows at once rather than growing row by row: a

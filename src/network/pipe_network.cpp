@@ -17,14 +17,15 @@ std::string PipeRecord::text(std::string_view name) const {
 
 int PipeNetwork::columnOf(std::string_view name) const {
   // The code names fields as the table spells them; other spellings are rare.
-  if (const auto it = columnByName_.find(name); it != columnByName_.end()) return it->second;
+  if (const auto id = columnNames_.find(name); id != TextIndex::kNone) return columnByNameId_[id];
   return table_ ? table_->columnIndex(name) : -1;
 }
 
 PipeNetwork::PipeNetwork(const ProjectDatabase& db) : table_(db.sharedTable("PIPE")) {
   const auto& columns = table_->columns();
   for (size_t i = 0; i < columns.size(); ++i)
-    columnByName_.emplace(columns[i], static_cast<int>(i));
+    if (columnNames_.add(columns[i]) == columnByNameId_.size())
+      columnByNameId_.push_back(static_cast<int>(i));
   for (const char* required : {"PIPE_NUMBER", "NODEOUT_NO", "NODEIN_NO"}) {
     if (columnOf(required) < 0)
       throw DatabaseError("Table PIPE of \"" + db.path() + "\" has no field " + required +
@@ -39,30 +40,25 @@ PipeNetwork::PipeNetwork(const ProjectDatabase& db) : table_(db.sharedTable("PIP
   pipeNumbers_.reserve(n);
   outNodes_.reserve(n);
   inNodes_.reserve(n);
-  firstByInlet_.reserve(n);
-  byOutlet_.reserve(n);
   for (size_t i = 0; i < n; ++i) {
     pipeNumbers_.push_back(valueAt(i, pipeNumberColumn_).asText());
     outNodes_.push_back(valueAt(i, outColumn).asText());
     inNodes_.push_back(valueAt(i, inColumn).asText());
-    // A null or empty node number names no node, so it matches nothing.
-    if (!inNodes_.back().empty()) firstByInlet_.emplace(inNodes_.back(), i);
-    if (!outNodes_.back().empty()) byOutlet_[outNodes_.back()].push_back(i);
   }
+  // A null or empty node number names no node, so it matches nothing.
+  graph_ = NodeGraph(outNodes_, inNodes_);
 }
 
 std::optional<PipeRecord> PipeNetwork::drainingPipe(const std::string& node) const {
-  const auto it = firstByInlet_.find(node);
-  if (it == firstByInlet_.end()) return std::nullopt;
-  return PipeRecord(this, it->second);
+  const std::uint32_t pipe = graph_.firstPipeInto(graph_.find(node));
+  if (pipe == NodeGraph::kNone) return std::nullopt;
+  return PipeRecord(this, pipe);
 }
 
 std::vector<PipeRecord> PipeNetwork::inflowsExcept(const std::string& node,
                                                    const std::string& pipeNumber) const {
   std::vector<PipeRecord> out;
-  const auto it = byOutlet_.find(node);
-  if (it == byOutlet_.end()) return out;
-  for (size_t i : it->second) {
+  for (const size_t i : graph_.pipesOutOf(graph_.find(node))) {
     // As in SQL, a null pipe number is never "different" from anything.
     if (table_->kind(i, pipeNumberColumn_) == CellKind::Null) continue;
     if (pipeNumbers_[i] != pipeNumber) out.emplace_back(this, i);
@@ -72,9 +68,7 @@ std::vector<PipeRecord> PipeNetwork::inflowsExcept(const std::string& node,
 
 std::optional<PipeRecord> PipeNetwork::connectingPipe(const std::string& upstream,
                                                       const std::string& downstream) const {
-  const auto it = byOutlet_.find(downstream);
-  if (it == byOutlet_.end()) return std::nullopt;
-  for (size_t i : it->second)
+  for (const size_t i : graph_.pipesOutOf(graph_.find(downstream)))
     if (inNodes_[i] == upstream) return PipeRecord(this, i);
   return std::nullopt;
 }

@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "common/value.h"
 #include "database/project_database.h"
+#include "network/node_graph.h"
 
 namespace tarvello {
 
@@ -47,6 +47,7 @@ class PipeNetwork {
   const std::string& inNode(size_t i) const { return inNodes_[i]; }
   const std::vector<std::string>& outNodes() const { return outNodes_; }
   const std::vector<std::string>& inNodes() const { return inNodes_; }
+  const NodeGraph& graph() const { return graph_; }
 
   // First record (stored order) whose NODEIN_NO is the node.
   std::optional<PipeRecord> drainingPipe(const std::string& node) const;
@@ -60,22 +61,18 @@ class PipeNetwork {
 
  private:
   friend class PipeRecord;
-  struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-  };
 
   int columnOf(std::string_view name) const;
   Value valueAt(size_t record, int column) const { return table_->value(record, column); }
 
   // The database's own table, shared rather than copied.
   std::shared_ptr<const StoredTable> table_;
-  std::unordered_map<std::string, int, NameHash, std::equal_to<>> columnByName_;
+  TextIndex columnNames_;            // field names as the table spells them
+  std::vector<int> columnByNameId_;  // their columns
   size_t size_ = 0;
   int pipeNumberColumn_ = -1;
   std::vector<std::string> pipeNumbers_, outNodes_, inNodes_;
-  std::unordered_map<std::string, size_t> firstByInlet_;
-  std::unordered_map<std::string, std::vector<size_t>> byOutlet_;
+  NodeGraph graph_;
 };
 
 }  // namespace tarvello

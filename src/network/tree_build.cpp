@@ -1,54 +1,45 @@
 #include "tree_build.h"
 
-#include <unordered_map>
+#include "network/node_graph.h"
 
 namespace tarvello {
 
 NodeTree treeBuild(const std::vector<std::string>& outNodes,
                    const std::vector<std::string>& inNodes, const std::string& outfall,
                    std::vector<bool>* used) {
-  const size_t n = outNodes.size();
-  // Pipes by outlet node in stored order; each list is consumed from the front,
-  // because the first free pipe is always the one taken.
-  struct Queue {
-    std::vector<size_t> pipes;
-    size_t next = 0;
-  };
-  std::unordered_map<std::string, Queue> byOutlet;
-  byOutlet.reserve(n);
-  for (size_t i = 0; i < n; ++i) {
-    // A pipe without an upstream node cannot be walked; an empty outlet matches no node.
-    if (outNodes[i].empty() || inNodes[i].empty()) continue;
-    byOutlet[outNodes[i]].pipes.push_back(i);
-  }
-  if (used) used->assign(n, false);
+  return treeBuild(NodeGraph(outNodes, inNodes), outfall, used);
+}
 
-  auto takeFree = [&](const std::string& node, size_t& pipe) {
-    const auto it = byOutlet.find(node);
-    if (it == byOutlet.end() || it->second.next >= it->second.pipes.size()) return false;
-    pipe = it->second.pipes[it->second.next++];
-    return true;
-  };
-  auto hasFree = [&](const std::string& node) {
-    const auto it = byOutlet.find(node);
-    return it != byOutlet.end() && it->second.next < it->second.pipes.size();
+NodeTree treeBuild(const NodeGraph& graph, const std::string& outfall, std::vector<bool>* used) {
+  constexpr std::uint32_t kNone = NodeGraph::kNone;
+  if (used) used->assign(graph.pipeCount(), false);
+  // Each node's outlet pipes are consumed from the front, because the first
+  // free pipe (stored order) is always the one taken.
+  std::vector<std::uint32_t> next(graph.nodeCount(), 0);
+  auto firstFree = [&](std::uint32_t node) -> std::uint32_t {
+    if (node == kNone) return kNone;
+    const auto pipes = graph.pipesOutOf(node);
+    std::uint32_t& k = next[node];
+    // A pipe without an upstream node cannot be walked.
+    while (k < pipes.size() && graph.inNode(pipes[k]) == kNone) ++k;
+    return k < pipes.size() ? pipes[k] : kNone;
   };
 
   NodeTree tree;
-  std::vector<const std::string*> visited;  // upstream nodes in the order reached
-  size_t nextStart = 0;
   if (outfall.empty()) return tree;
-  const std::string* start = &outfall;
+  std::vector<std::uint32_t> visited;  // upstream nodes in the order reached
+  size_t nextStart = 0;
+  std::uint32_t start = graph.find(outfall);
   while (true) {
-    while (hasFree(*start)) {
-      std::vector<std::string> branch{*start};
-      const std::string* current = start;
-      size_t pipe = 0;
-      while (takeFree(*current, pipe)) {
+    while (firstFree(start) != kNone) {
+      std::vector<std::string> branch{graph.name(start)};
+      std::uint32_t current = start;
+      for (std::uint32_t pipe; (pipe = firstFree(current)) != kNone;) {
+        ++next[current];
         if (used) (*used)[pipe] = true;
-        visited.push_back(&inNodes[pipe]);
-        branch.push_back(inNodes[pipe]);
-        current = &inNodes[pipe];
+        current = graph.inNode(pipe);
+        visited.push_back(current);
+        branch.push_back(graph.name(current));
       }
       tree.push_back(std::move(branch));
     }

@@ -18,4 +18,9 @@ NodeTree treeBuild(const std::vector<std::string>& outNodes,
                    const std::vector<std::string>& inNodes, const std::string& outfall,
                    std::vector<bool>* used = nullptr);
 
+class NodeGraph;
+// The same walk over a graph already built from the node lists.
+NodeTree treeBuild(const NodeGraph& graph, const std::string& outfall,
+                   std::vector<bool>* used = nullptr);
+
 }  // namespace tarvello

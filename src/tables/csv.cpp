@@ -19,7 +19,14 @@ void appendField(std::string& out, const std::string& text) {
 }  // namespace
 
 std::string tableCsv(const Table& table) {
+  const int last = table.lastFilledRow();
+  // Sized up front: growing a many-megabyte text by doubling copies it over and over.
+  size_t size = 0;
+  for (const auto& header : table.headers()) size += header.size() + 1;
+  for (int r = 1; r <= last; ++r)
+    for (int c = 0; c < table.columnCount(); ++c) size += table.cell(r, c).size() + 1;
   std::string out;
+  out.reserve(size + 2 * static_cast<size_t>(last + 1));
   auto appendRow = [&](auto cellAt) {
     for (int c = 0; c < table.columnCount(); ++c) {
       if (c > 0) out += ',';
@@ -27,9 +34,9 @@ std::string tableCsv(const Table& table) {
     }
     out += "\r\n";
   };
-  appendRow([&](int c) { return table.headers()[static_cast<size_t>(c)]; });
-  const int last = table.lastFilledRow();
-  for (int r = 1; r <= last; ++r) appendRow([&](int c) { return table.cell(r, c); });
+  appendRow([&](int c) -> const std::string& { return table.headers()[static_cast<size_t>(c)]; });
+  for (int r = 1; r <= last; ++r)
+    appendRow([&](int c) -> const std::string& { return table.cell(r, c); });
   return out;
 }
 

@@ -46,42 +46,52 @@ StructureRowIndex StructureRowIndex::of(const Table& structures) {
   return index;
 }
 
+void StructureRowIndex::FirstRows::keep(std::string_view key, int row) {
+  const std::uint32_t id = keys.add(key);
+  if (id == rows.size())
+    rows.push_back(row);
+  else if (row < rows[id])
+    rows[id] = row;
+}
+
+int StructureRowIndex::FirstRows::find(std::string_view key) const {
+  const std::uint32_t id = keys.find(key);
+  return id == TextIndex::kNone ? -1 : rows[id];
+}
+
 void StructureRowIndex::noteRow(int row, const std::string& branchId, const std::string& node) {
-  auto keep = [row](std::unordered_map<std::string, int>& map, std::string key) {
-    auto [it, inserted] = map.emplace(std::move(key), row);
-    if (!inserted && row < it->second) it->second = row;
-  };
-  keep(firstRow_, node);
-  keep(firstBranchRow_, branchKey(branchId, node));
+  firstRow_.keep(node, row);
+  firstBranchRow_.keep(branchKey(branchId, node), row);
 }
 
 int StructureRowIndex::findStructureRow(const Table& structures, const std::string& node) const {
-  const auto it = firstRow_.find(node);
+  const int row = firstRow_.find(node);
+  if (row < 0) return structures.rowCount();
   // A row noted earlier may since have been rewritten; check before trusting it.
-  if (it != firstRow_.end() && structures.cell(it->second, strcol::StrNo) == node)
-    return it->second;
-  if (it == firstRow_.end()) return structures.rowCount();
+  if (structures.cell(row, strcol::StrNo) == node) return row;
   return tarvello::findStructureRow(structures, node);
 }
 
 int StructureRowIndex::findBranchStructureRow(const Table& structures, const std::string& branchId,
                                               const std::string& node) const {
-  const auto it = firstBranchRow_.find(branchKey(branchId, node));
-  if (it == firstBranchRow_.end()) return structures.rowCount();
-  if (structures.cell(it->second, strcol::StrNo) == node &&
-      structures.cell(it->second, strcol::BranchId) == branchId)
-    return it->second;
+  const int row = firstBranchRow_.find(branchKey(branchId, node));
+  if (row < 0) return structures.rowCount();
+  if (structures.cell(row, strcol::StrNo) == node &&
+      structures.cell(row, strcol::BranchId) == branchId)
+    return row;
   return tarvello::findBranchStructureRow(structures, branchId, node);
 }
 
 void StructureRowIndex::reserve(size_t rows) {
-  firstRow_.reserve(rows);
-  firstBranchRow_.reserve(rows);
+  firstRow_.keys.reserve(rows);
+  firstRow_.rows.reserve(rows);
+  firstBranchRow_.keys.reserve(rows);
+  firstBranchRow_.rows.reserve(rows);
 }
 
 void StructureRowIndex::clear() {
-  firstRow_.clear();
-  firstBranchRow_.clear();
+  firstRow_ = {};
+  firstBranchRow_ = {};
 }
 
 }  // namespace tarvello

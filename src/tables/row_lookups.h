@@ -3,7 +3,9 @@
 // returns the table's row count (one past the last row, which reads as empty).
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
+
+#include "common/text_index.h"
 
 #include "tables/table.h"
 
@@ -32,8 +34,15 @@ class StructureRowIndex {
   void reserve(size_t rows);
 
  private:
-  std::unordered_map<std::string, int> firstRow_;
-  std::unordered_map<std::string, int> firstBranchRow_;  // key: branch '\x1f' node
+  // Each key's first row, by the key's id.
+  struct FirstRows {
+    TextIndex keys;
+    std::vector<int> rows;
+    void keep(std::string_view key, int row);
+    int find(std::string_view key) const;
+  };
+  FirstRows firstRow_;        // key: node
+  FirstRows firstBranchRow_;  // key: branch '\x1f' node
 };
 
 }  // namespace tarvello

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/bulk_allocator.h"
+
 namespace tarvello {
 
 class Table {
@@ -47,7 +49,8 @@ class Table {
 
  private:
   std::vector<std::string> headers_;
-  std::vector<std::string> cells_;  // row after row, columnCount() cells each
+  std::vector<std::string, BulkAllocator<std::string>>
+      cells_;  // row after row, columnCount() cells each
   int rows_ = 0;
   int currentRow_ = 1;
   int currentColumn_ = 0;

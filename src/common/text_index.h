@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/bulk_allocator.h"
+
 namespace tarvello {
 
 // Texts to dense ids 0, 1, 2, ... in the order first added; exact comparison.
@@ -24,8 +26,9 @@ class TextIndex {
   void rehash(size_t slots);
   size_t slotOf(std::string_view text) const;
 
-  std::vector<std::string> texts_;
-  std::vector<std::uint32_t> slots_;  // id + 1, 0 for a free slot; a power of two long
+  std::vector<std::string, BulkAllocator<std::string>> texts_;
+  std::vector<std::uint32_t, BulkAllocator<std::uint32_t>>
+      slots_;  // id + 1, 0 for a free slot; a power of two long
 };
 
 }  // namespace tarvello

@@ -41,6 +41,9 @@ Value StoredTable::value(size_t row, int column) const {
 void StoredTable::reserveRows(size_t rows) {
   kinds_.reserve(rows * columns_.size());
   cells_.reserve(rows * columns_.size());
+  // A guess at the text: growing the arena by doubling copies it each time,
+  // while reserved pages that stay unused are never touched.
+  text_.reserve(rows * columns_.size() * 4);
 }
 
 void StoredTable::addNull() { add(CellKind::Null, Cell{.integer = 0}); }
@@ -64,9 +67,13 @@ void StoredTable::addText(std::string_view bytes) { addBytes(CellKind::Text, byt
 void StoredTable::addBlob(std::string_view bytes) { addBytes(CellKind::Blob, bytes); }
 
 void StoredTable::shrinkToFit() {
-  kinds_.shrink_to_fit();
-  cells_.shrink_to_fit();
-  text_.shrink_to_fit();
+  // Shrinking copies; an array mapped on its own holds no pages it never touched.
+  auto shrink = [](auto& array) {
+    if (array.capacity() * sizeof(array[0]) < bulk_memory::kHugePage) array.shrink_to_fit();
+  };
+  shrink(kinds_);
+  shrink(cells_);
+  shrink(text_);
 }
 
 }  // namespace tarvello

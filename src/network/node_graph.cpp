@@ -6,16 +6,27 @@ namespace tarvello {
 
 NodeGraph::NodeGraph(const std::vector<std::string>& outNodes,
                      const std::vector<std::string>& inNodes) {
-  const size_t n = outNodes.size();
-  if (inNodes.size() != n) throw std::invalid_argument("node lists of different lengths");
-  if (n >= kNone) throw std::length_error("too many pipes");
-  nodes_.reserve(n + 1);
-  outId_.resize(n);
-  inId_.resize(n);
-  for (size_t i = 0; i < n; ++i) {
-    outId_[i] = outNodes[i].empty() ? kNone : nodes_.add(outNodes[i]);
-    inId_[i] = inNodes[i].empty() ? kNone : nodes_.add(inNodes[i]);
-  }
+  if (inNodes.size() != outNodes.size())
+    throw std::invalid_argument("node lists of different lengths");
+  reserve(outNodes.size());
+  for (size_t i = 0; i < outNodes.size(); ++i) addPipe(outNodes[i], inNodes[i]);
+  finish();
+}
+
+void NodeGraph::reserve(size_t pipes) {
+  nodes_.reserve(pipes + 1);
+  outId_.reserve(pipes);
+  inId_.reserve(pipes);
+}
+
+void NodeGraph::addPipe(std::string_view outNode, std::string_view inNode) {
+  if (outId_.size() >= kNone - 1) throw std::length_error("too many pipes");
+  outId_.push_back(outNode.empty() ? kNone : nodes_.add(outNode));
+  inId_.push_back(inNode.empty() ? kNone : nodes_.add(inNode));
+}
+
+void NodeGraph::finish() {
+  const size_t n = outId_.size();
   const size_t nodes = nodes_.size();
   firstInto_.assign(nodes, kNone);
   outStart_.assign(nodes + 1, 0);

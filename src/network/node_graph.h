@@ -21,6 +21,11 @@ class NodeGraph {
   // empty text names no node.
   NodeGraph(const std::vector<std::string>& outNodes, const std::vector<std::string>& inNodes);
 
+  // Building pipe by pipe: reserve, add every pipe in stored order, finish.
+  void reserve(size_t pipes);
+  void addPipe(std::string_view outNode, std::string_view inNode);
+  void finish();
+
   size_t pipeCount() const { return outId_.size(); }
   size_t nodeCount() const { return nodes_.size(); }
   std::uint32_t find(std::string_view node) const { return nodes_.find(node); }

@@ -38,15 +38,21 @@ PipeNetwork::PipeNetwork(const ProjectDatabase& db) : table_(db.sharedTable("PIP
 
   const size_t n = size_;
   pipeNumbers_.reserve(n);
-  outNodes_.reserve(n);
-  inNodes_.reserve(n);
+  graph_.reserve(n);
+  // The node numbers joined to text, read in place when they are text already.
+  std::string outScratch, inScratch;
+  auto nodeText = [&](size_t i, int column, std::string& scratch) -> std::string_view {
+    const CellKind kind = table_->kind(i, column);
+    if (kind == CellKind::Text || kind == CellKind::Blob) return table_->text(i, column);
+    scratch = valueAt(i, column).asText();
+    return scratch;
+  };
+  // A null or empty node number names no node, so it matches nothing.
   for (size_t i = 0; i < n; ++i) {
     pipeNumbers_.push_back(valueAt(i, pipeNumberColumn_).asText());
-    outNodes_.push_back(valueAt(i, outColumn).asText());
-    inNodes_.push_back(valueAt(i, inColumn).asText());
+    graph_.addPipe(nodeText(i, outColumn, outScratch), nodeText(i, inColumn, inScratch));
   }
-  // A null or empty node number names no node, so it matches nothing.
-  graph_ = NodeGraph(outNodes_, inNodes_);
+  graph_.finish();
 }
 
 std::optional<PipeRecord> PipeNetwork::drainingPipe(const std::string& node) const {
@@ -69,7 +75,7 @@ std::vector<PipeRecord> PipeNetwork::inflowsExcept(const std::string& node,
 std::optional<PipeRecord> PipeNetwork::connectingPipe(const std::string& upstream,
                                                       const std::string& downstream) const {
   for (const size_t i : graph_.pipesOutOf(graph_.find(downstream)))
-    if (inNodes_[i] == upstream) return PipeRecord(this, i);
+    if (inNode(i) == upstream) return PipeRecord(this, i);
   return std::nullopt;
 }
 

@@ -43,10 +43,9 @@ class PipeNetwork {
   bool hasField(std::string_view name) const { return columnOf(name) >= 0; }
   PipeRecord record(size_t i) const { return PipeRecord(this, i); }
   const std::string& pipeNumber(size_t i) const { return pipeNumbers_[i]; }
-  const std::string& outNode(size_t i) const { return outNodes_[i]; }
-  const std::string& inNode(size_t i) const { return inNodes_[i]; }
-  const std::vector<std::string>& outNodes() const { return outNodes_; }
-  const std::vector<std::string>& inNodes() const { return inNodes_; }
+  // The pipe's node numbers joined to text ("" for none).
+  const std::string& outNode(size_t i) const { return nodeName(graph_.outNode(i)); }
+  const std::string& inNode(size_t i) const { return nodeName(graph_.inNode(i)); }
   const NodeGraph& graph() const { return graph_; }
 
   // First record (stored order) whose NODEIN_NO is the node.
@@ -63,6 +62,10 @@ class PipeNetwork {
   friend class PipeRecord;
 
   int columnOf(std::string_view name) const;
+  const std::string& nodeName(std::uint32_t node) const {
+    static const std::string none;
+    return node == NodeGraph::kNone ? none : graph_.name(node);
+  }
   Value valueAt(size_t record, int column) const { return table_->value(record, column); }
 
   // The database's own table, shared rather than copied.
@@ -71,7 +74,7 @@ class PipeNetwork {
   std::vector<int> columnByNameId_;  // their columns
   size_t size_ = 0;
   int pipeNumberColumn_ = -1;
-  std::vector<std::string> pipeNumbers_, outNodes_, inNodes_;
+  std::vector<std::string, BulkAllocator<std::string>> pipeNumbers_;
   NodeGraph graph_;
 };
 

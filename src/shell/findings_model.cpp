@@ -48,8 +48,8 @@ QVariant FindingsModel::data(const QModelIndex& index, int role) const {
 
 QVariant FindingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  static const char* const kHeads[kColumns] = {"Rule",      "Branch ID", "Structure",
-                                               "Pipe",      "Value",     "Limit"};
+  static const char* const kHeads[kColumns] = {"Rule", "Branch ID", "Structure",
+                                               "Pipe", "Value",     "Limit"};
   return section >= 0 && section < kColumns ? QString(kHeads[section]) : QVariant();
 }
 

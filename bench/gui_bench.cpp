@@ -137,6 +137,13 @@ int main(int argc, char** argv) {
   while (window.commandRunning()) app.processEvents(QEventLoop::WaitForMoreEvents);
   app.processEvents();
   const double schedules = msSince(timer);
+  const long peakSchedules = peakMb();
+
+  // Run again, as after picking another outfall: the window shows the
+  // previous tables until the new ones are made.
+  window.createProfileData();
+  while (window.commandRunning()) app.processEvents(QEventLoop::WaitForMoreEvents);
+  app.processEvents();
 
   std::printf("pipes in the pipe table            %d\n", rows);
   std::printf("open both databases (window)       %9.1f ms\n", open);
@@ -152,6 +159,10 @@ int main(int argc, char** argv) {
   std::printf(
       "peak memory: baseline run %ld MB, after Create Profile Data %ld MB, after both "
       "schedules %ld MB (target < 500 MB)\n",
-      peakBaseline, peakCreate, peakMb());
+      peakBaseline, peakCreate, peakSchedules);
+  std::printf(
+      "peak memory with a second Create Profile Data %ld MB (the previous tables shown "
+      "meanwhile)\n",
+      peakMb());
   return painted.isNull() ? 1 : 0;
 }

@@ -51,7 +51,7 @@ void drawPipeScheduleInto(DxfDrawing& drawing, const ProfileTables& tables, bool
   ScheduleSheet sheet;
   sheet.startSheet(drawing, false, kNoRuling, heads, "PIPE SCHEDULE");
   int k = 1;
-  for (const PipeScheduleRow& row : pipeScheduleRows(tables)) {
+  forEachPipeScheduleRow(tables, [&](const PipeScheduleRow& row) {
     if (k > ScheduleSheet::kDataRows) {
       sheet.startSheet(drawing, true, kNoRuling, heads, "PIPE SCHEDULE");
       k = 1;
@@ -71,7 +71,7 @@ void drawPipeScheduleInto(DxfDrawing& drawing, const ProfileTables& tables, bool
     put(Length, row.length);
     put(Skew, row.skew);
     put(Cover, row.cover);
-  }
+  });
 }
 
 DxfDrawing pipeScheduleDrawing(const ProfileTables& tables, bool englishUnits) {

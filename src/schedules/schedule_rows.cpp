@@ -33,8 +33,8 @@ std::string PipeScheduleRow::drawnSize() const { return circular() ? rise : span
 
 std::string PipeScheduleRow::workbookSize() const { return circular() ? rise : rise + "x" + span; }
 
-std::vector<StructureScheduleRow> structureScheduleRows(const ProfileTables& tables,
-                                                        Warnings& warnings) {
+void forEachStructureScheduleRow(const ProfileTables& tables, Warnings& warnings,
+                                 const std::function<void(const StructureScheduleRow&)>& use) {
   const Table& s = tables.structures;
   const Table& p = tables.pipes;
   CellNumbers numbers(warnings);
@@ -42,7 +42,6 @@ std::vector<StructureScheduleRow> structureScheduleRows(const ProfileTables& tab
     return numbers.wholeNumber(s, kStructureTable, r, strcol::BranchId);
   };
 
-  std::vector<StructureScheduleRow> rows;
   int previousBranch = branchOf(1);
   for (int r = 1; r < s.rowCount(); ++r) {
     if (s.cell(r, strcol::StrNo).empty()) break;
@@ -95,22 +94,34 @@ std::vector<StructureScheduleRow> structureScheduleRows(const ProfileTables& tab
     row.shaping = cell(strcol::Shaping);
     const std::string& type = cell(strcol::StrType);
     row.frameAndCover = type == "Man Hole" || type == "Junction Box";
-    rows.push_back(std::move(row));
+    use(row);
   }
+}
+
+std::vector<StructureScheduleRow> structureScheduleRows(const ProfileTables& tables,
+                                                        Warnings& warnings) {
+  std::vector<StructureScheduleRow> rows;
+  forEachStructureScheduleRow(tables, warnings,
+                              [&](const StructureScheduleRow& row) { rows.push_back(row); });
   return rows;
 }
 
-std::vector<PipeScheduleRow> pipeScheduleRows(const ProfileTables& tables) {
+void forEachPipeScheduleRow(const ProfileTables& tables,
+                            const std::function<void(const PipeScheduleRow&)>& use) {
   const Table& p = tables.pipes;
-  std::vector<PipeScheduleRow> rows;
   for (int r = 1; r < p.rowCount(); ++r) {
     if (p.cell(r, pipecol::PipeNo).empty()) break;
     auto cell = [&](int column) -> const std::string& { return p.cell(r, column); };
-    rows.push_back({cell(pipecol::NodeIn), cell(pipecol::NodeOut), cell(pipecol::Shape),
-                    cell(pipecol::DiaRise), cell(pipecol::Span), cell(pipecol::Material),
-                    cell(pipecol::NumPipes), cell(pipecol::ElevIn), cell(pipecol::ElevOut),
-                    cell(pipecol::Length), cell(pipecol::Skew), cell(pipecol::HeightOfCover)});
+    use({cell(pipecol::NodeIn), cell(pipecol::NodeOut), cell(pipecol::Shape),
+         cell(pipecol::DiaRise), cell(pipecol::Span), cell(pipecol::Material),
+         cell(pipecol::NumPipes), cell(pipecol::ElevIn), cell(pipecol::ElevOut),
+         cell(pipecol::Length), cell(pipecol::Skew), cell(pipecol::HeightOfCover)});
   }
+}
+
+std::vector<PipeScheduleRow> pipeScheduleRows(const ProfileTables& tables) {
+  std::vector<PipeScheduleRow> rows;
+  forEachPipeScheduleRow(tables, [&](const PipeScheduleRow& row) { rows.push_back(row); });
   return rows;
 }
 

@@ -11,6 +11,7 @@
 // - the first structure of each branch: the drawing adds "/ BR-" and the
 //   Branch ID under its number, the workbook has no room for it;
 // - the vertical depth: the drawing writes it as text, the workbook as a number.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,5 +56,12 @@ std::vector<StructureScheduleRow> structureScheduleRows(const ProfileTables& tab
 // One row per pipe-table row up to the first without "Pipe No", every value
 // as its cell holds it.
 std::vector<PipeScheduleRow> pipeScheduleRows(const ProfileTables& tables);
+
+// The same rows handed to `use` one at a time and not kept: a drawing streams
+// them, and a list of 100,000 rows of text would outweigh the tables.
+void forEachStructureScheduleRow(const ProfileTables& tables, Warnings& warnings,
+                                 const std::function<void(const StructureScheduleRow&)>& use);
+void forEachPipeScheduleRow(const ProfileTables& tables,
+                            const std::function<void(const PipeScheduleRow&)>& use);
 
 }  // namespace tarvello

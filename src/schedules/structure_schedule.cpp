@@ -80,13 +80,13 @@ void drawStructureScheduleInto(DxfDrawing& drawing, const ProfileTables& tables,
   ScheduleSheet sheet;
   sheet.startSheet(drawing, false, kNoRuling, heads, "STRUCTURE SCHEDULE");
   int k = 1;
-  for (const StructureScheduleRow& row : structureScheduleRows(tables, warnings)) {
+  forEachStructureScheduleRow(tables, warnings, [&](const StructureScheduleRow& row) {
     if (k > ScheduleSheet::kDataRows) {
       sheet.startSheet(drawing, true, kNoRuling, heads, "STRUCTURE SCHEDULE");
       k = 1;
     }
     drawStructureRow(drawing, sheet, k++, row);
-  }
+  });
 }
 
 DxfDrawing structureScheduleDrawing(const ProfileTables& tables, bool englishUnits,

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "network/unit_constants.h"
 #include "shell/criteria_dialog.h"
+#include "shell/findings_model.h"
 #include "shell/table_model.h"
 #include "shell/widget_names.h"
 
@@ -81,9 +81,10 @@ DesignChecksPage::DesignChecksPage(const Session& session, TableModel* structure
   summary_->setObjectName(widget::kFindingsSummary);
   layout->addWidget(summary_);
 
-  list_ = new QTableWidget(0, 6, this);
+  list_ = new QTableView(this);
   list_->setObjectName(widget::kFindingsList);
-  list_->setHorizontalHeaderLabels({"Rule", "Branch ID", "Structure", "Pipe", "Value", "Limit"});
+  listModel_ = new FindingsModel(findings_, worksheet_.rows, list_);
+  list_->setModel(listModel_);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -94,7 +95,8 @@ DesignChecksPage::DesignChecksPage(const Session& session, TableModel* structure
   list_->setToolTip("Double-click a finding to see its row.");
   layout->addWidget(list_, 1);
 
-  connect(list_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+  connect(list_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    const int row = index.row();
     if (row < 0 || row >= static_cast<int>(findings_.size())) return;
     const Finding& f = findings_[static_cast<size_t>(row)];
     const int column = f.cells.empty() ? 0 : f.cells.front().column;
@@ -107,9 +109,10 @@ DesignChecksPage::DesignChecksPage(const Session& session, TableModel* structure
 void DesignChecksPage::runChecks() {
   checkedUnitSystem_ = session_.databases.unitSystem();
   const Criteria criteria = rememberedCriteria(checkedUnitSystem_);
+  listModel_->beginFindingsChange();
   findings_ = runDesignChecks(session_.tables, criteria);
-  rows_ = findingRows(findings_);
   worksheet_ = findingsWorksheet(findings_);
+  listModel_->endFindingsChange();
   checked_ = true;
   showCriteria(criteria, checkedUnitSystem_);
   showFindings();
@@ -143,18 +146,6 @@ void DesignChecksPage::showCriteria(const Criteria& c, const std::string& unitSy
 }
 
 void DesignChecksPage::showFindings() {
-  list_->setRowCount(0);
-  list_->setRowCount(static_cast<int>(findings_.size()));
-  for (size_t i = 0; i < findings_.size(); ++i) {
-    const auto& row = rows_[i + 1];
-    const QString tip = findingDescription(findings_[i], row[4], row[5]);
-    for (size_t c = 0; c < row.size(); ++c) {
-      auto* item = new QTableWidgetItem(QString::fromStdString(row[c]));
-      item->setToolTip(tip);
-      if (c >= 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      list_->setItem(static_cast<int>(i), static_cast<int>(c), item);
-    }
-  }
   QStringList counts;
   const std::vector<int> perRule = findingCounts(findings_);
   for (int r = 0; r < kCheckRuleCount; ++r)
@@ -170,18 +161,20 @@ void DesignChecksPage::showFindings() {
 }
 
 void DesignChecksPage::markCells() {
-  TableModel::CellMarks structureMarks, pipeMarks;
-  for (size_t i = 0; i < findings_.size(); ++i) {
-    const auto& row = rows_[i + 1];
-    const QString tip = findingDescription(findings_[i], row[4], row[5]);
-    for (const CheckCell& cell : findings_[i].cells) {
-      QString& mark = (cell.table == CheckTable::Structures ? structureMarks
-                                                            : pipeMarks)[{cell.row, cell.column}];
-      if (!mark.split('\n').contains(tip)) mark += (mark.isEmpty() ? "" : "\n") + tip;
-    }
-  }
-  structures_->setCellMarks(std::move(structureMarks));
-  pipes_->setCellMarks(std::move(pipeMarks));
+  std::vector<TableModel::CellMark> structureMarks, pipeMarks;
+  for (size_t i = 0; i < findings_.size(); ++i)
+    for (const CheckCell& cell : findings_[i].cells)
+      (cell.table == CheckTable::Structures ? structureMarks : pipeMarks)
+          .push_back({cell.row, cell.column, static_cast<int>(i)});
+  // A mark's tip is the description of its finding, made when it is shown.
+  auto tip = [this](int finding) {
+    const auto i = static_cast<size_t>(finding);
+    if (finding < 0 || i >= findings_.size() || i + 1 >= worksheet_.rows.size()) return QString();
+    const auto& row = worksheet_.rows[i + 1];
+    return findingDescription(findings_[i], row[4], row[5]);
+  };
+  structures_->setCellMarks(std::move(structureMarks), tip);
+  pipes_->setCellMarks(std::move(pipeMarks), tip);
 }
 
 void DesignChecksPage::selectCell(QTableView& grid, int tableRow, int column) {

@@ -15,10 +15,10 @@
 class QLabel;
 class QPushButton;
 class QTableView;
-class QTableWidget;
 
 namespace tarvello {
 
+class FindingsModel;
 class TableModel;
 class UserInterface;
 
@@ -61,11 +61,12 @@ class DesignChecksPage : public QWidget {
   TableModel* pipes_;
   QLabel* criteriaLabel_ = nullptr;
   QLabel* summary_ = nullptr;
-  QTableWidget* list_ = nullptr;
+  QTableView* list_ = nullptr;
+  FindingsModel* listModel_ = nullptr;
   bool checked_ = false;
   std::string checkedUnitSystem_;
   std::vector<Finding> findings_;
-  std::vector<std::vector<std::string>> rows_;  // findingRows of findings_
+  // findingRows of findings_: the workbook's worksheet, and the list's cells.
   ExtraWorksheet worksheet_;
 };
 

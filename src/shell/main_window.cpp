@@ -54,6 +54,7 @@
 #include "shell/command_states.h"
 #include "shell/design_checks_page.h"
 #include "shell/grid_sizing.h"
+#include "shell/heap_release.h"
 #include "shell/help_window.h"
 #include "shell/pdf_export_box.h"
 #include "shell/plots_page.h"
@@ -540,6 +541,9 @@ void MainWindow::createProfileData() {
         rememberFields(QString::fromStdString(session_.databases.pipeDbPath()), typed);
         tablesAboutToChange();
         session_.tables = std::move(work.tables);
+        // The previous tables are gone, and the run freed its working data on
+        // the worker thread, whose heap keeps the pages: they go back now.
+        releaseFreedHeap();
         tablesChanged();
         checksPage_->runChecks();
         // The run may have raised the tail water to the outfall pipe's minimum.

@@ -23,16 +23,38 @@ void TableModel::setRowFlag(RowFlag flagged, QString flagText) {
   endResetModel();
 }
 
-void TableModel::setCellMarks(CellMarks marks) {
+namespace {
+
+bool cellBefore(const TableModel::CellMark& a, const TableModel::CellMark& b) {
+  return std::pair(a.row, a.column) < std::pair(b.row, b.column);
+}
+
+}  // namespace
+
+void TableModel::setCellMarks(std::vector<CellMark> marks, MarkText text) {
+  std::stable_sort(marks.begin(), marks.end(), cellBefore);
   marks_ = std::move(marks);
+  marks_.shrink_to_fit();
+  markText_ = std::move(text);
   if (rowCount() > 0 && columnCount() > 0)
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
                      {Qt::BackgroundRole, Qt::ToolTipRole});
 }
 
+bool TableModel::cellMarked(int tableRow, int column) const {
+  return std::binary_search(marks_.begin(), marks_.end(), CellMark{tableRow, column, 0},
+                            cellBefore);
+}
+
 QString TableModel::cellMark(int tableRow, int column) const {
-  const auto it = marks_.find({tableRow, column});
-  return it == marks_.end() ? QString() : it->second;
+  const auto [first, last] =
+      std::equal_range(marks_.begin(), marks_.end(), CellMark{tableRow, column, 0}, cellBefore);
+  QStringList lines;
+  for (auto it = first; it != last && markText_; ++it) {
+    const QString line = markText_(it->source);
+    if (!line.isEmpty() && !lines.contains(line)) lines << line;
+  }
+  return lines.join('\n');
 }
 
 void TableModel::endTableChange() {
@@ -67,7 +89,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
       return QString::fromStdString(table_.cell(row, index.column()));
     case Qt::BackgroundRole:
       // A marked cell stands out from its row, flagged or not.
-      if (!cellMark(row, index.column()).isEmpty()) return QBrush(QColor(255, 200, 90));
+      if (cellMarked(row, index.column())) return QBrush(QColor(255, 200, 90));
       if (rowFlagged(row)) return QBrush(QColor(255, 205, 205));
       break;
     case Qt::ToolTipRole: {

@@ -5,7 +5,6 @@
 #include <QAbstractTableModel>
 
 #include <functional>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -24,11 +23,20 @@ class TableModel : public QAbstractTableModel {
 
   void setRowFlag(RowFlag flagged, QString flagText);
 
-  // Single cells shown marked with their text as tool tip, by (table row,
-  // column); they replace the earlier marks. A change of the table drops them.
-  using CellMarks = std::map<std::pair<int, int>, QString>;
-  void setCellMarks(CellMarks marks);
+  // Single cells shown marked, by table row and column, each for a source
+  // (a number `text` turns into the source's text when a tool tip is asked
+  // for, so that tens of thousands of marks hold no text). A cell's tool tip
+  // is its sources' texts, in the order given, each text once, a line each.
+  // They replace the earlier marks. A change of the table drops them.
+  struct CellMark {
+    int row = 0;
+    int column = 0;
+    int source = 0;
+  };
+  using MarkText = std::function<QString(int source)>;
+  void setCellMarks(std::vector<CellMark> marks, MarkText text);
   QString cellMark(int tableRow, int column) const;
+  bool cellMarked(int tableRow, int column) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -39,7 +47,7 @@ class TableModel : public QAbstractTableModel {
   // Around any change of the table: the view forgets what it had read.
   void beginTableChange() {
     beginResetModel();
-    marks_.clear();
+    marks_ = {};  // and their memory
   }
   void endTableChange();
 
@@ -53,8 +61,9 @@ class TableModel : public QAbstractTableModel {
   const Table& table_;
   RowFlag flag_;
   QString flagText_;
-  std::vector<bool> flagged_;  // by table row
-  CellMarks marks_;
+  std::vector<bool> flagged_;    // by table row
+  std::vector<CellMark> marks_;  // by row and column; a cell's sources in the order given
+  MarkText markText_;
 };
 
 }  // namespace tarvello

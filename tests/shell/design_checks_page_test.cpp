@@ -12,7 +12,6 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -42,11 +41,12 @@ void onNextModal(std::function<void(QWidget*)> act) {
   });
 }
 
-QStringList listRows(QTableWidget* list) {
+QStringList listRows(QTableView* list) {
+  const QAbstractItemModel* model = list->model();
   QStringList rows;
-  for (int r = 0; r < list->rowCount(); ++r) {
+  for (int r = 0; r < model->rowCount(); ++r) {
     QStringList cells;
-    for (int c = 0; c < list->columnCount(); ++c) cells << list->item(r, c)->text();
+    for (int c = 0; c < model->columnCount(); ++c) cells << model->index(r, c).data().toString();
     rows << cells.join(',');
   }
   return rows;
@@ -74,7 +74,7 @@ class DesignChecksPageTest : public QObject {
     if (!w) qWarning("no %s", name);
     return w;
   }
-  QTableWidget* list() const { return find<QTableWidget>("findingsList"); }
+  QTableView* list() const { return find<QTableView>("findingsList"); }
   TableModel* model(const char* grid) const {
     return static_cast<TableModel*>(find<QTableView>(grid)->model());
   }
@@ -134,7 +134,7 @@ class DesignChecksPageTest : public QObject {
     auto* tabs = find<QTabWidget>("SSTab1");
     QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(3), QString("DESIGN CHECKS"));
-    QCOMPARE(list()->rowCount(), 0);
+    QCOMPARE(list()->model()->rowCount(), 0);
 
     openHighwayAndCreate();
     // Worked by hand from the tables of outfall 1 with the English defaults.
@@ -143,6 +143,17 @@ class DesignChecksPageTest : public QObject {
                           "cover,2,,P30,1.71,2.00", "cover,5,,P50,1.72,2.00",
                           "cover,8,,P44,1.75,2.00", "size-decrease,1,,P3,36.00,48.00"}));
     QVERIFY(find<QLabel>("lblFindings")->text().startsWith("7 findings: cover 6, size-decrease 1"));
+    // Each finding's cells tell what it means; the numbers stand to the right.
+    const QAbstractItemModel* findings = list()->model();
+    QCOMPARE(findings->headerData(5, Qt::Horizontal).toString(), QString("Limit"));
+    for (int c : {0, 3, 5})
+      QCOMPARE(findings->index(1, c).data(Qt::ToolTipRole).toString(),
+               QString("cover (P3): cover 0.67 below the minimum 2.00"));
+    QVERIFY(
+        findings->index(6, 0).data(Qt::ToolTipRole).toString().startsWith("size-decrease (P3)"));
+    QVERIFY(!findings->index(1, 3).data(Qt::TextAlignmentRole).isValid());
+    QCOMPARE(findings->index(1, 4).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignRight | Qt::AlignVCenter);
     const QString criteria = find<QLabel>("lblCriteria")->text();
     QVERIFY2(criteria.contains("freeboard 1 ft") && criteria.contains("velocity 3 to 12 ft/s") &&
                  criteria.contains("cover 2 ft") && criteria.contains("size 15 in") &&
@@ -180,15 +191,37 @@ class DesignChecksPageTest : public QObject {
     QCOMPARE(marked, 1);
   }
 
+  // A cell that several findings rest on lists each finding's text once, in
+  // the findings' order; only marked cells stand out; a new table drops the marks.
+  void aMarkedCellListsEachOfItsFindingsOnce() {
+    Table table({"A", "B"});
+    table.setCell(3, 1, "x");
+    TableModel model(table);
+    const QStringList texts = {"first", "second", "first"};
+    model.setCellMarks({{2, 1, 1}, {1, 0, 0}, {2, 1, 0}, {2, 1, 2}, {2, 1, 1}},
+                       [&](int i) { return texts.value(i); });
+    QCOMPARE(model.cellMark(2, 1), QString("second\nfirst"));
+    QCOMPARE(model.cellMark(1, 0), QString("first"));
+    QVERIFY(model.cellMark(1, 1).isEmpty());
+    const QModelIndex marked = model.index(TableModel::viewRow(2), 1);
+    QCOMPARE(marked.data(Qt::ToolTipRole).toString(), QString("second\nfirst"));
+    QVERIFY(marked.data(Qt::BackgroundRole).canConvert<QBrush>());
+    QVERIFY(!model.index(TableModel::viewRow(2), 0).data(Qt::BackgroundRole).isValid());
+    model.beginTableChange();
+    model.endTableChange();
+    QVERIFY(model.cellMark(2, 1).isEmpty());
+    QVERIFY(!marked.data(Qt::BackgroundRole).isValid());
+  }
+
   void doubleClickShowsTheFindingsRow() {
     openHighwayAndCreate();
     auto* tabs = find<QTabWidget>("SSTab1");
     tabs->setCurrentIndex(3);
     QTRY_VERIFY(list()->isVisible() && list()->viewport()->height() > 100);
     const int finding = 3;  // cover of P30
-    QCOMPARE(list()->item(finding, 3)->text(), QString("P30"));
-    const QRect cell = list()->visualItemRect(list()->item(finding, 0));
-    QSignalSpy spy(list(), &QTableWidget::cellDoubleClicked);
+    QCOMPARE(list()->model()->index(finding, 3).data().toString(), QString("P30"));
+    const QRect cell = list()->visualRect(list()->model()->index(finding, 0));
+    QSignalSpy spy(list(), &QTableView::doubleClicked);
     // The view takes a double click only on the item the press before it was on.
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, cell.center());
@@ -236,7 +269,7 @@ class DesignChecksPageTest : public QObject {
     // Defaults back, then the run gives the seven findings again.
     editCriteria(
         [](CriteriaDialog* d) { d->findChild<QPushButton*>("cmdDefaultCriteria")->click(); });
-    QCOMPARE(list()->rowCount(), 7);  // the tables of this run are checked at once
+    QCOMPARE(list()->model()->rowCount(), 7);  // the tables of this run are checked at once
   }
 
   void criteriaFilesAreLoadedAndSaved() {

@@ -20,7 +20,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -112,9 +111,9 @@ int main(int argc, char** argv) {
   settle();
   const QPixmap page = QGuiApplication::primaryScreen()->grabWindow(0);
   grabScreen(out.filePath("design-checks-page.png"));
-  auto* findings = window.findChild<QTableWidget*>("findingsList");
-  if (findings && findings->rowCount() > 1) {
-    emit findings->cellDoubleClicked(1, 0);
+  auto* findings = window.findChild<QTableView*>("findingsList");
+  if (findings && findings->model()->rowCount() > 1) {
+    emit findings->doubleClicked(findings->model()->index(1, 0));
     settle();
     auto* pipes = window.findChild<QTableView*>("pipeflex");
     const QModelIndex marked = pipes->currentIndex();

@@ -56,7 +56,9 @@ class AddedRows {
   // The cell's value is replaced; text is stored as a spreadsheet string.
   void setText(Cell& cell, std::string_view text);
   void setNumber(Cell& cell, std::string_view numberText);
-  std::string_view value(const Cell& cell) const { return {values_.data() + cell.offset, cell.length}; }
+  std::string_view value(const Cell& cell) const {
+    return {values_.data() + cell.offset, cell.length};
+  }
 
   // Rows [from, to) as SpreadsheetML, element names with `prefix`, as the
   // XML writer would write the same nodes.

@@ -289,6 +289,7 @@ struct XlsxWorksheet::Impl {
   // pooled values. Kept for the next row while the template's cells stay as
   // they are; the export styles every row like the same one.
   struct Model {
+    bool kept = false;
     int row = 0;
     unsigned generation = 0;
     std::vector<std::pair<std::uint8_t, int>> attributes;
@@ -387,10 +388,10 @@ int XlsxWorksheet::Impl::addedDefaultStyle(const AddedRows::Row& row, int column
 }
 
 const XlsxWorksheet::Impl::Model* XlsxWorksheet::Impl::modelRow(int row) {
-  if (model.row == row && model.generation == templateCells) return &model;
+  if (model.kept && model.row == row && model.generation == templateCells) return &model;
   model.attributes.clear();
   model.cells.clear();
-  model.row = 0;
+  model.kept = false;
   if (pugi::xml_node node = findRow(row)) {
     for (size_t a = 0; a < AddedRows::kRowAttributes.size(); ++a)
       if (pugi::xml_attribute value = node.attribute(AddedRows::kRowAttributes[a]))
@@ -400,6 +401,7 @@ const XlsxWorksheet::Impl::Model* XlsxWorksheet::Impl::modelRow(int row) {
       if (const auto ref = parseCellRef(cell.attribute("r").value()))
         model.cells.emplace_back(ref->column, added.pool(cell.attribute("s").value()));
     }
+    model.kept = true;
     model.row = row;
     model.generation = templateCells;
   } else if (const AddedRows::Row* r = added.find(row)) {
@@ -562,7 +564,7 @@ std::string XlsxWorksheet::Impl::xml(size_t expectedSize) const {
     out += root.name();
     out += '>';
   }
-  return out;
+  return std::move(writer.out);
 }
 
 namespace {

@@ -542,9 +542,9 @@ std::string XlsxWorksheet::Impl::xml(size_t expectedSize) const {
     }
     appendStartTag(out, root);
     out += '>';
-    for (pugi::xml_node part : root.children()) {
-      if (part != sheetData) {
-        print(part);
+    for (pugi::xml_node child : root.children()) {
+      if (child != sheetData) {
+        print(child);
         continue;
       }
       appendStartTag(out, sheetData);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/number_format.h"
+#include "excel/added_rows.h"
 
 namespace tarvello {
 
@@ -20,6 +21,7 @@ namespace {
 constexpr int kMaxColumns = 16384;  // XFD, the widest sheet a spreadsheet program opens
 constexpr unsigned kParseFlags =
     pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+constexpr unsigned kFormat = pugi::format_raw | pugi::format_no_declaration;
 
 // Element and attribute names are matched without their namespace prefix:
 // most writers use the default namespace, some write "x:row".
@@ -139,8 +141,21 @@ std::string serialize(const pugi::xml_document& doc, size_t expectedSize = 0) {
   // Growing a sheet of megabytes by doubling copies it over and over; reserved
   // pages that are never written cost nothing.
   writer.out.reserve(expectedSize);
-  doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+  doc.save(writer, "", kFormat, pugi::encoding_utf8);
   return std::move(writer.out);
+}
+
+// An element's start tag as the XML writer writes it, without its closing '>'.
+void appendStartTag(std::string& out, const pugi::xml_node& node) {
+  out += '<';
+  out += node.name();
+  for (pugi::xml_attribute a : node.attributes()) {
+    out += ' ';
+    out += a.name();
+    out += "=\"";
+    appendEscapedAttribute(out, a.value());
+    out += '"';
+  }
 }
 
 std::string zipErrorText(int code) {
@@ -167,6 +182,11 @@ std::string columnName(int column) {
 std::string spreadsheetText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  appendSpreadsheetText(out, text);
+  return out;
+}
+
+void appendSpreadsheetText(std::string& out, std::string_view text) {
   auto escape = [&out](unsigned codePoint) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "_x%04X_", codePoint);
@@ -217,7 +237,6 @@ std::string spreadsheetText(std::string_view text) {
       out.append(text.substr(i, length));
     i += length;
   }
-  return out;
 }
 
 // ---------------------------------------------------------------- worksheet
@@ -228,11 +247,12 @@ struct XlsxWorksheet::Impl {
   std::string prefix;
   pugi::xml_node root;
   pugi::xml_node sheetData;
-  std::map<int, pugi::xml_node> rows;
+  std::map<int, pugi::xml_node> rows;  // the template's, by number
   struct ColumnStyle {
     int first;
     int last;
     std::string style;
+    int pooled;  // the style in `added`'s pool; none when empty
   };
   std::vector<ColumnStyle> columnStyles;
   std::shared_ptr<const std::vector<std::string>> sharedStrings;
@@ -240,7 +260,8 @@ struct XlsxWorksheet::Impl {
 
   bool load(const std::string& xml, std::string& error);
   std::string name(const char* local) const { return prefix + local; }
-  pugi::xml_node findRow(int row, bool create);
+  // A row of the template; rows added later are in `added`.
+  pugi::xml_node findRow(int row) const;
   // The cell at (row, column), created in column order when missing.
   pugi::xml_node findCell(int row, int column, bool create, bool* created = nullptr);
   pugi::xml_node remember(int row, int column, pugi::xml_node cell) {
@@ -257,6 +278,26 @@ struct XlsxWorksheet::Impl {
   std::string defaultStyle(const pugi::xml_node& rowNode, int column) const;
   void clearValue(pugi::xml_node cell);
   void updateDimension();
+
+  AddedRows added;
+  AddedRows::Row& addedRow(int row);
+  // The cell of an added row (the row is added too when `create`).
+  AddedRows::Cell* addedCell(int row, int column, bool create);
+  int addedDefaultStyle(const AddedRows::Row& row, int column) const;
+  // What a row styled like the model row takes: the row attributes present,
+  // in kRowAttributes order, and the (column, style) of its styled cells, as
+  // pooled values. Kept for the next row while the template's cells stay as
+  // they are; the export styles every row like the same one.
+  struct Model {
+    bool kept = false;
+    int row = 0;
+    unsigned generation = 0;
+    std::vector<std::pair<std::uint8_t, int>> attributes;
+    std::vector<std::pair<int, int>> cells;
+  } model;
+  unsigned templateCells = 0;  // grows whenever a template row gains a cell
+  const Model* modelRow(int row);
+  std::string xml(size_t expectedSize) const;
 };
 
 bool XlsxWorksheet::Impl::load(const std::string& xml, std::string& error) {
@@ -304,23 +345,76 @@ bool XlsxWorksheet::Impl::load(const std::string& xml, std::string& error) {
       if (!named(col, "col") || !col.attribute("style")) continue;
       auto first = parsePositive(col.attribute("min").value());
       auto last = parsePositive(col.attribute("max").value());
-      if (first && last) columnStyles.push_back({*first, *last, col.attribute("style").value()});
+      const std::string style = col.attribute("style").value();
+      if (first && last)
+        columnStyles.push_back(
+            {*first, *last, style, style.empty() ? AddedRows::kNone : added.pool(style)});
     }
   }
   return true;
 }
 
-pugi::xml_node XlsxWorksheet::Impl::findRow(int row, bool create) {
-  auto it = rows.lower_bound(row);
-  if (it != rows.end() && it->first == row) return it->second;
-  if (!create) return {};
-  pugi::xml_node node = it == rows.end()
-                            ? sheetData.append_child(name("row").c_str())
-                            : sheetData.insert_child_before(name("row").c_str(), it->second);
-  node.append_attribute("r").set_value(std::to_string(row).c_str());
-  rows.emplace(row, node);
+pugi::xml_node XlsxWorksheet::Impl::findRow(int row) const {
+  const auto it = rows.find(row);
+  return it == rows.end() ? pugi::xml_node() : it->second;
+}
+
+AddedRows::Row& XlsxWorksheet::Impl::addedRow(int row) {
   changed = true;
-  return node;
+  return added.add(row);
+}
+
+AddedRows::Cell* XlsxWorksheet::Impl::addedCell(int row, int column, bool create) {
+  AddedRows::Row* r = added.find(row);
+  if (!r && !create) return nullptr;
+  if (!r) r = &addedRow(row);
+  if (AddedRows::Cell* cell = AddedRows::findCell(*r, column)) return cell;
+  if (!create) return nullptr;
+  changed = true;
+  return &AddedRows::addCell(*r, column, addedDefaultStyle(*r, column));
+}
+
+// As defaultStyle, for an added row.
+int XlsxWorksheet::Impl::addedDefaultStyle(const AddedRows::Row& row, int column) const {
+  const int customFormat = row.attribute(3), style = row.attribute(2);
+  if (customFormat != AddedRows::kNone && style != AddedRows::kNone) {
+    const std::string& value = added.pooled(customFormat);
+    if (value == "1" || value == "true")
+      return added.pooled(style).empty() ? AddedRows::kNone : style;
+  }
+  for (const auto& cs : columnStyles)
+    if (column >= cs.first && column <= cs.last) return cs.pooled;
+  return AddedRows::kNone;
+}
+
+const XlsxWorksheet::Impl::Model* XlsxWorksheet::Impl::modelRow(int row) {
+  if (model.kept && model.row == row && model.generation == templateCells) return &model;
+  model.attributes.clear();
+  model.cells.clear();
+  model.kept = false;
+  if (pugi::xml_node node = findRow(row)) {
+    for (size_t a = 0; a < AddedRows::kRowAttributes.size(); ++a)
+      if (pugi::xml_attribute value = node.attribute(AddedRows::kRowAttributes[a]))
+        model.attributes.emplace_back(static_cast<std::uint8_t>(a), added.pool(value.value()));
+    for (pugi::xml_node cell : node.children()) {
+      if (!named(cell, "c") || !cell.attribute("s")) continue;
+      if (const auto ref = parseCellRef(cell.attribute("r").value()))
+        model.cells.emplace_back(ref->column, added.pool(cell.attribute("s").value()));
+    }
+    model.kept = true;
+    model.row = row;
+    model.generation = templateCells;
+  } else if (const AddedRows::Row* r = added.find(row)) {
+    // Not kept: an added row changes without a trace in templateCells.
+    for (size_t a = 0; a < AddedRows::kRowAttributes.size(); ++a)
+      if (const int value = r->attribute(a); value != AddedRows::kNone)
+        model.attributes.emplace_back(static_cast<std::uint8_t>(a), value);
+    for (const AddedRows::Cell& cell : r->cells)
+      if (cell.style != AddedRows::kNone) model.cells.emplace_back(cell.column, cell.style);
+  } else {
+    return nullptr;
+  }
+  return &model;
 }
 
 std::string XlsxWorksheet::Impl::defaultStyle(const pugi::xml_node& rowNode, int column) const {
@@ -333,7 +427,7 @@ std::string XlsxWorksheet::Impl::defaultStyle(const pugi::xml_node& rowNode, int
 
 pugi::xml_node XlsxWorksheet::Impl::findCell(int row, int column, bool create, bool* created) {
   if (created) *created = false;
-  pugi::xml_node rowNode = findRow(row, create);
+  pugi::xml_node rowNode = findRow(row);
   if (!rowNode) return {};
   // The export writes a row's cells in column order: the search goes on from
   // the cell found last when it lies before the one wanted, rather than
@@ -364,6 +458,7 @@ pugi::xml_node XlsxWorksheet::Impl::findCell(int row, int column, bool create, b
   rowNode.remove_attribute("spans");
   if (created) *created = true;
   changed = true;
+  ++templateCells;
   return remember(row, column, cell);
 }
 
@@ -400,6 +495,14 @@ void XlsxWorksheet::Impl::updateDimension() {
       if (ref->column > lastColumn) lastColumn = ref->column;
     }
   }
+  for (const auto& [r, row] : added.rows()) {
+    if (row.cells.empty()) continue;
+    if (firstRow == 0 || r < firstRow) firstRow = r;
+    lastRow = std::max(lastRow, r);
+    if (firstColumn == 0 || row.cells.front().column < firstColumn)
+      firstColumn = row.cells.front().column;
+    lastColumn = std::max(lastColumn, row.cells.back().column);
+  }
   std::string ref = "A1";
   if (firstRow != 0) {
     ref = columnName(firstColumn) + std::to_string(firstRow);
@@ -407,6 +510,61 @@ void XlsxWorksheet::Impl::updateDimension() {
       ref += ":" + columnName(lastColumn) + std::to_string(lastRow);
   }
   setAttribute(dimension, "ref", ref);
+}
+
+std::string XlsxWorksheet::Impl::xml(size_t expectedSize) const {
+  if (added.empty()) return serialize(doc, expectedSize);
+  // The added rows are written where the XML writer would have put them as
+  // nodes inserted in row order: each before the first template row numbered
+  // above it, else after everything in the sheet's data.
+  std::map<pugi::xml_node,
+           std::pair<AddedRows::Rows::const_iterator, AddedRows::Rows::const_iterator>>
+      before;
+  auto last = added.rows().begin();
+  while (last != added.rows().end()) {
+    const auto next = rows.upper_bound(last->first);
+    const pugi::xml_node anchor = next == rows.end() ? pugi::xml_node() : next->second;
+    auto first = last;
+    while (last != added.rows().end() && (next == rows.end() || last->first < next->first)) ++last;
+    before[anchor] = {first, last};
+  }
+
+  StringWriter writer;
+  writer.out.reserve(expectedSize);
+  std::string& out = writer.out;
+  auto print = [&writer](const pugi::xml_node& node) {
+    node.print(writer, "", kFormat, pugi::encoding_utf8);
+  };
+  for (pugi::xml_node top : doc.children()) {
+    if (top != root) {
+      print(top);
+      continue;
+    }
+    appendStartTag(out, root);
+    out += '>';
+    for (pugi::xml_node child : root.children()) {
+      if (child != sheetData) {
+        print(child);
+        continue;
+      }
+      appendStartTag(out, sheetData);
+      out += '>';
+      for (pugi::xml_node row : sheetData.children()) {
+        if (const auto group = before.find(row); group != before.end())
+          added.write(out, group->second.first, group->second.second, prefix);
+        print(row);
+      }
+      if (const auto group = before.find(pugi::xml_node()); group != before.end())
+        added.write(out, group->second.first, group->second.second, prefix);
+      out += "</";
+      out += sheetData.name();
+      out += '>';
+    }
+    out += "</";
+    out += root.name();
+    out += '>';
+  }
+  return std::move(writer.out);
 }
 
 namespace {
@@ -425,6 +583,12 @@ std::string itemText(const pugi::xml_node& item) {
 
 std::string XlsxWorksheet::text(int row, int column) const {
   if (row < 1 || column < 1 || column > kMaxColumns) return {};
+  if (!impl_->findRow(row)) {
+    AddedRows::Row* r = impl_->added.find(row);
+    const AddedRows::Cell* cell = r ? AddedRows::findCell(*r, column) : nullptr;
+    return cell && cell->kind == AddedRows::Cell::Text ? std::string(impl_->added.value(*cell))
+                                                       : std::string();
+  }
   pugi::xml_node cell = impl_->findCell(row, column, false);
   if (!cell) return {};
   const std::string_view type = cell.attribute("t").value();
@@ -443,6 +607,16 @@ XlsxWorksheet::~XlsxWorksheet() = default;
 
 void XlsxWorksheet::setText(int row, int column, std::string_view text) {
   if (row < 1 || column < 1 || column > kMaxColumns) return;
+  if (!impl_->findRow(row)) {
+    AddedRows::Cell* cell = impl_->addedCell(row, column, !text.empty());
+    if (!cell) return;
+    impl_->changed = true;
+    if (text.empty())
+      cell->kind = AddedRows::Cell::Empty;
+    else
+      impl_->added.setText(*cell, text);
+    return;
+  }
   if (text.empty() && !impl_->findCell(row, column, false)) return;
   pugi::xml_node cell = impl_->findCell(row, column, true);
   impl_->clearValue(cell);
@@ -458,6 +632,11 @@ void XlsxWorksheet::setText(int row, int column, std::string_view text) {
 
 void XlsxWorksheet::setNumber(int row, int column, double value) {
   if (row < 1 || column < 1 || column > kMaxColumns || !std::isfinite(value)) return;
+  if (!impl_->findRow(row)) {
+    impl_->added.setNumber(*impl_->addedCell(row, column, true), numberText(value));
+    impl_->changed = true;
+    return;
+  }
   pugi::xml_node cell = impl_->findCell(row, column, true);
   impl_->clearValue(cell);
   impl_->changed = true;
@@ -466,20 +645,26 @@ void XlsxWorksheet::setNumber(int row, int column, double value) {
 
 void XlsxWorksheet::styleLikeRow(int row, int modelRow) {
   if (row < 1 || row == modelRow) return;
-  pugi::xml_node model = impl_->findRow(modelRow, false);
+  const Impl::Model* model = impl_->modelRow(modelRow);
   if (!model) return;
-  pugi::xml_node target = impl_->findRow(row, true);
-  for (const char* a : {"ht", "customHeight", "s", "customFormat"})
-    if (model.attribute(a) && !target.attribute(a))
-      target.append_attribute(a).set_value(model.attribute(a).value());
-  for (pugi::xml_node cell : model.children()) {
-    if (!named(cell, "c") || !cell.attribute("s")) continue;
-    const auto ref = parseCellRef(cell.attribute("r").value());
-    if (!ref) continue;
-    bool created = false;
-    pugi::xml_node copy = impl_->findCell(row, ref->column, true, &created);
-    if (created) setAttribute(copy, "s", cell.attribute("s").value());
+  const AddedRows& pool = impl_->added;
+  if (pugi::xml_node target = impl_->findRow(row)) {
+    for (const auto& [a, value] : model->attributes)
+      if (!target.attribute(AddedRows::kRowAttributes[a]))
+        target.append_attribute(AddedRows::kRowAttributes[a]).set_value(pool.pooled(value).c_str());
+    for (const auto& [column, style] : model->cells) {
+      bool created = false;
+      pugi::xml_node copy = impl_->findCell(row, column, true, &created);
+      if (created) setAttribute(copy, "s", pool.pooled(style));
+    }
+    return;
   }
+  AddedRows::Row& target = impl_->addedRow(row);
+  for (const auto& [a, value] : model->attributes)
+    if (target.attribute(a) == AddedRows::kNone)
+      target.attributes[target.attributeCount++] = {a, value};
+  for (const auto& [column, style] : model->cells)
+    if (!AddedRows::findCell(target, column)) AddedRows::addCell(target, column, style);
 }
 
 // ----------------------------------------------------------------- workbook
@@ -856,9 +1041,8 @@ bool XlsxWorkbook::save() {
     if (!sheet || !sheet->impl_->changed) continue;
     sheet->impl_->updateDimension();
     // About a kilobyte a row in the schedules; more only costs address space.
-    const size_t expected = sheet->impl_->rows.size() * 2048 + 65536;
-    ok = ok &&
-         impl_->replace(sheet->impl_->part, serialize(sheet->impl_->doc, expected), error_, true);
+    const size_t expected = (sheet->impl_->rows.size() + sheet->impl_->added.size()) * 2048 + 65536;
+    ok = ok && impl_->replace(sheet->impl_->part, sheet->impl_->xml(expected), error_, true);
   }
   if (impl_->workbookChanged)
     ok = ok && impl_->replace(impl_->workbookPart, serialize(impl_->workbook), error_);

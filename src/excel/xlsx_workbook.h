@@ -70,6 +70,8 @@ class XlsxWorkbook {
 // into line feeds) become _xHHHH_ escapes, and a literal _xHHHH_ in the text
 // is escaped so that spreadsheet programs show it unchanged.
 std::string spreadsheetText(std::string_view text);
+// The same, appended to `out`.
+void appendSpreadsheetText(std::string& out, std::string_view text);
 
 // "A" for column 1, "Z" for 26, "AA" for 27.
 std::string columnName(int column);

@@ -1,6 +1,7 @@
 #include "excel/xlsx_workbook.h"
 
 #include <gtest/gtest.h>
+#include <zip.h>
 
 #include <chrono>
 #include <thread>
@@ -79,6 +80,96 @@ TEST(XlsxWorkbook, CellsStayTextInOrderAndKeepTheirStyle) {
   const std::string csv = fileBytes(scratch.path() / "book-Structure Schedule.csv");
   EXPECT_NE(csv.find("bell\x07here"), std::string::npos) << "the _x0007_ escape read back\n" << log;
   EXPECT_NE(csv.find("=SUM(A1:A2)"), std::string::npos) << "a text, not a formula\n" << log;
+}
+
+// A member of a zip archive, read or replaced.
+std::string zipMember(const fs::path& archive, const char* name, const std::string* replacement) {
+  zip_t* zip = zip_open(archive.string().c_str(), 0, nullptr);
+  if (!zip) return "(no archive)";
+  std::string bytes;
+  if (replacement) {
+    zip_source_t* source = zip_source_buffer(zip, replacement->data(), replacement->size(), 0);
+    zip_file_add(zip, name, source, ZIP_FL_OVERWRITE);
+  } else if (zip_file_t* file = zip_fopen(zip, name, 0)) {
+    char buffer[4096];
+    for (zip_int64_t got; (got = zip_fread(file, buffer, sizeof buffer)) > 0;)
+      bytes.append(buffer, static_cast<size_t>(got));
+    zip_fclose(file);
+  }
+  zip_close(zip);
+  return bytes;
+}
+
+// Rows added before, between and after the template's rows of a sheet whose
+// elements carry a prefix, each written where it would stand as an XML node,
+// with the XML writer's escapes, taking its style from a template row or an
+// added one.
+TEST(XlsxWorkbook, AddedRowsStandAmongTheTemplatesRowsInTheirXml) {
+  ScratchFolder scratch;
+  const fs::path path = scratch.path() / "book.xlsx";
+  fs::copy_file(fs::path(TARVELLO_BINARY_DIR) / "bin" / kSchedulesTemplateName, path);
+  const std::string head =
+      R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+      R"(<x:worksheet xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)";
+  const std::string cols = R"(<x:cols><x:col min="2" max="3" style="7"/></x:cols>)";
+  const std::string sheet =
+      head + R"(<x:dimension ref="A1"/>)" + cols +
+      R"(<x:sheetData><x:row r="3" spans="1:4" ht="20" customHeight="1" s="4" customFormat="1">)"
+      R"(<x:c r="B3" s="a&amp;&quot;'&lt;&gt;&#9;b"/><x:c r="D3" s="9"><x:v>1</x:v></x:c></x:row>)"
+      R"(<x:row r="8" ht="15"><x:c r="A8" t="inlineStr"><x:is><x:t>old</x:t></x:is></x:c></x:row>)"
+      R"(</x:sheetData></x:worksheet>)";
+  zipMember(path, "xl/worksheets/sheet1.xml", &sheet);
+  {
+    XlsxWorkbook book;
+    ASSERT_TRUE(book.open(path.string())) << book.error();
+    XlsxWorksheet* s = book.worksheet(0);
+    ASSERT_NE(s, nullptr) << book.error();
+    s->styleLikeRow(5, 3);
+    s->setText(5, 3, "first");
+    s->setNumber(5, 4, 2.5);
+    s->setText(5, 3, "a<b & \"c\">\td\x01");  // replaces "first"
+    s->setText(10, 1, "last");
+    s->setText(1, 2, "top");
+    s->styleLikeRow(6, 5);
+    s->setText(6, 3, "");   // stays an empty styled cell
+    s->setText(12, 2, "");  // adds nothing
+    s->setText(3, 3, "t");  // the model row gains C3 ...
+    s->styleLikeRow(7, 3);  // ... which row 7 then takes
+    s->styleLikeRow(8, 5);  // a template row styled like an added one
+    EXPECT_EQ(s->text(5, 3), "a<b & \"c\">\td_x0001_");
+    EXPECT_EQ(s->text(1, 2), "top");
+    EXPECT_EQ(s->text(5, 4), "");
+    EXPECT_EQ(s->text(12, 2), "");
+    ASSERT_TRUE(book.save()) << book.error();
+  }
+  const std::string b = R"(s="a&amp;&quot;'&lt;>&#09;b")";
+  const std::string rowStyle = R"(ht="20" customHeight="1" s="4" customFormat="1">)";
+  EXPECT_EQ(
+      zipMember(path, "xl/worksheets/sheet1.xml", nullptr),
+      head + R"(<x:dimension ref="A1:D10"/>)" + cols + "<x:sheetData>" +
+          R"(<x:row r="1"><x:c r="B1" s="7" t="inlineStr"><x:is><x:t xml:space="preserve">top)"
+          R"(</x:t></x:is></x:c></x:row>)"
+          R"(<x:row r="3" )" +
+          rowStyle + "<x:c r=\"B3\" " + b +
+          R"(/><x:c r="C3" s="4" t="inlineStr"><x:is><x:t xml:space="preserve">t</x:t></x:is>)"
+          R"(</x:c><x:c r="D3" s="9"><x:v>1</x:v></x:c></x:row>)"
+          R"(<x:row r="5" )" +
+          rowStyle + "<x:c r=\"B5\" " + b +
+          R"(/><x:c r="C5" s="4" t="inlineStr"><x:is><x:t xml:space="preserve">)"
+          "a&lt;b &amp; \"c\"&gt;\td_x0001_"
+          R"(</x:t></x:is></x:c><x:c r="D5" s="9"><x:v>2.5</x:v></x:c></x:row>)"
+          R"(<x:row r="6" )" +
+          rowStyle + "<x:c r=\"B6\" " + b +
+          R"(/><x:c r="C6" s="4"/><x:c r="D6" s="9"/></x:row>)"
+          R"(<x:row r="7" )" +
+          rowStyle + "<x:c r=\"B7\" " + b +
+          R"(/><x:c r="C7" s="4"/><x:c r="D7" s="9"/></x:row>)"
+          R"(<x:row r="8" ht="15" customHeight="1" s="4" customFormat="1">)"
+          R"(<x:c r="A8" t="inlineStr"><x:is><x:t>old</x:t></x:is></x:c><x:c r="B8" )" +
+          b +
+          R"(/><x:c r="C8" s="4"/><x:c r="D8" s="9"/></x:row>)"
+          R"(<x:row r="10"><x:c r="A10" t="inlineStr"><x:is><x:t xml:space="preserve">last)"
+          R"(</x:t></x:is></x:c></x:row></x:sheetData></x:worksheet>)");
 }
 
 TEST(SpreadsheetText, EscapesWhatXmlCannotCarry) {

@@ -45,7 +45,7 @@ void forEachStructureScheduleRow(const ProfileTables& tables, Warnings& warnings
   int previousBranch = branchOf(1);
   for (int r = 1; r < s.rowCount(); ++r) {
     if (s.cell(r, strcol::StrNo).empty()) break;
-    auto cell = [&](int column) -> const std::string& { return s.cell(r, column); };
+    auto cell = [&](int column) { return s.cell(r, column); };
     StructureScheduleRow row;
     row.tableRow = r;
     const int branch = branchOf(r);
@@ -111,7 +111,7 @@ void forEachPipeScheduleRow(const ProfileTables& tables,
   const Table& p = tables.pipes;
   for (int r = 1; r < p.rowCount(); ++r) {
     if (p.cell(r, pipecol::PipeNo).empty()) break;
-    auto cell = [&](int column) -> const std::string& { return p.cell(r, column); };
+    auto cell = [&](int column) { return p.cell(r, column); };
     use({cell(pipecol::NodeIn), cell(pipecol::NodeOut), cell(pipecol::Shape),
          cell(pipecol::DiaRise), cell(pipecol::Span), cell(pipecol::Material),
          cell(pipecol::NumPipes), cell(pipecol::ElevIn), cell(pipecol::ElevOut),

@@ -85,8 +85,10 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const int row = tableRow(index.row());
   switch (role) {
-    case Qt::DisplayRole:
-      return QString::fromStdString(table_.cell(row, index.column()));
+    case Qt::DisplayRole: {
+      const CellText text = table_.cell(row, index.column());
+      return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
     case Qt::BackgroundRole:
       // A marked cell stands out from its row, flagged or not.
       if (cellMarked(row, index.column())) return QBrush(QColor(255, 200, 90));

@@ -3,8 +3,8 @@
 namespace tarvello {
 namespace {
 
-void appendField(std::string& out, const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) {
+void appendField(std::string& out, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
     out += text;
     return;
   }
@@ -34,9 +34,9 @@ std::string tableCsv(const Table& table) {
     }
     out += "\r\n";
   };
-  appendRow([&](int c) -> const std::string& { return table.headers()[static_cast<size_t>(c)]; });
+  appendRow([&](int c) -> std::string_view { return table.headers()[static_cast<size_t>(c)]; });
   for (int r = 1; r <= last; ++r)
-    appendRow([&](int c) -> const std::string& { return table.cell(r, c); });
+    appendRow([&](int c) -> std::string_view { return table.cell(r, c); });
   return out;
 }
 

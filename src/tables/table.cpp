@@ -1,26 +1,47 @@
 #include "table.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tarvello {
 
 namespace {
-const std::string kEmpty;
+constexpr size_t kChunk = 64 * 1024;
 }
 
 Table::Table(std::vector<std::string> headers) : headers_(std::move(headers)) { clear(); }
 
-const std::string& Table::cell(int row, int column) const {
-  if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) return kEmpty;
-  return cells_[static_cast<size_t>(row) * headers_.size() + static_cast<size_t>(column)];
-}
-
-bool Table::setCell(int row, int column, std::string text) {
+bool Table::setCell(int row, int column, std::string_view text) {
   if (row < 0 || column < 0 || column >= columnCount()) return false;
   if (row >= rowCount()) {
+    // The text may lie in one of this table's cells, which growing moves.
+    const std::string keep(text);
     rows_ = row + 1;
     cells_.resize(static_cast<size_t>(rows_) * headers_.size());
+    return setCell(row, column, keep);
   }
-  cells_[static_cast<size_t>(row) * headers_.size() + static_cast<size_t>(column)] =
-      std::move(text);
+  Cell cell;
+  if (text.size() <= sizeof cell.bytes) {
+    std::memcpy(cell.bytes, text.data(), text.size());
+    cell.size = static_cast<std::uint8_t>(text.size());
+  } else {
+    if (text.size() > UINT32_MAX) return false;
+    // The text may be another cell's: copy it before the chunks change.
+    const std::string copy(text);
+    if (chunks_.empty() || chunks_.back().capacity() - chunks_.back().size() < copy.size()) {
+      if (chunks_.size() >= UINT32_MAX) return false;
+      chunks_.emplace_back();
+      chunks_.back().reserve(std::max(kChunk, copy.size()));
+    }
+    std::string& chunk = chunks_.back();
+    const LongPlace place{static_cast<std::uint32_t>(chunks_.size() - 1),
+                          static_cast<std::uint32_t>(chunk.size()),
+                          static_cast<std::uint32_t>(copy.size())};
+    chunk.append(copy);
+    std::memcpy(cell.bytes, &place, sizeof place);
+    cell.size = Cell::kLong;
+  }
+  cells_[static_cast<size_t>(row) * headers_.size() + static_cast<size_t>(column)] = cell;
   return true;
 }
 
@@ -29,7 +50,8 @@ void Table::reserveRows(int rows) {
 }
 
 void Table::clear() {
-  cells_.assign(2 * headers_.size(), std::string());
+  cells_.assign(2 * headers_.size(), Cell());
+  chunks_.clear();
   rows_ = 2;
 }
 
@@ -41,7 +63,7 @@ int Table::lastFilledRow() const {
   const size_t columns = headers_.size();
   for (int r = rowCount() - 1; r > 0; --r)
     for (size_t c = 0; c < columns; ++c)
-      if (!cells_[static_cast<size_t>(r) * columns + c].empty()) return r;
+      if (cells_[static_cast<size_t>(r) * columns + c].size != 0) return r;
   return 0;
 }
 

@@ -1,12 +1,42 @@
 #pragma once
 // A table of text cells addressed by (row, column), row 0 holding the column
 // headers. The column count is fixed; rows grow with the data.
+#include <cstdint>
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/bulk_allocator.h"
 
 namespace tarvello {
+
+// A cell's text as the table holds it. It reads like a string_view and turns
+// into a std::string wherever one is needed. It stays valid until the table
+// grows by a row or is cleared, as a reference to a cell always did.
+class CellText : public std::string_view {
+ public:
+  constexpr CellText() = default;
+  constexpr explicit CellText(std::string_view text) : std::string_view(text) {}
+  operator std::string() const { return std::string(data(), size()); }
+  std::string str() const { return std::string(data(), size()); }
+};
+
+inline std::string operator+(const std::string& a, CellText b) {
+  std::string out;
+  out.reserve(a.size() + b.size());
+  return out.append(a).append(b);
+}
+inline std::string operator+(std::string&& a, CellText b) { return std::move(a.append(b)); }
+inline std::string operator+(CellText a, const std::string& b) {
+  std::string out;
+  out.reserve(a.size() + b.size());
+  return out.append(a).append(b);
+}
+inline std::string operator+(const char* a, CellText b) { return std::string(a).append(b); }
+inline std::string operator+(CellText a, const char* b) { return a.str().append(b); }
+inline std::string operator+(char a, CellText b) { return std::string(1, a).append(b); }
+inline std::string operator+(CellText a, char b) { return a.str() + b; }
 
 class Table {
  public:
@@ -16,10 +46,13 @@ class Table {
   int columnCount() const { return static_cast<int>(headers_.size()); }
 
   // Text of a cell; "" outside the table (a reader past the last row gets nothing).
-  const std::string& cell(int row, int column) const;
+  CellText cell(int row, int column) const {
+    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) return {};
+    return textOf(cells_[static_cast<size_t>(row) * headers_.size() + static_cast<size_t>(column)]);
+  }
   // Writes a cell, growing the table to reach the row. Writes to a negative row
   // or to a column that does not exist are refused (false).
-  bool setCell(int row, int column, std::string text);
+  bool setCell(int row, int column, std::string_view text);
   // Makes room for `rows` rows (header row included) without changing the table.
   void reserveRows(int rows);
 
@@ -48,9 +81,29 @@ class Table {
   void selectRow(int row);
 
  private:
+  // 16 bytes: up to 15 bytes of text in place (most cells are numbers), with
+  // their count in the last byte; a longer text is kept in a chunk and the
+  // cell holds where (chunk, offset, length) and kLong in the last byte.
+  struct Cell {
+    static constexpr std::uint8_t kLong = 0xFF;
+    char bytes[15];
+    std::uint8_t size = 0;
+  };
+  struct LongPlace {
+    std::uint32_t chunk, offset, length;
+  };
+  CellText textOf(const Cell& cell) const {
+    if (cell.size != Cell::kLong) return CellText(std::string_view(cell.bytes, cell.size));
+    LongPlace place;
+    std::memcpy(&place, cell.bytes, sizeof place);
+    return CellText(std::string_view(chunks_[place.chunk]).substr(place.offset, place.length));
+  }
+
   std::vector<std::string> headers_;
-  std::vector<std::string, BulkAllocator<std::string>>
-      cells_;  // row after row, columnCount() cells each
+  std::vector<Cell, BulkAllocator<Cell>> cells_;  // row after row, columnCount() cells each
+  // Long texts; a chunk never grows past the room it was given, so a view
+  // into it stays valid while others are added.
+  std::vector<std::string> chunks_;
   int rows_ = 0;
   int currentRow_ = 1;
   int currentColumn_ = 0;

@@ -298,7 +298,7 @@ TEST(ExcelExport, ExampleProjectsExportAndReadBack) {
                  {'E', cell(strcol::Offset) + (side.empty() ? "" : "-" + side)},
                  {'F', cell(strcol::VdotStd) + "/" + cell(strcol::StrType)},
                  {'G', cell(strcol::TopElev)},
-                 {'I', r == 1 ? "" : cell(strcol::BottomElev)},
+                 {'I', r == 1 ? std::string() : cell(strcol::BottomElev).str()},
                  {'K', cell(strcol::Length)},
                  {'L', cell(strcol::Shaping)}})
           EXPECT_EQ(s1.value(column + n), value) << column << n;

@@ -62,6 +62,11 @@ void walkBranches(GenerationContext& ctx) {
     static const std::string none;
     return i < tree.size() && j < tree[i].size() ? tree[i][j] : none;
   };
+  // The node's id in the network's graph, as the tree build gave it.
+  auto idAt = [&](size_t i, size_t j) {
+    const auto& ids = ctx.nodeIds;
+    return i < ids.size() && j < ids[i].size() ? ids[i][j] : ctx.network.graph().find(nodeAt(i, j));
+  };
 
   // The outfall row.
   // The walk's position: branch, node along it, and the branch's number.
@@ -86,7 +91,8 @@ void walkBranches(GenerationContext& ctx) {
     // Structures of the current branch, from downstream up.
     while (!nodeAt(walkBranch, walkPos).empty()) {
       const std::string& node = nodeAt(walkBranch, walkPos);
-      const auto rec = ctx.network.drainingPipe(node);
+      const std::uint32_t nodeId = idAt(walkBranch, walkPos);
+      const auto rec = ctx.network.drainingPipe(nodeId);
       if (!rec) {
         ctx.warnings.add("No pipe drains structure " + node + "; branch " +
                          std::to_string(branchNo) + " ends there.");
@@ -145,7 +151,7 @@ void walkBranches(GenerationContext& ctx) {
 
       // Other pipes discharging into this structure.
       double vm = 0, qvMax = 0, hThetaMax = 0;
-      for (const PipeRecord& inflow : ctx.network.inflowsExcept(node, pipeNo)) {
+      for (const PipeRecord& inflow : ctx.network.inflowsExcept(nodeId, pipeNo)) {
         const double vk = ctx.number(inflow, "PIPE_VELOCITY");
         const double qk = ctx.number(inflow, "PIPE_DISCHARGE");
         const double theta = ctx.number(inflow, "PIPE_SKEW");

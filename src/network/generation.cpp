@@ -17,6 +17,7 @@ void GenerationContext::setStructureNode(int row, const std::string& node) {
 }
 
 double GenerationContext::number(const PipeRecord& record, const char* fieldName) {
+  if (const auto n = record.storedNumber(fieldName)) return *n;
   const auto v = record.field(fieldName);
   if (!v) {
     warnMissingField("PIPE", fieldName);
@@ -107,14 +108,15 @@ void warnAboutDuplicateNumbers(const PipeNetwork& network, Warnings& warnings) {
 }
 
 // A node met twice on one branch: the pipes run in a circle there.
-void warnAboutLoops(const NodeGraph& graph, const NodeTree& tree, Warnings& warnings) {
+void warnAboutLoops(const NodeGraph& graph, const NodeTree& tree,
+                    const std::vector<std::vector<std::uint32_t>>& ids, Warnings& warnings) {
   // Per node: the branch it was last met on, and how often there.
   std::vector<std::uint32_t> branchOf(graph.nodeCount(), NodeGraph::kNone);
   std::vector<std::uint32_t> seen(graph.nodeCount(), 0);
   for (size_t b = 0; b < tree.size(); ++b) {
-    for (const auto& node : tree[b]) {
-      const std::uint32_t id = graph.find(node);
-      if (id == NodeGraph::kNone) continue;  // every node of a tree is in its graph
+    for (size_t k = 0; k < tree[b].size(); ++k) {
+      const std::string& node = tree[b][k];
+      const std::uint32_t id = ids[b][k];
       if (branchOf[id] != b) {
         branchOf[id] = static_cast<std::uint32_t>(b);
         seen[id] = 0;
@@ -165,13 +167,13 @@ GenerationResult createProfileData(const ProjectDatabases& databases, const std:
   GenerationContext ctx(tables, network, warnings,
                         UnitConstants::forUnitSystem(databases.unitSystem()), result.tailWaterText);
   std::vector<bool> used;
-  ctx.nodeTree = treeBuild(network.graph(), outfall, &used);
+  ctx.nodeTree = treeBuild(network.graph(), outfall, &used, &ctx.nodeIds);
   if (result.error.empty() && ctx.nodeTree.empty())
     result.error = "No pipe flows into the outfall node \"" + outfall + "\".";
   if (!ctx.nodeTree.empty()) {
     warnAboutNetwork(network, used, outfall, warnings);
     warnAboutDuplicateNumbers(network, warnings);
-    warnAboutLoops(network.graph(), ctx.nodeTree, warnings);
+    warnAboutLoops(network.graph(), ctx.nodeTree, ctx.nodeIds, warnings);
   }
 
   // Every table gets its rows at once rather than growing row by row: a

@@ -27,6 +27,7 @@ struct GenerationContext {
   UnitConstants units;
   std::string tailWaterText;  // raised by the walk when the outfall pipe needs it
   NodeTree nodeTree;
+  std::vector<std::vector<std::uint32_t>> nodeIds;  // the same tree as the network's node ids
   StructureRowIndex structureRows;  // first listing of each node, as the table fills
 
   // Writes "Str #" of a structure row and keeps the row index current.

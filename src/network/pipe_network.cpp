@@ -11,8 +11,32 @@ std::optional<Value> PipeRecord::field(std::string_view name) const {
 }
 
 std::string PipeRecord::text(std::string_view name) const {
+  if (const auto t = storedText(name)) return std::string(*t);
   const auto v = field(name);
   return v ? v->asText() : std::string();
+}
+
+std::optional<double> PipeRecord::storedNumber(std::string_view name) const {
+  const int column = network_->columnOf(name);
+  if (column < 0 || index_ >= network_->size_) return std::nullopt;
+  const StoredTable& t = *network_->table_;
+  switch (t.kind(index_, column)) {
+    case CellKind::Integer:
+      return static_cast<double>(t.integer(index_, column));
+    case CellKind::Real:
+      return t.real(index_, column);
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<std::string_view> PipeRecord::storedText(std::string_view name) const {
+  const int column = network_->columnOf(name);
+  if (column < 0 || index_ >= network_->size_) return std::nullopt;
+  const StoredTable& t = *network_->table_;
+  const CellKind kind = t.kind(index_, column);
+  if (kind != CellKind::Text && kind != CellKind::Blob) return std::nullopt;
+  return t.text(index_, column);
 }
 
 int PipeNetwork::columnOf(std::string_view name) const {
@@ -56,15 +80,24 @@ PipeNetwork::PipeNetwork(const ProjectDatabase& db) : table_(db.sharedTable("PIP
 }
 
 std::optional<PipeRecord> PipeNetwork::drainingPipe(const std::string& node) const {
-  const std::uint32_t pipe = graph_.firstPipeInto(graph_.find(node));
-  if (pipe == NodeGraph::kNone) return std::nullopt;
-  return PipeRecord(this, pipe);
+  return drainingPipe(graph_.find(node));
 }
 
 std::vector<PipeRecord> PipeNetwork::inflowsExcept(const std::string& node,
                                                    const std::string& pipeNumber) const {
+  return inflowsExcept(graph_.find(node), pipeNumber);
+}
+
+std::optional<PipeRecord> PipeNetwork::drainingPipe(std::uint32_t node) const {
+  const std::uint32_t pipe = graph_.firstPipeInto(node);
+  if (pipe == NodeGraph::kNone) return std::nullopt;
+  return PipeRecord(this, pipe);
+}
+
+std::vector<PipeRecord> PipeNetwork::inflowsExcept(std::uint32_t node,
+                                                   const std::string& pipeNumber) const {
   std::vector<PipeRecord> out;
-  for (const size_t i : graph_.pipesOutOf(graph_.find(node))) {
+  for (const size_t i : graph_.pipesOutOf(node)) {
     // As in SQL, a null pipe number is never "different" from anything.
     if (table_->kind(i, pipeNumberColumn_) == CellKind::Null) continue;
     if (pipeNumbers_[i] != pipeNumber) out.emplace_back(this, i);

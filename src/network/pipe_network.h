@@ -25,6 +25,11 @@ class PipeRecord {
   std::optional<Value> field(std::string_view name) const;
   // The field joined to text ("" for null or a missing field).
   std::string text(std::string_view name) const;
+  // In-place reads for the hot paths, none unless the cell is of that kind:
+  // a number for an integer or real cell, the bytes of a text cell. A field
+  // the table lacks reads as none too; field() tells the cases apart.
+  std::optional<double> storedNumber(std::string_view name) const;
+  std::optional<std::string_view> storedText(std::string_view name) const;
   size_t index() const { return index_; }
 
  private:
@@ -54,6 +59,9 @@ class PipeNetwork {
   // differs from `pipeNumber`, in stored order.
   std::vector<PipeRecord> inflowsExcept(const std::string& node,
                                         const std::string& pipeNumber) const;
+  // The same look-ups by the graph's node id.
+  std::optional<PipeRecord> drainingPipe(std::uint32_t node) const;
+  std::vector<PipeRecord> inflowsExcept(std::uint32_t node, const std::string& pipeNumber) const;
   // First record running from `upstream` (NODEIN_NO) into `downstream` (NODEOUT_NO).
   std::optional<PipeRecord> connectingPipe(const std::string& upstream,
                                            const std::string& downstream) const;

@@ -13,7 +13,9 @@ namespace {
 // Copies a field joined to text; a field the table lacks leaves the cell as it is.
 void putText(GenerationContext& ctx, Table& t, int row, int col, const PipeRecord& rec,
              const char* name) {
-  if (const auto v = rec.field(name))
+  if (const auto text = rec.storedText(name))
+    t.setCell(row, col, *text);
+  else if (const auto v = rec.field(name))
     t.setCell(row, col, v->asText());
   else
     ctx.warnMissingField("PIPE", name);
@@ -22,6 +24,10 @@ void putText(GenerationContext& ctx, Table& t, int row, int col, const PipeRecor
 // Formats a numeric field; text that is not a number is shown as it is, and reported.
 void putFixed(GenerationContext& ctx, Table& t, int row, int col, const PipeRecord& rec,
               const char* name, int decimals, bool numeric = true) {
+  if (const auto n = rec.storedNumber(name)) {
+    t.setCell(row, col, formatFixed(*n, decimals));
+    return;
+  }
   const auto v = rec.field(name);
   if (!v) {
     ctx.warnMissingField("PIPE", name);
@@ -187,6 +193,10 @@ void fillPipeAndBranchTables(GenerationContext& ctx) {
     static const std::string none;
     return j < tree[i].size() ? tree[i][j] : none;
   };
+  auto idAt = [&](size_t i, size_t j) {
+    const auto& ids = ctx.nodeIds;
+    return i < ids.size() && j < ids[i].size() ? ids[i][j] : ctx.network.graph().find(nodeAt(i, j));
+  };
   auto writeBranchRow = [&](int branchNo, const std::string& out, const std::string& in) {
     branches.setCell(branchRow, branchcol::BranchId, std::to_string(branchNo));
     branches.setCell(branchRow, branchcol::NodeOut, out);
@@ -198,7 +208,7 @@ void fillPipeAndBranchTables(GenerationContext& ctx) {
     if (nodeAt(i, 0).empty()) break;
     writeBranchRow(branchNo, nodeAt(i, 0), nodeAt(i, 1));
     for (size_t j = 1; !nodeAt(i, j).empty(); ++j) {
-      const auto rec = ctx.network.drainingPipe(nodeAt(i, j));
+      const auto rec = ctx.network.drainingPipe(idAt(i, j));
       if (!rec) break;
       writePipeRow(ctx, pipeRow, branchNo, *rec);
       if (!nodeAt(i, j + 1).empty()) writeBranchRow(branchNo, nodeAt(i, j), nodeAt(i, j + 1));

@@ -10,9 +10,11 @@ NodeTree treeBuild(const std::vector<std::string>& outNodes,
   return treeBuild(NodeGraph(outNodes, inNodes), outfall, used);
 }
 
-NodeTree treeBuild(const NodeGraph& graph, const std::string& outfall, std::vector<bool>* used) {
+NodeTree treeBuild(const NodeGraph& graph, const std::string& outfall, std::vector<bool>* used,
+                   std::vector<std::vector<std::uint32_t>>* ids) {
   constexpr std::uint32_t kNone = NodeGraph::kNone;
   if (used) used->assign(graph.pipeCount(), false);
+  if (ids) ids->clear();
   // Each node's outlet pipes are consumed from the front, because the first
   // free pipe (stored order) is always the one taken.
   std::vector<std::uint32_t> next(graph.nodeCount(), 0);
@@ -33,6 +35,7 @@ NodeTree treeBuild(const NodeGraph& graph, const std::string& outfall, std::vect
   while (true) {
     while (firstFree(start) != kNone) {
       std::vector<std::string> branch{graph.name(start)};
+      std::vector<std::uint32_t> branchIds{start};
       std::uint32_t current = start;
       for (std::uint32_t pipe; (pipe = firstFree(current)) != kNone;) {
         ++next[current];
@@ -40,8 +43,10 @@ NodeTree treeBuild(const NodeGraph& graph, const std::string& outfall, std::vect
         current = graph.inNode(pipe);
         visited.push_back(current);
         branch.push_back(graph.name(current));
+        branchIds.push_back(current);
       }
       tree.push_back(std::move(branch));
+      if (ids) ids->push_back(std::move(branchIds));
     }
     if (nextStart >= visited.size()) break;
     start = visited[nextStart++];

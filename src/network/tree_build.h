@@ -1,5 +1,6 @@
 #pragma once
 // Orders a pipe network into branches, starting at the outfall.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,10 @@ NodeTree treeBuild(const std::vector<std::string>& outNodes,
                    std::vector<bool>* used = nullptr);
 
 class NodeGraph;
-// The same walk over a graph already built from the node lists.
+// The same walk over a graph already built from the node lists; `ids`, when
+// given, receives the tree again as the graph's node ids.
 NodeTree treeBuild(const NodeGraph& graph, const std::string& outfall,
-                   std::vector<bool>* used = nullptr);
+                   std::vector<bool>* used = nullptr,
+                   std::vector<std::vector<std::uint32_t>>* ids = nullptr);
 
 }  // namespace tarvello

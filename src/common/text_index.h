@@ -24,11 +24,10 @@ class TextIndex {
 
  private:
   void rehash(size_t slots);
-  size_t slotOf(std::string_view text) const;
+  size_t slotOf(std::string_view text, size_t hash) const;
 
   std::vector<std::string, BulkAllocator<std::string>> texts_;
-  std::vector<std::uint32_t, BulkAllocator<std::uint32_t>>
-      slots_;  // id + 1, 0 for a free slot; a power of two long
+  std::vector<std::uint64_t, BulkAllocator<std::uint64_t>> slots_;  // a power of two long
 };
 
 }  // namespace tarvello

@@ -71,7 +71,7 @@ struct BulkAllocator {
     return static_cast<T*>(::operator new(bytes));
   }
 
-  void deallocate(T* p, std::size_t n) noexcept {
+  void deallocate(T* p, [[maybe_unused]] std::size_t n) noexcept {
 #ifdef TARVELLO_BULK_MAPPING
     if (n * sizeof(T) >= bulk_memory::kHugePage) {
       bulk_memory::unmap(p, n * sizeof(T));

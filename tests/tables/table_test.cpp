@@ -42,7 +42,8 @@ TEST(Table, TextsOfEveryLengthReadBackAsWritten) {
 
 TEST(Table, LongTextsSurviveManyChunksCopiesAndClearing) {
   Table t({"A"});
-  for (int r = 1; r <= 3000; ++r) t.setCell(r, 0, textOfLength(static_cast<size_t>(20 + r % 50), 'a' + r % 26));
+  for (int r = 1; r <= 3000; ++r)
+    t.setCell(r, 0, textOfLength(static_cast<size_t>(20 + r % 50), 'a' + r % 26));
   Table copy = t;
   t.clear();
   EXPECT_EQ(t.cell(1, 0), "");

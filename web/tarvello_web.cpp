@@ -263,9 +263,7 @@ class Project {
     result.set("timings", timings);
     ran_ = true;
     result.set("ok", true);
-    result.set("message",
-               "Profile data created: " + std::to_string(tables.structures.lastFilledRow()) +
-                   " structure rows, " + std::to_string(tables.pipes.lastFilledRow()) + " pipes");
+    result.set("message", profileDataSummary(tables));
   }
 
   std::unique_ptr<Session> session_;

@@ -91,6 +91,11 @@ GenerationResult createProfileData(Session& session) {
   return result;
 }
 
+std::string profileDataSummary(const ProfileTables& tables) {
+  return "Profile data created: " + std::to_string(tables.structures.lastFilledRow()) +
+         " structure rows, " + std::to_string(tables.pipes.lastFilledRow()) + " pipes";
+}
+
 bool plotCurrentPipeProfile(Session& session, UserInterface& ui) {
   return plotProfile(session, ui, session.tables.branches.currentRow(), writePipeProfile);
 }

@@ -19,6 +19,8 @@ struct ExtraWorksheet;
 // "Create Profile Data" on the session's databases and fields; the raised
 // tail water is written back to the field.
 GenerationResult createProfileData(Session& session);
+// The status line after a run: how many structure rows and pipes it listed.
+std::string profileDataSummary(const ProfileTables& tables);
 
 // The profile commands plot the branch table's current row (or every branch);
 // the schedule commands do nothing when their table is empty. Each returns

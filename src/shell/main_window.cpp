@@ -549,11 +549,7 @@ void MainWindow::createProfileData() {
         // The run may have raised the tail water to the outfall pipe's minimum.
         session_.tailWaterText = work.tailWaterText;
         tailWater_->setText(QString::fromStdString(session_.tailWaterText));
-        const int structures = session_.tables.structures.lastFilledRow();
-        const int pipes = session_.tables.pipes.lastFilledRow();
-        statusBar()->showMessage(QString("Profile data created: %1 structure rows, %2 pipes")
-                                     .arg(structures)
-                                     .arg(pipes));
+        statusBar()->showMessage(QString::fromStdString(profileDataSummary(session_.tables)));
         showWarnings("Create Profile Data");
         if (!result->error.empty()) ui_->showMessage(result->error, MessageIcon::Exclamation);
       });

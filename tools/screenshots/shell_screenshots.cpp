@@ -92,6 +92,8 @@ int main(int argc, char** argv) {
 
   const QString examples = TARVELLO_EXAMPLES_DIR;
   window.openDatabasesAtStart(examples + "/highway.bvp", examples + "/highway.olm");
+  // The databases open on the worker; Create Profile Data waits for them.
+  while (window.commandRunning()) settle(50);
   window.findChild<QComboBox*>("hglanodeout")->setEditText("1");
   window.findChild<QLineEdit*>("TWE")->setText("398.00");
   window.findChild<QPushButton*>("cmdgenprofiledata")->click();

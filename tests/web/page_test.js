@@ -176,7 +176,9 @@ async function main() {
     await page.keyboard.press('Tab');
     visited.push(await page.evaluate(() => document.activeElement.id));
   }
-  const order = visited.filter((id) => steps.includes(id));
+  // A press that a browser pop-up (autofill, the outfall list) takes leaves the
+  // focus where it was; only the order of the steps counts.
+  const order = visited.filter((id, k) => steps.includes(id) && id !== visited[k - 1]);
   check(JSON.stringify(order) === JSON.stringify(steps), `Tab order: ${visited.join(' > ')}`);
   check(await create(first.outfall, first.tailWater, false, null), 'first run');
   for (const bad of plan.bad) {

@@ -21,11 +21,11 @@
 #include <functional>
 
 #include "checks/criteria.h"
-#include "scripted_ui.h"
 #include "shell/criteria_dialog.h"
 #include "shell/main_window.h"
 #include "shell/table_model.h"
 #include "tables/cell_numbers.h"
+#include "window_fixture.h"
 
 using namespace tarvello;
 
@@ -61,19 +61,10 @@ int rowWith(const Table& table, int column, const std::string& text) {
 
 }  // namespace
 
-class DesignChecksPageTest : public QObject {
+class DesignChecksPageTest : public QObject, WindowFixture {
   Q_OBJECT
 
   QTemporaryDir out_;
-  std::unique_ptr<MainWindow> window_;
-  ScriptedUi* ui_ = nullptr;
-
-  template <typename T>
-  T* find(const char* name) const {
-    T* w = window_->findChild<T*>(name);
-    if (!w) qWarning("no %s", name);
-    return w;
-  }
   QTableView* list() const { return find<QTableView>("findingsList"); }
   TableModel* model(const char* grid) const {
     return static_cast<TableModel*>(find<QTableView>(grid)->model());
@@ -82,7 +73,7 @@ class DesignChecksPageTest : public QObject {
 
   void create() {
     find<QPushButton>("cmdgenprofiledata")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000);
+    waitForCommand();
   }
   void openHighwayAndCreate() {
     window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
@@ -111,24 +102,14 @@ class DesignChecksPageTest : public QObject {
     find<QPushButton>("cmdCriteria")->click();
   }
 
-  void newWindow() {
-    window_.reset();
-    auto ui = std::make_unique<ScriptedUi>();
-    ui_ = ui.get();
-    window_ = std::make_unique<MainWindow>(std::move(ui));
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
+  void newWindow() { openWindow(); }
 
  private slots:
   void init() {
     QSettings().clear();
     newWindow();
   }
-  void cleanup() {
-    window_.reset();
-    ui_ = nullptr;
-  }
+  void cleanup() { closeWindow(); }
 
   void findingsAreListedAndMarkedAfterEveryRun() {
     auto* tabs = find<QTabWidget>("SSTab1");
@@ -363,15 +344,7 @@ class DesignChecksPageTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-  // Settings of the tests go to a folder of their own.
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-  QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  QApplication::setOrganizationName("Tarvello");
-  QApplication::setApplicationName("Tarvello design checks tests");
-  DesignChecksPageTest test;
-  return QTest::qExec(&test, argc, argv);
+  return runWindowTests<DesignChecksPageTest>(argc, argv, "Tarvello design checks tests");
 }
 
 #include "design_checks_page_test.moc"

@@ -12,9 +12,9 @@
 
 #include "../pdf/poppler.h"
 #include "commands/commands.h"
-#include "scripted_ui.h"
 #include "shell/main_window.h"
 #include "viewer/dxf_view_window.h"
+#include "window_fixture.h"
 
 using namespace tarvello;
 using pdftest::pdfInfo;
@@ -33,12 +33,10 @@ std::string readAll(const std::string& path) {
 
 }  // namespace
 
-class PdfOutputTest : public QObject {
+class PdfOutputTest : public QObject, WindowFixture {
   Q_OBJECT
 
   QTemporaryDir out_;
-  std::unique_ptr<MainWindow> window_;
-  ScriptedUi* ui_ = nullptr;
 
   std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
 
@@ -47,23 +45,14 @@ class PdfOutputTest : public QObject {
     window_->waitForCommand();
     window_->findChild<QComboBox*>("hglanodeout")->setEditText("201");
     window_->findChild<QPushButton*>("cmdgenprofiledata")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000);
+    waitForCommand();
     QVERIFY(window_->session().tables.branches.lastFilledRow() >= 3);
     ui_->forget();
   }
 
  private slots:
-  void init() {
-    auto ui = std::make_unique<ScriptedUi>();
-    ui_ = ui.get();
-    window_ = std::make_unique<MainWindow>(std::move(ui));
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  void cleanup() {
-    window_.reset();
-    ui_ = nullptr;
-  }
+  void init() { openWindow(); }
+  void cleanup() { closeWindow(); }
 
   void exportPdfWritesTheSheetSetOnTheChosenPaper() {
     // Nothing to export before Create Profile Data: no dialog.

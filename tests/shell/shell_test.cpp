@@ -29,13 +29,13 @@
 #include "dxf/dxf_reader.h"
 #include "network/generation.h"
 #include "profile/profile_drawings.h"
-#include "scripted_ui.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "shell/table_model.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
+#include "window_fixture.h"
 
 using namespace tarvello;
 
@@ -85,12 +85,10 @@ class DesktopRecorder : public QObject {
 
 }  // namespace
 
-class ShellTest : public QObject {
+class ShellTest : public QObject, WindowFixture {
   Q_OBJECT
 
   QTemporaryDir out_;
-  std::unique_ptr<MainWindow> window_;
-  ScriptedUi* ui_ = nullptr;
   struct Untouched {
     std::string path;
     std::string bytes;
@@ -98,12 +96,6 @@ class ShellTest : public QObject {
   };
   std::vector<Untouched> databases_;
 
-  template <typename T>
-  T* find(const char* name) const {
-    T* w = window_->findChild<T*>(name);
-    if (!w) qWarning("no %s", name);
-    return w;
-  }
   QPushButton* button(const char* name) const { return find<QPushButton>(name); }
   std::string outPath(const std::string& name) const {
     return out_.filePath(QString::fromStdString(name)).toStdString();
@@ -112,7 +104,7 @@ class ShellTest : public QObject {
   // Presses a button and waits for the command it starts on its own thread.
   void press(const char* name) {
     button(name)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000);
+    waitForCommand();
   }
   void pressCreate() { press("cmdgenprofiledata"); }
 
@@ -152,16 +144,9 @@ class ShellTest : public QObject {
 
   void init() {
     QSettings().clear();  // each test starts as on a first run
-    auto ui = std::make_unique<ScriptedUi>();
-    ui_ = ui.get();
-    window_ = std::make_unique<MainWindow>(std::move(ui));
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    openWindow();
   }
-  void cleanup() {
-    window_.reset();
-    ui_ = nullptr;
-  }
+  void cleanup() { closeWindow(); }
 
   void opensAsTheUserFirstSeesIt() {
     QCOMPARE(window_->windowTitle(), QString("Tarvello"));
@@ -334,7 +319,7 @@ class ShellTest : public QObject {
     const size_t asked = ui_->requests.size();
     window_->browsePipeDatabase();  // ignored until the run ends: no dialog is asked for
     QCOMPARE(ui_->requests.size(), asked);
-    QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000);
+    waitForCommand();
     QVERIFY(button("cmdgenprofiledata")->isEnabled());
     QVERIFY(cellsOf(s.tables.structures) == first);
     QCOMPARE(s.databases.pipeDbPath(), kHighwayPipe);
@@ -588,15 +573,7 @@ class ShellTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-  // Settings of the tests go to a folder of their own.
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-  QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  QApplication::setOrganizationName("Tarvello");
-  QApplication::setApplicationName("Tarvello shell tests");
-  ShellTest test;
-  return QTest::qExec(&test, argc, argv);
+  return runWindowTests<ShellTest>(argc, argv, "Tarvello shell tests");
 }
 
 #include "shell_test.moc"

@@ -22,12 +22,12 @@
 #include <clocale>
 #include <fstream>
 
-#include "scripted_ui.h"
 #include "shell/main_window.h"
 #include "shell/recent_projects.h"
 #include "tables/csv.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
+#include "window_fixture.h"
 
 using namespace tarvello;
 
@@ -46,18 +46,9 @@ std::string readAll(const std::string& path) {
 
 }  // namespace
 
-class UsabilityTest : public QObject {
+class UsabilityTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  std::unique_ptr<MainWindow> window_;
-  ScriptedUi* ui_ = nullptr;
-
-  template <typename T>
-  T* find(const char* name) const {
-    T* w = window_->findChild<T*>(name);
-    if (!w) qWarning("no %s", name);
-    return w;
-  }
   QComboBox* outfall() const { return find<QComboBox>("hglanodeout"); }
 
   void openHighway() {
@@ -75,7 +66,6 @@ class UsabilityTest : public QObject {
     QTest::keyClicks(edit, text);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
-  void waitForCommand() { QTRY_VERIFY_WITH_TIMEOUT(!window_->commandRunning(), 60000); }
 
   QTemporaryDir out_;
   std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
@@ -88,25 +78,14 @@ class UsabilityTest : public QObject {
   }
 
   // A window as the program opens it, with the settings left as they are.
-  void newWindow() {
-    window_.reset();
-    auto ui = std::make_unique<ScriptedUi>();
-    ui_ = ui.get();
-    window_ = std::make_unique<MainWindow>(std::move(ui));
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  }
+  void newWindow() { openWindow(true); }
 
  private slots:
   void init() {
     QSettings().clear();  // each test starts as on a first run
     newWindow();
   }
-  void cleanup() {
-    window_.reset();
-    ui_ = nullptr;
-  }
+  void cleanup() { closeWindow(); }
 
   void typedOutfallIsWhatCreateProfileDataReads() {
     openHighway();
@@ -337,14 +316,7 @@ class UsabilityTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-  QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  QApplication::setOrganizationName("Tarvello");
-  QApplication::setApplicationName("Tarvello usability tests");
-  UsabilityTest test;
-  return QTest::qExec(&test, argc, argv);
+  return runWindowTests<UsabilityTest>(argc, argv, "Tarvello usability tests");
 }
 
 #include "usability_test.moc"

@@ -62,11 +62,6 @@ void walkBranches(GenerationContext& ctx) {
     static const std::string none;
     return i < tree.size() && j < tree[i].size() ? tree[i][j] : none;
   };
-  // The node's id in the network's graph, as the tree build gave it.
-  auto idAt = [&](size_t i, size_t j) {
-    const auto& ids = ctx.nodeIds;
-    return i < ids.size() && j < ids[i].size() ? ids[i][j] : ctx.network.graph().find(nodeAt(i, j));
-  };
 
   // The outfall row.
   // The walk's position: branch, node along it, and the branch's number.
@@ -91,7 +86,7 @@ void walkBranches(GenerationContext& ctx) {
     // Structures of the current branch, from downstream up.
     while (!nodeAt(walkBranch, walkPos).empty()) {
       const std::string& node = nodeAt(walkBranch, walkPos);
-      const std::uint32_t nodeId = idAt(walkBranch, walkPos);
+      const std::uint32_t nodeId = ctx.nodeIdAt(walkBranch, walkPos);
       const auto rec = ctx.network.drainingPipe(nodeId);
       if (!rec) {
         ctx.warnings.add("No pipe drains structure " + node + "; branch " +

@@ -28,6 +28,11 @@ struct GenerationContext {
   std::string tailWaterText;  // raised by the walk when the outfall pipe needs it
   NodeTree nodeTree;
   std::vector<std::vector<std::uint32_t>> nodeIds;  // the same tree as the network's node ids
+
+  // Node k of branch b as a node id; NodeGraph::kNone past the branch's end.
+  std::uint32_t nodeIdAt(size_t b, size_t k) const {
+    return b < nodeIds.size() && k < nodeIds[b].size() ? nodeIds[b][k] : NodeGraph::kNone;
+  }
   StructureRowIndex structureRows;  // first listing of each node, as the table fills
 
   // Writes "Str #" of a structure row and keeps the row index current.

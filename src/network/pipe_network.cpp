@@ -79,15 +79,6 @@ PipeNetwork::PipeNetwork(const ProjectDatabase& db) : table_(db.sharedTable("PIP
   graph_.finish();
 }
 
-std::optional<PipeRecord> PipeNetwork::drainingPipe(const std::string& node) const {
-  return drainingPipe(graph_.find(node));
-}
-
-std::vector<PipeRecord> PipeNetwork::inflowsExcept(const std::string& node,
-                                                   const std::string& pipeNumber) const {
-  return inflowsExcept(graph_.find(node), pipeNumber);
-}
-
 std::optional<PipeRecord> PipeNetwork::drainingPipe(std::uint32_t node) const {
   const std::uint32_t pipe = graph_.firstPipeInto(node);
   if (pipe == NodeGraph::kNone) return std::nullopt;

@@ -53,14 +53,11 @@ class PipeNetwork {
   const std::string& inNode(size_t i) const { return nodeName(graph_.inNode(i)); }
   const NodeGraph& graph() const { return graph_; }
 
+  // Nodes are the graph's ids (NodeGraph::kNone matches nothing).
   // First record (stored order) whose NODEIN_NO is the node.
-  std::optional<PipeRecord> drainingPipe(const std::string& node) const;
+  std::optional<PipeRecord> drainingPipe(std::uint32_t node) const;
   // Records whose NODEOUT_NO is the node and whose PIPE_NUMBER is not null and
   // differs from `pipeNumber`, in stored order.
-  std::vector<PipeRecord> inflowsExcept(const std::string& node,
-                                        const std::string& pipeNumber) const;
-  // The same look-ups by the graph's node id.
-  std::optional<PipeRecord> drainingPipe(std::uint32_t node) const;
   std::vector<PipeRecord> inflowsExcept(std::uint32_t node, const std::string& pipeNumber) const;
   // First record running from `upstream` (NODEIN_NO) into `downstream` (NODEOUT_NO).
   std::optional<PipeRecord> connectingPipe(const std::string& upstream,

@@ -193,10 +193,6 @@ void fillPipeAndBranchTables(GenerationContext& ctx) {
     static const std::string none;
     return j < tree[i].size() ? tree[i][j] : none;
   };
-  auto idAt = [&](size_t i, size_t j) {
-    const auto& ids = ctx.nodeIds;
-    return i < ids.size() && j < ids[i].size() ? ids[i][j] : ctx.network.graph().find(nodeAt(i, j));
-  };
   auto writeBranchRow = [&](int branchNo, const std::string& out, const std::string& in) {
     branches.setCell(branchRow, branchcol::BranchId, std::to_string(branchNo));
     branches.setCell(branchRow, branchcol::NodeOut, out);
@@ -208,7 +204,7 @@ void fillPipeAndBranchTables(GenerationContext& ctx) {
     if (nodeAt(i, 0).empty()) break;
     writeBranchRow(branchNo, nodeAt(i, 0), nodeAt(i, 1));
     for (size_t j = 1; !nodeAt(i, j).empty(); ++j) {
-      const auto rec = ctx.network.drainingPipe(idAt(i, j));
+      const auto rec = ctx.network.drainingPipe(ctx.nodeIdAt(i, j));
       if (!rec) break;
       writePipeRow(ctx, pipeRow, branchNo, *rec);
       if (!nodeAt(i, j + 1).empty()) writeBranchRow(branchNo, nodeAt(i, j), nodeAt(i, j + 1));

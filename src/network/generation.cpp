@@ -108,23 +108,22 @@ void warnAboutDuplicateNumbers(const PipeNetwork& network, Warnings& warnings) {
 }
 
 // A node met twice on one branch: the pipes run in a circle there.
-void warnAboutLoops(const NodeGraph& graph, const NodeTree& tree,
-                    const std::vector<std::vector<std::uint32_t>>& ids, Warnings& warnings) {
+void warnAboutLoops(const NodeGraph& graph, const std::vector<std::vector<std::uint32_t>>& tree,
+                    Warnings& warnings) {
   // Per node: the branch it was last met on, and how often there.
   std::vector<std::uint32_t> branchOf(graph.nodeCount(), NodeGraph::kNone);
   std::vector<std::uint32_t> seen(graph.nodeCount(), 0);
   for (size_t b = 0; b < tree.size(); ++b) {
-    for (size_t k = 0; k < tree[b].size(); ++k) {
-      const std::string& node = tree[b][k];
-      const std::uint32_t id = ids[b][k];
-      if (branchOf[id] != b) {
-        branchOf[id] = static_cast<std::uint32_t>(b);
-        seen[id] = 0;
+    for (const std::uint32_t node : tree[b]) {
+      if (branchOf[node] != b) {
+        branchOf[node] = static_cast<std::uint32_t>(b);
+        seen[node] = 0;
       }
-      if (++seen[id] != 2) continue;
-      warnings.add(
-          "Branch " + std::to_string(b + 1) + " runs in a loop: structure " + node +
-          " is reached a second time from upstream; check the pipes' NODEOUT_NO and NODEIN_NO.");
+      if (++seen[node] != 2) continue;
+      warnings.add("Branch " + std::to_string(b + 1) + " runs in a loop: structure " +
+                   graph.name(node) +
+                   " is reached a second time from upstream; check the pipes' NODEOUT_NO and "
+                   "NODEIN_NO.");
     }
   }
 }
@@ -173,7 +172,7 @@ GenerationResult createProfileData(const ProjectDatabases& databases, const std:
   if (!ctx.nodeTree.empty()) {
     warnAboutNetwork(network, used, outfall, warnings);
     warnAboutDuplicateNumbers(network, warnings);
-    warnAboutLoops(network.graph(), ctx.nodeTree, ctx.nodeIds, warnings);
+    warnAboutLoops(network.graph(), ctx.nodeIds, warnings);
   }
 
   // Every table gets its rows at once rather than growing row by row: a

@@ -4,10 +4,14 @@
 
 namespace tarvello {
 
+int PipeRecord::column(std::string_view name) const {
+  return index_ < network_->size_ ? network_->columnOf(name) : -1;
+}
+
 std::optional<Value> PipeRecord::field(std::string_view name) const {
-  const int column = network_->columnOf(name);
-  if (column < 0 || index_ >= network_->size_) return std::nullopt;
-  return network_->valueAt(index_, column);
+  const int c = column(name);
+  if (c < 0) return std::nullopt;
+  return network_->valueAt(index_, c);
 }
 
 std::string PipeRecord::text(std::string_view name) const {
@@ -17,26 +21,26 @@ std::string PipeRecord::text(std::string_view name) const {
 }
 
 std::optional<double> PipeRecord::storedNumber(std::string_view name) const {
-  const int column = network_->columnOf(name);
-  if (column < 0 || index_ >= network_->size_) return std::nullopt;
+  const int c = column(name);
+  if (c < 0) return std::nullopt;
   const StoredTable& t = *network_->table_;
-  switch (t.kind(index_, column)) {
+  switch (t.kind(index_, c)) {
     case CellKind::Integer:
-      return static_cast<double>(t.integer(index_, column));
+      return static_cast<double>(t.integer(index_, c));
     case CellKind::Real:
-      return t.real(index_, column);
+      return t.real(index_, c);
     default:
       return std::nullopt;
   }
 }
 
 std::optional<std::string_view> PipeRecord::storedText(std::string_view name) const {
-  const int column = network_->columnOf(name);
-  if (column < 0 || index_ >= network_->size_) return std::nullopt;
+  const int c = column(name);
+  if (c < 0) return std::nullopt;
   const StoredTable& t = *network_->table_;
-  const CellKind kind = t.kind(index_, column);
+  const CellKind kind = t.kind(index_, c);
   if (kind != CellKind::Text && kind != CellKind::Blob) return std::nullopt;
-  return t.text(index_, column);
+  return t.text(index_, c);
 }
 
 int PipeNetwork::columnOf(std::string_view name) const {

@@ -33,6 +33,9 @@ class PipeRecord {
   size_t index() const { return index_; }
 
  private:
+  // The field's column, or -1 when the table lacks it or the record is past its end.
+  int column(std::string_view name) const;
+
   const PipeNetwork* network_;
   size_t index_;
 };

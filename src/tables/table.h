@@ -35,8 +35,6 @@ inline std::string operator+(CellText a, const std::string& b) {
 }
 inline std::string operator+(const char* a, CellText b) { return std::string(a).append(b); }
 inline std::string operator+(CellText a, const char* b) { return a.str().append(b); }
-inline std::string operator+(char a, CellText b) { return std::string(1, a).append(b); }
-inline std::string operator+(CellText a, char b) { return a.str() + b; }
 
 class Table {
  public:

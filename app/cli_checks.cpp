@@ -34,11 +34,13 @@ bool DesignChecksRun::write(const std::string& path, bool force, std::ostream& o
     out << path << ": " << overwriteAnswer(force) << '\n';
     if (!force) return false;
   }
-  const std::string failure = writeFileAtomically(path, findingsCsv(findings_));
+  std::string notice;
+  const std::string failure = writeFileAtomically(path, findingsCsv(findings_), &notice);
   if (!failure.empty()) {
     err << "tarvello-cli: " << oneLine(path) << " could not be written: " << failure << '\n';
     return false;
   }
+  if (!notice.empty()) err << "tarvello-cli: " << oneLine(path) << ": " << notice << '\n';
   return true;
 }
 

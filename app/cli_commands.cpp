@@ -76,6 +76,8 @@ WriteResult writeFile(bool force, std::ostream& out, std::ostream& err,
   }
   if (result.status == WriteResult::Status::Failed && !result.message.empty())
     err << result.message << '\n';
+  if (result.written() && !result.notice.empty())
+    err << "tarvello-cli: " << oneLine(result.path) << ": " << result.notice << '\n';
   return result;
 }
 

@@ -25,6 +25,8 @@ WriteResult writeConfirmed(UserInterface& ui, const Write& write) {
     result = write(Overwrite::Yes);
   if (result.status == WriteResult::Status::Failed)
     ui.showMessage(result.message, MessageIcon::Exclamation);
+  if (result.written() && !result.notice.empty())
+    ui.showMessage(result.path + "\n" + result.notice, MessageIcon::Exclamation);
   return result;
 }
 

@@ -56,7 +56,7 @@ WriteResult writeCsv(const Table& table, const std::string& path, Overwrite over
   if (!file.open()) return failed(file.error());
   file.write(tableCsv(table));
   if (const std::string reason = file.commit(); !reason.empty()) return failed(reason);
-  return WriteResult::wrote(path);
+  return WriteResult::wrote(path, file.notice());
 }
 
 }  // namespace

@@ -337,6 +337,9 @@ std::string AtomicFolder::commit(Overwrite overwrite) {
       return fail(systemReason(problem));
   }
   if (ec) return fail(ec.message());
+  if (const int problem = flushToDisk(temporary_);
+      problem && problem != EINVAL && problem != ENOTSUP)
+    return fail(systemReason(problem));
 
   struct stat st {};
   const bool exists = ::stat(destination_.c_str(), &st) == 0;

@@ -104,7 +104,9 @@ TEST(AtomicFile, AReplacedFileKeepsItsLinksModeAndOwner) {
   put(real, "old drawing");
   fs::permissions(real, fs::perms(0640));
   const bool root = ::geteuid() == 0;
-  if (root) ASSERT_EQ(::chown(real.c_str(), 1234, 2345), 0);
+  if (root) {
+    ASSERT_EQ(::chown(real.c_str(), 1234, 2345), 0);
+  }
   fs::create_symlink("real/s.dxf", folder / "link.dxf");
 
   std::string notice = "unset";
@@ -116,7 +118,10 @@ TEST(AtomicFile, AReplacedFileKeepsItsLinksModeAndOwner) {
   EXPECT_EQ(modeOf(real), 0640u);
   struct stat st {};
   ASSERT_EQ(::stat(real.c_str(), &st), 0);
-  if (root) EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(1234u, 2345u));
+  if (root) {
+    EXPECT_EQ(st.st_uid, 1234u);
+    EXPECT_EQ(st.st_gid, 2345u);
+  }
 
   // Both names of a file with two still see one file, now with the new text;
   // the writer opened for the file is used as the workbook export uses it:

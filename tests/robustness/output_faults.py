@@ -119,7 +119,7 @@ folder, database, before = fresh("full-disk")
 with_existing_files(folder)
 for option, value, files in writers(folder):
     expect_failure(f"full disk {option}", database, option, value, files[0],
-                   ["File too large", "No space left on device"], limit=1024)
+                   ["File too large", "No space left on device"], limit=100)
 expect_left_alone("full disk", folder, database, before)
 
 # A device and a folder as the target: refused, and left what they are.

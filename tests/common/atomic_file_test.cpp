@@ -142,9 +142,9 @@ TEST(AtomicFile, AReplacedFileKeepsItsLinksModeAndOwner) {
   EXPECT_EQ(modeOf(real), 0640u);
 
   // A new file has the umask's mode.
-  const mode_t umask = ::umask(027);
+  const mode_t usual = ::umask(027);
   EXPECT_EQ(writeFileAtomically((folder / "new.csv").string(), "a,b\r\n"), "");
-  ::umask(umask);
+  ::umask(usual);
   EXPECT_EQ(modeOf(folder / "new.csv"), 0640u);
 
   EXPECT_EQ(namesIn(folder),

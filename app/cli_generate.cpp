@@ -188,6 +188,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
         [&](Overwrite overwrite) { return output.write(context, path, overwrite, warnings); });
     if (written.written()) {
       if (const std::string line = savedLine(output, path); !line.empty()) out << line << '\n';
+      if (!written.notice.empty())
+        err << "tarvello-cli: " << oneLine(path) << ": " << written.notice << '\n';
     } else {
       status = kExitError;
       if (written.status == WriteResult::Status::Failed && !written.message.empty()) {

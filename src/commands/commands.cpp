@@ -47,6 +47,8 @@ WriteResult writeConfirmed(UserInterface& ui, const std::function<WriteResult(Ov
     result = write(Overwrite::Yes);
   if (result.status == WriteResult::Status::Failed && !result.message.empty())
     ui.showMessage(result.message, MessageIcon::Exclamation);
+  if (result.written() && !result.notice.empty())
+    ui.showMessage(result.path + "\n" + result.notice, MessageIcon::Exclamation);
   return result;
 }
 

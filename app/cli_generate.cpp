@@ -151,6 +151,9 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     return kExitError;
   }
   out << "Tail water: " << oneLine(run->tailWaterUsed()) << '\n';
+  // What the run found is shown before the outputs are made.
+  err.flush();
+  out.flush();
 
   RunFindings checks;
   if (!options.checks.empty()) checks = RunFindings::check(*run, overrides);
@@ -201,6 +204,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
       }
     }
     printWarnings(warnings, err);
+    err.flush();
+    out.flush();
   }
   return status;
 }

@@ -33,8 +33,7 @@ using namespace tarvello;
 namespace {
 
 const QString kExamples = TARVELLO_EXAMPLES_DIR;
-// The highway example run from outfall 1 with the tail water at 0.0: the run
-// raises it to 0.8 of the outfall pipe above the outfall's bottom.
+// The highway example run from outfall 1 with the tail water at 399.80.
 const QString kHighwayRun =
     "Profile data created: 40 structure rows, 31 pipes (outfall 1, tail water 399.80)";
 
@@ -56,8 +55,9 @@ class RunStateTest : public QObject, WindowFixture {
     window_->openDatabasesAtStart(pipe, inlet);
     waitForCommand();
   }
-  void create(const char* outfall) {
+  void create(const char* outfall, const char* tailWater = "399.80") {
     find<QComboBox>(widget::kOutfallBox)->setEditText(outfall);
+    find<QLineEdit>(widget::kTailWaterField)->setText(tailWater);
     button(widget::kCreateProfileData)->click();
     waitForCommand();
   }
@@ -114,10 +114,16 @@ class RunStateTest : public QObject, WindowFixture {
 
   void tablesThatNoLongerMatchTheFieldsSaySo() {
     open(kExamples + "/highway.bvp", kExamples + "/highway.olm");
-    create("1");
-    QCOMPARE(find<QLineEdit>(widget::kTailWaterField)->text(), QString("399.80"));
-    QVERIFY(!staleShown());  // the run raised the tail water itself: no change
+    // Below 0.8 of the outfall pipe the run raises the tail water: the field
+    // shows the raised value, and that is no change.
+    create("1", "0.0");
+    QCOMPARE(find<QLineEdit>(widget::kTailWaterField)->text(), QString("399.30"));
+    QVERIFY2(status().endsWith("(outfall 1, tail water 399.30)"), qPrintable(status()));
+    QVERIFY(!staleShown());
 
+    create("1");
+    QCOMPARE(status(), kHighwayRun);
+    QVERIFY(!staleShown());
     typeTailWater("405.00");
     QVERIFY(staleShown());
     QCOMPARE(staleLine()->text(),
@@ -141,7 +147,8 @@ class RunStateTest : public QObject, WindowFixture {
     // A run with the new fields takes the line away.
     typeTailWater("405.00");
     QVERIFY(staleShown());
-    create("1");
+    find<QPushButton>(widget::kCreateProfileData)->click();
+    waitForCommand();
     QVERIFY(!staleShown());
     QVERIFY2(status().endsWith("(outfall 1, tail water 405.00)"), qPrintable(status()));
 

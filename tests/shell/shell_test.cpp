@@ -418,8 +418,8 @@ class ShellTest : public QObject, WindowFixture {
     QCOMPARE(ui_->lastMessage(), "DXF file was saved to:" + outPath("branch.dxf"));
     Session copy;
     copy.databases.openPipeDatabase(kHighwayPipe);
-    copy.tables() = t;
     copy.tailWaterText = window_->session().tailWaterText;
+    copy.useTables(t);  // a run of the same tables and tail water
     copy.tables().branches.setCurrentRow(first);
     ScriptedUi quiet;
     quiet.saveAnswers = {outPath("expected.dxf")};

@@ -287,9 +287,9 @@ class UsabilityTest : public QObject, WindowFixture {
     ui_->saveAnswers = {outPath("checks.csv")};
     save->trigger();
     const Run& run = *window_->session().run;
-    const RunFindings expected = RunFindings::check(run, Criteria::forUnitSystem(run.unitSystem()));
-    QVERIFY(!expected.findings.empty());
-    QCOMPARE(readAll(outPath("checks.csv")), findingsCsv(expected.findings));
+    const RunFindings checks = RunFindings::check(run, Criteria::forUnitSystem(run.unitSystem()));
+    QVERIFY(!checks.findings.empty());
+    QCOMPARE(readAll(outPath("checks.csv")), findingsCsv(checks.findings));
   }
 
   void largeDrawingReadsBehindAProgressDialogThatCancels() {

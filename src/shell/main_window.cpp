@@ -11,7 +11,6 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -43,6 +42,7 @@
 #include "shell/project_opener.h"
 #include "shell/qt_user_interface.h"
 #include "shell/recent_projects.h"
+#include "shell/stale_line.h"
 #include "shell/table_grids.h"
 #include "shell/tail_water_edit.h"
 #include "shell/widget_names.h"
@@ -167,14 +167,7 @@ void MainWindow::buildControls() {
   outfall_ = opener_->outfall();
   tailWater_ = opener_->tailWater();
 
-  // Said when the tables on the pages no longer match the fields above.
-  staleLine_ = new QLabel(central);
-  staleLine_->setObjectName(widget::kStaleLine);
-  staleLine_->setWordWrap(true);
-  staleLine_->setStyleSheet(
-      "QLabel { color: #6b3a00; background-color: #fff2c6; border: 1px solid #d9a400;"
-      " padding: 3px 6px; }");
-  staleLine_->hide();
+  staleLine_ = new StaleLine(central);
   layout->addWidget(staleLine_);
 
   // The three tables on their pages.
@@ -331,11 +324,9 @@ void MainWindow::showRun(std::shared_ptr<Run> run, const QString& outfall,
 }
 
 void MainWindow::updateStaleLine() {
-  if (!staleLine_ || !outfall_ || !tailWater_) return;
-  const std::string line = session_.run->staleLine(
-      outfall_->currentText().toStdString(), tailWater_->text().toStdString(), session_.databases);
-  staleLine_->setText(QString::fromStdString(line));
-  staleLine_->setVisible(!line.empty());
+  if (staleLine_ && outfall_ && tailWater_)
+    staleLine_->check(*session_.run, outfall_->currentText(), tailWater_->text(),
+                      session_.databases);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -14,7 +14,6 @@
 
 class QComboBox;
 class QDockWidget;
-class QLabel;
 class QListWidget;
 class QTabWidget;
 
@@ -28,6 +27,7 @@ class DrawingViewing;
 class HelpWindow;
 class PlotsPage;
 class ProjectOpener;
+class StaleLine;
 class TableGrids;
 class TailWaterEdit;
 
@@ -100,7 +100,7 @@ class MainWindow : public QMainWindow {
 
   QComboBox* outfall_ = nullptr;
   TailWaterEdit* tailWater_ = nullptr;
-  QLabel* staleLine_ = nullptr;
+  StaleLine* staleLine_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   TableGrids* grids_ = nullptr;
   PlotsPage* plotsPage_ = nullptr;

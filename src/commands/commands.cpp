@@ -1,5 +1,6 @@
 #include "commands/commands.h"
 
+#include "commands/browse.h"
 #include "common/data_location.h"
 #include "dxf/dxf_writer.h"
 #include "excel/excel_export.h"
@@ -63,6 +64,24 @@ std::string askSaveName(const Session& session, UserInterface& ui, const SaveDia
     if (*texts.noNameMessage) ui.showMessage(texts.noNameMessage, MessageIcon::Exclamation);
     return "";
   }
+  return chosen;
+}
+
+std::string askDrawingToView(Session& session, UserInterface& ui, const std::string& folder) {
+  FileDialogRequest request;
+  request.title = "Open";
+  request.filter = "DXF files (*.dxf)|*.dxf";
+  request.defaultExtension = ".dxf";
+  request.initialFolder = !folder.empty()              ? folder
+                          : session.lastFolder.empty() ? session.programFolder
+                                                       : session.lastFolder;
+  request.mustExist = true;
+  const std::string chosen = ui.askOpenFileName(request);
+  if (chosen.empty()) {
+    ui.showMessage("No DXF File selected!", MessageIcon::Exclamation);
+    return "";
+  }
+  session.lastFolder = folderOf(chosen);
   return chosen;
 }
 

@@ -135,10 +135,9 @@ std::vector<PdfSheet> tablePages(const std::vector<std::vector<std::string>>& ro
     for (size_t c = 1; c < columns; ++c) line(e, left[c], 0, left[c], frameHeight);
     for (size_t c = 0; c < columns; ++c) {
       const double middle = (left[c] + left[c + 1]) / 2;
-      // One line in the middle of the head block, or two lines centred in it.
+      // Two lines centred in the head block; a head of one line takes the lower.
       const bool two = !headText[c][1].empty();
-      const double lower = two ? headBottom + (headHeight - 2 * pitch) / 2 + (pitch - h) / 2
-                               : headBottom + (headHeight - h) / 2;
+      const double lower = headBottom + (headHeight - 2 * pitch) / 2 + (pitch - h) / 2;
       e.texts.push_back(text(headText[c][0], middle, two ? lower + pitch : lower, h, 1));
       if (two) e.texts.push_back(text(headText[c][1], middle, lower, h, 1));
     }

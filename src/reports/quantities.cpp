@@ -1,6 +1,7 @@
 #include "reports/quantities.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -35,10 +36,19 @@ struct PipeKey {
   }
 };
 
-struct Sum {
+// Lengths are summed with more digits than a double holds, so that a long
+// list does not move a total across the rounding of its last decimal.
+struct PipeSum {
   long long count = 0;
-  double quantity = 0;
-  bool known = true;  // every member had the numbers the quantity needs
+  long double length = 0;
+};
+
+// Heights in whole hundredths: the elevations are given to hundredths, and
+// a difference such as 56.05 - 54.20 would otherwise fall just below 1.85.
+struct StructureSum {
+  long long count = 0;
+  long long hundredths = 0;
+  bool known = true;  // every member had both elevations
 };
 
 }  // namespace
@@ -55,41 +65,45 @@ std::vector<std::vector<std::string>> quantitiesRows(const ProfileTables& tables
   std::vector<std::vector<std::string>> rows{quantitiesHeads()};
 
   const Table& p = tables.pipes;
-  std::map<PipeKey, Sum> pipes;
+  std::map<PipeKey, PipeSum> pipes;
   for (const HglTraceRow& t : trace.rows) {
     if (t.branchStart()) continue;
     PipeScheduleRow drawn;
     drawn.shape = p.cell(t.pipeRow, pipecol::Shape);
     drawn.rise = p.cell(t.pipeRow, pipecol::DiaRise);
     drawn.span = p.cell(t.pipeRow, pipecol::Span);
-    Sum& sum =
+    PipeSum& sum =
         pipes[{drawn.shape, drawn.drawnSize(), p.cell(t.pipeRow, pipecol::Material), t.barrels}];
     ++sum.count;
-    sum.quantity += t.length * t.barrels;
+    sum.length += t.length * t.barrels;
   }
   for (const auto& [key, sum] : pipes)
     rows.push_back({"Pipe", key.shape, key.size, key.material, numberText(key.barrels), "", "",
-                    std::to_string(sum.count), formatFixed(sum.quantity, 1), unit});
+                    std::to_string(sum.count), formatFixed(static_cast<double>(sum.length), 1),
+                    unit});
 
   const Table& s = tables.structures;
-  std::map<std::pair<std::string, std::string>, Sum> structures;
+  std::map<std::pair<std::string, std::string>, StructureSum> structures;
   std::unordered_set<std::string_view> seen;
   for (int r = 1; r < s.rowCount(); ++r) {
-    const std::string& node = s.cell(r, strcol::StrNo);
+    const CellText node = s.cell(r, strcol::StrNo);  // stays valid: the table does not change
     if (node.empty()) break;
     if (!seen.insert(node).second) continue;  // a junction listed again
-    Sum& sum = structures[{s.cell(r, strcol::VdotStd), s.cell(r, strcol::StrType)}];
+    StructureSum& sum = structures[{s.cell(r, strcol::VdotStd), s.cell(r, strcol::StrType)}];
     ++sum.count;
     const auto top = cellNumber(s, r, strcol::TopElev);
     const auto bottom = cellNumber(s, r, strcol::BottomElev);
-    if (top && bottom)
-      sum.quantity += *top - *bottom;
+    const double height = top && bottom ? std::round((*top - *bottom) * 100) : NAN;
+    // Beyond 10^10 the sum could overflow; no structure is that tall.
+    if (std::isfinite(height) && std::fabs(height) < 1e12)
+      sum.hundredths += static_cast<long long>(height);
     else
       sum.known = false;
   }
   for (const auto& [key, sum] : structures)
     rows.push_back({"Structure", "", "", "", "", key.first, key.second, std::to_string(sum.count),
-                    sum.known ? formatFixed(sum.quantity, 1) : "", unit});
+                    sum.known ? formatFixed(static_cast<double>(sum.hundredths) / 100, 1) : "",
+                    unit});
   return rows;
 }
 

@@ -112,16 +112,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   session.outfallNode = head.size() > 1 ? std::string(head[1]) : "";
   session.tailWaterText = head.size() > 2 ? std::string(head[2]) : "0.0";
 
+  ProfileTables tables;
   HglTrace trace;
   const GenerationResult result =
-      createProfileData(session.databases, session.outfallNode, session.tailWaterText,
-                        session.tables, session.warnings, &trace);
+      createProfileData(session.databases, session.outfallNode, session.tailWaterText, tables,
+                        session.warnings, &trace);
   session.tailWaterText = result.tailWaterText;
   if (!result.ran || !result.error.empty()) return 0;
 
   // One record per structure row, in order; where the walk did not raise
   // the grade line, its Hin as the table formats it is HGL Elev-Low.
-  const Table& structures = session.tables.structures;
+  const Table& structures = tables.structures;
   if (trace.rows.size() != static_cast<size_t>(structures.lastFilledRow())) std::abort();
   for (size_t i = 0; i < trace.rows.size(); ++i) {
     const HglTraceRow& t = trace.rows[i];
@@ -130,15 +131,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         formatFixed(t.hin, 2) != structures.cell(t.structureRow, strcol::HglLow))
       std::abort();
   }
-  const std::string sheet = hglSheetCsv(trace, session.tables);
+  const std::string sheet = hglSheetCsv(trace, tables);
   if (sheet.empty()) std::abort();
   const bool english = session.databases.unitSystem() == "ENGLISH";
-  const auto quantities = quantitiesRows(session.tables, trace, english);
+  const auto quantities = quantitiesRows(tables, trace, english);
   for (const auto& row : quantities)
     if (row.size() != quantitiesHeads().size()) std::abort();
   Warnings warnings;
   DxfDrawing drawing;
-  ProfilePlot plot(session.tables(),
+  ProfilePlot plot(tables,
                    profileSettings(session.profileScale, session.databases.unitSystem(),
                                    session.tailWaterText, warnings),
                    drawing, warnings);

@@ -114,7 +114,7 @@ std::vector<Fields> englishNetwork() {
 TEST(HglSheet, EnglishRowsWorkedByHand) {
   TracedRun run = traced(sessionWith(englishNetwork(), "O", "103.5"));
   ASSERT_EQ(run.result.error, "");
-  const ProfileTables& t = run.session->tables;
+  const ProfileTables& t = run.tables;
   EXPECT_EQ(hglSheetCsv(run.trace, t),
             csvLines({
                 kHeads,
@@ -158,9 +158,9 @@ TEST(HglSheet, EnglishRowsWorkedByHand) {
   // tables and warns the same.
   auto plain = sessionWith(englishNetwork(), "O", "103.5");
   createProfileData(*plain);
-  EXPECT_EQ(tableCsv(plain->tables.structures), tableCsv(t.structures));
-  EXPECT_EQ(tableCsv(plain->tables.pipes), tableCsv(t.pipes));
-  EXPECT_EQ(plain->warnings.items(), run.session->warnings.items());
+  EXPECT_EQ(tableCsv(plain->tables().structures), tableCsv(t.structures));
+  EXPECT_EQ(tableCsv(plain->tables().pipes), tableCsv(t.pipes));
+  EXPECT_EQ(plain->warnings.items(), run.warnings.items());
 
   // The workbook's rows are the same cells, heads first.
   const ExtraWorksheet sheet = hglWorksheet(run.trace, t);
@@ -203,8 +203,8 @@ TEST(HglSheet, MetricRowsWorkedByHand) {
                                                   {"PIPE_SKEW", "90"}})},
                                      "O", "0.0", "METRIC"));
   ASSERT_EQ(run.result.error, "");
-  EXPECT_EQ(run.session->tailWaterText, "50.48");
-  EXPECT_EQ(hglSheetCsv(run.trace, run.session->tables),
+  EXPECT_EQ(run.result.tailWaterText, "50.48");
+  EXPECT_EQ(hglSheetCsv(run.trace, run.tables),
             csvLines({
                 kHeads,
                 // The tail water 0 is raised to 50 + 0.8 x 0.6 m.
@@ -231,7 +231,7 @@ TEST(HglSheet, WalkRecordMatchesTheTableOnWholeProjects) {
   for (const TracedRun& run : examples) {
     ASSERT_EQ(run.result.error, "");
     EXPECT_GT(run.trace.rows.size(), 10u);
-    EXPECT_EQ(hinRuleBreaks(run.trace, run.session->tables), std::vector<std::string>{});
+    EXPECT_EQ(hinRuleBreaks(run.trace, run.tables), std::vector<std::string>{});
   }
 
   const dbtest::ScratchFolder folder;
@@ -243,7 +243,7 @@ TEST(HglSheet, WalkRecordMatchesTheTableOnWholeProjects) {
   s->tailWaterText = "398.5";
   TracedRun run = traced(std::move(s));
   ASSERT_EQ(run.result.error, "");
-  const ProfileTables& t = run.session->tables;
+  const ProfileTables& t = run.tables;
   EXPECT_GT(t.structures.lastFilledRow(), 4000);
   EXPECT_EQ(hinRuleBreaks(run.trace, t), std::vector<std::string>{});
   // Rows were raised, and Hout came from downstream and from 0.8 D (a
@@ -264,9 +264,9 @@ TEST(HglSheet, WalkRecordMatchesTheTableOnWholeProjects) {
   plain.outfallNode = "1";
   plain.tailWaterText = "398.5";
   createProfileData(plain);
-  EXPECT_EQ(tableCsv(plain.tables.structures), tableCsv(t.structures));
-  EXPECT_EQ(tableCsv(plain.tables.pipes), tableCsv(t.pipes));
-  EXPECT_EQ(plain.warnings.items(), run.session->warnings.items());
+  EXPECT_EQ(tableCsv(plain.tables().structures), tableCsv(t.structures));
+  EXPECT_EQ(tableCsv(plain.tables().pipes), tableCsv(t.pipes));
+  EXPECT_EQ(plain.warnings.items(), run.warnings.items());
 }
 
 }  // namespace

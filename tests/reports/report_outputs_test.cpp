@@ -32,7 +32,7 @@ std::string csvLines(const std::vector<std::string>& lines) {
 // structure once; top minus bottom).
 TEST(Quantities, BothExamplesCountedByHand) {
   const TracedRun h = highway();
-  EXPECT_EQ(quantitiesCsv(h.session->tables, h.trace, true),
+  EXPECT_EQ(quantitiesCsv(h.tables, h.trace, true),
             csvLines({
                 "Group,Shape,Size,Material,Barrels,Std,Type,Count,Quantity,Unit",
                 "Pipe,Arch,42X29,CMP,1,,,1,212.9,ft",
@@ -64,7 +64,7 @@ TEST(Quantities, BothExamplesCountedByHand) {
             }));
 
   const TracedRun m = metric();
-  EXPECT_EQ(quantitiesCsv(m.session->tables, m.trace, false),
+  EXPECT_EQ(quantitiesCsv(m.tables, m.trace, false),
             csvLines({
                 "Group,Shape,Size,Material,Barrels,Std,Type,Count,Quantity,Unit",
                 "Pipe,Circular,375,Concrete,1,,,5,325.0,m",
@@ -101,7 +101,7 @@ TEST(Quantities, BarrelsAndHeightsTheWalkCouldNotRead) {
                    {"PIPE_ELEIN", "103"},
                    {"NODEIN_TOPELE", q("n/a")}})},
       "O"));
-  EXPECT_EQ(quantitiesCsv(run.session->tables, run.trace, true),
+  EXPECT_EQ(quantitiesCsv(run.tables, run.trace, true),
             csvLines({
                 "Group,Shape,Size,Material,Barrels,Std,Type,Count,Quantity,Unit",
                 "Pipe,Box,48X36,Concrete,2,,,1,15.0,ft",
@@ -125,7 +125,7 @@ std::vector<std::vector<std::string>> sheetRows(const xltest::ReadSheet& sheet, 
 
 TEST(Reports, WorkbookCarriesTheSheetAndTheSummaryAfterTheSchedules) {
   const TracedRun run = highway();
-  const ProfileTables& t = run.session->tables;
+  const ProfileTables& t = run.tables;
   const xltest::ScratchFolder scratch;
   const std::string templatePath =
       std::string(TARVELLO_BINARY_DIR) + "/bin/" + kSchedulesTemplateName;
@@ -183,11 +183,11 @@ bool hasLine(const std::vector<std::string>& lines, const std::string& line) {
 
 TEST(Reports, PdfSetEndsWithTheSheetAndTheSummary) {
   const TracedRun run = highway();
-  const ProfileTables& t = run.session->tables;
+  const ProfileTables& t = run.tables;
   const xltest::ScratchFolder scratch;
   Warnings warnings;
   const ProfileSettings settings =
-      profileSettings(5.0f, "ENGLISH", run.session->tailWaterText, warnings);
+      profileSettings(5.0f, "ENGLISH", run.result.tailWaterText, warnings);
   const PdfPageSize size = *pdfPageSize("tabloid");
 
   const std::string base = scratch.file("base.pdf");

@@ -12,18 +12,19 @@
 
 namespace tarvello::reporttest {
 
+// The session holds the databases and the fields the run was made from.
 struct TracedRun {
   std::unique_ptr<Session> session;
+  ProfileTables tables;
+  Warnings warnings;
   GenerationResult result;
   HglTrace trace;
-  bool english() const { return session->databases.unitSystem() == "ENGLISH"; }
 };
 
 inline void generate(TracedRun& run) {
   Session& s = *run.session;
-  run.result = createProfileData(s.databases, s.outfallNode, s.tailWaterText, s.tables, s.warnings,
-                                 &run.trace);
-  s.tailWaterText = run.result.tailWaterText;
+  run.result = createProfileData(s.databases, s.outfallNode, s.tailWaterText, run.tables,
+                                 run.warnings, &run.trace);
 }
 
 inline TracedRun traced(std::unique_ptr<Session> session) {

@@ -18,12 +18,6 @@ namespace {
 using namespace tarvello::testing;
 using namespace tarvello::reporttest;
 
-std::string csvLines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& line : lines) out += line + "\r\n";
-  return out;
-}
-
 const std::string kHeads =
     "Branch ID,Str #,Pipe No,Qb,D,n,L,Sf,hf,V,Ho,Vm,Hv,Htheta,Hj,Qin,Inflow Factor,Shaping "
     "Factor,Hs,Hout,Hout Rule,Hin,Raised,W,HGL Elev-Low,HGL Elev-High";

@@ -21,12 +21,6 @@ namespace {
 
 using namespace tarvello::reporttest;
 
-std::string csvLines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& line : lines) out += line + "\r\n";
-  return out;
-}
-
 // Counted from examples/*/…pipe.txt (the pipes that drain to outfall 1,
 // length x barrels) and from the structure tables of the two runs (each
 // structure once; top minus bottom).

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/number_format.h"
 #include "network/generation.h"
@@ -44,6 +45,13 @@ inline TracedRun example(const std::string& name, const std::string& outfall,
   s->outfallNode = outfall;
   s->tailWaterText = tailWater;
   return traced(std::move(s));
+}
+
+// Lines of a CSV text, each ended as the CSV files end them.
+inline std::string csvLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const auto& line : lines) out += line + "\r\n";
+  return out;
 }
 
 inline TracedRun highway() { return example("highway", "1", "399.80"); }

@@ -115,6 +115,15 @@ std::string excelTemplateMessage(const std::string& templatePath, const std::str
 WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
                             const std::string& templatePath, const std::string& target,
                             Overwrite overwrite, Warnings& warnings, const ExtraWorksheet* extra) {
+  std::vector<const ExtraWorksheet*> extras;
+  if (extra) extras.push_back(extra);
+  return exportSchedules(tables, englishUnits, templatePath, target, overwrite, warnings, extras);
+}
+
+WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
+                            const std::string& templatePath, const std::string& target,
+                            Overwrite overwrite, Warnings& warnings,
+                            const std::vector<const ExtraWorksheet*>& extras) {
   auto cannotWrite = [&](const std::string& reason) {
     return WriteResult::failed(target, excelFailedMessage(target, reason));
   };
@@ -173,7 +182,8 @@ WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
     useMetricHeads(*structures);
     useMetricHeads(*pipes);
   }
-  if (extra) {
+  for (const ExtraWorksheet* extra : extras) {
+    if (!extra) continue;
     XlsxWorksheet* sheet = workbook.addWorksheet(extra->name);
     if (!sheet) return cannotWrite(workbook.error());
     for (size_t r = 0; r < extra->rows.size(); ++r)

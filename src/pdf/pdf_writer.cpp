@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 constexpr double kPointsPerInch = 72;
 constexpr double kPointsPerMm = 72 / 25.4;
-constexpr double kMargin = 0.5 * kPointsPerInch;
+constexpr double kMargin = kPdfMargin;
 constexpr double kFooterSize = 9;       // points
 constexpr double kFooterBaseline = 14;  // points above the page's lower edge
 constexpr double kLineWidth = 0.3;      // points: thin enough for the schedules' rulings

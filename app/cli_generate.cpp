@@ -64,6 +64,10 @@ std::vector<Request> requests(const GenerateOptions& options, const ProfileTable
       r.path = (std::filesystem::path(options.tablesDir) / setFileName(output)).string();
     } else if (output.id == "checks") {
       r.path = options.checks;
+    } else if (output.id == "hgl-sheet") {
+      r.path = options.hglSheet;
+    } else if (output.id == "quantities") {
+      r.path = options.quantities;
     } else if (output.id == "pipe-profile") {
       r.path = pipeFile;
       const auto number = parseNumber(pipeRowText);
@@ -143,6 +147,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     inputs.tailWater = options.tailWater;
   }
   inputs.outfall = options.outfall;
+  // The terms are recorded only when an output shows them: --tables alone costs nothing more.
+  inputs.traceHgl = !options.hglSheet.empty() || !options.quantities.empty();
 
   const std::shared_ptr<const Run> run = Run::make(std::move(inputs));
   printWarnings(run->warnings(), err);

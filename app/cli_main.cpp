@@ -76,6 +76,16 @@ int main(int argc, char** argv) {
                  "size_min, off) overriding the defaults of the project's units")
       ->type_name("FILE")
       ->needs(checks);
+  app.add_option("--hgl-sheet", gen.hglSheet,
+                 "Write the HGL computation sheet (every structure's grade line term by term) to "
+                 "FILE (CSV); with --excel and --pdf it joins the workbook and the PDF set too")
+      ->type_name("FILE")
+      ->needs(outfall);
+  app.add_option("--quantities", gen.quantities,
+                 "Write the summary of drainage quantities to FILE (CSV); with --excel and --pdf "
+                 "it joins the workbook and the PDF set too")
+      ->type_name("FILE")
+      ->needs(outfall);
   auto* pdf = app.add_option("--pdf", gen.pdf,
                              "Write every branch profile, then the structure and pipe schedule "
                              "sheets, one a page, to FILE (PDF)")

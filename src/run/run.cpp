@@ -57,6 +57,7 @@ std::shared_ptr<Run> Run::make(RunInputs inputs) {
     run->tables_ = ProfileTables();
   } else {
     run->outcome_ = RunOutcome::Created;
+    run->traced_ = in.traceHgl;
   }
   return run;
 }

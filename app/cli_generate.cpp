@@ -168,8 +168,9 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   drawing.pageSize = options.pageSize;
   const std::string templatePath =
       dataFile(executableFolder().string(), kSchedulesTemplateName).string();
-  const OutputContext base{*run, drawing, options.checks.empty() ? nullptr : &checks, templatePath,
-                           0};
+  OutputContext base{*run, drawing, options.checks.empty() ? nullptr : &checks, templatePath, 0};
+  base.withHglSheet = !options.hglSheet.empty();
+  base.withQuantities = !options.quantities.empty();
 
   int status = kExitOk;
   if (!options.tablesDir.empty()) {

@@ -41,8 +41,8 @@ std::shared_ptr<Run> Run::make(RunInputs inputs) {
   const RunInputs& in = run->inputs_;
   GenerationResult result;
   try {
-    result =
-        createProfileData(in.databases, in.outfall, in.tailWater, run->tables_, run->warnings_);
+    result = createProfileData(in.databases, in.outfall, in.tailWater, run->tables_, run->warnings_,
+                               in.traceHgl ? &run->trace_ : nullptr);
   } catch (const std::exception& e) {
     result.ran = true;
     result.error = e.what();

@@ -1,36 +1,11 @@
 #include "cli_commands.h"
 
-#include <cstdio>
 #include <exception>
 #include <ostream>
 
 #include "commands/commands.h"
 
 namespace tarvello::cli {
-
-std::string oneLine(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '\\') {
-      out += "\\\\";
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (u < 0x20 || u == 0x7f) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02X", u);
-      out += buf;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
 
 bool openDatabases(const std::string& pipeDb, const std::string& inletDb,
                    ProjectDatabases& databases, std::vector<std::string>* outfalls,

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/one_line.h"  // oneLine, which every command uses
 #include "common/write_result.h"
 #include "database/project_database.h"
 
@@ -41,10 +42,5 @@ bool openDatabases(const std::string& pipeDb, const std::string& inletDb,
 WriteResult writeFile(bool force, std::ostream& out, std::ostream& err,
                       const std::function<WriteResult(Overwrite)>& write);
 std::string overwriteAnswer(bool force);
-
-// A node number or other field text on one output line: a backslash becomes
-// "\\", line feed, carriage return and tab "\n", "\r", "\t", other control
-// characters "\xHH"; everything else is copied.
-std::string oneLine(std::string_view text);
 
 }  // namespace tarvello::cli

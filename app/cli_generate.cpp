@@ -25,7 +25,7 @@ namespace tarvello::cli {
 namespace {
 
 void printWarnings(const Session& session, std::ostream& err) {
-  for (const auto& w : session.warnings.items()) err << "warning: " << oneLine(w) << '\n';
+  for (const auto& w : session.warnings.all()) err << "warning: " << oneLine(w.text) << '\n';
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ bool writePdfSet(const GenerateOptions& options, Session& session, std::ostream&
                             overwrite, warnings);
   });
   if (written.written()) out << pdfSavedMessage(options.pdf) << '\n';
-  for (const auto& w : warnings.items()) err << "warning: " << oneLine(w) << '\n';
+  for (const auto& w : warnings.all()) err << "warning: " << oneLine(w.text) << '\n';
   return written.written();
 }
 

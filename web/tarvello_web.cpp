@@ -130,7 +130,7 @@ class Project {
       result.set("message", std::string(e.what()));
     }
     std::vector<std::string> warnings;
-    for (const auto& w : session_->warnings.items()) warnings.push_back(w);
+    for (const auto& w : session_->warnings.all()) warnings.push_back(w.text);
     session_->warnings.clear();
     result.set("warnings", stringList(warnings));
     return result;
@@ -167,8 +167,8 @@ class Project {
       const int row = findBranchRow(tables.branches, branchId);
       if (row < 1 || row > tables.branches.lastFilledRow() ||
           !branchRowSelected(tables.branches, row))
-        return WriteResult::failed(
-            path, "branch " + cli::oneLine(branchId) + " is not in the branch table");
+        return WriteResult::failed(path,
+                                   "branch " + oneLine(branchId) + " is not in the branch table");
       return writeBranchProfile(tables, settings(), row, path, Overwrite::Yes, session.warnings);
     }
     return WriteResult::failed(path, name + ": no such output");
@@ -189,7 +189,7 @@ class Project {
     if (!tailWater.empty()) {
       if (!parseNumber(tailWater)) {
         result.set("message",
-                   "the tail-water elevation \"" + cli::oneLine(tailWater) + "\" is not a number");
+                   "the tail-water elevation \"" + oneLine(tailWater) + "\" is not a number");
         return;
       }
       session.tailWaterText = tailWater;
@@ -210,7 +210,7 @@ class Project {
     const GenerationResult generated = createProfileData(session);
     timed("create");
     std::vector<std::string> warnings;
-    for (const auto& w : session.warnings.items()) warnings.push_back(w);
+    for (const auto& w : session.warnings.all()) warnings.push_back(w.text);
     result.set("warnings", stringList(warnings));
     if (!generated.error.empty() || !generated.ran) {
       result.set("message",

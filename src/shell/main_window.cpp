@@ -18,7 +18,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -63,6 +62,7 @@
 #include "shell/table_copy.h"
 #include "shell/table_model.h"
 #include "shell/tail_water_edit.h"
+#include "shell/warnings_panel.h"
 #include "shell/widget_names.h"
 #include "shell/window_keyboard.h"
 #include "tables/cell_numbers.h"
@@ -249,10 +249,14 @@ void MainWindow::buildControls() {
   // Warnings of the last command, beside the work rather than in a dialog.
   warningsDock_ = new QDockWidget("Warnings", this);
   warningsDock_->setObjectName(widget::kWarningsDock);
-  warningsList_ = new QListWidget(warningsDock_);
-  warningsList_->setObjectName(widget::kWarningsList);
-  warningsList_->setWordWrap(true);
+  warningsList_ = new WarningsPanel(session_.tables, warningsDock_);
   warningsDock_->setWidget(warningsList_);
+  connect(warningsList_, &WarningsPanel::rowChosen, this, [this](CheckTable table, int row) {
+    QTableView* grid = table == CheckTable::Structures ? structureGrid_ : pipeGrid_;
+    tabs_->setCurrentWidget(grid);
+    DesignChecksPage::selectCell(*grid, row,
+                                 table == CheckTable::Structures ? strcol::StrNo : pipecol::PipeNo);
+  });
   addDockWidget(Qt::BottomDockWidgetArea, warningsDock_);
   warningsDock_->hide();
   statusBar()->setObjectName("statusBar");
@@ -688,9 +692,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::showWarnings(const QString& command) {
-  warningsList_->clear();
-  const auto& items = session_.warnings.items();
-  for (const std::string& w : items) warningsList_->addItem(QString::fromStdString(w));
+  const auto& items = session_.warnings.all();
+  warningsList_->showWarnings(items);
   warningsDock_->setWindowTitle(QString("Warnings - %1 (%2)").arg(command).arg(items.size()));
   if (items.empty()) {
     warningsDock_->hide();  // nothing to report: the tables get the room back

@@ -20,7 +20,6 @@ class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -34,6 +33,7 @@ class HelpWindow;
 class PlotsPage;
 class TableModel;
 class TailWaterEdit;
+class WarningsPanel;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -138,7 +138,7 @@ class MainWindow : public QMainWindow {
   DesignChecksPage* checksPage_ = nullptr;
   bool previewStale_ = true;
   QDockWidget* warningsDock_ = nullptr;
-  QListWidget* warningsList_ = nullptr;
+  WarningsPanel* warningsList_ = nullptr;
   std::unique_ptr<HelpWindow> helpWindow_;
   QPointer<DxfViewWindow> viewer_;
   BackgroundRunner* runner_ = nullptr;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/atomic_file.h"  // writeFileAtomically, which CSV callers use
+#include "common/warnings.h"
 #include "tables/table.h"
 
 namespace tarvello {
@@ -10,5 +11,10 @@ namespace tarvello {
 // The header texts in column order, then every row up to the last row with a
 // non-empty cell, each cell exactly as the table holds it.
 std::string tableCsv(const Table& table);
+
+// Every warning: "Kind,Branch ID,Structure,Pipe,Message", then a row per
+// subject, in the warnings' order. A sentence about several pipes gives a
+// row for each, the sentence repeated.
+std::string warningsCsv(const std::vector<Warning>& warnings);
 
 }  // namespace tarvello

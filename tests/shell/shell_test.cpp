@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -33,6 +32,7 @@
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "shell/table_model.h"
+#include "shell/warnings_panel.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
 #include "window_fixture.h"
@@ -304,8 +304,7 @@ class ShellTest : public QObject, WindowFixture {
     }
 
     // The warnings of the run are listed beside the work.
-    QCOMPARE(static_cast<size_t>(find<QListWidget>("warningsList")->count()),
-             s.warnings.items().size());
+    QCOMPARE(find<WarningsPanel>("warningsList")->warningCount(), s.warnings.size());
     QCOMPARE(find<QDockWidget>("warningsDock")->isVisible(), !s.warnings.empty());
 
     // A second press gives the same tables. While it runs on its own thread
@@ -368,8 +367,10 @@ class ShellTest : public QObject, WindowFixture {
     find<QComboBox>("hglanodeout")->setEditText("1");
     pressCreate();
     QVERIFY(ui_->messages.empty());
-    QVERIFY(!find<QListWidget>("warningsList")
-                 ->findItems("runs in a loop", Qt::MatchContains)
+    const QAbstractItemModel* warnings = find<WarningsPanel>("warningsList")->model();
+    QVERIFY(!warnings
+                 ->match(warnings->index(0, 0), Qt::DisplayRole, "runs in a loop", 1,
+                         Qt::MatchContains | Qt::MatchRecursive)
                  .isEmpty());
 
     QVERIFY(find<QDockWidget>("warningsDock")->isVisible());

@@ -65,8 +65,8 @@ class WarningsModel : public QAbstractItemModel {
   std::vector<WarningGroup> groups_;
 };
 
-WarningsPanel::WarningsPanel(const ProfileTables& tables, QWidget* parent)
-    : QTreeView(parent), tables_(tables), model_(new WarningsModel(this)) {
+WarningsPanel::WarningsPanel(TablesNow tables, QWidget* parent)
+    : QTreeView(parent), tables_(std::move(tables)), model_(new WarningsModel(this)) {
   setObjectName(widget::kWarningsList);
   setModel(model_);
   setHeaderHidden(true);
@@ -90,15 +90,16 @@ const std::vector<WarningGroup>& WarningsPanel::groups() const { return model_->
 void WarningsPanel::choose(const QModelIndex& index) {
   const Warning* w = model_->warningAt(index);
   if (!w) return;
+  const ProfileTables& tables = tables_();
   if (!w->structure.empty()) {
-    const Table& s = tables_.structures;
+    const Table& s = tables.structures;
     int row = w->branch.empty() ? s.rowCount() : findBranchStructureRow(s, w->branch, w->structure);
     if (row >= s.rowCount()) row = findStructureRow(s, w->structure);
     if (row < s.rowCount()) emit rowChosen(CheckTable::Structures, row);
     return;
   }
   if (!w->pipe.empty()) {
-    const Table& p = tables_.pipes;
+    const Table& p = tables.pipes;
     for (int row = 1; row <= p.lastFilledRow(); ++row) {
       if (p.cell(row, pipecol::PipeNo) == w->pipe) {
         emit rowChosen(CheckTable::Pipes, row);

@@ -5,6 +5,7 @@
 // row in the tables.
 #include <QTreeView>
 
+#include <functional>
 #include <vector>
 
 #include "checks/design_checks.h"
@@ -19,9 +20,10 @@ class WarningsModel;
 class WarningsPanel : public QTreeView {
   Q_OBJECT
  public:
-  // `tables` answer which row a warning's subject is on; they belong to the
-  // caller and must outlive the panel.
-  WarningsPanel(const ProfileTables& tables, QWidget* parent = nullptr);
+  // `tables` gives the tables shown now, which answer which row a warning's
+  // subject is on (asked at each double-click: a new run brings new tables).
+  using TablesNow = std::function<const ProfileTables&()>;
+  WarningsPanel(TablesNow tables, QWidget* parent = nullptr);
 
   // Shows a copy of `warnings`, grouped.
   void showWarnings(const std::vector<Warning>& warnings);
@@ -39,7 +41,7 @@ class WarningsPanel : public QTreeView {
  private:
   void choose(const QModelIndex& index);
 
-  const ProfileTables& tables_;
+  TablesNow tables_;
   WarningsModel* model_ = nullptr;
 };
 

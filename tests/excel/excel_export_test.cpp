@@ -48,7 +48,7 @@ void fillRow(Table& table, int row, const std::vector<std::string>& cells) {
 // Bottom Elev., VDOT Std., Length, Shaping; the two HGL columns are filled in.
 void structure(Session& s, int row, std::vector<std::string> cells) {
   cells.insert(cells.begin() + 8, {"99.00", "99.00"});
-  fillRow(s.tables.structures, row, cells);
+  fillRow(s.tables().structures, row, cells);
 }
 
 // Branch ID, Pipe No, NodeOut, NodeIn, Elev. Out, Elev. In, Shape, Material,
@@ -56,14 +56,14 @@ void structure(Session& s, int row, std::vector<std::string> cells) {
 // hydraulic columns are filled in.
 void pipe(Session& s, int row, std::vector<std::string> cells) {
   cells.insert(cells.begin() + 12, {"12.5", "4.1", "1.40", "0.8", "0.013"});
-  fillRow(s.tables.pipes, row, cells);
-  fillRow(s.tables.branches, row, {cells[0], cells[2], cells[3]});
+  fillRow(s.tables().pipes, row, cells);
+  fillRow(s.tables().branches, row, {cells[0], cells[2], cells[3]});
 }
 
 // clang-format off
 // Two branches: S-1 (outfall) <- S-2 <- S-3, and a second branch S-2 <- S-4.
 void fillSmallProject(Session& s) {
-  s.tables.clearAndLayout();
+  s.tables().clearAndLayout();
   structure(s, 1, {"1", "S-1", "End Wall", "10+00.00", "0.00", "Rt", "104.20", "100.00", "EW-1", "", ""});
   structure(s, 2, {"1", "S-2", "Man Hole", "11+50.00", "12.50", "Lt", "110.35", "102.10", "MH-1", "", "IS-1"});
   structure(s, 3, {"1", "S-3", "Inlet", "12+75.00", "6.00", "", "112.00", "106.544", "DI-3B", "10", "=1+1"});
@@ -72,7 +72,7 @@ void fillSmallProject(Session& s) {
   pipe(s, 1, {"1", "P-1", "S-1", "S-2", "100.00", "102.10", "Circular", "Concrete", "24", "0", "1", "150.00", "0", "5.75"});
   pipe(s, 2, {"1", "P-2", "S-2", "S-3", "102.20", "106.54", "Elliptical", "Concrete", "19", "30", "2", "125.00", "15", "3.10"});
   pipe(s, 3, {"2", "P-3", "S-2", "S-4", "103.00", "104.80", "Box", "CMP", "36", "48", "1", "60.00", "0", "2.00"});
-  s.tables.selectFirstRows();
+  s.tables().selectFirstRows();
 }
 
 // Columns A to N from row 5, as the small project must come out; "" is a cell
@@ -191,7 +191,7 @@ TEST(ExcelExport, SmallProjectFromRowFiveInTheTemplatesLayout) {
 
 // Five branches of eight structures each; structure 17 has no top elevation.
 void fillFortyStructures(Session& s) {
-  s.tables.clearAndLayout();
+  s.tables().clearAndLayout();
   for (int r = 1, pipeRow = 1; r <= 40; ++r) {
     const std::string branch = std::to_string((r - 1) / 8 + 1), n = std::to_string(r);
     structure(s, r,
@@ -203,7 +203,7 @@ void fillFortyStructures(Session& s) {
            {branch, "P-" + n, "N-" + n, "N-" + std::to_string(r + 1), formatFixed(100.0 + r, 2),
             "101.00", "Circular", "Concrete", "18", "0", "1", "40.00", "0", "4.00"});
   }
-  s.tables.selectFirstRows();
+  s.tables().selectFirstRows();
 }
 
 TEST(ExcelExport, FortyStructuresThenReplacedOnlyAfterYes) {
@@ -265,7 +265,7 @@ TEST(ExcelExport, ExampleProjectsExportAndReadBack) {
     const fs::path target = scratch.path() / (std::string(name) + ".xlsx");
     ASSERT_EQ(ex.run(target), target.string());
 
-    const Table &st = ex.session.tables.structures, &pt = ex.session.tables.pipes;
+    const Table &st = ex.session.tables().structures, &pt = ex.session.tables().pipes;
     int structures = 0, pipes = 0;
     while (!st.cell(structures + 1, strcol::StrNo).empty()) ++structures;
     while (!pt.cell(pipes + 1, pipecol::PipeNo).empty()) ++pipes;

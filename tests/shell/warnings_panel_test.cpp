@@ -43,7 +43,7 @@ class WarningsPanelTest : public QObject {
     w.add("missing-field", "Table PIPE has no field PIPE_I; its values are taken as empty.");
     w.add("barrels", "Pipe P9: number of barrels \"\" is not usable.", {.pipe = "P9"});
 
-    WarningsPanel panel(tables);
+    WarningsPanel panel([&]() -> const ProfileTables& { return tables; });
     panel.resize(600, 400);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));

@@ -151,6 +151,9 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     return kExitError;
   }
   out << "Tail water: " << oneLine(run->tailWaterUsed()) << '\n';
+  // What the run found is shown before the outputs are made.
+  err.flush();
+  out.flush();
 
   RunFindings checks;
   if (!options.checks.empty()) checks = RunFindings::check(*run, overrides);
@@ -188,6 +191,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
         [&](Overwrite overwrite) { return output.write(context, path, overwrite, warnings); });
     if (written.written()) {
       if (const std::string line = savedLine(output, path); !line.empty()) out << line << '\n';
+      if (!written.notice.empty())
+        err << "tarvello-cli: " << oneLine(path) << ": " << written.notice << '\n';
     } else {
       status = kExitError;
       if (written.status == WriteResult::Status::Failed && !written.message.empty()) {
@@ -199,6 +204,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
       }
     }
     printWarnings(warnings, err);
+    err.flush();
+    out.flush();
   }
   return status;
 }

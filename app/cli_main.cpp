@@ -13,6 +13,12 @@
 
 int main(int argc, char** argv) {
   using namespace tarvello::cli;
+  // Standard output and error are written in large blocks, not a system call
+  // a line: a run that warns of thousands of structures spends its time
+  // working, not writing. The run flushes both after each output, so a long
+  // run still shows its progress.
+  std::ios::sync_with_stdio(false);
+  std::cerr.unsetf(std::ios::unitbuf);
   CLI::App app{"Tarvello: storm-drain profile data from the pipe and inlet project databases.",
                "tarvello-cli"};
   Options options;

@@ -47,6 +47,8 @@ WriteResult writeConfirmed(UserInterface& ui, const std::function<WriteResult(Ov
     result = write(Overwrite::Yes);
   if (result.status == WriteResult::Status::Failed && !result.message.empty())
     ui.showMessage(result.message, MessageIcon::Exclamation);
+  if (result.written() && !result.notice.empty())
+    ui.showMessage(result.path + "\n" + result.notice, MessageIcon::Exclamation);
   return result;
 }
 
@@ -69,14 +71,16 @@ std::string schedulesTemplatePath(const Session& session) {
 }
 
 GenerationResult createProfileData(Session& session) {
-  session.run = Run::make(session.runInputs());
-  const Run& run = *session.run;
-  session.warnings = run.warnings();
+  std::shared_ptr<Run> run = Run::make(session.runInputs());
+  session.warnings = run->warnings();
   GenerationResult result;
-  result.ran = run.outcome() != RunOutcome::None;
-  result.error = run.failure();
-  result.tailWaterText = run.tailWaterUsed();
-  if (result.ran) session.tailWaterText = run.tailWaterUsed();
+  result.ran = run->outcome() != RunOutcome::None;
+  result.error = run->failure();
+  result.tailWaterText = run->tailWaterUsed();
+  // With no outfall node nothing is done: the tables shown stay.
+  if (!result.ran) return result;
+  session.run = std::move(run);
+  session.tailWaterText = result.tailWaterText;
   return result;
 }
 

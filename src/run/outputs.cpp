@@ -185,9 +185,10 @@ WriteResult writeTextOutput(const std::string& path, std::string_view text, Over
   std::error_code ec;
   if (overwrite == Overwrite::No && std::filesystem::exists(path, ec))
     return WriteResult::exists(path);
-  const std::string failure = writeFileAtomically(path, text);
+  std::string notice;
+  const std::string failure = writeFileAtomically(path, text, &notice);
   if (!failure.empty()) return WriteResult::failed(path, failure);
-  return WriteResult::wrote(path);
+  return WriteResult::wrote(path, notice);
 }
 
 }  // namespace tarvello

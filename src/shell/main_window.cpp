@@ -254,8 +254,8 @@ void MainWindow::buildControls() {
   connect(warningsList_, &WarningsPanel::rowChosen, this, [this](CheckTable table, int row) {
     QTableView* grid = table == CheckTable::Structures ? structureGrid_ : pipeGrid_;
     tabs_->setCurrentWidget(grid);
-    DesignChecksPage::selectCell(*grid, row,
-                                 table == CheckTable::Structures ? strcol::StrNo : pipecol::PipeNo);
+    const int column = table == CheckTable::Structures ? int{strcol::StrNo} : int{pipecol::PipeNo};
+    DesignChecksPage::selectCell(*grid, row, column);
   });
   addDockWidget(Qt::BottomDockWidgetArea, warningsDock_);
   warningsDock_->hide();

@@ -25,7 +25,7 @@ run_ms() {  # milliseconds of one run, its output to files in $tmp
   e=$(now)
   echo $(((e - s) / 1000000))
 }
-median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 declare -A times ratios
 floors=()

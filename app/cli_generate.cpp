@@ -8,6 +8,7 @@
 #include "commands/commands.h"
 #include "common/data_location.h"
 #include "common/number_format.h"
+#include "common/warning_groups.h"
 #include "dxf/dxf_writer.h"
 #include "pdf/pdf_writer.h"
 #include "profile/profile_drawings.h"
@@ -18,8 +19,10 @@
 namespace tarvello::cli {
 namespace {
 
+// At most ten of a kind: a network still being sized warns of nearly every
+// structure, and --warnings FILE keeps them all.
 void printWarnings(const Warnings& warnings, std::ostream& err) {
-  for (const auto& w : warnings.items()) err << "warning: " << oneLine(w) << '\n';
+  if (!warnings.empty()) err << warningLines(warnings.all());
 }
 
 // One file asked for on the command line.
@@ -68,6 +71,8 @@ std::vector<Request> requests(const GenerateOptions& options, const ProfileTable
       r.path = options.hglSheet;
     } else if (output.id == "quantities") {
       r.path = options.quantities;
+    } else if (output.id == "warnings") {
+      r.path = options.warnings;
     } else if (output.id == "pipe-profile") {
       r.path = pipeFile;
       const auto number = parseNumber(pipeRowText);

@@ -86,6 +86,11 @@ int main(int argc, char** argv) {
                  "it joins the workbook and the PDF set too")
       ->type_name("FILE")
       ->needs(outfall);
+  app.add_option("--warnings", gen.warnings,
+                 "Write every warning of Create Profile Data to FILE (CSV: Kind, Branch ID, "
+                 "Structure, Pipe, Message); standard error shows ten of each kind")
+      ->type_name("FILE")
+      ->needs(outfall);
   auto* pdf = app.add_option("--pdf", gen.pdf,
                              "Write every branch profile, then the structure and pipe schedule "
                              "sheets, one a page, to FILE (PDF)")

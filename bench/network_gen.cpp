@@ -32,7 +32,7 @@ double round2(double v) { return std::round(v * 100) / 100; }
 
 }  // namespace
 
-SyntheticProject makeNetwork(int pipes, std::uint32_t seed) {
+SyntheticProject makeNetwork(int pipes, std::uint32_t seed, Design design) {
   std::mt19937 rng(seed);
   std::uniform_real_distribution<double> u(0, 1);
   const char* sizes[] = {"15", "18", "24", "30", "36", "42", "48"};
@@ -60,9 +60,13 @@ SyntheticProject makeNetwork(int pipes, std::uint32_t seed) {
     const double dia = std::stod(sizes[rng() % 7]);
     const double slope = std::max(0.003, (i.invert - o.invert) / length);
     // Between a third and four fifths of the barrel's full-flow capacity
-    // (Manning, n = 0.013), so the grade line stays below the tops.
+    // (Manning, n = 0.013), so the grade line stays below the tops; or, for
+    // a design being sized, 1.5 to 3 times it. The same draws either way, so
+    // both designs have the same pipes.
     const double capacity = 0.463 / 0.013 * std::pow(dia / 12, 8.0 / 3.0) * std::sqrt(slope);
-    const double q = round2(capacity * (0.3 + 0.5 * u(rng)));
+    const double share = u(rng);
+    const double q =
+        round2(capacity * (design == Design::Finished ? 0.3 + 0.5 * share : 1.5 + 1.5 * share));
     rows.push_back({"P" + std::to_string(rows.size() + 1),
                     o.name,
                     i.name,

@@ -18,6 +18,12 @@ struct SyntheticProject {
 // existing structures, and a few small systems with their own outfalls and
 // some lone pipes are not connected to the main one. Rows are shuffled, as
 // entry order in a real database has nothing to do with the tree.
-SyntheticProject makeNetwork(int pipes, std::uint32_t seed = 617);
+//
+// The design is either finished (discharges within the pipes' capacity, the
+// grade line below nearly every top) or still being sized (the same network
+// with every pipe carrying 1.5 to 3 times its capacity: the grade line
+// reaches the tops at most structures, and the run warns about each).
+enum class Design { Finished, BeingSized };
+SyntheticProject makeNetwork(int pipes, std::uint32_t seed = 617, Design design = Design::Finished);
 
 }  // namespace bench

@@ -6,6 +6,11 @@
 #   bench/run.sh --no-build BUILDDIR  use an existing build (make bench)
 #   SIZES="5001" REPEAT=1 bench/run.sh   a quick run
 #
+# Each size is measured on two networks of the same pipes: a finished design
+# (net*.bvp) and the same design while it is being sized (sizing*.bvp: every
+# pipe overloaded, the grade line reaching the tops at most structures, so
+# the run warns about nearly every structure).
+#
 # Every command is timed REPEAT times (the 100,000-pipe size once) and the
 # fastest run counts, so a busy machine disturbs the figures as little as it can.
 set -euo pipefail
@@ -39,6 +44,21 @@ ms() {
     local s e
     s=$(date +%s%N)
     "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; echo 0; return; }
+    e=$(date +%s%N)
+    local t=$(((e - s) / 1000000))
+    [[ -z $best || $t -lt $best ]] && best=$t
+  done
+  echo "$best"
+}
+# The same with standard error written to a file, as a log would take it:
+# thousands of warnings cost what writing them costs.
+ms_log() {
+  local log=$1 best=
+  shift
+  for ((r = 0; r < reps; r++)); do
+    local s e
+    s=$(date +%s%N)
+    "$@" >/dev/null 2>"$log" || { echo "failed: $*" >&2; echo 0; return; }
     e=$(date +%s%N)
     local t=$(((e - s) / 1000000))
     [[ -z $best || $t -lt $best ]] && best=$t
@@ -131,6 +151,26 @@ for n in $SIZES; do
       kb=$(awk -F: '/Maximum resident set size/ {gsub(/ /, "", $2); print $2}' "$O/time-v-profiles.txt")
       printf '  peak memory, all profiles %d MB (target < 500)\n' "$((kb / 1024))"
     fi
+  fi
+
+  # The same pipes while the design is being sized: a warning at most structures.
+  PS=$WORK/sizing$n.bvp
+  IS=$WORK/sizing$n.olm
+  [[ -f $PS && -f $IS ]] || "$BIN/make-network" --being-sized "$n" "$PS" "$IS"
+  cat "$PS" "$IS" >/dev/null
+  GENS=(--pipe-db "$PS" --inlet-db "$IS" --outfall 1 --tail-water 398.5 --force)
+  floors=$(reps=$REPEAT ms mdb-export "$PS" PIPE)
+  tabless=$(ms_log "$O/sizing-stderr.txt" "$CLI" "${GENS[@]}" --tables "$O/tables-sizing")
+  errlines=$(wc -l <"$O/sizing-stderr.txt")
+  echo "  -- the same pipes while being sized ($(bytes "$PS") byte pipe database)"
+  printf '  read floor  mdb-export PIPE        %7d ms\n' "$floors"
+  printf '  --tables (whole run)               %7d ms  %s x floor (target <= 1.2; 1.5 at 5,001)  %d lines of standard error\n' \
+    "$tabless" "$(ratio "$tabless" "$floors")" "$errlines"
+  if command -v strace >/dev/null; then
+    strace -f -c -e trace=write,writev -o "$O/strace-sizing.txt" \
+      "$CLI" "${GENS[@]}" --tables "$O/tables-sizing" >/dev/null 2>&1 || true
+    calls=$(awk '$NF == "total" {print $4}' "$O/strace-sizing.txt")
+    printf '  write system calls of that run     %7s\n' "${calls:-?}"
   fi
   echo
 done

@@ -46,7 +46,7 @@ val stringList(const std::vector<std::string>& items) {
 
 val warningList(const Warnings& warnings) {
   val list = val::array();
-  for (const auto& w : warnings.items()) list.call<void>("push", shownText(w));
+  for (const auto& w : warnings.all()) list.call<void>("push", shownText(w.text));
   return list;
 }
 

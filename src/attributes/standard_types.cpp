@@ -11,12 +11,13 @@ namespace tarvello {
 InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
   if (!inletDb) return;
   // Only three fields matter; the records are read in place, not copied whole.
-  std::vector<std::string> lengthWarnings;
+  std::vector<Warning> lengthWarnings;
   try {
     const StoredTable& inlets = inletDb->table("INLET");
     const int numberColumn = inlets.columnIndex("INLET_NUMBER");
     if (numberColumn < 0) {
       warnings.add(
+          warning_kind::kMissingField,
           "Table INLET has no field INLET_NUMBER; no inlet subtypes or lengths were found.");
       return;
     }
@@ -34,21 +35,29 @@ InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
       const Value length = inlets.value(r, lengthColumn);
       // Shown as stored, as the schedules show any text; but it is no length.
       if (!length.isNull() && !length.isEmptyText() && !length.asNumber())
-        lengthWarnings.push_back("Inlet " + key + ": INLETLENGTH \"" + length.asText() +
-                                 "\" is not a number; it is shown as it is.");
+        lengthWarnings.push_back({warning_kind::kNotANumber,
+                                  "Inlet " + key + ": INLETLENGTH \"" + length.asText() +
+                                      "\" is not a number; it is shown as it is.",
+                                  {},
+                                  key,
+                                  {},
+                                  {}});
       length_.emplace(key, length.asText());
     }
     if (!hasSubtype)
-      warnings.add("Table INLET has no field INLET_SUBTYPE; inlets are shown as TBD.");
+      warnings.add(warning_kind::kMissingField,
+                   "Table INLET has no field INLET_SUBTYPE; inlets are shown as TBD.");
     if (!hasLength)
-      warnings.add("Table INLET has no field INLETLENGTH; lengths are shown as 0.00.");
+      warnings.add(warning_kind::kMissingField,
+                   "Table INLET has no field INLETLENGTH; lengths are shown as 0.00.");
   } catch (const DatabaseError& e) {
     subtype_.clear();
     length_.clear();
-    warnings.add(std::string("The inlet database could not be read: ") + e.what());
+    warnings.add(warning_kind::kInletDatabase,
+                 std::string("The inlet database could not be read: ") + e.what());
     return;
   }
-  for (const auto& w : lengthWarnings) warnings.add(w);
+  for (auto& w : lengthWarnings) warnings.add(std::move(w));
 }
 
 std::string InletCatalog::lookupInletSubtype(const std::string& structureNo) const {

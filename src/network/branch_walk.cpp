@@ -43,9 +43,11 @@ double frictionSlope(GenerationContext& ctx, const PipeRecord& rec, double flowP
     sf = u.kOther * std::pow(flowPerBarrel * n / (area * std::pow(radius, 0.6667)), 2);
   }
   if (!std::isfinite(sf)) {
-    ctx.warnings.add("Pipe " + pipe + ": the friction slope cannot be computed from its size (" +
-                     (shape.empty() ? std::string("no shape") : shape) +
-                     "); the friction loss was taken as 0.");
+    ctx.warnings.add(warning_kind::kFrictionSlope,
+                     "Pipe " + pipe + ": the friction slope cannot be computed from its size (" +
+                         (shape.empty() ? std::string("no shape") : shape) +
+                         "); the friction loss was taken as 0.",
+                     {.pipe = pipe});
     sf = 0;
   }
   return sf;
@@ -73,8 +75,9 @@ void walkBranches(GenerationContext& ctx) {
   fillDownstreamStructure(ctx, 1, branchNo, nodeAt(0, 0), nodeAt(0, 1));
   auto tailWater = parseNumber(ctx.tailWaterText);
   if (!tailWater) {
-    ctx.warnings.add("The tail-water elevation \"" + ctx.tailWaterText +
-                     "\" is not a number; 0 was used.");
+    ctx.warnings.add(
+        warning_kind::kBadTailWater,
+        "The tail-water elevation \"" + ctx.tailWaterText + "\" is not a number; 0 was used.");
   }
   double tw = tailWater.value_or(0);
   s.setCell(1, strcol::HglLow, numberText(tw));
@@ -92,8 +95,10 @@ void walkBranches(GenerationContext& ctx) {
       const std::uint32_t nodeId = ctx.nodeIdAt(walkBranch, walkPos);
       const auto rec = ctx.network.drainingPipe(nodeId);
       if (!rec) {
-        ctx.warnings.add("No pipe drains structure " + node + "; branch " +
-                         std::to_string(branchNo) + " ends there.");
+        std::string branch = std::to_string(branchNo);
+        ctx.warnings.add(warning_kind::kBranchEnds,
+                         "No pipe drains structure " + node + "; branch " + branch + " ends there.",
+                         {.branch = std::move(branch), .structure = node});
         break;
       }
       // The terms of this row's grade line, kept when a trace is asked for.
@@ -114,8 +119,10 @@ void walkBranches(GenerationContext& ctx) {
             tw = parseNumber(ctx.tailWaterText).value_or(m);
             s.setCell(1, strcol::HglLow, numberText(tw));
             s.setCell(1, strcol::HglHigh, numberText(tw));
-            ctx.warnings.add("The tail water was raised to " + ctx.tailWaterText +
-                             ", 80 % of the outfall pipe's height above its invert.");
+            ctx.warnings.add(warning_kind::kTailWaterRaised,
+                             "The tail water was raised to " + ctx.tailWaterText +
+                                 ", 80 % of the outfall pipe's height above its invert.",
+                             {.branch = "1", .structure = nodeAt(0, 0)});
           }
         }
       }
@@ -133,8 +140,10 @@ void walkBranches(GenerationContext& ctx) {
         if (count && *count > 0) {  // a negative count would turn the flow around
           barrels = *count;
         } else {
-          ctx.warnings.add("Pipe " + pipeNo + ": number of barrels \"" + (nv ? nv->asText() : "") +
-                           "\" is not usable; one barrel was assumed.");
+          ctx.warnings.add(warning_kind::kBarrels,
+                           "Pipe " + pipeNo + ": number of barrels \"" + (nv ? nv->asText() : "") +
+                               "\" is not usable; one barrel was assumed.",
+                           {.branch = std::to_string(branchNo), .pipe = pipeNo});
         }
       }
       const double qb = ctx.number(*rec, "PIPE_DISCHARGE") / barrels;
@@ -247,8 +256,11 @@ void walkBranches(GenerationContext& ctx) {
     if (const auto v = parseNumber(junctionHgl)) {
       hglPrev = *v;
     } else {
-      ctx.warnings.add("Branch " + std::to_string(branchNo) + " starts at " + start +
-                       ", which has no hydraulic grade line; 0 was used.");
+      std::string branch = std::to_string(branchNo);
+      ctx.warnings.add(warning_kind::kJunctionNoHgl,
+                       "Branch " + branch + " starts at " + start +
+                           ", which has no hydraulic grade line; 0 was used.",
+                       {.branch = std::move(branch), .structure = start});
       hglPrev = 0;
     }
     s.setCell(structureRow, strcol::HglLow, formatFixed(junctionHgl, 2));

@@ -25,8 +25,11 @@ double GenerationContext::number(const PipeRecord& record, const char* fieldName
   }
   if (v->isNull() || v->isEmptyText()) return 0;
   if (const auto n = v->asNumber()) return *n;
-  warnings.add("Pipe " + record.text("PIPE_NUMBER") + ": " + fieldName + " \"" + v->asText() +
-               "\" is not a number; 0 was used.");
+  std::string pipe = record.text("PIPE_NUMBER");
+  warnings.add(
+      warning_kind::kNotANumber,
+      "Pipe " + pipe + ": " + fieldName + " \"" + v->asText() + "\" is not a number; 0 was used.",
+      {.pipe = std::move(pipe)});
   return 0;
 }
 
@@ -36,8 +39,8 @@ void GenerationContext::warnMissingField(const char* table, const char* fieldNam
       missingFieldsWarned_.end())
     return;
   missingFieldsWarned_.push_back(key);
-  warnings.add("Table " + std::string(table) + " has no field " + fieldName +
-               "; its values are taken as empty.");
+  warnings.add(warning_kind::kMissingField, "Table " + std::string(table) + " has no field " +
+                                                fieldName + "; its values are taken as empty.");
 }
 
 namespace {
@@ -45,21 +48,26 @@ namespace {
 // Pipes that the tree did not reach, and nodes drained by more than one pipe.
 void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
                       const std::string& outfall, Warnings& warnings) {
+  // The sentence names the first ten; the warning keeps them all.
   std::vector<std::string> left;
-  size_t count = 0;
   for (size_t i = 0; i < network.size(); ++i) {
     if (used[i]) continue;
-    ++count;
-    if (left.size() < 10)
-      left.push_back(network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i));
+    left.push_back(network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i));
   }
-  if (count > 0) {
+  if (!left.empty()) {
+    const size_t count = left.size();
     std::string list;
-    for (const auto& name : left) list += (list.empty() ? "" : ", ") + name;
-    if (count > left.size()) list += ", ...";
-    warnings.add(std::to_string(count) + (count == 1 ? " pipe does" : " pipes do") +
-                 " not drain to outfall " + outfall + " and " + (count == 1 ? "is" : "are") +
-                 " not listed: " + list + ".");
+    for (size_t k = 0; k < count && k < 10; ++k) list += (list.empty() ? "" : ", ") + left[k];
+    if (count > 10) list += ", ...";
+    Warning w;
+    w.kind = warning_kind::kNotDraining;
+    w.text = std::to_string(count) + (count == 1 ? " pipe does" : " pipes do") +
+             " not drain to outfall " + outfall + " and " + (count == 1 ? "is" : "are") +
+             " not listed: " + list + ".";
+    w.pipe = std::move(left.front());
+    w.morePipes.assign(std::make_move_iterator(left.begin() + 1),
+                       std::make_move_iterator(left.end()));
+    warnings.add(std::move(w));
   }
   // Nodes drained by more than one pipe, in the order their second pipe is met.
   const NodeGraph& graph = network.graph();
@@ -67,9 +75,11 @@ void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
   std::vector<std::uint32_t> order;
   for (size_t i = 0; i < network.size(); ++i) {
     if (network.inNode(i).empty()) {
-      warnings.add("Pipe " +
-                   (network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i)) +
-                   " has no upstream node (NODEIN_NO).");
+      warnings.add(warning_kind::kNoUpstreamNode,
+                   "Pipe " +
+                       (network.pipeNumber(i).empty() ? "(no number)" : network.pipeNumber(i)) +
+                       " has no upstream node (NODEIN_NO).",
+                   {.pipe = network.pipeNumber(i)});
       continue;
     }
     if (++drainCount[graph.inNode(i)] == 2) order.push_back(graph.inNode(i));
@@ -85,8 +95,10 @@ void warnAboutNetwork(const PipeNetwork& network, const std::vector<bool>& used,
     list += (list.empty() ? "" : ", ") + network.pipeNumber(i);
   }
   for (size_t k = 0; k < order.size(); ++k)
-    warnings.add("Structure " + graph.name(order[k]) + " is drained by more than one pipe (" +
-                 names[k] + "); the first one is used for its attributes.");
+    warnings.add(warning_kind::kSeveralDrains,
+                 "Structure " + graph.name(order[k]) + " is drained by more than one pipe (" +
+                     names[k] + "); the first one is used for its attributes.",
+                 {.structure = graph.name(order[k])});
 }
 
 // Pipe numbers used more than once: look-ups by number (the inflows of a
@@ -103,8 +115,10 @@ void warnAboutDuplicateNumbers(const PipeNetwork& network, Warnings& warnings) {
     if (++count[id] == 2) order.push_back(id);
   }
   for (const std::uint32_t id : order)
-    warnings.add("Pipe number " + numbers.text(id) + " is used by " + std::to_string(count[id]) +
-                 " pipes; the tables may mix up their values.");
+    warnings.add(warning_kind::kDuplicatePipe,
+                 "Pipe number " + numbers.text(id) + " is used by " + std::to_string(count[id]) +
+                     " pipes; the tables may mix up their values.",
+                 {.pipe = numbers.text(id)});
 }
 
 // A node met twice on one branch: the pipes run in a circle there.
@@ -120,10 +134,12 @@ void warnAboutLoops(const NodeGraph& graph, const std::vector<std::vector<std::u
         seen[node] = 0;
       }
       if (++seen[node] != 2) continue;
-      warnings.add("Branch " + std::to_string(b + 1) + " runs in a loop: structure " +
-                   graph.name(node) +
-                   " is reached a second time from upstream; check the pipes' NODEOUT_NO and "
-                   "NODEIN_NO.");
+      std::string branch = std::to_string(b + 1);
+      warnings.add(warning_kind::kLoop,
+                   "Branch " + branch + " runs in a loop: structure " + graph.name(node) +
+                       " is reached a second time from upstream; check the pipes' NODEOUT_NO "
+                       "and NODEIN_NO.",
+                   {.branch = std::move(branch), .structure = graph.name(node)});
     }
   }
 }
@@ -132,10 +148,12 @@ void warnAboutHgl(const Table& s, Warnings& warnings) {
   for (int r = 1; r <= s.lastFilledRow(); ++r) {
     if (!hglReachesTop(s, r)) continue;
     const bool level = cellNumber(s, r, strcol::HglHigh) == cellNumber(s, r, strcol::TopElev);
-    warnings.add("The hydraulic grade line at structure " + s.cell(r, strcol::StrNo) + " (" +
-                 s.cell(r, strcol::HglHigh) +
-                 (level ? ") reaches its top (" : ") is above its top (") +
-                 s.cell(r, strcol::TopElev) + ").");
+    warnings.add(warning_kind::kHglReachesTop,
+                 "The hydraulic grade line at structure " + s.cell(r, strcol::StrNo) + " (" +
+                     s.cell(r, strcol::HglHigh) +
+                     (level ? ") reaches its top (" : ") is above its top (") +
+                     s.cell(r, strcol::TopElev) + ").",
+                 {.branch = s.cell(r, strcol::BranchId), .structure = s.cell(r, strcol::StrNo)});
   }
 }
 

@@ -22,6 +22,8 @@ void putText(GenerationContext& ctx, Table& t, int row, int col, const PipeRecor
 }
 
 // Formats a numeric field; text that is not a number is shown as it is, and reported.
+// `t` is the structure or the pipe table, whose "Branch ID" is the same column.
+static_assert(int{strcol::BranchId} == int{pipecol::BranchId});
 void putFixed(GenerationContext& ctx, Table& t, int row, int col, const PipeRecord& rec,
               const char* name, int decimals, bool numeric = true) {
   if (const auto n = rec.storedNumber(name)) {
@@ -34,9 +36,12 @@ void putFixed(GenerationContext& ctx, Table& t, int row, int col, const PipeReco
     return;
   }
   t.setCell(row, col, formatFixed(*v, decimals));
-  if (numeric && v->isText() && !v->isEmptyText() && !v->asNumber())
-    ctx.warnings.add("Pipe " + rec.text("PIPE_NUMBER") + ": " + name + " \"" + v->asText() +
-                     "\" is not a number.");
+  if (numeric && v->isText() && !v->isEmptyText() && !v->asNumber()) {
+    std::string pipe = rec.text("PIPE_NUMBER");
+    ctx.warnings.add(warning_kind::kNotANumber,
+                     "Pipe " + pipe + ": " + name + " \"" + v->asText() + "\" is not a number.",
+                     {.branch = t.cell(row, strcol::BranchId), .pipe = std::move(pipe)});
+  }
 }
 
 }  // namespace
@@ -65,8 +70,10 @@ void fillUpstreamStructure(GenerationContext& ctx, int row, int pipeRow, int bra
           ctx.number(rec, "PIPE_ELEIN") + *size / ctx.units.sizeDivisor + ctx.units.topAllowance;
       s.setCell(row, strcol::TopElev, formatFixed(estimate, 2));
     }
-    ctx.warnings.add("Structure " + node + " has no top elevation; it was estimated as " +
-                     s.cell(row, strcol::TopElev) + ".");
+    ctx.warnings.add(warning_kind::kTopEstimated,
+                     "Structure " + node + " has no top elevation; it was estimated as " +
+                         s.cell(row, strcol::TopElev) + ".",
+                     {.branch = std::to_string(branchNo), .structure = node});
   } else {
     s.setCell(row, strcol::TopElev, formatFixed(*top, 2));
   }
@@ -87,8 +94,10 @@ void fillDownstreamStructure(GenerationContext& ctx, int row, int branchNo,
     putText(ctx, s, row, strcol::OffsetLoc, *rec, "NODEOUT_OFFLOC");
     putFixed(ctx, s, row, strcol::TopElev, *rec, "NODEOUT_TOPELE", 2);
   } else if (!upstreamNode.empty()) {
-    ctx.warnings.add("No pipe runs from " + upstreamNode + " into " + downstreamNode +
-                     "; structure " + downstreamNode + " has no attributes.");
+    ctx.warnings.add(warning_kind::kNoPipeBetween,
+                     "No pipe runs from " + upstreamNode + " into " + downstreamNode +
+                         "; structure " + downstreamNode + " has no attributes.",
+                     {.branch = std::to_string(branchNo), .structure = downstreamNode});
   }
 
   if (branchNo <= 1) {
@@ -110,9 +119,11 @@ void fillDownstreamStructure(GenerationContext& ctx, int row, int branchNo,
         height = ctx.number(*rec, rec->text("PIPE_SHAPE") != "Circular" ? "RISE" : "PIPE_DIA");
       s.setCell(row, strcol::TopElev,
                 formatFixed(numberText(*bottom + height / ctx.units.sizeDivisor), 2));
-      ctx.warnings.add("Structure " + downstreamNode +
-                       " has no top elevation; it was estimated as " +
-                       s.cell(row, strcol::TopElev) + " from the crown of the pipe.");
+      ctx.warnings.add(warning_kind::kTopEstimated,
+                       "Structure " + downstreamNode +
+                           " has no top elevation; it was estimated as " +
+                           s.cell(row, strcol::TopElev) + " from the crown of the pipe.",
+                       {.branch = std::to_string(branchNo), .structure = downstreamNode});
     }
   }
 }
@@ -167,8 +178,10 @@ void writePipeRow(GenerationContext& ctx, int row, int branchNo, const PipeRecor
     if (const auto v = slope->asNumber()) {
       t.setCell(row, pipecol::SlopePercent, formatFixed(*v * 100.0, 2));
     } else if (!slope->isNull()) {
-      ctx.warnings.add("Pipe " + rec.text("PIPE_NUMBER") + ": PIPE_SLOPE \"" + slope->asText() +
-                       "\" is not a number.");
+      std::string pipe = rec.text("PIPE_NUMBER");
+      ctx.warnings.add(warning_kind::kNotANumber,
+                       "Pipe " + pipe + ": PIPE_SLOPE \"" + slope->asText() + "\" is not a number.",
+                       {.branch = std::to_string(branchNo), .pipe = std::move(pipe)});
     }
   } else {
     ctx.warnMissingField("PIPE", "PIPE_SLOPE");

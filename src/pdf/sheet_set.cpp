@@ -50,8 +50,8 @@ std::vector<DxfEntities> splitSideBySide(const DxfEntities& entities, double fir
 namespace {
 
 void addOnce(Warnings& to, const Warnings& from, std::set<std::string>& seen) {
-  for (const std::string& w : from.items())
-    if (seen.insert(w).second) to.add(w);
+  for (const Warning& w : from.all())
+    if (seen.insert(w.text).second) to.add(w);
 }
 
 void addSchedule(std::vector<PdfSheet>& set, const DxfDrawing& drawing, const std::string& title) {

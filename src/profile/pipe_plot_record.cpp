@@ -20,18 +20,23 @@ bool rowExists(const Table& table, int row) { return row >= 1 && row < table.row
 
 // The first listing of `node`, or -1 (and a warning) when there is none.
 int structureRowOf(const ProfileTables& tables, const StructureRowIndex& structureRows,
-                   const std::string& node, const char* column, int branchRow, Warnings& warnings) {
+                   const std::string& node, const char* column, int branchRow,
+                   const std::string& branchId, Warnings& warnings) {
   const std::string where =
       std::string(column) + " of branch-table row " + std::to_string(branchRow);
   if (node.empty()) {
-    warnings.add("Row " + std::to_string(branchRow) + " of the branch table has no \"" + column +
-                 "\"; its structure is not drawn.");
+    warnings.add(warning_kind::kBranchRowNoNode,
+                 "Row " + std::to_string(branchRow) + " of the branch table has no \"" + column +
+                     "\"; its structure is not drawn.",
+                 {.branch = branchId});
     return -1;
   }
   const int row = structureRows.findStructureRow(tables.structures, node);
   if (!rowExists(tables.structures, row)) {
-    warnings.add("Structure \"" + node + "\" (" + where +
-                 ") is not in the structure table; it is not drawn.");
+    warnings.add(warning_kind::kUnknownStructure,
+                 "Structure \"" + node + "\" (" + where +
+                     ") is not in the structure table; it is not drawn.",
+                 {.branch = branchId, .structure = node});
     return -1;
   }
   return row;
@@ -66,8 +71,10 @@ PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const Pr
     return reader.singleOr0(table, name, r, column, kDrawnAs0);
   };
 
-  const int c = structureRowOf(tables, structureRows, nodeOut, "Node Out", row, reader.warnings());
-  const int a = structureRowOf(tables, structureRows, nodeIn, "Node In", row, reader.warnings());
+  const int c =
+      structureRowOf(tables, structureRows, nodeOut, "Node Out", row, branchId, reader.warnings());
+  const int a =
+      structureRowOf(tables, structureRows, nodeIn, "Node In", row, branchId, reader.warnings());
   if (c >= 0) {
     rec.downFound = true;
     rec.downNo = structures.cell(c, strcol::StrNo);
@@ -82,19 +89,24 @@ PipePlotRecord loadPipePlotRecord(const ProfileTables& tables, int row, const Pr
 
     const int b = structureRows.findBranchStructureRow(structures, branchId, nodeOut);
     if (!rowExists(structures, b)) {
-      reader.warnings().add("Structure \"" + nodeOut + "\" is not listed on branch \"" + branchId +
-                            "\" in the structure table; the hydraulic grade line of branch-table "
-                            "row " +
-                            std::to_string(row) + " is not drawn.");
+      reader.warnings().add(warning_kind::kNotOnBranch,
+                            "Structure \"" + nodeOut + "\" is not listed on branch \"" + branchId +
+                                "\" in the structure table; the hydraulic grade line of "
+                                "branch-table row " +
+                                std::to_string(row) + " is not drawn.",
+                            {.branch = branchId, .structure = nodeOut});
     } else {
       rec.downHglFound = true;
       rec.downHglHigh = number(structures, kStructureTable, b, strcol::HglHigh);
       if (a < 0) {
         // The upstream structure is not drawn, and neither is its grade line.
       } else if (!rowExists(structures, b + 1)) {
-        reader.warnings().add(
-            "The structure table has no row after structure \"" + nodeOut + "\" of branch \"" +
-            branchId + "\"; the hydraulic grade line at its upstream structure is not drawn.");
+        reader.warnings().add(warning_kind::kNoRowAfter,
+                              "The structure table has no row after structure \"" + nodeOut +
+                                  "\" of branch \"" + branchId +
+                                  "\"; the hydraulic grade line at its upstream structure is not "
+                                  "drawn.",
+                              {.branch = branchId, .structure = nodeOut});
       } else {
         rec.upHglFound = true;
         rec.upHglLow = number(structures, kStructureTable, b + 1, strcol::HglLow);

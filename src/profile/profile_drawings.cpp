@@ -13,8 +13,9 @@ ProfileSettings profileSettings(float profileScale, const std::string& unitSyste
   if (const auto tailWater = parseNumber(tailWaterText)) {
     settings.tailWater = static_cast<float>(*tailWater);
   } else {
-    warnings.add("The tail-water elevation \"" + tailWaterText +
-                 "\" is not a number; the profile's base elevation was worked out from 0.");
+    warnings.add(warning_kind::kBadTailWater,
+                 "The tail-water elevation \"" + tailWaterText +
+                     "\" is not a number; the profile's base elevation was worked out from 0.");
   }
   return settings;
 }

@@ -75,6 +75,10 @@ WriteResult quantities(const OutputContext& c, const std::string& path, Overwrit
   if (!trace) return WriteResult::failed(path, kNotTraced);
   return writeTextOutput(path, quantitiesCsv(c.run.tables(), *trace, c.run.english()), o);
 }
+WriteResult warningsCsvOut(const OutputContext& c, const std::string& path, Overwrite o,
+                           Warnings&) {
+  return writeTextOutput(path, warningsCsv(c.run.warnings().all()), o);
+}
 WriteResult workbook(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
   // The extra worksheets in the order the set lists them: checks, computation, quantities.
   std::vector<const ExtraWorksheet*> extras;
@@ -123,7 +127,7 @@ constexpr bool kPdf = false;
 
 using T = OutputTarget;
 using R = OutputReport;
-const std::array<OutputDescription, 13> kCatalogue{{
+const std::array<OutputDescription, 14> kCatalogue{{
     {"structures", "Structure Table", "csv", "structures", T::Whole, "--tables", true, R::Table,
      structuresCsv},
     {"pipes", "Pipe Table", "csv", "pipes", T::Whole, "--tables", true, R::Table, pipesCsv},
@@ -135,6 +139,8 @@ const std::array<OutputDescription, 13> kCatalogue{{
      R::Table, hglSheet},
     {"quantities", "Quantities", "csv", "quantities", T::Whole, "--quantities", true, R::Table,
      quantities},
+    {"warnings", "Warnings", "csv", "warnings", T::Whole, "--warnings", true, R::Table,
+     warningsCsvOut},
     {"pipe-profile", "Current Pipe Profile", "dxf", "pipe", T::BranchRow, "--pipe-profile", true,
      R::Drawing, pipeProfile},
     {"branch-profile", "Current Branch Profile", "dxf", "branch", T::Branch, "--branch-profile",

@@ -12,7 +12,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -45,6 +44,7 @@
 #include "shell/stale_line.h"
 #include "shell/table_grids.h"
 #include "shell/tail_water_edit.h"
+#include "shell/warnings_panel.h"
 #include "shell/widget_names.h"
 #include "shell/window_keyboard.h"
 #include "viewer/dxf_view_window.h"
@@ -200,10 +200,15 @@ void MainWindow::buildControls() {
   // Warnings of the last run, beside the work rather than in a dialog.
   warningsDock_ = new QDockWidget("Warnings", this);
   warningsDock_->setObjectName(widget::kWarningsDock);
-  warningsList_ = new QListWidget(warningsDock_);
-  warningsList_->setObjectName(widget::kWarningsList);
-  warningsList_->setWordWrap(true);
+  warningsList_ = new WarningsPanel([this]() -> const ProfileTables& { return session_.tables(); },
+                                    warningsDock_);
   warningsDock_->setWidget(warningsList_);
+  connect(warningsList_, &WarningsPanel::rowChosen, this, [this](CheckTable table, int row) {
+    QTableView* grid = table == CheckTable::Structures ? structureGrid_ : pipeGrid_;
+    tabs_->setCurrentWidget(grid);
+    const int column = table == CheckTable::Structures ? int{strcol::StrNo} : int{pipecol::PipeNo};
+    DesignChecksPage::selectCell(*grid, row, column);
+  });
   addDockWidget(Qt::BottomDockWidgetArea, warningsDock_);
   warningsDock_->hide();
   statusBar()->setObjectName(widget::kStatusBar);
@@ -412,11 +417,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::showWarnings(const QString& command) {
   const bool run = command == kRunCaption;
   if (!run && session_.warnings.empty()) return;  // nothing new: the panel stays as it is
-  std::vector<std::string> items = session_.run->warnings().items();
+  std::vector<Warning> items = session_.run->warnings().all();
   if (!run)
-    items.insert(items.end(), session_.warnings.items().begin(), session_.warnings.items().end());
-  warningsList_->clear();
-  for (const std::string& w : items) warningsList_->addItem(QString::fromStdString(w));
+    items.insert(items.end(), session_.warnings.all().begin(), session_.warnings.all().end());
+  warningsList_->showWarnings(items);
   warningsDock_->setWindowTitle(QString("Warnings - %1 (%2)")
                                     .arg(run ? command : QString(kRunCaption) + ", " + command)
                                     .arg(items.size()));

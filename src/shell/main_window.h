@@ -14,7 +14,6 @@
 
 class QComboBox;
 class QDockWidget;
-class QListWidget;
 class QTabWidget;
 
 namespace tarvello {
@@ -30,6 +29,7 @@ class ProjectOpener;
 class StaleLine;
 class TableGrids;
 class TailWaterEdit;
+class WarningsPanel;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -107,7 +107,7 @@ class MainWindow : public QMainWindow {
   DesignChecksPage* checksPage_ = nullptr;
   bool previewStale_ = true;
   QDockWidget* warningsDock_ = nullptr;
-  QListWidget* warningsList_ = nullptr;
+  WarningsPanel* warningsList_ = nullptr;
   std::unique_ptr<HelpWindow> helpWindow_;
   DrawingViewing* viewing_ = nullptr;
   QWidget* showSavedDrawing_ = nullptr;

@@ -22,6 +22,22 @@ bool hglReachesTop(const Table& structures, int row) {
   return top && hgl && *top != 0 && *hgl >= *top;
 }
 
+namespace {
+
+// The row's branch, and its structure or pipe: the three tables share the
+// "Branch ID" column and differ in width, which tells them apart.
+WarningSubject rowSubject(const Table& table, int row) {
+  static_assert(strcol::BranchId == 0 && pipecol::BranchId == 0 && branchcol::BranchId == 0);
+  WarningSubject subject;
+  if (table.columnCount() < 1) return subject;
+  subject.branch = table.cell(row, 0);
+  if (table.columnCount() == strcol::Count) subject.structure = table.cell(row, strcol::StrNo);
+  if (table.columnCount() == pipecol::Count) subject.pipe = table.cell(row, pipecol::PipeNo);
+  return subject;
+}
+
+}  // namespace
+
 std::optional<float> CellNumbers::single(const Table& table, const std::string& tableName, int row,
                                          int column, const std::string& consequence) {
   const std::string& text = table.cell(row, column);
@@ -32,9 +48,11 @@ std::optional<float> CellNumbers::single(const Table& table, const std::string& 
     const std::string header = column >= 0 && column < static_cast<int>(headers.size())
                                    ? headers[static_cast<size_t>(column)]
                                    : std::to_string(column);
-    warnings_.add(tableName + " row " + std::to_string(row) + ", \"" + header + "\"" +
-                  (text.empty() ? " is empty" : ": \"" + text + "\" is not a number") + "; " +
-                  consequence + ".");
+    warnings_.add(warning_kind::kCellNotANumber,
+                  tableName + " row " + std::to_string(row) + ", \"" + header + "\"" +
+                      (text.empty() ? " is empty" : ": \"" + text + "\" is not a number") + "; " +
+                      consequence + ".",
+                  rowSubject(table, row));
   }
   return std::nullopt;
 }

@@ -32,6 +32,39 @@ std::string rowsCsv(const std::vector<std::vector<std::string>>& rows) {
   return out;
 }
 
+std::string warningsCsv(const std::vector<Warning>& warnings) {
+  auto rowSize = [](const Warning& w, const std::string& pipe) {
+    // Fields, commas, line end, and room for quoting a sentence.
+    return w.kind.size() + w.branch.size() + w.structure.size() + pipe.size() + w.text.size() + 12;
+  };
+  constexpr std::string_view kHeader = "Kind,Branch ID,Structure,Pipe,Message\r\n";
+  size_t size = kHeader.size();
+  for (const Warning& w : warnings) {
+    size += rowSize(w, w.pipe);
+    for (const std::string& pipe : w.morePipes) size += rowSize(w, pipe);
+  }
+  std::string out;
+  out.reserve(size);
+  out += kHeader;
+  auto appendRow = [&out](const Warning& w, const std::string& pipe) {
+    appendField(out, w.kind);
+    out += ',';
+    appendField(out, w.branch);
+    out += ',';
+    appendField(out, w.structure);
+    out += ',';
+    appendField(out, pipe);
+    out += ',';
+    appendField(out, w.text);
+    out += "\r\n";
+  };
+  for (const Warning& w : warnings) {
+    appendRow(w, w.pipe);
+    for (const std::string& pipe : w.morePipes) appendRow(w, pipe);
+  }
+  return out;
+}
+
 std::string tableCsv(const Table& table) {
   const int last = table.lastFilledRow();
   // Sized up front: growing a many-megabyte text by doubling copies it over and over.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/atomic_file.h"  // writeFileAtomically, which CSV callers use
+#include "common/warnings.h"
 #include "tables/table.h"
 
 namespace tarvello {
@@ -16,5 +17,9 @@ std::string tableCsv(const Table& table);
 std::string rowsCsv(const std::vector<std::vector<std::string>>& rows);
 // One such row appended to `out`, for writers that stream their rows.
 void appendCsvRow(std::string& out, const std::vector<std::string>& cells);
+// Every warning: "Kind,Branch ID,Structure,Pipe,Message", then a row per
+// subject, in the warnings' order. A sentence about several pipes gives a
+// row for each, the sentence repeated.
+std::string warningsCsv(const std::vector<Warning>& warnings);
 
 }  // namespace tarvello

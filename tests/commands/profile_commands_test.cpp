@@ -95,8 +95,8 @@ TEST(ProfileCommands, BranchAndAllProfileFilesReadCleanlyAndKeepEveryEntity) {
   ScriptedUi ui;
   ui.saveNames = {scratch.file("branch2.dxf"), scratch.file("all.dxf")};
   ASSERT_TRUE(plotCurrentBranchProfile(session, ui));
-  ASSERT_EQ(session.warnings.items().size(), 1u);
-  EXPECT_NE(session.warnings.items()[0].find("\"not a number\""), std::string::npos);
+  ASSERT_EQ(session.warnings.size(), 1u);
+  EXPECT_NE(session.warnings.all()[0].text.find("\"not a number\""), std::string::npos);
   session.tailWaterText = "100";
   session.useTables(session.tables());
   ASSERT_TRUE(plotAllProfiles(session, ui));

@@ -225,8 +225,8 @@ TEST(ExcelExport, FortyStructuresThenReplacedOnlyAfterYes) {
   // Row 5 is measured to the first pipe's outlet; row 21 has no top elevation.
   EXPECT_DOUBLE_EQ(std::stod(sheet.value("J5")), 20.0);
   EXPECT_DOUBLE_EQ(std::stod(sheet.value("J21")), 0.0);
-  ASSERT_EQ(forty.session.warnings.items().size(), 1u);
-  EXPECT_NE(forty.session.warnings.items()[0].find("row 17"), std::string::npos);
+  ASSERT_EQ(forty.session.warnings.size(), 1u);
+  EXPECT_NE(forty.session.warnings.all()[0].text.find("row 17"), std::string::npos);
   expectTemplateLayout(book, {40, 35}, scratch);
 
   const std::string before = fileBytes(target);

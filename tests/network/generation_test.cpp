@@ -9,8 +9,8 @@ using namespace tarvello::testing;
 using Row = std::vector<std::string>;
 
 bool hasWarning(const Session& s, const std::string& part) {
-  for (const auto& w : s.warnings.items())
-    if (w.find(part) != std::string::npos) return true;
+  for (const auto& w : s.warnings.all())
+    if (w.text.find(part) != std::string::npos) return true;
   return false;
 }
 

@@ -58,8 +58,8 @@ void expectAt(const Entity& e, double x, double y, const std::string& layer) {
 }
 
 bool mentions(const Warnings& w, const std::string& part) {
-  return std::any_of(w.items().begin(), w.items().end(),
-                     [&](const std::string& s) { return s.find(part) != std::string::npos; });
+  return std::any_of(w.all().begin(), w.all().end(),
+                     [&](const Warning& s) { return s.text.find(part) != std::string::npos; });
 }
 
 TEST(OnePipeProfile, BoxPipesFromAnEndWallGetSpanSizeCountAndNarrowBody) {
@@ -149,7 +149,7 @@ TEST(OnePipeProfile, AllProfilesOfAOnePipeTableDrawTheSameEntitiesInAnotherOrder
 TEST(BranchProfile, ThreePipesContinueFromStationToStation) {
   const ProfileTables t = testing::twoBranchTables();
   const Drawn d = draw(t, Kind::Branch, 2);
-  EXPECT_TRUE(d.warnings.empty()) << d.warnings.items().front();
+  EXPECT_TRUE(d.warnings.empty()) << d.warnings.all().front().text;
 
   // One frame: left edge at 500, right edge after the third pipe.
   const auto elevation = textsSaying(d.entities, "ELEVATION");
@@ -237,7 +237,7 @@ TEST(ProfileFaults, MissingStructuresAreNotDrawnAndAreNamed) {
   ProfileTables t = testing::onePipeTables();
   t.branches.setCell(1, branchcol::NodeIn, "99");
   Drawn d = draw(t, Kind::Pipe);
-  EXPECT_TRUE(mentions(d.warnings, "\"99\"")) << d.warnings.items().size();
+  EXPECT_TRUE(mentions(d.warnings, "\"99\"")) << d.warnings.size();
   EXPECT_EQ(ofType(d.entities, "CIRCLE").size(), 1u);
   EXPECT_EQ(ofType(d.entities, "POLYLINE").size(), 1u);
   EXPECT_FALSE(testing::hasTextStartingWith(d.entities, "T.C."));
@@ -268,7 +268,7 @@ TEST(ProfileFaults, UnreadableNumbersDrawAsZeroAndEachCellIsNamedOnce) {
   t.structures.setCell(3, strcol::TopElev, "abc");  // read for pipes 2 and 3
   const Drawn d = draw(t, Kind::Branch, 1);
 
-  ASSERT_EQ(d.warnings.items().size(), 2u);
+  ASSERT_EQ(d.warnings.size(), 2u);
   EXPECT_TRUE(mentions(d.warnings, "Pipe table row 2, \"Length\" is empty"));
   EXPECT_TRUE(
       mentions(d.warnings, "Structure table row 3, \"Top Elev.\": \"abc\" is not a number"));

@@ -130,14 +130,14 @@ TEST(StructureScheduleCommand, WritesTheOneSheetGoldenFile) {
   fillSmallNetwork(session.tables());
   session.useTables(session.tables());
   session.lastFolder = scratch.path().string();
-  session.warnings.add("from an earlier command");
+  session.warnings.add("test", "from an earlier command");
   ScriptedUi ui;
   ui.saveNames = {scratch.file("structures.dxf")};
   ASSERT_TRUE(drawStructureSchedule(session, ui));
   EXPECT_EQ(ui.saveRequests.at(0).initialFolder, scratch.path().string());
   EXPECT_EQ(testing::readBytes(scratch.file("structures.dxf")),
             testing::goldenAsWritten(kGoldenDir + "structure_schedule.dxf"));
-  EXPECT_TRUE(session.warnings.empty()) << session.warnings.items().front();
+  EXPECT_TRUE(session.warnings.empty()) << session.warnings.all().front().text;
 
   if (!testing::ezdxfAvailable()) GTEST_SKIP() << "ezdxf is not installed";
   auto counts = testing::ezdxfCounts(scratch.file("structures.dxf"), scratch.path());
@@ -236,7 +236,16 @@ TEST(StructureSchedule, CellsThatAreNoNumbersReadAsZeroAndAreReported) {
       "taken as 0.",
       "Structure table row 5, \"Branch ID\" is empty; 0 was used.",
   };
-  EXPECT_EQ(warnings.items(), expected);
+  std::vector<std::string> texts;
+  for (const Warning& w : warnings.all()) {
+    texts.push_back(w.text);
+    EXPECT_EQ(w.kind, "cell-not-number");
+  }
+  EXPECT_EQ(texts, expected);
+  // The row's branch and structure, as the table holds them.
+  EXPECT_EQ(warnings.all()[1].branch, "two");
+  EXPECT_EQ(warnings.all()[1].structure, tables.structures.cell(4, strcol::StrNo).str());
+  EXPECT_EQ(warnings.all()[1].pipe, "");
 }
 
 TEST(StructureSchedule, PagesAt32RowsAndMetricHeads) {

@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -33,6 +32,7 @@
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "shell/table_model.h"
+#include "shell/warnings_panel.h"
 #include "shell/widget_names.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
@@ -306,8 +306,7 @@ class ShellTest : public QObject, WindowFixture {
     }
 
     // The warnings of the run are listed beside the work.
-    QCOMPARE(static_cast<size_t>(find<QListWidget>(widget::kWarningsList)->count()),
-             s.warnings.items().size());
+    QCOMPARE(find<WarningsPanel>(widget::kWarningsList)->warningCount(), s.warnings.size());
     QCOMPARE(find<QDockWidget>(widget::kWarningsDock)->isVisible(), !s.warnings.empty());
 
     // A second press gives the same tables. While it runs on its own thread
@@ -370,8 +369,10 @@ class ShellTest : public QObject, WindowFixture {
     find<QComboBox>(widget::kOutfallBox)->setEditText("1");
     pressCreate();
     QVERIFY(ui_->messages.empty());
-    QVERIFY(!find<QListWidget>(widget::kWarningsList)
-                 ->findItems("runs in a loop", Qt::MatchContains)
+    const QAbstractItemModel* warnings = find<WarningsPanel>(widget::kWarningsList)->model();
+    QVERIFY(!warnings
+                 ->match(warnings->index(0, 0), Qt::DisplayRole, "runs in a loop", 1,
+                         Qt::MatchContains | Qt::MatchRecursive)
                  .isEmpty());
 
     QVERIFY(find<QDockWidget>(widget::kWarningsDock)->isVisible());
@@ -380,8 +381,11 @@ class ShellTest : public QObject, WindowFixture {
     // warning gone with its run.
     openHighwayAndCreate();
     QVERIFY(window_->session().tables().structures.lastFilledRow() > 30);
-    QVERIFY(find<QListWidget>(widget::kWarningsList)
-                ->findItems("runs in a loop", Qt::MatchContains)
+    const QAbstractItemModel* after = find<WarningsPanel>(widget::kWarningsList)->model();
+    QVERIFY(after->rowCount() == 0 ||
+            after
+                ->match(after->index(0, 0), Qt::DisplayRole, "runs in a loop", 1,
+                        Qt::MatchContains | Qt::MatchRecursive)
                 .isEmpty());
   }
 

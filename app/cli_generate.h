@@ -19,6 +19,7 @@ struct GenerateOptions {
   std::string criteria;  // --criteria FILE
   std::string hglSheet;  // --hgl-sheet FILE: the HGL computation sheet (and a worksheet, PDF pages)
   std::string quantities;            // --quantities FILE: the summary of quantities (likewise)
+  std::string warnings;              // --warnings FILE: every warning of the run, as CSV
   std::string pdf;                   // --pdf FILE: profiles and schedules, one sheet a page
   std::string pageSize = "tabloid";  // --page-size
   bool energyGradeLine = false;      // --egl

@@ -72,6 +72,7 @@
 
   function moduleReady(msg) {
     $('version').textContent = msg.version;
+    if (catalogue.length) return;  // a module started again after a failure
     catalogue = msg.catalogue;
     aci = msg.aciColours;
     ruleTexts = Object.fromEntries(msg.checkRules.map((r) => [r.id, r.description]));
@@ -315,6 +316,9 @@
     constructor(el) {
       this.el = el;
       this.head = document.createElement('div'); this.head.className = 'grid-head';
+      // The heads in a row as wide as the columns, so that the kept ones can stay in view.
+      this.headRow = document.createElement('div'); this.headRow.className = 'grid-head-row';
+      this.head.append(this.headRow);
       this.body = document.createElement('div'); this.body.className = 'grid-body';
       this.spacer = document.createElement('div');
       this.rowsEl = document.createElement('div'); this.rowsEl.className = 'grid-rows';
@@ -326,7 +330,7 @@
     set(columns, rows, marks) {
       this.columns = columns; this.rows = rows; this.marks = marks || new Map(); this.selected = 0;
       this.kept = columns.map((c, i) => (KEPT.includes(c) ? i : -1)).filter((i) => i >= 0).slice(0, 2);
-      this.head.replaceChildren(...columns.map((c, i) => this.cell(c, i, c)));
+      this.headRow.replaceChildren(...columns.map((c, i) => this.cell(c, i, c)));
       this.spacer.style.height = (rows.length * ROW) + 'px';
       this.spacer.style.width = (columns.length * COLUMN) + 'px';
       this.first = -1;

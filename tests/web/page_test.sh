@@ -74,7 +74,7 @@ cat >"$work/plan.json" <<JSON
     {"name": "no PIPE table", "pipe": "$work/in/highway.olm", "inlet": "$work/in/highway.olm",
      "message": $(message --pipe-db highway.olm --inlet-db highway.olm --list-outfalls | python3 -c 'import json,sys; print(json.dumps(sys.stdin.read().strip()))')},
     {"name": "wrong outfall", "pipe": "$work/in/highway.bvp", "inlet": "$work/in/highway.olm", "outfall": "NOPE",
-     "message": $(message --pipe-db highway.bvp --inlet-db highway.olm --outfall NOPE | python3 -c 'import json,sys; print(json.dumps(sys.stdin.read().strip()))')},
+     "message": $(message --pipe-db highway.bvp --inlet-db highway.olm --outfall NOPE | python3 -c 'import json,sys; print(json.dumps("Create Profile Data failed: " + sys.stdin.read().strip()))')},
     {"name": "bad criteria file", "outfall": "1", "criteria": "$work/in/bad.toml",
      "message": $(message --pipe-db highway.bvp --inlet-db highway.olm --outfall 1 --checks x.csv --criteria bad.toml | python3 -c 'import json,sys; print(json.dumps(sys.stdin.read().strip()))')}
   ]

@@ -608,10 +608,11 @@
       }
       g.stroke();
     }
-    // Texts once they can be read: a cap height of 3 px or more.
+    // Texts once their letters are 3 px or more (the drawing's text height
+    // is that of the capitals, about 0.72 of the letters' size).
     let texts = 0;
     for (const t of drawing.texts) {
-      const px = (t.h || 0) * k;
+      const px = (t.h || 0) * k / 0.72;
       if (px < 3) continue;
       ++texts;
       const ha = t.ha || 0, va = t.va || 0;
@@ -620,7 +621,7 @@
       g.save();
       g.translate(X(x), Y(y));
       g.rotate(-(t.rot || 0) * Math.PI / 180);
-      g.font = `${px / 0.72}px sans-serif`;
+      g.font = `${px}px sans-serif`;
       g.fillStyle = t.colour;
       g.textAlign = ha === 1 || ha === 4 ? 'center' : ha === 2 ? 'right' : 'left';
       g.textBaseline = ha === 4 || va === 2 ? 'middle' : va === 1 ? 'bottom' : va === 3 ? 'top' : 'alphabetic';

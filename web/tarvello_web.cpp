@@ -287,7 +287,7 @@ class Project {
 
   // The first findings as the page's table shows them: [{rule, branchId,
   // structure, pipe, value, limit, unit, table, row}].
-  static val findingList(const std::vector<Finding>& findings, bool english) {
+  static val findingList(const std::vector<Finding>& findings, bool englishUnits) {
     val list = val::array();
     const auto rows = findingRows(findings);
     for (size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
@@ -300,7 +300,7 @@ class Project {
       item.set("pipe", cells[3]);
       item.set("value", cells[4]);
       item.set("limit", cells[5]);
-      item.set("unit", std::string(checkRuleUnit(f.rule, english)));
+      item.set("unit", std::string(checkRuleUnit(f.rule, englishUnits)));
       item.set("table", std::string(f.table == CheckTable::Structures ? "structures" : "pipes"));
       item.set("row", f.row);
       list.call<void>("push", item);

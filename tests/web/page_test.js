@@ -39,7 +39,10 @@ const ruleTexts = {
 // The colours of the AutoCAD colour indices the drawings use, as CAD programs
 // show them on a white sheet (7, white on black, is black here).
 const aciColours = { 1: [255, 0, 0], 2: [190, 160, 0], 3: [0, 160, 0], 4: [0, 150, 170], 5: [0, 0, 255],
-  6: [200, 0, 200], 7: [0, 0, 0], 8: [128, 128, 128], 9: [160, 160, 160] };
+  6: [200, 0, 200], 7: [0, 0, 0], 8: [128, 128, 128], 9: [160, 160, 160],
+  // 10 to 249: hue (index / 10 - 1) x 15 degrees; odd indices pale (saturation
+  // 0.5), value 1, 0.8, 0.6, 0.5, 0.3 pair by pair: 15 is red, pale, at 0.6.
+  15: [153, 76, 76] };
 const errorColour = 'rgb(179, 38, 30)';
 
 const downloadIds = {
@@ -196,7 +199,8 @@ async function main() {
     const lines = fs.readFileSync(file, 'latin1').split(/\r?\n/);
     const layers = {}, used = new Set();
     let section = '', layer = null, entity = null;
-    const done = () => { if (entity && (entity.type === 'LINE' || entity.type === 'POLYLINE')) used.add(entity.colour === 256 ? (layers[entity.layer] ?? 7) : entity.colour); };
+    // BYBLOCK (0) outside a block is drawn as 7.
+    const done = () => { if (entity && (entity.type === 'LINE' || entity.type === 'POLYLINE')) used.add((entity.colour === 256 ? (layers[entity.layer] ?? 7) : entity.colour) || 7); };
     for (let i = 0; i + 1 < lines.length; i += 2) {
       const code = Number(lines[i]), v = lines[i + 1].trim();
       if (code === 0 && v === 'SECTION') { section = ''; continue; }

@@ -289,9 +289,9 @@
     document.body.dataset.timings = `${r.timings}page ${Math.round(performance.now() - shown)} ms`;
     setStatus(r.message, false);
     updateCommands();
+    document.body.dataset.ran = String(Date.now());
     // Fields edited while it ran.
     await checkStale();
-    document.body.dataset.ran = String(Date.now());
   }
 
   function clearResults() {

@@ -278,6 +278,29 @@ async function main() {
     await page.click('[data-tab=structures]');
   }
 
+  // Scrolled right, Branch ID and the row's number stay at the left; every
+  // head is whole (wrapped, not cut) and has its text as tool tip too.
+  async function checkKeptColumns(project) {
+    await page.click('[data-tab=pipes]');
+    const got = await page.evaluate(() => {
+      const body = document.querySelector('#pipes .grid-body');
+      body.scrollLeft = 800;
+      body.dispatchEvent(new Event('scroll'));
+      const left = body.getBoundingClientRect().left;
+      const at = (sel) => [...document.querySelectorAll(sel)].map((e) => [e.textContent, Math.round(e.getBoundingClientRect().left - left)]);
+      return { scrolled: body.scrollLeft, head: at('#pipes .grid-head span.kept'), row: at('#pipes .grid-row:first-child span.kept'),
+        heads: [...document.querySelectorAll('#pipes .grid-head span')].map((e) => ({ text: e.textContent, title: e.title,
+          whole: e.scrollHeight <= e.clientHeight + 1 && e.scrollWidth <= e.clientWidth + 1 })) };
+    });
+    check(got.scrolled > 0, 'the pipe table does not scroll right');
+    check(JSON.stringify(got.head.map((h) => h[1])) === '[0,92]' && JSON.stringify(got.row.map((h) => h[1])) === '[0,92]' &&
+          got.head.map((h) => h[0]).join() === 'Branch ID,Pipe No', `kept columns: heads ${JSON.stringify(got.head)}, first row ${JSON.stringify(got.row)}`);
+    for (const h of got.heads) check(h.whole && h.title === h.text, `head "${h.text}" cut or without tool tip`);
+    if (project.gridShot) await (await page.$('#pipes')).screenshot({ path: project.gridShot });
+    await page.evaluate(() => { const body = document.querySelector('#pipes .grid-body'); body.scrollLeft = 0; body.dispatchEvent(new Event('scroll')); });
+    await page.click('[data-tab=structures]');
+  }
+
   // A new tail water after a run: one line naming the run's inputs, and the
   // run's downloads withheld until it runs again; the same value at two
   // decimals is no change.
@@ -321,10 +344,13 @@ async function main() {
     check(await canvasImage() !== zoomed, 'the left arrow does not pan');
     await previewAfter(() => page.keyboard.press('Home'));
     check(await canvasImage() === fitted, 'Home does not fit the drawing again');
+    // A schedule is a wide table: its texts show a few zoom steps in.
     for (const id of ['show-structure-schedule', 'show-pipe-schedule']) {
       await previewAfter(() => page.click('#' + id));
-      const texts = Number(await page.evaluate(() => document.body.dataset.texts));
       const ink = await pixelsOf([0, 0, 0]);
+      await page.focus('#drawing');
+      for (let i = 0; i < 4; ++i) await previewAfter(() => page.keyboard.press('+'));
+      const texts = Number(await page.evaluate(() => document.body.dataset.texts));
       check(texts > 10 && ink > 500, `${project.name}: ${id}: ${texts} texts, ${ink} dark pixels`);
     }
     await page.click('[data-tab=structures]');
@@ -348,6 +374,7 @@ async function main() {
       return Math.abs(a.top + a.height / 2 - (c.top + c.height / 2));
     });
     check(split < 8, `800 px: "Design criteria" and its button on different lines (${split} px apart)`);
+    if (plan.narrowShot) await page.screenshot({ path: plan.narrowShot, fullPage: true });
     await page.setViewport({ width: 1400, height: 900 });
   }
 
@@ -455,6 +482,7 @@ async function main() {
     const listed = await page.$$eval('#branch option', (os) => os.map((o) => o.value));
     check(JSON.stringify(listed) === JSON.stringify(branches), `${project.name}: Branch list ${listed.join(',')}, expected ${branches.join(',')}`);
     if (project.stale) await checkStale(project);
+    if (project.preview) await checkKeptColumns(project);
     await checkMarks(project.name, 'structures', 'hgl-top', expected.hgl);
     await checkMarks(project.name, 'structures', 'finding', expected.found.structures);
     await checkMarks(project.name, 'pipes', 'finding', expected.found.pipes);

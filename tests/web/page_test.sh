@@ -5,8 +5,9 @@
 # findings table, the preview's colours, the narrow layout, the page offline.
 #   page_test.sh SITE_DIR CLI EXAMPLES_DIR MAKE_NETWORK
 # SCREENSHOT=FILE keeps the screenshot there; SCREENSHOTS=DIR keeps the
-# findings table and the preview at Zoom to fit (page-findings.png,
-# page-preview.png) there.
+# findings table, the preview at Zoom to fit and the pipe table scrolled
+# right, the page at 800 px (page-findings.png, page-preview.png,
+# page-grid.png, page-narrow.png) there.
 set -euo pipefail
 abs() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
 site=$(abs "$1") cli=$(abs "$2") examples=$(abs "$3") make_network=$(abs "$4")
@@ -51,18 +52,19 @@ cat >"$work/plan.json" <<JSON
 {
   "chromium": "$chromium",
   "work": "$work",
+  "narrowShot": "$work/page-narrow.png",
   "projects": [
     {"name": "highway", "pipe": "$work/in/highway.bvp", "inlet": "$work/in/highway.olm",
      "outfall": "1", "tailWater": "399.80", "egl": false, "branch": "1",
      "status": "Profile data created: 40 structure rows, 31 pipes (outfall 1, tail water 399.80)",
      "stale": true, "preview": true,
      "criteriaLine": "Criteria in force: freeboard 1 ft;  velocity 3 to 12 ft/s;  cover 2 ft;  size 15 in;  rules off: none",
-     "screenshot": "$work/screenshot.png", "previewShot": "$work/page-preview.png"},
+     "screenshot": "$work/screenshot.png", "previewShot": "$work/page-preview.png",
+     "findingsShot": "$work/page-findings.png", "gridShot": "$work/page-grid.png"},
     {"name": "highway-201", "pipe": "$work/in/highway.bvp", "inlet": "$work/in/highway.olm",
      "outfall": "201", "tailWater": "426.20", "egl": true, "branch": "2",
      "criteria": "$work/in/criteria.toml",
-     "criteriaLine": "Criteria in force: freeboard 1.5 ft;  velocity 3 to 12 ft/s;  cover 2 ft;  size 15 in;  rules off: none",
-     "findingsShot": "$work/page-findings.png"},
+     "criteriaLine": "Criteria in force: freeboard 1.5 ft;  velocity 3 to 12 ft/s;  cover 2 ft;  size 15 in;  rules off: none"},
     {"name": "metric", "pipe": "$work/in/metric.bvp", "inlet": "$work/in/metric.olm",
      "outfall": "1", "tailWater": "55.40", "egl": false, "branch": "1"},
     {"name": "net1001", "pipe": "$work/in/net1001.bvp", "inlet": "$work/in/net1001.olm",
@@ -102,6 +104,6 @@ if [ -n "${SCREENSHOT:-}" ]; then
   cp "$work/screenshot.png" "$SCREENSHOT"
 fi
 if [ -n "${SCREENSHOTS:-}" ]; then
-  cp "$work/page-findings.png" "$work/page-preview.png" "$SCREENSHOTS/"
+  cp "$work/page-findings.png" "$work/page-preview.png" "$work/page-grid.png" "$work/page-narrow.png" "$SCREENSHOTS/"
 fi
 exit $status

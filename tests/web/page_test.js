@@ -381,8 +381,10 @@ async function main() {
   // Once opened, the page works with its server gone: the service worker
   // gives the page's own files.
   async function checkOffline(project) {
-    await page.evaluate(() => navigator.serviceWorker.ready.then(() => null));
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 60000 });
+    const kept = await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 60000 })
+      .then(() => true, () => false);
+    check(kept, 'offline: no service worker keeps the page');
+    if (!kept) return;
     await new Promise((r) => { server.close(r); server.closeAllConnections(); });
     await page.reload({ waitUntil: 'load' });
     await page.waitForFunction(() => document.getElementById('version').textContent !== '', { timeout: 60000 });

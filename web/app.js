@@ -281,7 +281,13 @@
     const r = await ask(msg);
     setBusy(false);
     listWarnings(r.warnings || []);
-    if (!r.ok) { clearResults(); setStatus(r.message, true); return; }
+    if (!r.ok) {
+      clearResults();
+      setStatus(r.message, true);
+      // A run that made no tables is no pass.
+      if (r.message.startsWith('Create Profile Data failed')) $('findings-summary').textContent = 'No tables to check: Create Profile Data failed.';
+      return;
+    }
     tw.value = r.tailWater;
     state.run = { files: r.files };
     const shown = performance.now();
@@ -299,7 +305,7 @@
     setStale('');
     for (const id of ['structures', 'pipes', 'branches']) grids[id].set([], { length: 0, row: () => [] });
     $('findings').tBodies[0].replaceChildren();
-    $('findings-summary').textContent = '';
+    $('findings-summary').textContent = 'Create Profile Data to check the tables.';
     $('branch').replaceChildren();
     drawing = null;
     previewing = null;

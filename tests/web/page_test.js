@@ -421,6 +421,8 @@ async function main() {
     check(await colourOf('status') === errorColour, `${bad.name}: shown in ${await colourOf('status')}, not the error colour`);
     if (bad.outfall !== undefined && !bad.criteria) {
       check((await text('status')).startsWith('Create Profile Data failed: '), `${bad.name}: a failed run reads "${await text('status')}"`);
+      check(await text('findings-summary') === 'No tables to check: Create Profile Data failed.', `${bad.name}: design checks say "${await text('findings-summary')}"`);
+      check(await page.$$eval('#findings tbody tr', (r) => r.length) === 0, `${bad.name}: findings left in the table`);
     }
     await noDownloads(bad.name + ' (after a failure)');
     const rows = await page.$eval('#structures .grid-rows', (e) => e.childElementCount);

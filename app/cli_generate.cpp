@@ -64,6 +64,10 @@ std::vector<Request> requests(const GenerateOptions& options, const ProfileTable
       r.path = (std::filesystem::path(options.tablesDir) / setFileName(output)).string();
     } else if (output.id == "checks") {
       r.path = options.checks;
+    } else if (output.id == "hgl-sheet") {
+      r.path = options.hglSheet;
+    } else if (output.id == "quantities") {
+      r.path = options.quantities;
     } else if (output.id == "pipe-profile") {
       r.path = pipeFile;
       const auto number = parseNumber(pipeRowText);
@@ -143,6 +147,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     inputs.tailWater = options.tailWater;
   }
   inputs.outfall = options.outfall;
+  // The terms are recorded only when an output shows them: --tables alone costs nothing more.
+  inputs.traceHgl = !options.hglSheet.empty() || !options.quantities.empty();
 
   const std::shared_ptr<const Run> run = Run::make(std::move(inputs));
   printWarnings(run->warnings(), err);
@@ -151,6 +157,9 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     return kExitError;
   }
   out << "Tail water: " << oneLine(run->tailWaterUsed()) << '\n';
+  // What the run found is shown before the outputs are made.
+  err.flush();
+  out.flush();
 
   RunFindings checks;
   if (!options.checks.empty()) checks = RunFindings::check(*run, overrides);
@@ -188,6 +197,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
         [&](Overwrite overwrite) { return output.write(context, path, overwrite, warnings); });
     if (written.written()) {
       if (const std::string line = savedLine(output, path); !line.empty()) out << line << '\n';
+      if (!written.notice.empty())
+        err << "tarvello-cli: " << oneLine(path) << ": " << written.notice << '\n';
     } else {
       status = kExitError;
       if (written.status == WriteResult::Status::Failed && !written.message.empty()) {
@@ -199,6 +210,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
       }
     }
     printWarnings(warnings, err);
+    err.flush();
+    out.flush();
   }
   return status;
 }

@@ -17,7 +17,9 @@ struct GenerateOptions {
   std::string structureSchedule, pipeSchedule, excel;
   std::string checks;    // --checks FILE: the design-check findings (and a worksheet with --excel)
   std::string criteria;  // --criteria FILE
-  std::string pdf;       // --pdf FILE: profiles and schedules, one sheet a page
+  std::string hglSheet;  // --hgl-sheet FILE: the HGL computation sheet (and a worksheet, PDF pages)
+  std::string quantities;            // --quantities FILE: the summary of quantities (likewise)
+  std::string pdf;                   // --pdf FILE: profiles and schedules, one sheet a page
   std::string pageSize = "tabloid";  // --page-size
   bool energyGradeLine = false;      // --egl
   bool force = false;

@@ -13,6 +13,12 @@
 
 int main(int argc, char** argv) {
   using namespace tarvello::cli;
+  // Standard output and error are written in large blocks, not a system call
+  // a line: a run that warns of thousands of structures spends its time
+  // working, not writing. The run flushes both after each output, so a long
+  // run still shows its progress.
+  std::ios::sync_with_stdio(false);
+  std::cerr.unsetf(std::ios::unitbuf);
   CLI::App app{"Tarvello: storm-drain profile data from the pipe and inlet project databases.",
                "tarvello-cli"};
   Options options;
@@ -70,6 +76,16 @@ int main(int argc, char** argv) {
                  "size_min, off) overriding the defaults of the project's units")
       ->type_name("FILE")
       ->needs(checks);
+  app.add_option("--hgl-sheet", gen.hglSheet,
+                 "Write the HGL computation sheet (every structure's grade line term by term) to "
+                 "FILE (CSV); with --excel and --pdf it joins the workbook and the PDF set too")
+      ->type_name("FILE")
+      ->needs(outfall);
+  app.add_option("--quantities", gen.quantities,
+                 "Write the summary of drainage quantities to FILE (CSV); with --excel and --pdf "
+                 "it joins the workbook and the PDF set too")
+      ->type_name("FILE")
+      ->needs(outfall);
   auto* pdf = app.add_option("--pdf", gen.pdf,
                              "Write every branch profile, then the structure and pipe schedule "
                              "sheets, one a page, to FILE (PDF)")

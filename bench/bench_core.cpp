@@ -117,6 +117,29 @@ void BM_CreateProfileData(benchmark::State& state) {
   perPipe(state, n);
 }
 
+// Generation as --tables runs it, without and with the branch walk's trace
+// of every row's grade line (what the computation sheet is made from).
+void generate(benchmark::State& state, bool traced) {
+  const int n = static_cast<int>(state.range(0));
+  tarvello::ProjectDatabases databases;
+  if (!databases.openPipeDatabase(pipeDatabase(n)).empty()) {
+    state.SkipWithError("cannot open the database");
+    return;
+  }
+  tarvello::ProfileTables tables;
+  tarvello::Warnings warnings;
+  tarvello::HglTrace trace;
+  for (auto _ : state) {
+    auto result = tarvello::createProfileData(databases, "1", "398.5", tables, warnings,
+                                              traced ? &trace : nullptr);
+    if (!result.error.empty()) state.SkipWithError(result.error.c_str());
+  }
+  perPipe(state, n);
+}
+
+void BM_UntracedGeneration(benchmark::State& state) { generate(state, false); }
+void BM_TracedGeneration(benchmark::State& state) { generate(state, true); }
+
 // A drawing of `pipes` profile-like groups: a line, a circle and a label each.
 void BM_DxfDrawing(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
@@ -171,6 +194,8 @@ BENCHMARK(BM_CreateProfileData)
     ->Arg(20000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+BENCHMARK(BM_UntracedGeneration)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TracedGeneration)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_DxfDrawing)->Arg(5001)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DxfDrawingFloor)->Arg(5001)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

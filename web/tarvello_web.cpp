@@ -203,7 +203,7 @@ class Project {
       }
       overrides = *read.overrides;
     }
-    RunInputs inputs{databases_, outfall, tailWater.empty() ? "0.0" : tailWater};
+    RunInputs inputs{databases_, outfall, tailWater.empty() ? "0.0" : tailWater, true};
     if (!parseNumber(inputs.tailWater)) {
       result.set("message",
                  "the tail-water elevation \"" + oneLine(tailWater) + "\" is not a number");
@@ -238,7 +238,8 @@ class Project {
     std::vector<std::string> files, fileIds;
     const OutputContext context{*run, drawing_, &checks_, "", 0};
     Warnings none;
-    for (const char* id : {"structures", "pipes", "branches", "checks"}) {
+    for (const char* id :
+         {"structures", "pipes", "branches", "checks", "hgl-sheet", "quantities"}) {
       const OutputDescription& output = *findOutput(id);
       const std::string name = setFileName(output);
       const WriteResult w =

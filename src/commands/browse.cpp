@@ -19,13 +19,6 @@ constexpr BrowseKind kPipe{"Brenvik files (*.bvp;*.bvh)|*.bvp;*.bvh", ".bvp",
 constexpr BrowseKind kInlet{"Olmstra files (*.olm;*.olh)|*.olm;*.olh", ".olm",
                             "No Inlet project database selected!"};
 
-std::string folderOf(const std::string& path) {
-  std::error_code ec;
-  auto absolute = std::filesystem::absolute(path, ec);
-  if (ec) absolute = path;
-  return absolute.parent_path().string();
-}
-
 BrowseResult browse(Session& session, UserInterface& ui, DatabaseKind kind) {
   const std::string path = askForDatabase(session, ui, kind);
   if (path.empty()) return {};
@@ -33,6 +26,13 @@ BrowseResult browse(Session& session, UserInterface& ui, DatabaseKind kind) {
 }
 
 }  // namespace
+
+std::string folderOf(const std::string& path) {
+  std::error_code ec;
+  auto absolute = std::filesystem::absolute(path, ec);
+  if (ec) absolute = path;
+  return absolute.parent_path().string();
+}
 
 std::string askForDatabase(Session& session, UserInterface& ui, DatabaseKind kind) {
   const BrowseKind& k = kind == DatabaseKind::Pipe ? kPipe : kInlet;
@@ -54,11 +54,15 @@ std::string askForDatabase(Session& session, UserInterface& ui, DatabaseKind kin
 
 BrowseResult openChosenDatabase(Session& session, UserInterface& ui, DatabaseKind kind,
                                 const std::string& path) {
+  return openChosenDatabase(session.databases, ui, kind, path);
+}
+
+BrowseResult openChosenDatabase(ProjectDatabases& databases, UserInterface& ui, DatabaseKind kind,
+                                const std::string& path) {
   const bool pipe = kind == DatabaseKind::Pipe;
   BrowseResult result;
   result.path = path;
-  result.error =
-      pipe ? session.databases.openPipeDatabase(path) : session.databases.openInletDatabase(path);
+  result.error = pipe ? databases.openPipeDatabase(path) : databases.openInletDatabase(path);
   if (!result.error.empty()) {
     result.status = BrowseResult::Status::Failed;
     ui.showMessage(result.error, MessageIcon::Exclamation);
@@ -68,7 +72,7 @@ BrowseResult openChosenDatabase(Session& session, UserInterface& ui, DatabaseKin
   if (pipe) {
     result.refillOutfalls = true;
     try {
-      result.outfalls = session.databases.outfallNodes();
+      result.outfalls = databases.outfallNodes();
     } catch (const std::exception& e) {
       result.error = e.what();
       ui.showMessage(result.error, MessageIcon::Exclamation);

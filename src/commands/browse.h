@@ -36,12 +36,18 @@ BrowseResult browsePipeDatabase(Session& session, UserInterface& ui);
 // "Open Inlet Database": the same for Olmstra files; the outfall list stays.
 BrowseResult browseInletDatabase(Session& session, UserInterface& ui);
 
+// The folder of a file, made absolute: where the next file dialog starts.
+std::string folderOf(const std::string& path);
+
 // The two steps of those commands, for a window that opens the file on a
 // thread of its own. The dialog: the chosen file, or "" (and the message that
 // none was chosen). Choosing a file makes its folder the last folder.
 std::string askForDatabase(Session& session, UserInterface& ui, DatabaseKind kind);
 // The open of a chosen file: a result as the whole command gives it.
 BrowseResult openChosenDatabase(Session& session, UserInterface& ui, DatabaseKind kind,
+                                const std::string& path);
+// The same on databases of their own (a copy, for a thread of its own).
+BrowseResult openChosenDatabase(ProjectDatabases& databases, UserInterface& ui, DatabaseKind kind,
                                 const std::string& path);
 
 }  // namespace tarvello

@@ -1,5 +1,6 @@
 #include "commands/commands.h"
 
+#include "commands/browse.h"
 #include "common/data_location.h"
 #include "dxf/dxf_writer.h"
 #include "excel/excel_export.h"
@@ -47,6 +48,8 @@ WriteResult writeConfirmed(UserInterface& ui, const std::function<WriteResult(Ov
     result = write(Overwrite::Yes);
   if (result.status == WriteResult::Status::Failed && !result.message.empty())
     ui.showMessage(result.message, MessageIcon::Exclamation);
+  if (result.written() && !result.notice.empty())
+    ui.showMessage(result.path + "\n" + result.notice, MessageIcon::Exclamation);
   return result;
 }
 
@@ -64,19 +67,39 @@ std::string askSaveName(const Session& session, UserInterface& ui, const SaveDia
   return chosen;
 }
 
+std::string askDrawingToView(Session& session, UserInterface& ui, const std::string& folder) {
+  FileDialogRequest request;
+  request.title = "Open";
+  request.filter = "DXF files (*.dxf)|*.dxf";
+  request.defaultExtension = ".dxf";
+  request.initialFolder = !folder.empty()              ? folder
+                          : session.lastFolder.empty() ? session.programFolder
+                                                       : session.lastFolder;
+  request.mustExist = true;
+  const std::string chosen = ui.askOpenFileName(request);
+  if (chosen.empty()) {
+    ui.showMessage("No DXF File selected!", MessageIcon::Exclamation);
+    return "";
+  }
+  session.lastFolder = folderOf(chosen);
+  return chosen;
+}
+
 std::string schedulesTemplatePath(const Session& session) {
   return dataFile(session.programFolder, kSchedulesTemplateName).string();
 }
 
 GenerationResult createProfileData(Session& session) {
-  session.run = Run::make(session.runInputs());
-  const Run& run = *session.run;
-  session.warnings = run.warnings();
+  std::shared_ptr<Run> run = Run::make(session.runInputs());
+  session.warnings = run->warnings();
   GenerationResult result;
-  result.ran = run.outcome() != RunOutcome::None;
-  result.error = run.failure();
-  result.tailWaterText = run.tailWaterUsed();
-  if (result.ran) session.tailWaterText = run.tailWaterUsed();
+  result.ran = run->outcome() != RunOutcome::None;
+  result.error = run->failure();
+  result.tailWaterText = run->tailWaterUsed();
+  // With no outfall node nothing is done: the tables shown stay.
+  if (!result.ran) return result;
+  session.run = std::move(run);
+  session.tailWaterText = result.tailWaterText;
   return result;
 }
 

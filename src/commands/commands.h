@@ -32,6 +32,11 @@ struct SaveDialogTexts {
 // The dialog starts in the last folder with an empty name.
 std::string askSaveName(const Session& session, UserInterface& ui, const SaveDialogTexts& texts);
 
+// "View DWF"'s open dialog: the drawing chosen, or "" (and the message that
+// none was). It starts in `folder`, or else where the last dialog ended (the
+// program's folder at first); the chosen drawing's folder becomes the last.
+std::string askDrawingToView(Session& session, UserInterface& ui, const std::string& folder = "");
+
 // Saves one output of the session's run: the save dialog, the overwrite
 // question, the write, and the message that says where it went. Does nothing
 // when the output cannot be made from the run (see outputBlocked). The path

@@ -34,7 +34,8 @@ struct Session {
     run = Run::fromTables(runInputs(), std::move(made), tailWaterText);
   }
   // What Create Profile Data would be made from now.
-  RunInputs runInputs() const { return {databases, outfallNode, tailWaterText}; }
+  // The window always records the grade lines' terms: its computation page shows them.
+  RunInputs runInputs() const { return {databases, outfallNode, tailWaterText, true}; }
   DrawingOptions drawingOptions() const {
     DrawingOptions options;
     options.profileScale = profileScale;

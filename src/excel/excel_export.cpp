@@ -115,6 +115,15 @@ std::string excelTemplateMessage(const std::string& templatePath, const std::str
 WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
                             const std::string& templatePath, const std::string& target,
                             Overwrite overwrite, Warnings& warnings, const ExtraWorksheet* extra) {
+  std::vector<const ExtraWorksheet*> extras;
+  if (extra) extras.push_back(extra);
+  return exportSchedules(tables, englishUnits, templatePath, target, overwrite, warnings, extras);
+}
+
+WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
+                            const std::string& templatePath, const std::string& target,
+                            Overwrite overwrite, Warnings& warnings,
+                            const std::vector<const ExtraWorksheet*>& extras) {
   auto cannotWrite = [&](const std::string& reason) {
     return WriteResult::failed(target, excelFailedMessage(target, reason));
   };
@@ -144,8 +153,9 @@ WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
   }
   if (!templateBytes) return cannotReadTemplate(reason);
 
-  // The template is copied to the temporary file, edited there and renamed
-  // into place only when complete.
+  // The template is copied to the temporary file and edited there; libzip
+  // saves through a temporary file of its own renamed over ours, which the
+  // writer then gives the replaced file's mode, flushes and puts in place.
   AtomicFile copy{fs::path(target)};
   if (!copy.open()) return cannotWrite(copy.error());
   copy.write(*templateBytes);
@@ -172,7 +182,8 @@ WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
     useMetricHeads(*structures);
     useMetricHeads(*pipes);
   }
-  if (extra) {
+  for (const ExtraWorksheet* extra : extras) {
+    if (!extra) continue;
     XlsxWorksheet* sheet = workbook.addWorksheet(extra->name);
     if (!sheet) return cannotWrite(workbook.error());
     for (size_t r = 0; r < extra->rows.size(); ++r)
@@ -182,7 +193,7 @@ WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
   if (!workbook.setActiveWorksheet(0)) return cannotReadTemplate(workbook.error());
   if (!workbook.save()) return cannotWrite(workbook.error());
   if (reason = copy.commit(); !reason.empty()) return cannotWrite(reason);
-  return WriteResult::wrote(target);
+  return WriteResult::wrote(target, copy.notice());
 }
 
 }  // namespace tarvello

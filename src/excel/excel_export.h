@@ -32,6 +32,12 @@ WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
                             const std::string& templatePath, const std::string& target,
                             Overwrite overwrite, Warnings& warnings,
                             const ExtraWorksheet* extra = nullptr);
+// The same with any number of extra worksheets, in order after the two
+// schedules (none: the workbook is the one written without `extra`).
+WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
+                            const std::string& templatePath, const std::string& target,
+                            Overwrite overwrite, Warnings& warnings,
+                            const std::vector<const ExtraWorksheet*>& extras);
 
 // The failure messages, as the user is told.
 std::string excelFailedMessage(const std::string& path, const std::string& reason);

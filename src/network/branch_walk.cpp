@@ -12,11 +12,13 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-// Friction slope of one barrel (Manning), by section shape.
-double frictionSlope(GenerationContext& ctx, const PipeRecord& rec, double flowPerBarrel) {
+// Friction slope of one barrel (Manning), by section shape; `n` receives the
+// Manning's n it used.
+double frictionSlope(GenerationContext& ctx, const PipeRecord& rec, double flowPerBarrel,
+                     double& n) {
   const UnitConstants& u = ctx.units;
   const std::string shape = rec.text("PIPE_SHAPE");
-  const double n = ctx.number(rec, "PIPE_MANN");
+  n = ctx.number(rec, "PIPE_MANN");
   const std::string pipe = rec.text("PIPE_NUMBER");
   double sf = 0;
   if (shape == "Circular") {
@@ -78,6 +80,7 @@ void walkBranches(GenerationContext& ctx) {
   s.setCell(1, strcol::HglLow, numberText(tw));
   s.setCell(1, strcol::HglHigh, numberText(tw));
   double hglPrev = cellNumberOr0(s, 1, strcol::HglLow);
+  if (ctx.trace) ctx.trace->rows.emplace_back().structureRow = 1;  // at the tail water
   int structureRow = 2;
   int pipeRow = 1;
   walkPos = 1;
@@ -93,6 +96,10 @@ void walkBranches(GenerationContext& ctx) {
                          std::to_string(branchNo) + " ends there.");
         break;
       }
+      // The terms of this row's grade line, kept when a trace is asked for.
+      HglTraceRow t;
+      t.structureRow = structureRow;
+      t.pipeRow = pipeRow;
       fillUpstreamStructure(ctx, structureRow, pipeRow, branchNo, node, *rec);
       computeHeightOfCover(ctx, pipeRow);
 
@@ -133,16 +140,30 @@ void walkBranches(GenerationContext& ctx) {
       const double qb = ctx.number(*rec, "PIPE_DISCHARGE") / barrels;
       const double length = ctx.number(*rec, "PIPE_LENGTH");
       const double velocity = ctx.number(*rec, "PIPE_VELOCITY");
+      t.barrels = barrels;
+      t.qb = qb;
+      t.d = d;
+      t.length = length;
+      t.velocity = velocity;
       const double ca = ctx.number(*rec, "STRUCTURE_CA");
       const double intensity = ctx.number(*rec, "PIPE_I");
 
       // Water surface at the pipe outlet.
       const double a1 = elevOut + 0.8 * d / u.sizeDivisor;
       const double a2 = elevOut + flowDepth;
-      const double hout = (hglPrev > a1 && hglPrev > a2) ? hglPrev : (a1 > a2 ? a1 : a2);
+      t.rule = (hglPrev > a1 && hglPrev > a2) ? HoutRule::Downstream
+               : a1 > a2                      ? HoutRule::CrownDepth
+                                              : HoutRule::FlowDepth;
+      const double hout = t.rule == HoutRule::Downstream   ? hglPrev
+                          : t.rule == HoutRule::CrownDepth ? a1
+                                                           : a2;
+      t.hout = hout;
 
-      const double hf = frictionSlope(ctx, *rec, qb) * length;
+      t.sf = frictionSlope(ctx, *rec, qb, t.n);
+      const double hf = t.sf * length;
       const double ho = 0.25 * velocity * velocity / g2;
+      t.hf = hf;
+      t.ho = ho;
 
       // Other pipes discharging into this structure.
       double vm = 0, qvMax = 0, hThetaMax = 0;
@@ -167,14 +188,25 @@ void walkBranches(GenerationContext& ctx) {
           if (loss > hThetaMax) hThetaMax = loss;
         }
       }
-      const double hj = hThetaMax + 0.35 * vm * vm / g2 + ho;
+      const double hv = 0.35 * vm * vm / g2;
+      const double hj = hThetaMax + hv + ho;
+      t.vm = vm;
+      t.hv = hv;
+      t.hTheta = hThetaMax;
+      t.hj = hj;
       const double qin = rec->text("NODEIN_TYPE") == "Inlet" ? ca * intensity : 0;
-      double hs = qin < 0.2 * qb ? hj : 1.3 * hj;
-      if (rec->text("NODEIN_SHAPING") == "YES") hs = 0.5 * hs;
+      t.qin = qin;
+      // Factors of exactly 1 leave the loss as it is.
+      t.inflowFactor = qin < 0.2 * qb ? 1.0 : 1.3;
+      t.shapingFactor = rec->text("NODEIN_SHAPING") == "YES" ? 0.5 : 1.0;
+      const double hs = t.shapingFactor * (t.inflowFactor * hj);
+      t.hs = hs;
 
       double hin = hout + hf + hs;
+      t.hin = hin;
       s.setCell(structureRow, strcol::HglLow, formatFixed(hin, 2));
       if (hin < elevIn + flowDepth) {
+        t.raised = true;
         hin = elevIn + flowDepth;
         s.setCell(structureRow, strcol::HglLow, formatFixed(hin, 2));
       }
@@ -186,11 +218,17 @@ void walkBranches(GenerationContext& ctx) {
           p.cell(next, pipecol::BranchId) == std::to_string(branchNo)) {
         const double w =
             cellNumberOr0(p, next, pipecol::ElevOut) + cellNumberOr0(p, next, pipecol::FlowDepth);
+        t.surchargeCompared = true;
+        t.w = w;
         if (hin < w) s.setCell(structureRow, strcol::HglHigh, numberText(w));
       }
       s.setCell(structureRow, strcol::HglHigh,
                 formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
       hglPrev = cellNumberOr0(s, structureRow, strcol::HglLow);
+      if (ctx.trace) {
+        t.pipeNo = pipeNo;
+        ctx.trace->rows.push_back(std::move(t));
+      }
 
       ++walkPos;
       ++structureRow;
@@ -215,17 +253,26 @@ void walkBranches(GenerationContext& ctx) {
     }
     s.setCell(structureRow, strcol::HglLow, formatFixed(junctionHgl, 2));
     s.setCell(structureRow, strcol::HglHigh, junctionHgl);
+    HglTraceRow t;
+    t.structureRow = structureRow;
+    t.rule = HoutRule::FromRow;
+    t.fromRow = k;
     {
       const int first = structureRow - branchNo + 1;
       if (!p.cell(first, pipecol::BranchId).empty()) {
         const double w =
             cellNumberOr0(p, first, pipecol::ElevOut) + cellNumberOr0(p, first, pipecol::FlowDepth);
         const auto high = cellNumber(s, structureRow, strcol::HglHigh);
+        if (high) {
+          t.surchargeCompared = true;
+          t.w = w;
+        }
         if (high && w > *high) s.setCell(structureRow, strcol::HglHigh, numberText(w));
       }
       s.setCell(structureRow, strcol::HglHigh,
                 formatFixed(s.cell(structureRow, strcol::HglHigh), 2));
     }
+    if (ctx.trace) ctx.trace->rows.push_back(std::move(t));
     fillDownstreamStructure(ctx, structureRow, branchNo, start, nodeAt(walkBranch, 1));
     ++structureRow;
     walkPos = 1;

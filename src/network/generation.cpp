@@ -143,9 +143,10 @@ void warnAboutHgl(const Table& s, Warnings& warnings) {
 
 GenerationResult createProfileData(const ProjectDatabases& databases, const std::string& outfall,
                                    const std::string& tailWaterText, ProfileTables& tables,
-                                   Warnings& warnings) {
+                                   Warnings& warnings, HglTrace* trace) {
   GenerationResult result;
   warnings.clear();
+  if (trace) trace->rows.clear();
   result.tailWaterText = tailWaterText;
   if (outfall.empty()) return result;
   result.ran = true;
@@ -184,6 +185,10 @@ GenerationResult createProfileData(const ProjectDatabases& databases, const std:
   tables.pipes.reserveRows(pipes + 2);
   tables.branches.reserveRows(pipes + 2);
   ctx.structureRows.reserve(nodes);
+  if (trace) {
+    trace->rows.reserve(nodes);
+    ctx.trace = trace;
+  }
 
   fillPipeAndBranchTables(ctx);
   walkBranches(ctx);

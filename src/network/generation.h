@@ -5,6 +5,7 @@
 
 #include "common/warnings.h"
 #include "database/project_database.h"
+#include "network/hgl_trace.h"
 #include "network/pipe_network.h"
 #include "network/tree_build.h"
 #include "network/unit_constants.h"
@@ -34,6 +35,7 @@ struct GenerationContext {
     return b < nodeIds.size() && k < nodeIds[b].size() ? nodeIds[b][k] : NodeGraph::kNone;
   }
   StructureRowIndex structureRows;  // first listing of each node, as the table fills
+  HglTrace* trace = nullptr;        // when set, the walk records its terms here
 
   // Writes "Str #" of a structure row and keeps the row index current.
   void setStructureNode(int row, const std::string& node);
@@ -55,8 +57,10 @@ struct GenerationResult {
 // Runs the whole generation from the open databases, the outfall node and the
 // tail-water field into `tables`. `warnings` is emptied first and then lists
 // what the run worked around. With no outfall node nothing is done.
+// With `trace`, it is emptied and then receives one record per structure-table
+// row with the terms of the row's grade line; without it nothing is recorded.
 GenerationResult createProfileData(const ProjectDatabases& databases, const std::string& outfall,
                                    const std::string& tailWaterText, ProfileTables& tables,
-                                   Warnings& warnings);
+                                   Warnings& warnings, HglTrace* trace = nullptr);
 
 }  // namespace tarvello

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 constexpr double kPointsPerInch = 72;
 constexpr double kPointsPerMm = 72 / 25.4;
-constexpr double kMargin = 0.5 * kPointsPerInch;
+constexpr double kMargin = kPdfMargin;
 constexpr double kFooterSize = 9;       // points
 constexpr double kFooterBaseline = 14;  // points above the page's lower edge
 constexpr double kLineWidth = 0.3;      // points: thin enough for the schedules' rulings
@@ -492,7 +492,7 @@ WriteResult writePdfFile(const std::string& path, Overwrite overwrite, const Pdf
   if (std::string problem = file.close(); !problem.empty()) return failed(problem);
   if (std::string problem = targetProblem(path); !problem.empty()) return failed(problem);
   if (std::string problem = file.commit(); !problem.empty()) return failed(problem);
-  return WriteResult::wrote(path);
+  return WriteResult::wrote(path, file.notice());
 }
 
 }  // namespace tarvello

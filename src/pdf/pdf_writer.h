@@ -36,6 +36,10 @@ struct PdfDocumentInfo {
   std::string source;  // the footer's middle part, e.g. the pipe database file name
 };
 
+// The margin around a sheet's drawing on every side, in points; the footer
+// line sits in the lower one.
+inline constexpr double kPdfMargin = 36;
+
 // The font the texts are set in: an ISO 3098 drafting lettering, found by
 // fontconfig and embedded in the file.
 inline constexpr const char* kPdfFontFamily = "osifont";

@@ -111,7 +111,8 @@ PdfDocumentInfo sheetSetInfo(const std::string& pipeDbPath) {
 WriteResult writeSheetSetPdf(const ProfileTables& tables, const ProfileSettings& settings,
                              bool englishUnits, const PdfPageSize& size,
                              const std::string& pipeDbPath, const std::string& path,
-                             Overwrite overwrite, Warnings& warnings) {
+                             Overwrite overwrite, Warnings& warnings,
+                             const std::vector<PdfSheet>* appendedPages) {
   std::error_code ec;
   // Nothing is drawn when the answer is known already.
   if (overwrite == Overwrite::No && std::filesystem::exists(path, ec))
@@ -119,6 +120,7 @@ WriteResult writeSheetSetPdf(const ProfileTables& tables, const ProfileSettings&
   std::vector<PdfSheet> sheets;
   try {
     sheets = sheetSet(tables, settings, englishUnits, warnings);
+    if (appendedPages) sheets.insert(sheets.end(), appendedPages->begin(), appendedPages->end());
   } catch (const std::runtime_error& e) {
     return WriteResult::failed(path, pdfFailedMessage(path, e.what()));
   }

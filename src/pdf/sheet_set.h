@@ -38,10 +38,12 @@ std::vector<PdfSheet> sheetSet(const ProfileTables& tables, const ProfileSetting
 // "Tarvello - <file name>" and the file name, for a set of the pipe database at `pipeDbPath`.
 PdfDocumentInfo sheetSetInfo(const std::string& pipeDbPath);
 
-// The whole set into a new PDF file at `path`.
+// The whole set into a new PDF file at `path`; `appendedPages`, when given,
+// follow the schedule sheets (e.g. tablePages of the computation sheet).
 WriteResult writeSheetSetPdf(const ProfileTables& tables, const ProfileSettings& settings,
                              bool englishUnits, const PdfPageSize& size,
                              const std::string& pipeDbPath, const std::string& path,
-                             Overwrite overwrite, Warnings& warnings);
+                             Overwrite overwrite, Warnings& warnings,
+                             const std::vector<PdfSheet>* appendedPages = nullptr);
 
 }  // namespace tarvello

@@ -5,12 +5,15 @@
 
 #include "common/atomic_file.h"
 #include "profile/profile_drawings.h"
+#include "reports/hgl_sheet.h"
+#include "reports/quantities.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
 #include "tables/csv.h"
 #include "tables/row_lookups.h"
 #ifndef TARVELLO_NO_PDF
 #include "pdf/sheet_set.h"
+#include "pdf/table_pages.h"
 #endif
 
 namespace tarvello {
@@ -60,17 +63,55 @@ WriteResult structureSchedule(const OutputContext& c, const std::string& path, O
 WriteResult pipeSchedule(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
   return writePipeSchedule(c.run.tables(), c.run.english(), path, o);
 }
+constexpr const char* kNotTraced = "The run did not record its grade lines' terms.";
+
+WriteResult hglSheet(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
+  const HglTrace* trace = c.run.hglTrace();
+  if (!trace) return WriteResult::failed(path, kNotTraced);
+  return writeTextOutput(path, hglSheetCsv(*trace, c.run.tables()), o);
+}
+WriteResult quantities(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
+  const HglTrace* trace = c.run.hglTrace();
+  if (!trace) return WriteResult::failed(path, kNotTraced);
+  return writeTextOutput(path, quantitiesCsv(c.run.tables(), *trace, c.run.english()), o);
+}
 WriteResult workbook(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
-  return exportSchedules(c.run.tables(), c.run.english(), c.templatePath, path, o, w,
-                         c.checks ? &c.checks->worksheet : nullptr);
+  // The extra worksheets in the order the set lists them: checks, computation, quantities.
+  std::vector<const ExtraWorksheet*> extras;
+  if (c.checks) extras.push_back(&c.checks->worksheet);
+  const HglTrace* trace = c.run.hglTrace();
+  ExtraWorksheet hgl, amounts;
+  if (trace && c.withHglSheet) {
+    hgl = hglWorksheet(*trace, c.run.tables());
+    extras.push_back(&hgl);
+  }
+  if (trace && c.withQuantities) {
+    amounts = quantitiesWorksheet(c.run.tables(), *trace, c.run.english());
+    extras.push_back(&amounts);
+  }
+  return exportSchedules(c.run.tables(), c.run.english(), c.templatePath, path, o, w, extras);
 }
 #ifndef TARVELLO_NO_PDF
 WriteResult pdfSet(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
   const auto size = pdfPageSize(c.drawing.pageSize);
   if (!size) return WriteResult::failed(path, "Unknown page size: " + c.drawing.pageSize);
   const ProfileSettings settings = drawingSettings(c, w);
+  // After the schedules: the computation sheet's pages, then the quantities page.
+  std::vector<PdfSheet> appended;
+  if (const HglTrace* trace = c.run.hglTrace()) {
+    if (c.withHglSheet) {
+      auto pages = tablePages(hglSheetRows(*trace, c.run.tables()), "HGL Computation", *size);
+      appended.insert(appended.end(), pages.begin(), pages.end());
+    }
+    if (c.withQuantities) {
+      auto pages =
+          tablePages(quantitiesRows(c.run.tables(), *trace, c.run.english()), "Quantities", *size);
+      appended.insert(appended.end(), pages.begin(), pages.end());
+    }
+  }
   return writeSheetSetPdf(c.run.tables(), settings, c.run.english(), *size,
-                          c.run.inputs().databases.pipeDbPath(), path, o, w);
+                          c.run.inputs().databases.pipeDbPath(), path, o, w,
+                          appended.empty() ? nullptr : &appended);
 }
 constexpr bool kPdf = true;
 #else
@@ -82,7 +123,7 @@ constexpr bool kPdf = false;
 
 using T = OutputTarget;
 using R = OutputReport;
-const std::array<OutputDescription, 11> kCatalogue{{
+const std::array<OutputDescription, 13> kCatalogue{{
     {"structures", "Structure Table", "csv", "structures", T::Whole, "--tables", true, R::Table,
      structuresCsv},
     {"pipes", "Pipe Table", "csv", "pipes", T::Whole, "--tables", true, R::Table, pipesCsv},
@@ -90,6 +131,10 @@ const std::array<OutputDescription, 11> kCatalogue{{
      branchesCsv},
     {"checks", "Design Checks", "csv", "design-checks", T::Whole, "--checks", true, R::Findings,
      checksCsv},
+    {"hgl-sheet", "HGL Computation", "csv", "hgl-computation", T::Whole, "--hgl-sheet", true,
+     R::Table, hglSheet},
+    {"quantities", "Quantities", "csv", "quantities", T::Whole, "--quantities", true, R::Table,
+     quantities},
     {"pipe-profile", "Current Pipe Profile", "dxf", "pipe", T::BranchRow, "--pipe-profile", true,
      R::Drawing, pipeProfile},
     {"branch-profile", "Current Branch Profile", "dxf", "branch", T::Branch, "--branch-profile",
@@ -163,7 +208,10 @@ std::string outputBlocked(const OutputDescription& output, const Run& run, int b
   switch (output.report) {
     case OutputReport::Table:
     case OutputReport::Findings:
-      return run.created() ? "" : "No tables yet: run Create Profile Data first.";
+      if (!run.created()) return "No tables yet: run Create Profile Data first.";
+      if ((output.id == "hgl-sheet" || output.id == "quantities") && !run.hglTrace())
+        return kNotTraced;
+      return "";
     case OutputReport::Pdf:
       return filled(t.branches, branchcol::NodeOut) || filled(t.structures, strcol::StrNo) ||
                      filled(t.pipes, pipecol::PipeNo)
@@ -185,9 +233,10 @@ WriteResult writeTextOutput(const std::string& path, std::string_view text, Over
   std::error_code ec;
   if (overwrite == Overwrite::No && std::filesystem::exists(path, ec))
     return WriteResult::exists(path);
-  const std::string failure = writeFileAtomically(path, text);
+  std::string notice;
+  const std::string failure = writeFileAtomically(path, text, &notice);
   if (!failure.empty()) return WriteResult::failed(path, failure);
-  return WriteResult::wrote(path);
+  return WriteResult::wrote(path, notice);
 }
 
 }  // namespace tarvello

@@ -41,6 +41,10 @@ struct OutputContext {
   const RunFindings* checks = nullptr;  // the design checks, when asked for
   std::string templatePath;             // the workbook template
   int branchRow = 0;                    // the branch-table row of a pipe or branch output
+  // The workbook and the PDF set carry the computation sheet and the
+  // quantities too (they need a run that traced its grade lines).
+  bool withHglSheet = false;
+  bool withQuantities = false;
 };
 
 enum class OutputTarget {

@@ -19,6 +19,12 @@ bool sameTailWater(const std::string& a, const std::string& b) {
   return formatFixed(*x, 2) == formatFixed(*y, 2);
 }
 
+// The tail water as the field shows it: two decimals.
+std::string shownTailWater(const std::string& text) {
+  const auto n = parseNumber(text);
+  return n ? formatFixed(*n, 2) : text;
+}
+
 // Whether the file behind an opened database is no longer what was read.
 bool changedOnDisk(const ProjectDatabase* db) {
   if (!db || !db->stamp().known) return false;
@@ -51,6 +57,7 @@ std::shared_ptr<Run> Run::make(RunInputs inputs) {
     run->tables_ = ProfileTables();
   } else {
     run->outcome_ = RunOutcome::Created;
+    run->traced_ = in.traceHgl;
   }
   return run;
 }
@@ -76,7 +83,7 @@ std::string Run::statusLine() const {
   switch (outcome_) {
     case RunOutcome::Created:
       return profileDataSummary(tables_) + " (outfall " + inputs_.outfall + ", tail water " +
-             tailWaterUsed_ + ")";
+             shownTailWater(tailWaterUsed_) + ")";
     case RunOutcome::Failed:
       return "Create Profile Data failed: " + failure_;
     case RunOutcome::None:
@@ -88,8 +95,8 @@ std::string Run::statusLine() const {
 std::string Run::staleLine(const std::string& outfall, const std::string& tailWater,
                            const ProjectDatabases& databases) const {
   if (!created()) return "";
-  const std::string head =
-      "Tables of outfall " + inputs_.outfall + ", tail water " + tailWaterUsed_ + "; ";
+  const std::string head = "Tables of outfall " + inputs_.outfall + ", tail water " +
+                           shownTailWater(tailWaterUsed_) + "; ";
   const ProjectDatabases& used = inputs_.databases;
   // The same database objects still open: only their files may have changed since.
   if (databases.sharedPipe() == used.sharedPipe() &&

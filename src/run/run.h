@@ -10,6 +10,7 @@
 
 #include "common/warnings.h"
 #include "database/project_database.h"
+#include "network/hgl_trace.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello {
@@ -20,6 +21,9 @@ struct RunInputs {
   ProjectDatabases databases;
   std::string outfall;
   std::string tailWater = "0.0";  // "" counts as "0.0"
+  // Record the terms of every grade line (the computation sheet and the
+  // quantities need them); off, a run costs nothing more.
+  bool traceHgl = false;
 };
 
 enum class RunOutcome {
@@ -53,6 +57,8 @@ class Run {
   // The same tables, for moving their current rows (a front end's selection).
   ProfileTables& tables() { return tables_; }
   const Warnings& warnings() const { return warnings_; }
+  // The terms of every row's grade line, when the inputs asked for them.
+  const HglTrace* hglTrace() const { return traced_ ? &trace_ : nullptr; }
   // UNITS of the database opened last, and whether that means feet and inches.
   const std::string& unitSystem() const { return inputs_.databases.unitSystem(); }
   bool english() const;
@@ -74,6 +80,8 @@ class Run {
   std::string tailWaterUsed_ = "0.0";
   ProfileTables tables_;
   Warnings warnings_;
+  HglTrace trace_;
+  bool traced_ = false;
 };
 
 // "Profile data created: N structure rows, M pipes": the counts of the tables.

@@ -2,6 +2,10 @@
 
 #include <QThread>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace tarvello {
 namespace {
 
@@ -22,7 +26,6 @@ class HeldMessages : public UserInterface {
 
 struct BackgroundRunner::Run {
   unsigned id = 0;
-  Session work;
   HeldMessages messages;
   Done done;
   std::unique_ptr<QThread> thread;
@@ -34,33 +37,23 @@ BackgroundRunner::~BackgroundRunner() {
   if (run_) run_->thread->wait();
 }
 
-void BackgroundRunner::start(Session& session, Task task, Done done) {
+void BackgroundRunner::start(Task task, Done done) {
   run_ = std::make_unique<Run>();
   Run* run = run_.get();
   run->id = ++runsStarted_;
   run->done = std::move(done);
-  Session& work = run->work;
-  work.databases = std::move(session.databases);
-  work.outfallNode = session.outfallNode;
-  work.tailWaterText = session.tailWaterText;
-  work.lastFolder = session.lastFolder;
-  work.programFolder = session.programFolder;
-  work.profileScale = session.profileScale;
-  work.energyGradeLine = session.energyGradeLine;
-  run->thread.reset(
-      QThread::create([run, task = std::move(task)] { task(run->work, run->messages); }));
+  run->thread.reset(QThread::create([run, task = std::move(task)] { task(run->messages); }));
   connect(run->thread.get(), &QThread::finished, this, [this, id = run->id] {
     if (run_ && run_->id == id) emit threadEnded();  // not when finish has ended it already
   });
   run->thread->start();
 }
 
-void BackgroundRunner::finish(Session& session, UserInterface& ui) {
+void BackgroundRunner::finish(UserInterface& ui) {
   if (!run_) return;
   run_->thread->wait();
   const std::unique_ptr<Run> run = std::move(run_);
-  session.databases = std::move(run->work.databases);
-  run->done(run->work);
+  run->done();
   for (const auto& [text, icon] : run->messages.messages) ui.showMessage(text, icon);
 }
 

@@ -1,17 +1,14 @@
 #pragma once
 // Runs a command (opening a database, Create Profile Data) on a thread of its
-// own. The run works on a session of its own, which holds the window's
-// databases for the length of the run, so the window can go on showing (and
-// painting) its tables without sharing anything with the thread.
+// own. The task takes what it works on by value: the run's inputs, with the
+// opened databases shared read-only, so the window goes on showing (and
+// painting) its tables and fields while the thread works, and nothing of the
+// window's session is shared with it.
 #include <QObject>
 
 #include <functional>
 #include <memory>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include "commands/session.h"
 #include "commands/user_interface.h"
 
 class QThread;
@@ -22,20 +19,18 @@ class BackgroundRunner : public QObject {
   Q_OBJECT
  public:
   // The command, on its thread; it may show messages but asks nothing.
-  using Task = std::function<void(Session& work, UserInterface& ui)>;
-  // Back on the window's thread, with the run's session.
-  using Done = std::function<void(Session& work)>;
+  using Task = std::function<void(UserInterface& ui)>;
+  // Back on the window's thread, once the task has ended.
+  using Done = std::function<void()>;
 
   explicit BackgroundRunner(QObject* parent = nullptr);
   // A run still going is waited for; its results are not shown.
   ~BackgroundRunner() override;
 
   bool running() const { return run_ != nullptr; }
-  // Starts `task` on a session that takes `session`'s databases and copies its fields.
-  void start(Session& session, Task task, Done done);
-  // Waits for the run, gives the databases back to `session`, calls `done`
-  // and then shows the run's messages on `ui`.
-  void finish(Session& session, UserInterface& ui);
+  void start(Task task, Done done);
+  // Waits for the run, calls `done` and then shows the run's messages on `ui`.
+  void finish(UserInterface& ui);
 
  signals:
   // The thread has ended; the window calls finish.

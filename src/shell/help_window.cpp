@@ -5,13 +5,15 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "shell/widget_names.h"
+
 namespace tarvello {
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
-  setObjectName("helpWindow");
+  setObjectName(widget::kHelpWindow);
   setWindowTitle("Tarvello Help");
-  browser_->setObjectName("helpBrowser");
+  browser_->setObjectName(widget::kHelpBrowser);
   browser_->setOpenExternalLinks(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -5,13 +5,14 @@
 #include <QVBoxLayout>
 
 #include "pdf/pdf_writer.h"
+#include "shell/widget_names.h"
 
 namespace tarvello {
 
-PdfExportBox::PdfExportBox(QWidget* parent)
+PdfExportBox::PdfExportBox(QPushButton* exportButton, QWidget* parent)
     : QGroupBox("PDF Sheet Set", parent), pageSize_(new QComboBox(this)) {
-  setObjectName("fraPdf");
-  pageSize_->setObjectName("cboPageSize");
+  setObjectName(widget::kPdfFrame);
+  pageSize_->setObjectName(widget::kPdfPageSize);
   for (const PdfPageSize& size : pdfPageSizes()) {
     const QString text = QString("%1 (%2 x %3 in)")
                              .arg(QString::fromStdString(size.name))
@@ -19,12 +20,10 @@ PdfExportBox::PdfExportBox(QWidget* parent)
                              .arg(size.height / 72, 0, 'g', 3);
     pageSize_->addItem(text, QString::fromStdString(size.name));
   }
-  auto* button = new QPushButton("Export PDF...", this);
-  button->setObjectName("cmdExportPdf");
+  exportButton->setParent(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pageSize_);
-  layout->addWidget(button);
-  connect(button, &QPushButton::clicked, this, [this] { emit exportRequested(pageSize()); });
+  layout->addWidget(exportButton);
 }
 
 QString PdfExportBox::pageSize() const { return pageSize_->currentData().toString(); }

@@ -5,18 +5,17 @@
 #include <QString>
 
 class QComboBox;
+class QPushButton;
 
 namespace tarvello {
 
 class PdfExportBox : public QGroupBox {
   Q_OBJECT
  public:
-  explicit PdfExportBox(QWidget* parent = nullptr);
+  // `exportButton` (the window's command) goes below the paper.
+  explicit PdfExportBox(QPushButton* exportButton, QWidget* parent = nullptr);
   // The chosen paper, as pdfPageSize() names it.
   QString pageSize() const;
-
- signals:
-  void exportRequested(const QString& pageSize);
 
  private:
   QComboBox* pageSize_;

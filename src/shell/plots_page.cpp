@@ -9,50 +9,42 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "shell/command_table.h"
 #include "shell/pdf_export_box.h"
 #include "shell/profile_preview.h"
 #include "shell/widget_names.h"
 #include "viewer/drawing_view.h"
 
 namespace tarvello {
-QPushButton* commandButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  return button;
-}
 
-PlotsPage::PlotsPage(QTableView* branchGrid, QWidget* parent) : QWidget(parent) {
+PlotsPage::PlotsPage(QTableView* branchGrid, CommandTable& commands, QWidget* parent)
+    : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   branchGrid->setParent(this);
   layout->addWidget(branchGrid);
 
-  auto* commands = new QVBoxLayout;
+  auto* buttons = new QVBoxLayout;
   auto* profiles = new QGroupBox("Plot  Profiles and Schedules", this);
   profiles->setObjectName(widget::kPlotsFrame);
   auto* profilesLayout = new QVBoxLayout(profiles);
-  pipeProfile = commandButton(widget::kPipeProfile, "Current Pipe Profile", profiles);
-  branchProfile = commandButton(widget::kBranchProfile, "Current Branch Profile", profiles);
-  allProfiles = commandButton(widget::kAllProfiles, "All Pipe Profiles", profiles);
-  viewDrawing = commandButton(widget::kViewDrawing, "View DWF", profiles);
-  for (QPushButton* b : {pipeProfile, branchProfile, allProfiles, viewDrawing})
-    profilesLayout->addWidget(b);
+  for (const char* name :
+       {widget::kPipeProfile, widget::kBranchProfile, widget::kAllProfiles, widget::kViewDrawing})
+    profilesLayout->addWidget(commands.button(name, profiles));
   energyGradeLine = new QCheckBox("Energy grade line", profiles);
   energyGradeLine->setObjectName(widget::kEnergyGradeLine);
   profilesLayout->addWidget(energyGradeLine);
   auto* schedules = new QGroupBox("Structure And Pipe Schdules", this);
   schedules->setObjectName(widget::kSchedulesFrame);
   auto* schedulesLayout = new QVBoxLayout(schedules);
-  structureSchedule = commandButton(widget::kStructureSchedule, "Structure Schedule", schedules);
-  pipeSchedule = commandButton(widget::kPipeSchedule, "Pipe Schedule", schedules);
-  exportToExcel = commandButton(widget::kExportToExcel, "Export to Excel", schedules);
-  for (QPushButton* b : {structureSchedule, pipeSchedule, exportToExcel})
-    schedulesLayout->addWidget(b);
-  commands->addWidget(profiles);
-  commands->addWidget(schedules);
-  pdfExport = new PdfExportBox(this);
-  commands->addWidget(pdfExport);
-  commands->addStretch(1);
-  layout->addLayout(commands);
+  for (const char* name :
+       {widget::kStructureSchedule, widget::kPipeSchedule, widget::kExportToExcel})
+    schedulesLayout->addWidget(commands.button(name, schedules));
+  buttons->addWidget(profiles);
+  buttons->addWidget(schedules);
+  pdfExport = new PdfExportBox(commands.button(widget::kExportPdf, this), this);
+  buttons->addWidget(pdfExport);
+  buttons->addStretch(1);
+  layout->addLayout(buttons);
 
   auto* preview = new QGroupBox("Profile preview", this);
   preview->setObjectName(widget::kPreviewFrame);

@@ -13,26 +13,16 @@ class QTableView;
 
 namespace tarvello {
 
+class CommandTable;
 class DrawingView;
 class PdfExportBox;
-
-// A push button under the object name the tests and the help know it by.
-QPushButton* commandButton(const char* name, const char* caption, QWidget* parent);
 
 class PlotsPage : public QWidget {
   Q_OBJECT
  public:
-  // `branchGrid` becomes the page's own.
-  PlotsPage(QTableView* branchGrid, QWidget* parent);
+  // `branchGrid` becomes the page's own; the buttons are the commands'.
+  PlotsPage(QTableView* branchGrid, CommandTable& commands, QWidget* parent);
 
-  // The command buttons, for the window to connect.
-  QPushButton* pipeProfile = nullptr;
-  QPushButton* branchProfile = nullptr;
-  QPushButton* allProfiles = nullptr;
-  QPushButton* viewDrawing = nullptr;
-  QPushButton* structureSchedule = nullptr;
-  QPushButton* pipeSchedule = nullptr;
-  QPushButton* exportToExcel = nullptr;
   PdfExportBox* pdfExport = nullptr;
   // Profiles drawn, previewed and exported with the energy grade line.
   QCheckBox* energyGradeLine = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QSettings>
 
 namespace tarvello {
@@ -100,6 +101,20 @@ void rememberFields(const QString& pipeDatabase, const ProjectFields& fields) {
     s.setValue("outfall", e.fields.outfall);
     s.setValue("tailWater", e.fields.tailWater);
   });
+}
+
+void restoreWindowSettings(QMainWindow& window, std::string& lastFolder) {
+  QSettings settings;
+  const QByteArray geometry = settings.value("window/geometry").toByteArray();
+  if (!geometry.isEmpty()) window.restoreGeometry(geometry);
+  const QString folder = settings.value("files/lastFolder").toString();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) lastFolder = folder.toStdString();
+}
+
+void saveWindowSettings(const QMainWindow& window, const std::string& lastFolder) {
+  QSettings settings;
+  settings.setValue("window/geometry", window.saveGeometry());
+  settings.setValue("files/lastFolder", QString::fromStdString(lastFolder));
 }
 
 }  // namespace tarvello

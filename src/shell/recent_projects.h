@@ -1,12 +1,16 @@
 #pragma once
 // What the window remembers between runs of the program, in the user's
 // settings (QSettings under the application's organisation and name): the
-// last pipe + inlet database pairs, and for each pipe database the outfall
-// and tail water last used with it.
+// last pipe + inlet database pairs, for each pipe database the outfall and
+// tail water last used with it, the main window's place and size, and the
+// folder of the last file dialog.
 #include <QList>
 #include <QString>
 
 #include <optional>
+#include <string>
+
+class QMainWindow;
 
 namespace tarvello {
 
@@ -33,5 +37,9 @@ struct ProjectFields {
 
 std::optional<ProjectFields> rememberedFields(const QString& pipeDatabase);
 void rememberFields(const QString& pipeDatabase, const ProjectFields& fields);
+
+// A folder that no longer exists is not restored.
+void restoreWindowSettings(QMainWindow& window, std::string& lastFolder);
+void saveWindowSettings(const QMainWindow& window, const std::string& lastFolder);
 
 }  // namespace tarvello

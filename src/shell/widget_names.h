@@ -5,13 +5,18 @@
 namespace tarvello::widget {
 
 inline constexpr const char* kMainWindow = "frmProfileinput";
+inline constexpr const char* kPipeDatabaseLabel = "lblPipeDatabase";
 inline constexpr const char* kPipeDatabaseField = "pipe_database";
+inline constexpr const char* kInletDatabaseLabel = "lblInletDatabase";
 inline constexpr const char* kInletDatabaseField = "inlet_database";
 inline constexpr const char* kOpenPipeDatabase = "mnubrowsePipe";
 inline constexpr const char* kOpenInletDatabase = "mnubrowseInlet";
+inline constexpr const char* kOutfallLabel = "lblOutfall";
 inline constexpr const char* kOutfallBox = "hglanodeout";
+inline constexpr const char* kTailWaterLabel = "lblTailWater";
 inline constexpr const char* kTailWaterField = "TWE";
 inline constexpr const char* kCreateProfileData = "cmdgenprofiledata";
+inline constexpr const char* kStaleLine = "lblStale";  // the tables no longer match the fields
 inline constexpr const char* kPages = "SSTab1";
 inline constexpr const char* kStructureGrid = "strflex";
 inline constexpr const char* kPipeGrid = "pipeflex";
@@ -25,6 +30,9 @@ inline constexpr const char* kSchedulesFrame = "fraSchedules";
 inline constexpr const char* kStructureSchedule = "cmdStrSchedule";
 inline constexpr const char* kPipeSchedule = "cmdPipeSchedule";
 inline constexpr const char* kExportToExcel = "cmdXLexport";
+inline constexpr const char* kPdfFrame = "fraPdf";
+inline constexpr const char* kPdfPageSize = "cboPageSize";
+inline constexpr const char* kExportPdf = "cmdExportPdf";
 inline constexpr const char* kPreviewFrame = "fraPreview";
 inline constexpr const char* kPreviewPipe = "optPreviewPipe";
 inline constexpr const char* kPreviewBranch = "optPreviewBranch";
@@ -48,10 +56,17 @@ inline constexpr const char* kSaveCriteria = "cmdSaveCriteria";
 inline constexpr const char* kDefaultCriteria = "cmdDefaultCriteria";
 inline constexpr const char* kWarningsDock = "warningsDock";
 inline constexpr const char* kWarningsList = "warningsList";
+inline constexpr const char* kStatusBar = "statusBar";
+inline constexpr const char* kShowSavedDrawing = "cmdShowSavedDrawing";
 inline constexpr const char* kFileMenu = "mnuFile";
+inline constexpr const char* kSaveTableCsv = "mnuSaveTableCsv";
+inline constexpr const char* kRecentProjects = "mnuRecentProjects";
+inline constexpr const char* kRecentProjectPrefix = "mnuRecentProject";  // + 1, 2, ...
 inline constexpr const char* kExit = "mnuExit";
 inline constexpr const char* kHelpMenu = "mnuhelp";
 inline constexpr const char* kHelpContents = "mnuPPHelp";
 inline constexpr const char* kAbout = "mnuAbout";
+inline constexpr const char* kHelpWindow = "helpWindow";
+inline constexpr const char* kHelpBrowser = "helpBrowser";
 
 }  // namespace tarvello::widget

@@ -1,6 +1,7 @@
 #pragma once
 // Keyboard use of the main window's project controls, set up on the built
 // widgets by their object names so the window's layout code stays as it is.
+// The commands' own Alt and Ctrl keys are in the window's command table.
 class QComboBox;
 class QMainWindow;
 
@@ -11,10 +12,8 @@ namespace tarvello {
 // swapped in for the typed text when the box loses focus.
 void keepTypedText(QComboBox& box);
 
-// Alt-key mnemonics on the project buttons and fields, Ctrl+O and
-// Ctrl+Shift+O for the two databases, Enter from the tail water to "Create
-// Profile Data" and Enter again to run it, and focus to the outfall box once
-// a pipe database is open.
+// Enter from the tail water to "Create Profile Data" and Enter again to run
+// it, and focus to the outfall box once a pipe database is open.
 void setUpProjectKeys(QMainWindow& window);
 
 }  // namespace tarvello

@@ -18,6 +18,20 @@ void appendField(std::string& out, std::string_view text) {
 
 }  // namespace
 
+void appendCsvRow(std::string& out, const std::vector<std::string>& cells) {
+  for (size_t c = 0; c < cells.size(); ++c) {
+    if (c > 0) out += ',';
+    appendField(out, cells[c]);
+  }
+  out += "\r\n";
+}
+
+std::string rowsCsv(const std::vector<std::vector<std::string>>& rows) {
+  std::string out;
+  for (const auto& row : rows) appendCsvRow(out, row);
+  return out;
+}
+
 std::string tableCsv(const Table& table) {
   const int last = table.lastFilledRow();
   // Sized up front: growing a many-megabyte text by doubling copies it over and over.

@@ -1,6 +1,7 @@
-// Create Profile Data on a network made from the fuzz bytes, then every
-// profile drawn into memory. The input is text, one record a line, fields
-// separated by ';':
+// Create Profile Data on a network made from the fuzz bytes, with the walk's
+// trace; the computation sheet and the quantities made from it, and the sheet
+// checked against the structure table; then every profile drawn into memory. The input is text, one
+// record a line, fields separated by ';':
 //   line 1          UNITS;OUTFALL NODE;TAIL WATER
 //   I;...           an INLET record: INLET_NUMBER;INLET_SUBTYPE;INLETLENGTH
 //   anything else   a PIPE record, fields in the order of kPipeFields
@@ -22,6 +23,8 @@
 #include "network/generation.h"
 #include "profile/profile_drawings.h"
 #include "profile/profile_plot.h"
+#include "reports/hgl_sheet.h"
+#include "reports/quantities.h"
 
 namespace {
 
@@ -109,11 +112,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   session.outfallNode = head.size() > 1 ? std::string(head[1]) : "";
   session.tailWaterText = head.size() > 2 ? std::string(head[2]) : "0.0";
 
-  const GenerationResult result = createProfileData(session);
+  ProfileTables tables;
+  HglTrace trace;
+  const GenerationResult result =
+      createProfileData(session.databases, session.outfallNode, session.tailWaterText, tables,
+                        session.warnings, &trace);
+  session.tailWaterText = result.tailWaterText;
   if (!result.ran || !result.error.empty()) return 0;
+
+  // One record per structure row, in order; where the walk did not raise
+  // the grade line, its Hin as the table formats it is HGL Elev-Low.
+  const Table& structures = tables.structures;
+  if (trace.rows.size() != static_cast<size_t>(structures.lastFilledRow())) std::abort();
+  for (size_t i = 0; i < trace.rows.size(); ++i) {
+    const HglTraceRow& t = trace.rows[i];
+    if (t.structureRow != static_cast<int>(i) + 1) std::abort();
+    if (!t.branchStart() && !t.raised &&
+        formatFixed(t.hin, 2) != structures.cell(t.structureRow, strcol::HglLow))
+      std::abort();
+  }
+  const std::string sheet = hglSheetCsv(trace, tables);
+  if (sheet.empty()) std::abort();
+  const bool english = session.databases.unitSystem() == "ENGLISH";
+  const auto quantities = quantitiesRows(tables, trace, english);
+  for (const auto& row : quantities)
+    if (row.size() != quantitiesHeads().size()) std::abort();
   Warnings warnings;
   DxfDrawing drawing;
-  ProfilePlot plot(session.tables(),
+  ProfilePlot plot(tables,
                    profileSettings(session.profileScale, session.databases.unitSystem(),
                                    session.tailWaterText, warnings),
                    drawing, warnings);

@@ -24,6 +24,7 @@
 #include "shell/criteria_dialog.h"
 #include "shell/main_window.h"
 #include "shell/table_model.h"
+#include "shell/widget_names.h"
 #include "tables/cell_numbers.h"
 #include "window_fixture.h"
 
@@ -65,20 +66,20 @@ class DesignChecksPageTest : public QObject, WindowFixture {
   Q_OBJECT
 
   QTemporaryDir out_;
-  QTableView* list() const { return find<QTableView>("findingsList"); }
+  QTableView* list() const { return find<QTableView>(widget::kFindingsList); }
   TableModel* model(const char* grid) const {
     return static_cast<TableModel*>(find<QTableView>(grid)->model());
   }
   std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
 
   void create() {
-    find<QPushButton>("cmdgenprofiledata")->click();
+    find<QPushButton>(widget::kCreateProfileData)->click();
     waitForCommand();
   }
   void openHighwayAndCreate() {
     window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
     window_->waitForCommand();
-    find<QComboBox>("hglanodeout")->setEditText("1");
+    find<QComboBox>(widget::kOutfallBox)->setEditText("1");
     create();
     QVERIFY(window_->session().tables().pipes.lastFilledRow() > 5);
     ui_->forget();
@@ -86,7 +87,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
   // A pipe-table cell's tool tip, by the pipe's number.
   QString pipeTip(const std::string& pipe, int column) const {
     const int row = rowWith(window_->session().tables().pipes, pipecol::PipeNo, pipe);
-    return model("pipeflex")
+    return model(widget::kPipeGrid)
         ->index(TableModel::viewRow(row), column)
         .data(Qt::ToolTipRole)
         .toString();
@@ -99,7 +100,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
       edit(dialog);
       dialog->accept();
     });
-    find<QPushButton>("cmdCriteria")->click();
+    find<QPushButton>(widget::kEditCriteria)->click();
   }
 
   void newWindow() { openWindow(); }
@@ -112,7 +113,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
   void cleanup() { closeWindow(); }
 
   void findingsAreListedAndMarkedAfterEveryRun() {
-    auto* tabs = find<QTabWidget>("SSTab1");
+    auto* tabs = find<QTabWidget>(widget::kPages);
     QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(3), QString("DESIGN CHECKS"));
     QCOMPARE(list()->model()->rowCount(), 0);
@@ -123,7 +124,9 @@ class DesignChecksPageTest : public QObject, WindowFixture {
              QStringList({"cover,1,,P2,1.88,2.00", "cover,1,,P3,0.67,2.00", "cover,1,,P4,0.00,2.00",
                           "cover,2,,P30,1.71,2.00", "cover,5,,P50,1.72,2.00",
                           "cover,8,,P44,1.75,2.00", "size-decrease,1,,P3,36.00,48.00"}));
-    QVERIFY(find<QLabel>("lblFindings")->text().startsWith("7 findings: cover 6, size-decrease 1"));
+    QVERIFY(find<QLabel>(widget::kFindingsSummary)
+                ->text()
+                .startsWith("7 findings: cover 6, size-decrease 1"));
     // Each finding's cells tell what it means; the numbers stand to the right.
     const QAbstractItemModel* findings = list()->model();
     QCOMPARE(findings->headerData(5, Qt::Horizontal).toString(), QString("Limit"));
@@ -135,7 +138,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QVERIFY(!findings->index(1, 3).data(Qt::TextAlignmentRole).isValid());
     QCOMPARE(findings->index(1, 4).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::AlignRight | Qt::AlignVCenter);
-    const QString criteria = find<QLabel>("lblCriteria")->text();
+    const QString criteria = find<QLabel>(widget::kCriteriaInForce)->text();
     QVERIFY2(criteria.contains("freeboard 1 ft") && criteria.contains("velocity 3 to 12 ft/s") &&
                  criteria.contains("cover 2 ft") && criteria.contains("size 15 in") &&
                  criteria.contains("rules off: none"),
@@ -150,17 +153,17 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QVERIFY(pipeTip("P3", pipecol::Velocity).isEmpty());
     QVERIFY(pipeTip("P7", pipecol::HeightOfCover).isEmpty());
     const int p3 = rowWith(window_->session().tables().pipes, pipecol::PipeNo, "P3");
-    QVERIFY(model("pipeflex")
+    QVERIFY(model(widget::kPipeGrid)
                 ->index(TableModel::viewRow(p3), pipecol::HeightOfCover)
                 .data(Qt::BackgroundRole)
                 .canConvert<QBrush>());
-    QVERIFY(!model("pipeflex")
+    QVERIFY(!model(widget::kPipeGrid)
                  ->index(TableModel::viewRow(p3), pipecol::Velocity)
                  .data(Qt::BackgroundRole)
                  .isValid());
 
     // A second run from another outfall replaces list and marks.
-    find<QComboBox>("hglanodeout")->setEditText("201");
+    find<QComboBox>(widget::kOutfallBox)->setEditText("201");
     create();
     QCOMPARE(listRows(list()), QStringList({"cover,1,,P202,1.79,2.00"}));
     QVERIFY(pipeTip("P202", pipecol::HeightOfCover).startsWith("cover (P202)"));
@@ -168,7 +171,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     const Table& pipes = window_->session().tables().pipes;
     for (int r = 1; r < pipes.rowCount(); ++r)
       for (int c = 0; c < pipes.columnCount(); ++c)
-        marked += model("pipeflex")->cellMark(r, c).isEmpty() ? 0 : 1;
+        marked += model(widget::kPipeGrid)->cellMark(r, c).isEmpty() ? 0 : 1;
     QCOMPARE(marked, 1);
   }
 
@@ -196,7 +199,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
 
   void doubleClickShowsTheFindingsRow() {
     openHighwayAndCreate();
-    auto* tabs = find<QTabWidget>("SSTab1");
+    auto* tabs = find<QTabWidget>(widget::kPages);
     tabs->setCurrentIndex(3);
     QTRY_VERIFY(list()->isVisible() && list()->viewport()->height() > 100);
     const int finding = 3;  // cover of P30
@@ -208,7 +211,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(spy.count(), 1);
 
-    auto* grid = find<QTableView>("pipeflex");
+    auto* grid = find<QTableView>(widget::kPipeGrid);
     QCOMPARE(tabs->currentWidget(), grid);
     const int row = rowWith(window_->session().tables().pipes, pipecol::PipeNo, "P30");
     QCOMPARE(window_->session().tables().pipes.currentRow(), row);
@@ -221,8 +224,8 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     openHighwayAndCreate();
     // Cover 1.0, freeboard 5 ft, size-decrease off.
     editCriteria([](CriteriaDialog* d) {
-      d->findChild<QDoubleSpinBox*>("txtCoverMin")->setValue(1.0);
-      d->findChild<QDoubleSpinBox*>("txtFreeboard")->setValue(5.0);
+      d->findChild<QDoubleSpinBox*>(widget::kCriterionCoverMin)->setValue(1.0);
+      d->findChild<QDoubleSpinBox*>(widget::kCriterionFreeboard)->setValue(5.0);
       d->findChild<QCheckBox*>("chkRule_size-decrease")->setChecked(false);
     });
     create();
@@ -232,14 +235,16 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QVERIFY(!rows.contains("cover,1,,P2,1.88,1.00"));
     QVERIFY(rows.filter("size-decrease").isEmpty());
     QVERIFY(rows.filter("freeboard,").size() > 0);
-    QVERIFY(find<QLabel>("lblCriteria")->text().contains("rules off: size-decrease"));
+    QVERIFY(find<QLabel>(widget::kCriteriaInForce)->text().contains("rules off: size-decrease"));
     // Structure 3 has 1.36 of room: below 5 ft, marked on its top elevation,
     // with the HGL row colouring left as it was.
     const Table& structures = window_->session().tables().structures;
     const int s3 = rowWith(structures, strcol::StrNo, "3");
     QVERIFY(s3 > 0);
-    QVERIFY(model("strflex")->cellMark(s3, strcol::TopElev).startsWith("freeboard (3): top "));
-    QCOMPARE(model("strflex")->rowFlagged(s3), hglReachesTop(structures, s3));
+    QVERIFY(model(widget::kStructureGrid)
+                ->cellMark(s3, strcol::TopElev)
+                .startsWith("freeboard (3): top "));
+    QCOMPARE(model(widget::kStructureGrid)->rowFlagged(s3), hglReachesTop(structures, s3));
 
     // A new window (the program started again) checks with the same criteria.
     const QStringList before = rows;
@@ -249,7 +254,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
 
     // Defaults back, then the run gives the seven findings again.
     editCriteria(
-        [](CriteriaDialog* d) { d->findChild<QPushButton*>("cmdDefaultCriteria")->click(); });
+        [](CriteriaDialog* d) { d->findChild<QPushButton*>(widget::kDefaultCriteria)->click(); });
     QCOMPARE(list()->model()->rowCount(), 7);  // the tables of this run are checked at once
   }
 
@@ -264,11 +269,11 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     ui_->saveAnswers = {saved};
     Criteria shown;
     editCriteria([&](CriteriaDialog* d) {
-      d->findChild<QPushButton*>("cmdLoadCriteria")
+      d->findChild<QPushButton*>(widget::kLoadCriteria)
           ->click();  // the bad file: named, nothing changes
       QCOMPARE(d->criteria(), Criteria::defaults(true));
-      d->findChild<QPushButton*>("cmdLoadCriteria")->click();
-      d->findChild<QPushButton*>("cmdSaveCriteria")->click();
+      d->findChild<QPushButton*>(widget::kLoadCriteria)->click();
+      d->findChild<QPushButton*>(widget::kSaveCriteria)->click();
       shown = d->criteria();
     });
     QCOMPARE(ui_->messages.size(), size_t(1));
@@ -296,15 +301,15 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     ui_->saveAnswers = {saved};
     ui_->yesNoAnswers = {false};
     editCriteria([](CriteriaDialog* d) {
-      d->findChild<QDoubleSpinBox*>("txtCoverMin")->setValue(0.5);
-      d->findChild<QPushButton*>("cmdSaveCriteria")->click();
+      d->findChild<QDoubleSpinBox*>(widget::kCriterionCoverMin)->setValue(0.5);
+      d->findChild<QPushButton*>(widget::kSaveCriteria)->click();
     });
     QCOMPARE(ui_->questions.size(), size_t(1));
     QCOMPARE(bytes(), first);
   }
 
   void energyGradeLineBoxSetsTheSession() {
-    auto* box = find<QCheckBox>("chkEGL");
+    auto* box = find<QCheckBox>(widget::kEnergyGradeLine);
     QVERIFY(!box->isChecked());
     QVERIFY(!window_->session().energyGradeLine);
     box->setChecked(true);
@@ -318,7 +323,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QDesktopServices::setUrlHandler("file", this, "ignoreUrl");
     const std::string workbook = outPath("schedules.xlsx");
     ui_->saveAnswers = {workbook};
-    find<QPushButton>("cmdXLexport")->click();
+    find<QPushButton>(widget::kExportToExcel)->click();
     QDesktopServices::unsetUrlHandler("file");
     QVERIFY2(ui_->messages.empty(), ui_->lastMessage().c_str());
     QProcess python;

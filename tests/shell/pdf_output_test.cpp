@@ -13,6 +13,7 @@
 #include "../pdf/poppler.h"
 #include "commands/commands.h"
 #include "shell/main_window.h"
+#include "shell/widget_names.h"
 #include "viewer/dxf_view_window.h"
 #include "window_fixture.h"
 
@@ -43,8 +44,8 @@ class PdfOutputTest : public QObject, WindowFixture {
   void openHighwayAndCreate() {
     window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
     window_->waitForCommand();
-    window_->findChild<QComboBox*>("hglanodeout")->setEditText("201");
-    window_->findChild<QPushButton*>("cmdgenprofiledata")->click();
+    window_->findChild<QComboBox*>(widget::kOutfallBox)->setEditText("201");
+    window_->findChild<QPushButton*>(widget::kCreateProfileData)->click();
     waitForCommand();
     QVERIFY(window_->session().tables().branches.lastFilledRow() >= 3);
     ui_->forget();
@@ -56,17 +57,17 @@ class PdfOutputTest : public QObject, WindowFixture {
 
   void exportPdfWritesTheSheetSetOnTheChosenPaper() {
     // Nothing to export before Create Profile Data: no dialog.
-    window_->findChild<QPushButton*>("cmdExportPdf")->click();
+    window_->findChild<QPushButton*>(widget::kExportPdf)->click();
     QVERIFY(ui_->requests.empty());
 
     openHighwayAndCreate();
-    auto* paper = window_->findChild<QComboBox*>("cboPageSize");
+    auto* paper = window_->findChild<QComboBox*>(widget::kPdfPageSize);
     QVERIFY(paper);
     QCOMPARE(paper->currentData().toString(), QString("tabloid"));
     paper->setCurrentIndex(paper->findData("letter"));
     const std::string pdf = outPath("set.pdf");
     ui_->saveAnswers = {pdf};
-    window_->findChild<QPushButton*>("cmdExportPdf")->click();
+    window_->findChild<QPushButton*>(widget::kExportPdf)->click();
     QCOMPARE(ui_->requests.size(), size_t{1});
     QCOMPARE(ui_->requests[0].filter, std::string("PDF files (*.pdf)|*.pdf"));
     QCOMPARE(ui_->lastMessage(), "PDF file was saved to:" + pdf);
@@ -83,7 +84,7 @@ class PdfOutputTest : public QObject, WindowFixture {
     ui_->forget();
     ui_->saveAnswers = {pdf};
     ui_->yesNoAnswers = {false};
-    window_->findChild<QPushButton*>("cmdExportPdf")->click();
+    window_->findChild<QPushButton*>(widget::kExportPdf)->click();
     QCOMPARE(ui_->questions.size(), size_t{1});
     QCOMPARE(ui_->questions[0], std::string(kOverwriteQuestion));
     QCOMPARE(readAll(pdf), before);
@@ -93,7 +94,7 @@ class PdfOutputTest : public QObject, WindowFixture {
     openHighwayAndCreate();
     const std::string dxf = outPath("branch.dxf");
     ui_->saveAnswers = {dxf};
-    window_->findChild<QPushButton*>("cmdPlotBranchProfile")->click();
+    window_->findChild<QPushButton*>(widget::kBranchProfile)->click();
     QVERIFY(QFileInfo::exists(QString::fromStdString(dxf)));
 
     DxfViewWindow viewer;

@@ -33,6 +33,7 @@
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "shell/table_model.h"
+#include "shell/widget_names.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
 #include "window_fixture.h"
@@ -46,7 +47,7 @@ const std::string kHighwayPipe = (kExamples + "/highway.bvp").toStdString();
 const std::string kHighwayInlet = (kExamples + "/highway.olm").toStdString();
 const std::string kMetricPipe = (kExamples + "/metric.bvp").toStdString();
 const std::string kBadCorpus = TARVELLO_BAD_CORPUS_DIR;
-const char* const kGrids[] = {"strflex", "pipeflex", "profileflex1"};
+const char* const kGrids[] = {widget::kStructureGrid, widget::kPipeGrid, widget::kBranchGrid};
 
 using Cells = std::vector<std::vector<std::string>>;
 
@@ -106,13 +107,13 @@ class ShellTest : public QObject, WindowFixture {
     button(name)->click();
     waitForCommand();
   }
-  void pressCreate() { press("cmdgenprofiledata"); }
+  void pressCreate() { press(widget::kCreateProfileData); }
 
   void openHighwayAndCreate() {
     window_->openDatabasesAtStart(QString::fromStdString(kHighwayPipe),
                                   QString::fromStdString(kHighwayInlet));
     window_->waitForCommand();
-    find<QComboBox>("hglanodeout")->setEditText("1");
+    find<QComboBox>(widget::kOutfallBox)->setEditText("1");
     pressCreate();
     QVERIFY(window_->session().tables().branches.lastFilledRow() > 5);
     ui_->forget();
@@ -154,8 +155,8 @@ class ShellTest : public QObject, WindowFixture {
     const QSize fits(1366, 768 - 40 - 30);
     QVERIFY(window_->size().width() <= fits.width() && window_->size().height() <= fits.height());
     QVERIFY(window_->minimumSizeHint().height() <= fits.height());
-    QCOMPARE(find<QLineEdit>("TWE")->text(), QString("0.0"));
-    auto* tabs = find<QTabWidget>("SSTab1");
+    QCOMPARE(find<QLineEdit>(widget::kTailWaterField)->text(), QString("0.0"));
+    auto* tabs = find<QTabWidget>(widget::kPages);
     QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->currentIndex(), 0);
 
@@ -178,8 +179,8 @@ class ShellTest : public QObject, WindowFixture {
   }
 
   void tailWaterFieldTakesOnlyAnElevation() {
-    find<QComboBox>("hglanodeout")->setEditText("1");  // Create Profile Data can then act
-    auto* twe = find<QLineEdit>("TWE");
+    find<QComboBox>(widget::kOutfallBox)->setEditText("1");  // Create Profile Data can then act
+    auto* twe = find<QLineEdit>(widget::kTailWaterField);
     twe->setFocus();
     QTRY_COMPARE(twe->selectedText(), QString("0.0"));  // the whole text, ready to be replaced
     QTest::keyClicks(twe, "12.5");
@@ -200,7 +201,7 @@ class ShellTest : public QObject, WindowFixture {
     QCOMPARE(twe->text(), QString("."));
     QTest::keyClicks(twe, "7");
     QTest::keyClick(twe, Qt::Key_Return);  // moves on like Tab, inserts nothing
-    QVERIFY(button("cmdgenprofiledata")->hasFocus());
+    QVERIFY(button(widget::kCreateProfileData)->hasFocus());
     QCOMPARE(twe->text(), QString("0.70"));
 
     twe->setFocus();
@@ -210,11 +211,11 @@ class ShellTest : public QObject, WindowFixture {
   }
 
   void databasesOpenThroughTheirDialogs() {
-    auto* pipeDb = find<QLineEdit>("pipe_database");
-    auto* inletDb = find<QLineEdit>("inlet_database");
-    auto* outfall = find<QComboBox>("hglanodeout");
+    auto* pipeDb = find<QLineEdit>(widget::kPipeDatabaseField);
+    auto* inletDb = find<QLineEdit>(widget::kInletDatabaseField);
+    auto* outfall = find<QComboBox>(widget::kOutfallBox);
 
-    press("mnubrowsePipe");  // cancelled
+    press(widget::kOpenPipeDatabase);  // cancelled
     QCOMPARE(ui_->messages.size(), size_t{1});
     QCOMPARE(ui_->messages[0].text, std::string("No Pipe project database selected!"));
     QVERIFY(ui_->messages[0].icon == MessageIcon::Exclamation);
@@ -222,7 +223,7 @@ class ShellTest : public QObject, WindowFixture {
 
     ui_->forget();
     ui_->openAnswers = {kHighwayPipe};
-    press("mnubrowsePipe");
+    press(widget::kOpenPipeDatabase);
     QVERIFY(ui_->messages.empty());
     QCOMPARE(pipeDb->text(), QString::fromStdString(kHighwayPipe));
     QStringList nodes;
@@ -236,20 +237,20 @@ class ShellTest : public QObject, WindowFixture {
 
     // The next dialog opens where the last one ended.
     ui_->forget();
-    press("mnubrowseInlet");
+    press(widget::kOpenInletDatabase);
     QCOMPARE(ui_->requests[0].initialFolder, window_->session().lastFolder);
     QCOMPARE(QDir(QString::fromStdString(window_->session().lastFolder)), QDir(kExamples));
     QCOMPARE(ui_->lastMessage(), std::string("No Inlet project database selected!"));
 
     ui_->openAnswers = {kHighwayInlet};
-    press("mnubrowseInlet");
+    press(widget::kOpenInletDatabase);
     QCOMPARE(inletDb->text(), QString::fromStdString(kHighwayInlet));
 
     // A file that is no database: its own message, and the open one stays.
     std::ofstream(outPath("notes.olm")) << "meeting notes, not a database\n";
     ui_->forget();
     ui_->openAnswers = {outPath("notes.olm")};
-    press("mnubrowseInlet");
+    press(widget::kOpenInletDatabase);
     QCOMPARE(ui_->messages.size(), size_t{1});
     QVERIFY(ui_->messages[0].icon == MessageIcon::Exclamation);
     QCOMPARE(inletDb->text(), QString::fromStdString(kHighwayInlet));
@@ -265,17 +266,17 @@ class ShellTest : public QObject, WindowFixture {
 
   void createProfileDataFillsTheGrids() {
     // Without an outfall node the button does nothing at all; it says why it waits.
-    QVERIFY(!button("cmdgenprofiledata")->isEnabled());
-    QVERIFY(button("cmdgenprofiledata")->toolTip().contains("outfall"));
+    QVERIFY(!button(widget::kCreateProfileData)->isEnabled());
+    QVERIFY(button(widget::kCreateProfileData)->toolTip().contains("outfall"));
     pressCreate();
-    QCOMPARE(find<QTableView>("strflex")->model()->rowCount(), 1);
+    QCOMPARE(find<QTableView>(widget::kStructureGrid)->model()->rowCount(), 1);
     QVERIFY(ui_->messages.empty());
 
     window_->openDatabasesAtStart(QString::fromStdString(kHighwayPipe),
                                   QString::fromStdString(kHighwayInlet));
     window_->waitForCommand();
-    find<QComboBox>("hglanodeout")->setEditText("1");
-    find<QLineEdit>("TWE")->setText("");
+    find<QComboBox>(widget::kOutfallBox)->setEditText("1");
+    find<QLineEdit>(widget::kTailWaterField)->setText("");
     pressCreate();
     QVERIFY(ui_->messages.empty());
 
@@ -290,8 +291,9 @@ class ShellTest : public QObject, WindowFixture {
     QVERIFY(cellsOf(s.tables().structures) == cellsOf(direct.tables().structures));
     QVERIFY(cellsOf(s.tables().pipes) == cellsOf(direct.tables().pipes));
     QVERIFY(cellsOf(s.tables().branches) == cellsOf(direct.tables().branches));
-    QCOMPARE(find<QLineEdit>("TWE")->text(), QString::fromStdString(direct.tailWaterText));
-    QVERIFY(find<QLineEdit>("TWE")->text() != "");
+    QCOMPARE(find<QLineEdit>(widget::kTailWaterField)->text(),
+             QString::fromStdString(direct.tailWaterText));
+    QVERIFY(find<QLineEdit>(widget::kTailWaterField)->text() != "");
 
     // The grids show every row; row 1 is current.
     for (const char* grid : kGrids) {
@@ -304,28 +306,28 @@ class ShellTest : public QObject, WindowFixture {
     }
 
     // The warnings of the run are listed beside the work.
-    QCOMPARE(static_cast<size_t>(find<QListWidget>("warningsList")->count()),
+    QCOMPARE(static_cast<size_t>(find<QListWidget>(widget::kWarningsList)->count()),
              s.warnings.items().size());
-    QCOMPARE(find<QDockWidget>("warningsDock")->isVisible(), !s.warnings.empty());
+    QCOMPARE(find<QDockWidget>(widget::kWarningsDock)->isVisible(), !s.warnings.empty());
 
     // A second press gives the same tables. While it runs on its own thread
     // the window goes on showing the previous tables, and its commands wait.
     const Cells first = cellsOf(s.tables().structures);
-    const int shownRows = find<QTableView>("strflex")->model()->rowCount();
-    button("cmdgenprofiledata")->click();
+    const int shownRows = find<QTableView>(widget::kStructureGrid)->model()->rowCount();
+    button(widget::kCreateProfileData)->click();
     QVERIFY(window_->commandRunning());
-    QVERIFY(!button("cmdgenprofiledata")->isEnabled());
-    QCOMPARE(find<QTableView>("strflex")->model()->rowCount(), shownRows);
+    QVERIFY(!button(widget::kCreateProfileData)->isEnabled());
+    QCOMPARE(find<QTableView>(widget::kStructureGrid)->model()->rowCount(), shownRows);
     const size_t asked = ui_->requests.size();
     window_->browsePipeDatabase();  // ignored until the run ends: no dialog is asked for
     QCOMPARE(ui_->requests.size(), asked);
     waitForCommand();
-    QVERIFY(button("cmdgenprofiledata")->isEnabled());
+    QVERIFY(button(widget::kCreateProfileData)->isEnabled());
     QVERIFY(cellsOf(s.tables().structures) == first);
     QCOMPARE(s.databases.pipeDbPath(), kHighwayPipe);
 
     // An outfall no pipe drains into: the core's reason, and empty tables.
-    find<QComboBox>("hglanodeout")->setEditText("no such node");
+    find<QComboBox>(widget::kOutfallBox)->setEditText("no such node");
     pressCreate();
     QCOMPARE(ui_->messages.size(), size_t{1});
     QVERIFY(ui_->lastMessage().find("no such node") != std::string::npos);
@@ -335,7 +337,7 @@ class ShellTest : public QObject, WindowFixture {
   // Damaged and odd databases: the message names the file and the problem,
   // what was open stays open, and the window goes on working.
   void badDatabasesAreReportedAndTheWindowStaysUsable() {
-    auto* pipeDb = find<QLineEdit>("pipe_database");
+    auto* pipeDb = find<QLineEdit>(widget::kPipeDatabaseField);
     const std::pair<const char*, const char*> broken[] = {
         {"empty.bvp", "the file is empty, not a Jet (Access) database"},
         {"truncated-half.bvp", "(the file is damaged)"},
@@ -345,7 +347,7 @@ class ShellTest : public QObject, WindowFixture {
       ui_->forget();
       const std::string path = kBadCorpus + "/" + file;
       ui_->openAnswers = {path};
-      press("mnubrowsePipe");
+      press(widget::kOpenPipeDatabase);
       QCOMPARE(ui_->messages.size(), size_t{1});
       QVERIFY2(ui_->lastMessage().find(path) != std::string::npos, ui_->lastMessage().c_str());
       QVERIFY2(ui_->lastMessage().find(problem) != std::string::npos, ui_->lastMessage().c_str());
@@ -355,70 +357,69 @@ class ShellTest : public QObject, WindowFixture {
     // PIPE without NODEOUT_NO opens, but has no outfalls to offer.
     ui_->forget();
     ui_->openAnswers = {kBadCorpus + "/no-nodeout.bvp"};
-    press("mnubrowsePipe");
+    press(widget::kOpenPipeDatabase);
     QVERIFY2(ui_->lastMessage().find("field NODEOUT_NO is missing") != std::string::npos,
              ui_->lastMessage().c_str());
-    QCOMPARE(find<QComboBox>("hglanodeout")->count(), 0);
+    QCOMPARE(find<QComboBox>(widget::kOutfallBox)->count(), 0);
 
     // A network with a loop opens and runs, with the loop among the warnings.
     ui_->forget();
     ui_->openAnswers = {kBadCorpus + "/loop.bvp"};
-    press("mnubrowsePipe");
+    press(widget::kOpenPipeDatabase);
     QVERIFY(ui_->messages.empty());
-    find<QComboBox>("hglanodeout")->setEditText("1");
+    find<QComboBox>(widget::kOutfallBox)->setEditText("1");
     pressCreate();
     QVERIFY(ui_->messages.empty());
-    QVERIFY(!find<QListWidget>("warningsList")
+    QVERIFY(!find<QListWidget>(widget::kWarningsList)
                  ->findItems("runs in a loop", Qt::MatchContains)
                  .isEmpty());
 
-    QVERIFY(find<QDockWidget>("warningsDock")->isVisible());
+    QVERIFY(find<QDockWidget>(widget::kWarningsDock)->isVisible());
 
-    // The good project after all that: the usual tables.
+    // The good project after all that: the usual tables, and the loop's
+    // warning gone with its run.
     openHighwayAndCreate();
     QVERIFY(window_->session().tables().structures.lastFilledRow() > 30);
-    // A command with nothing to report takes the warnings away.
-    ui_->saveAnswers = {outPath("after-loop.dxf")};
-    button("cmdPipeSchedule")->click();
-    QVERIFY(window_->session().warnings.empty());
-    QVERIFY(!find<QDockWidget>("warningsDock")->isVisible());
+    QVERIFY(find<QListWidget>(widget::kWarningsList)
+                ->findItems("runs in a loop", Qt::MatchContains)
+                .isEmpty());
   }
 
   void clickingARowSelectsItForThePlots() {
     openHighwayAndCreate();
     ProfileTables& t = window_->session().tables();
 
-    find<QTabWidget>("SSTab1")->setCurrentIndex(1);
-    clickCell("pipeflex", 4, 3);  // table row 5, column 3
+    find<QTabWidget>(widget::kPages)->setCurrentIndex(1);
+    clickCell(widget::kPipeGrid, 4, 3);  // table row 5, column 3
     QCOMPARE(t.pipes.currentRow(), 5);
     QCOMPARE(t.pipes.currentColumn(), 3);
     QCOMPARE(t.pipes.selectionEndRow(), 5);
     QCOMPARE(t.pipes.selectionEndColumn(), 18);
-    QVERIFY(find<QTableView>("pipeflex")->selectionModel()->isRowSelected(4, {}));
+    QVERIFY(find<QTableView>(widget::kPipeGrid)->selectionModel()->isRowSelected(4, {}));
 
     // The last branch: its first row, then another of its rows.
-    find<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    find<QTabWidget>(widget::kPages)->setCurrentIndex(2);
     const int last = t.branches.lastFilledRow();
     const std::string lastBranch = t.branches.cell(last, branchcol::BranchId);
     int first = last;
     while (first > 1 && t.branches.cell(first - 1, branchcol::BranchId) == lastBranch) --first;
-    clickCell("profileflex1", last - 1, 1);
+    clickCell(widget::kBranchGrid, last - 1, 1);
     QCOMPARE(t.branches.currentRow(), last);
 
     // A click in the header row leaves the selection as it was.
-    auto* header = find<QTableView>("profileflex1")->horizontalHeader();
+    auto* header = find<QTableView>(widget::kBranchGrid)->horizontalHeader();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionPosition(1) + 5, 5));
     QCOMPARE(t.branches.currentRow(), last);
 
     // The branch profile of the selected row, as the core draws it.
     ui_->saveAnswers = {outPath("branch.dxf")};
-    button("cmdPlotBranchProfile")->click();
+    button(widget::kBranchProfile)->click();
     QCOMPARE(ui_->lastMessage(), "DXF file was saved to:" + outPath("branch.dxf"));
     Session copy;
     copy.databases.openPipeDatabase(kHighwayPipe);
-    copy.tables() = t;
     copy.tailWaterText = window_->session().tailWaterText;
+    copy.useTables(t);  // a run of the same tables and tail water
     copy.tables().branches.setCurrentRow(first);
     ScriptedUi quiet;
     quiet.saveAnswers = {outPath("expected.dxf")};
@@ -429,9 +430,9 @@ class ShellTest : public QObject, WindowFixture {
   void drawingAndExportCommandsWriteTheirFiles() {
     // Before any data there is nothing to draw and nothing is asked; the
     // buttons are disabled and say why.
-    const char* const commands[] = {"cmdPlotSingleProfile",   "cmdPlotBranchProfile",
-                                    "cmdPlotMultipleProfile", "cmdStrSchedule",
-                                    "cmdPipeSchedule",        "cmdXLexport"};
+    const char* const commands[] = {widget::kPipeProfile,  widget::kBranchProfile,
+                                    widget::kAllProfiles,  widget::kStructureSchedule,
+                                    widget::kPipeSchedule, widget::kExportToExcel};
     for (const char* name : commands) {
       button(name)->click();
       QVERIFY2(!button(name)->isEnabled(), name);
@@ -445,7 +446,7 @@ class ShellTest : public QObject, WindowFixture {
       QVERIFY2(button(name)->isEnabled(), name);
       QVERIFY2(button(name)->toolTip().isEmpty(), name);
     }
-    for (const char* name : {"cmdPlotMultipleProfile", "cmdStrSchedule"}) {
+    for (const char* name : {widget::kAllProfiles, widget::kStructureSchedule}) {
       const std::string path = outPath(std::string(name) + ".dxf");
       ui_->forget();
       ui_->saveAnswers = {path};
@@ -476,14 +477,14 @@ class ShellTest : public QObject, WindowFixture {
     DesktopRecorder desktop;
     QDesktopServices::setUrlHandler("file", &desktop, "open");
     ui_->forget();
-    button("cmdXLexport")->click();
+    button(widget::kExportToExcel)->click();
     QCOMPARE(ui_->lastMessage(), std::string("No File Name selected!"));
     QVERIFY(ui_->messages.back().icon == MessageIcon::Exclamation);
     QVERIFY(desktop.opened.isEmpty());
     ui_->forget();
     const std::string workbook = outPath("schedules.xlsx");
     ui_->saveAnswers = {workbook};
-    button("cmdXLexport")->click();
+    button(widget::kExportToExcel)->click();
     QDesktopServices::unsetUrlHandler("file");
     QVERIFY2(ui_->messages.empty(), ui_->lastMessage().c_str());
     QCOMPARE(readAll(workbook).substr(0, 2), std::string("PK"));  // a workbook package
@@ -491,7 +492,7 @@ class ShellTest : public QObject, WindowFixture {
   }
 
   void helpShowsTheGuideWhenItsFileIsThere() {
-    window_->findChild<QAction*>("mnuPPHelp")->trigger();
+    window_->findChild<QAction*>(widget::kHelpContents)->trigger();
     HelpWindow* help = window_->helpWindow();
     QVERIFY(help && help->isVisible());
     QVERIFY(help->browser()->toPlainText().contains("Create Profile Data", Qt::CaseInsensitive));
@@ -499,7 +500,7 @@ class ShellTest : public QObject, WindowFixture {
 
     // Without the file the command shows nothing and the program goes on.
     window_->session().programFolder = out_.filePath("nowhere").toStdString();
-    window_->findChild<QAction*>("mnuPPHelp")->trigger();
+    window_->findChild<QAction*>(widget::kHelpContents)->trigger();
     QVERIFY(!help->isVisible());
     QVERIFY(ui_->messages.empty());
     QVERIFY(window_->isVisible());
@@ -507,14 +508,14 @@ class ShellTest : public QObject, WindowFixture {
 
   // Last: the quit Exit asks for is the application's, not only the window's.
   void viewerShowsTheChosenDrawingAndExitEndsAll() {
-    button("cmdviewDWF")->click();
+    button(widget::kViewDrawing)->click();
     QCOMPARE(ui_->lastMessage(), std::string("No DXF File selected!"));
 
     // A file that is no drawing is refused with a reason, and no viewer opens.
     std::ofstream(outPath("readme.dxf")) << "not a drawing\n";
     ui_->forget();
     ui_->openAnswers = {outPath("readme.dxf")};
-    button("cmdviewDWF")->click();
+    button(widget::kViewDrawing)->click();
     QCOMPARE(ui_->messages.size(), size_t{1});
     QVERIFY(ui_->lastMessage().find("cannot be shown") != std::string::npos);
     QVERIFY(ui_->lastMessage().find("not a DXF") != std::string::npos);
@@ -522,7 +523,7 @@ class ShellTest : public QObject, WindowFixture {
 
     openHighwayAndCreate();
     ui_->saveAnswers = {outPath("view.dxf")};
-    button("cmdPlotBranchProfile")->click();
+    button(widget::kBranchProfile)->click();
     ui_->forget();
     int itemsShown = -1;
     bool helpShown = false;
@@ -533,9 +534,9 @@ class ShellTest : public QObject, WindowFixture {
       itemsShown = viewer->drawingView()->itemCount();
       viewer->findChild<QAction*>("mnuPPHelp")->trigger();
       helpShown = window_->helpWindow() && window_->helpWindow()->isVisible();
-      window_->findChild<QAction*>("mnuExit")->trigger();
+      window_->findChild<QAction*>(widget::kExit)->trigger();
     });
-    button("cmdviewDWF")->click();
+    button(widget::kViewDrawing)->click();
     QVERIFY(itemsShown > 20);
     QVERIFY(helpShown);
     QVERIFY(ui_->messages.empty());
@@ -566,8 +567,8 @@ class ShellTest : public QObject, WindowFixture {
     // The window does not wait for the files: they open on the worker thread.
     QVERIFY(window_->commandRunning());
     window_->waitForCommand();
-    QCOMPARE(find<QLineEdit>("pipe_database")->text(), pipe);
-    QCOMPARE(find<QLineEdit>("inlet_database")->text(), inlet);
+    QCOMPARE(find<QLineEdit>(widget::kPipeDatabaseField)->text(), pipe);
+    QCOMPARE(find<QLineEdit>(widget::kInletDatabaseField)->text(), inlet);
     QVERIFY(ui_->messages.empty());
   }
 };

@@ -22,8 +22,10 @@
 #include <clocale>
 #include <fstream>
 
+#include "run/outputs.h"
 #include "shell/main_window.h"
 #include "shell/recent_projects.h"
+#include "shell/widget_names.h"
 #include "tables/csv.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
@@ -49,7 +51,7 @@ std::string readAll(const std::string& path) {
 class UsabilityTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  QComboBox* outfall() const { return find<QComboBox>("hglanodeout"); }
+  QComboBox* outfall() const { return find<QComboBox>(widget::kOutfallBox); }
 
   void openHighway() {
     window_->openDatabasesAtStart(QString::fromStdString(kHighwayPipe),
@@ -70,10 +72,10 @@ class UsabilityTest : public QObject, WindowFixture {
   QTemporaryDir out_;
   std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
   QString fieldText(const char* name) const { return find<QLineEdit>(name)->text(); }
-  QList<QAction*> recentEntries() const { return find<QMenu>("mnuRecentProjects")->actions(); }
+  QList<QAction*> recentEntries() const { return find<QMenu>(widget::kRecentProjects)->actions(); }
   void createFrom(const char* node) {
     outfall()->setEditText(node);
-    find<QPushButton>("cmdgenprofiledata")->click();
+    find<QPushButton>(widget::kCreateProfileData)->click();
     waitForCommand();
   }
 
@@ -93,7 +95,7 @@ class UsabilityTest : public QObject, WindowFixture {
     QVERIFY(outfall()->findText("201") >= 0);
     typeOutfall("20");
     QCOMPARE(outfall()->currentText(), QString("20"));
-    find<QPushButton>("cmdgenprofiledata")->click();
+    find<QPushButton>(widget::kCreateProfileData)->click();
     waitForCommand();
     QCOMPARE(window_->session().outfallNode, std::string("20"));
 
@@ -106,7 +108,7 @@ class UsabilityTest : public QObject, WindowFixture {
     // A whole node typed exactly is read as that node.
     typeOutfall("1");
     QCOMPARE(outfall()->currentText(), QString("1"));
-    find<QPushButton>("cmdgenprofiledata")->click();
+    find<QPushButton>(widget::kCreateProfileData)->click();
     waitForCommand();
     QCOMPARE(window_->session().outfallNode, std::string("1"));
     QVERIFY(window_->session().tables().branches.lastFilledRow() > 5);
@@ -114,25 +116,27 @@ class UsabilityTest : public QObject, WindowFixture {
 
   void keyboardOpensTheDatabasesAndRunsFromTheTailWater() {
     // Mnemonics underline a letter of the captions, nothing more.
-    QCOMPARE(find<QPushButton>("mnubrowsePipe")->text(), QString("Open &Pipe Database"));
-    QCOMPARE(find<QLabel>("lblTailWater")->text(), QString("&TAIL WATER ELEVATION"));
+    QCOMPARE(find<QPushButton>(widget::kOpenPipeDatabase)->text(), QString("Open &Pipe Database"));
+    QCOMPARE(find<QLabel>(widget::kTailWaterLabel)->text(), QString("&TAIL WATER ELEVATION"));
 
     ui_->openAnswers = {kHighwayPipe};
     QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier);
-    QTRY_COMPARE(find<QLineEdit>("pipe_database")->text(), QString::fromStdString(kHighwayPipe));
+    QTRY_COMPARE(find<QLineEdit>(widget::kPipeDatabaseField)->text(),
+                 QString::fromStdString(kHighwayPipe));
     QTRY_VERIFY(outfall()->lineEdit()->hasFocus());
     ui_->openAnswers = {kHighwayInlet};
     QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-    QTRY_COMPARE(find<QLineEdit>("inlet_database")->text(), QString::fromStdString(kHighwayInlet));
+    QTRY_COMPARE(find<QLineEdit>(widget::kInletDatabaseField)->text(),
+                 QString::fromStdString(kHighwayInlet));
 
     QTest::keyClicks(outfall()->lineEdit(), "1");
     QTest::keyClick(window_.get(), Qt::Key_T, Qt::AltModifier);
-    auto* tailWater = find<QLineEdit>("TWE");
+    auto* tailWater = find<QLineEdit>(widget::kTailWaterField);
     QTRY_VERIFY(tailWater->hasFocus());
     tailWater->selectAll();
     QTest::keyClicks(tailWater, "399.80");
     QTest::keyClick(tailWater, Qt::Key_Return);
-    auto* create = find<QPushButton>("cmdgenprofiledata");
+    auto* create = find<QPushButton>(widget::kCreateProfileData);
     QTRY_VERIFY(create->hasFocus());
     QCOMPARE(window_->session().tables().branches.lastFilledRow(), 0);
     QTest::keyClick(create, Qt::Key_Return);
@@ -150,8 +154,8 @@ class UsabilityTest : public QObject, WindowFixture {
     QVERIFY(recentEntries().isEmpty());
     openHighway();
     outfall()->setEditText("1");
-    find<QLineEdit>("TWE")->setText("399.80");
-    find<QPushButton>("cmdgenprofiledata")->click();
+    find<QLineEdit>(widget::kTailWaterField)->setText("399.80");
+    find<QPushButton>(widget::kCreateProfileData)->click();
     waitForCommand();
     // Opened pipe first: the metric pipe with the highway inlet is no pair to offer.
     window_->openDatabasesAtStart(QString::fromStdString(kMetricPipe),
@@ -168,10 +172,10 @@ class UsabilityTest : public QObject, WindowFixture {
     QCOMPARE(recentEntries().size(), 2);
     recentEntries()[1]->trigger();
     waitForCommand();
-    QCOMPARE(fieldText("pipe_database"), QString::fromStdString(kHighwayPipe));
-    QCOMPARE(fieldText("inlet_database"), QString::fromStdString(kHighwayInlet));
+    QCOMPARE(fieldText(widget::kPipeDatabaseField), QString::fromStdString(kHighwayPipe));
+    QCOMPARE(fieldText(widget::kInletDatabaseField), QString::fromStdString(kHighwayInlet));
     QCOMPARE(outfall()->currentText(), QString("1"));
-    QCOMPARE(fieldText("TWE"), QString("399.80"));
+    QCOMPARE(fieldText(widget::kTailWaterField), QString("399.80"));
     QVERIFY(recentEntries()[0]->text().contains("highway.bvp"));
 
     // Eight at most, newest first, an equal pair not twice.
@@ -198,12 +202,12 @@ class UsabilityTest : public QObject, WindowFixture {
     QVERIFY(!drop({QUrl("https://example.com/highway.bvp")}));
     // An inlet database alone is the inlet database; both at once go to their places.
     QVERIFY(drop({QUrl::fromLocalFile(QString::fromStdString(kMetricInlet))}));
-    QTRY_COMPARE(fieldText("inlet_database"), QString::fromStdString(kMetricInlet));
-    QCOMPARE(fieldText("pipe_database"), QString());
+    QTRY_COMPARE(fieldText(widget::kInletDatabaseField), QString::fromStdString(kMetricInlet));
+    QCOMPARE(fieldText(widget::kPipeDatabaseField), QString());
     QVERIFY(drop({QUrl::fromLocalFile(QString::fromStdString(kHighwayInlet)),
                   QUrl::fromLocalFile(QString::fromStdString(kHighwayPipe))}));
-    QTRY_COMPARE(fieldText("pipe_database"), QString::fromStdString(kHighwayPipe));
-    QTRY_COMPARE(fieldText("inlet_database"), QString::fromStdString(kHighwayInlet));
+    QTRY_COMPARE(fieldText(widget::kPipeDatabaseField), QString::fromStdString(kHighwayPipe));
+    QTRY_COMPARE(fieldText(widget::kInletDatabaseField), QString::fromStdString(kHighwayInlet));
     waitForCommand();
     QVERIFY(ui_->messages.empty());
   }
@@ -211,11 +215,11 @@ class UsabilityTest : public QObject, WindowFixture {
   void savedDrawingIsOneClickFromTheViewer() {
     openHighway();
     createFrom("1");
-    auto* offer = find<QPushButton>("cmdShowSavedDrawing");
+    auto* offer = find<QPushButton>(widget::kShowSavedDrawing);
     QVERIFY(!offer->isVisibleTo(window_.get()));
     // A name without ".dxf", which the viewer's open dialog would not list.
     ui_->saveAnswers = {outPath("branch-profile")};
-    find<QPushButton>("cmdPlotBranchProfile")->click();
+    find<QPushButton>(widget::kBranchProfile)->click();
     QCOMPARE(ui_->lastMessage(), "DXF file was saved to:" + outPath("branch-profile"));
     QVERIFY(offer->isVisibleTo(window_.get()));
 
@@ -231,7 +235,7 @@ class UsabilityTest : public QObject, WindowFixture {
 
     // The viewer's own dialog starts in that drawing's folder.
     ui_->forget();
-    find<QPushButton>("cmdviewDWF")->click();
+    find<QPushButton>(widget::kViewDrawing)->click();
     QCOMPARE(ui_->requests.size(), size_t{1});
     QCOMPARE(QDir(QString::fromStdString(ui_->requests[0].initialFolder)), QDir(out_.path()));
     QCOMPARE(ui_->lastMessage(), std::string("No DXF File selected!"));
@@ -240,9 +244,9 @@ class UsabilityTest : public QObject, WindowFixture {
   void tablesLeaveAsTextAndAsCsv() {
     openHighway();
     createFrom("1");
-    auto* tabs = find<QTabWidget>("SSTab1");
+    auto* tabs = find<QTabWidget>(widget::kPages);
     tabs->setCurrentIndex(1);
-    auto* grid = find<QTableView>("pipeflex");
+    auto* grid = find<QTableView>(widget::kPipeGrid);
     const Table& pipes = window_->session().tables().pipes;
     // Rows 2 to 4 of the table, picked with a click and a Shift+click.
     auto cellCentre = [&](int row) {
@@ -263,7 +267,7 @@ class UsabilityTest : public QObject, WindowFixture {
     QCOMPARE(QApplication::clipboard()->text(), expected);
 
     // The table shown, as the command-line program's --tables writes it.
-    auto* save = window_->findChild<QAction*>("mnuSaveTableCsv");
+    auto* save = window_->findChild<QAction*>(widget::kSaveTableCsv);
     ui_->saveAnswers = {outPath("pipes.csv")};
     save->trigger();
     QCOMPARE(readAll(outPath("pipes.csv")), tableCsv(pipes));
@@ -278,8 +282,14 @@ class UsabilityTest : public QObject, WindowFixture {
     ui_->saveAnswers = {outPath("branches.csv")};
     save->trigger();
     QCOMPARE(readAll(outPath("branches.csv")), tableCsv(window_->session().tables().branches));
+    // On DESIGN CHECKS the table is the findings under the criteria in force.
     tabs->setCurrentIndex(3);
-    QVERIFY(!save->isEnabled());
+    ui_->saveAnswers = {outPath("checks.csv")};
+    save->trigger();
+    const Run& run = *window_->session().run;
+    const RunFindings checks = RunFindings::check(run, Criteria::forUnitSystem(run.unitSystem()));
+    QVERIFY(!checks.findings.empty());
+    QCOMPARE(readAll(outPath("checks.csv")), findingsCsv(checks.findings));
   }
 
   void largeDrawingReadsBehindAProgressDialogThatCancels() {

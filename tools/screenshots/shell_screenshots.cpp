@@ -213,6 +213,25 @@ int main(int argc, char** argv) {
     poll.stop();
   }
 
+  // The run against the fields: a tail water typed after the run, then a
+  // run from an outfall that does not exist.
+  while (window.commandRunning()) settle(50);
+  window.findChild<QComboBox*>("hglanodeout")->setEditText("1");
+  window.findChild<QPushButton*>("cmdgenprofiledata")->click();
+  while (window.commandRunning()) settle(50);
+  tabs->setCurrentIndex(0);
+  window.findChild<QLineEdit*>("TWE")->setText("405.00");
+  settle();
+  grabScreen(out.filePath("stale-tables.png"));
+  window.findChild<QComboBox*>("hglanodeout")->setEditText("999");
+  window.findChild<QPushButton*>("cmdgenprofiledata")->click();
+  while (window.commandRunning()) settle(50);
+  settle();
+  grabScreen(out.filePath("failed-run.png"));
+  tabs->setCurrentIndex(3);
+  settle();
+  grabScreen(out.filePath("failed-run-checks.png"));
+
   window.showHelp();
   if (QWidget* help = window.helpWindow()) {
     help->move(300, 60);

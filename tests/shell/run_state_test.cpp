@@ -1,0 +1,260 @@
+// The run as the window shows it: a failed run reads as failed, tables that
+// no longer match the fields say so in one line, the commands that cannot
+// act are disabled with their reason, the run's warnings stay until the next
+// run, and the help names every output and every shortcut.
+#include <QAction>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include "run/outputs.h"
+#include "shell/help_window.h"
+#include "shell/main_window.h"
+#include "shell/widget_names.h"
+#include "window_fixture.h"
+
+using namespace tarvello;
+
+namespace {
+
+const QString kExamples = TARVELLO_EXAMPLES_DIR;
+// The highway example run from outfall 1 with the tail water at 399.80.
+const QString kHighwayRun =
+    "Profile data created: 40 structure rows, 31 pipes (outfall 1, tail water 399.80)";
+
+}  // namespace
+
+class RunStateTest : public QObject, WindowFixture {
+  Q_OBJECT
+
+  QTemporaryDir out_;
+  std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
+
+  QString status() const { return window_->statusBar()->currentMessage(); }
+  QLabel* staleLine() const { return find<QLabel>(widget::kStaleLine); }
+  bool staleShown() const { return staleLine()->isVisibleTo(window_.get()); }
+  QPushButton* button(const char* name) const { return find<QPushButton>(name); }
+  QAction* saveTable() const { return find<QAction>(widget::kSaveTableCsv); }
+
+  void open(const QString& pipe, const QString& inlet) {
+    window_->openDatabasesAtStart(pipe, inlet);
+    waitForCommand();
+  }
+  void create(const char* outfall, const char* tailWater = "399.80") {
+    find<QComboBox>(widget::kOutfallBox)->setEditText(outfall);
+    find<QLineEdit>(widget::kTailWaterField)->setText(tailWater);
+    button(widget::kCreateProfileData)->click();
+    waitForCommand();
+  }
+  void typeTailWater(const char* text) {
+    auto* field = find<QLineEdit>(widget::kTailWaterField);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+  }
+  // The commands that write from the tables, the menu's included.
+  void checkOutputCommands(bool enabled, const char* because) {
+    for (const char* name : {widget::kPipeProfile, widget::kBranchProfile, widget::kAllProfiles,
+                             widget::kStructureSchedule, widget::kPipeSchedule,
+                             widget::kExportToExcel, widget::kExportPdf}) {
+      QVERIFY2(button(name)->isEnabled() == enabled, name);
+      QVERIFY2(button(name)->toolTip().contains(because), name);
+    }
+    QCOMPARE(saveTable()->isEnabled(), enabled);
+  }
+
+ private slots:
+  void init() {
+    QSettings().clear();
+    openWindow(true);
+  }
+  void cleanup() { closeWindow(); }
+
+  void aFailedRunIsShownAsFailed() {
+    open(kExamples + "/highway.bvp", kExamples + "/highway.olm");
+    create("1");
+    QCOMPARE(status(), kHighwayRun);
+    QVERIFY(find<QTableView>(widget::kStructureGrid)->model()->rowCount() > 30);
+
+    // An outfall no pipe drains into: the run failed, its tables are gone,
+    // and nothing reads as a pass.
+    create("999");
+    QCOMPARE(status(),
+             QString("Create Profile Data failed: No pipe flows into the outfall node \"999\"."));
+    QCOMPARE(ui_->lastMessage(), std::string("No pipe flows into the outfall node \"999\"."));
+    QCOMPARE(find<QLabel>(widget::kFindingsSummary)->text(),
+             QString("No tables to check: Create Profile Data failed."));
+    QCOMPARE(find<QTableView>(widget::kFindingsList)->model()->rowCount(), 0);
+    QCOMPARE(window_->session().tables().structures.lastFilledRow(), 0);
+    QCOMPARE(find<QTableView>(widget::kPipeGrid)->model()->index(0, 1).data().toString(),
+             QString());
+    // A failed run has no tables to be out of date, and nothing to draw or save.
+    QVERIFY(!staleShown());
+    checkOutputCommands(false, "Create Profile Data");
+    for (int page = 0; page < 4; ++page) {
+      find<QTabWidget>(widget::kPages)->setCurrentIndex(page);
+      QVERIFY(!saveTable()->isEnabled());
+    }
+  }
+
+  void tablesThatNoLongerMatchTheFieldsSaySo() {
+    open(kExamples + "/highway.bvp", kExamples + "/highway.olm");
+    // Below 0.8 of the outfall pipe the run raises the tail water: the field
+    // shows the raised value, and that is no change.
+    create("1", "0.0");
+    QCOMPARE(find<QLineEdit>(widget::kTailWaterField)->text(), QString("399.30"));
+    QVERIFY2(status().endsWith("(outfall 1, tail water 399.30)"), qPrintable(status()));
+    QVERIFY(!staleShown());
+
+    create("1");
+    QCOMPARE(status(), kHighwayRun);
+    QVERIFY(!staleShown());
+    typeTailWater("405.00");
+    QVERIFY(staleShown());
+    QCOMPARE(staleLine()->text(),
+             QString("Tables of outfall 1, tail water 399.80; the inputs have changed: "
+                     "Create Profile Data to update them."));
+    // The tables shown stay usable: a drawing of them is written.
+    checkOutputCommands(true, "");
+    ui_->saveAnswers = {outPath("stale-pipes.dxf")};
+    button(widget::kPipeSchedule)->click();
+    QVERIFY(std::filesystem::file_size(outPath("stale-pipes.dxf")) > 1000);
+    QVERIFY(staleShown());
+
+    // The same elevation at two decimals is no change; another outfall is.
+    typeTailWater("399.8");
+    QVERIFY(!staleShown());
+    find<QComboBox>(widget::kOutfallBox)->setEditText("201");
+    QVERIFY(staleShown());
+    find<QComboBox>(widget::kOutfallBox)->setEditText("1");
+    QVERIFY(!staleShown());
+
+    // A run with the new fields takes the line away.
+    typeTailWater("405.00");
+    QVERIFY(staleShown());
+    find<QPushButton>(widget::kCreateProfileData)->click();
+    waitForCommand();
+    QVERIFY(!staleShown());
+    QVERIFY2(status().endsWith("(outfall 1, tail water 405.00)"), qPrintable(status()));
+
+    // Another database opened: the tables are of the one before.
+    open(kExamples + "/metric.bvp", {});
+    QVERIFY(staleShown());
+    QVERIFY(
+        staleLine()->text().endsWith("the inputs have changed: Create Profile Data to update "
+                                     "them."));
+  }
+
+  void aDatabaseChangedOnDiskIsNamed() {
+    // A copy of the example, changed after it was opened as another program would.
+    const QString pipe = out_.filePath("copy.bvp");
+    QVERIFY(QFile::copy(kExamples + "/highway.bvp", pipe));
+    open(pipe, kExamples + "/highway.olm");
+    create("1");
+    QVERIFY(!staleShown());
+    const std::filesystem::path file = pipe.toStdString();
+    std::filesystem::last_write_time(
+        file, std::filesystem::last_write_time(file) + std::chrono::seconds(5));
+    // Noticed when the user comes back to the window.
+    QEvent activation(QEvent::ActivationChange);
+    QApplication::sendEvent(window_.get(), &activation);
+    QVERIFY(staleShown());
+    QCOMPARE(staleLine()->text(),
+             QString("Tables of outfall 1, tail water 399.80; the pipe database has changed on "
+                     "disk: open it again."));
+    // Opened again, the tables are of the file as it was: run again.
+    open(pipe, {});
+    QVERIFY(
+        staleLine()->text().endsWith("the inputs have changed: Create Profile Data to update "
+                                     "them."));
+    create("1");
+    QVERIFY(!staleShown());
+  }
+
+  void commandsWaitForTablesAndSayWhy() {
+    checkOutputCommands(false, "Create Profile Data");
+    QVERIFY(saveTable()->toolTip().contains("Create Profile Data"));
+    // Nothing is asked or written by a command that cannot act.
+    button(widget::kExportPdf)->click();
+    saveTable()->trigger();
+    QVERIFY(ui_->requests.empty());
+
+    open(kExamples + "/highway.bvp", kExamples + "/highway.olm");
+    create("1");
+    checkOutputCommands(true, "");
+    // Every page's table can be saved now, the findings of DESIGN CHECKS too.
+    for (int page = 0; page < 4; ++page) {
+      find<QTabWidget>(widget::kPages)->setCurrentIndex(page);
+      QVERIFY(saveTable()->isEnabled());
+    }
+  }
+
+  void theRunsWarningsStayWhenADrawingIsSaved() {
+    open(TARVELLO_BAD_CORPUS_DIR "/loop.bvp", {});
+    create("1");
+    auto* dock = find<QDockWidget>(widget::kWarningsDock);
+    auto* list = find<QListWidget>(widget::kWarningsList);
+    const int runWarnings = list->count();
+    QVERIFY(dock->isVisible());
+    QVERIFY(!list->findItems("runs in a loop", Qt::MatchContains).isEmpty());
+
+    ui_->saveAnswers = {outPath("loop-branch.dxf")};
+    button(widget::kBranchProfile)->click();
+    QCOMPARE(ui_->lastMessage(), "DXF file was saved to:" + outPath("loop-branch.dxf"));
+    QVERIFY(dock->isVisible());
+    QVERIFY(list->count() >= runWarnings);
+    QVERIFY(!list->findItems("runs in a loop", Qt::MatchContains).isEmpty());
+    for (int i = 0; i < runWarnings; ++i)
+      QCOMPARE(list->item(i)->text().toStdString(),
+               window_->session().run->warnings().items()[static_cast<size_t>(i)]);
+
+    // The next run's warnings replace them.
+    open(kExamples + "/highway.bvp", kExamples + "/highway.olm");
+    create("1");
+    QVERIFY(list->findItems("runs in a loop", Qt::MatchContains).isEmpty());
+  }
+
+  // The guide the window shows has an entry for every output the program
+  // writes, and names every shortcut of the window.
+  void helpDescribesEveryOutputAndShortcut() {
+    find<QAction>(widget::kHelpContents)->trigger();
+    HelpWindow* help = window_->helpWindow();
+    QVERIFY(help && help->isVisible());
+    const QString html = help->browser()->toHtml();
+    const QString text = help->browser()->toPlainText();
+    for (const OutputDescription& output : outputCatalogue()) {
+      const QString id = QString::fromUtf8(output.id.data(), qsizetype(output.id.size()));
+      QVERIFY2(html.contains("name=\"output-" + id + "\""), qPrintable(id));
+    }
+    QStringList keys;
+    for (const QShortcut* key : window_->findChildren<QShortcut*>()) keys << key->key().toString();
+    for (const QAction* action : window_->findChildren<QAction*>())
+      if (!action->shortcut().isEmpty()) keys << action->shortcut().toString();
+    QVERIFY(keys.contains("Ctrl+O") && keys.contains("F1"));
+    for (const QString& key : keys) QVERIFY2(text.contains(key), qPrintable(key));
+    for (const char* topic : {"Energy grade line", "Criteria...", "Recent Projects",
+                              "Save Table as CSV", "Export PDF...", "Print...", "zoom"})
+      QVERIFY2(text.contains(topic), topic);
+  }
+};
+
+int main(int argc, char** argv) {
+  return runWindowTests<RunStateTest>(argc, argv, "Tarvello run state tests");
+}
+
+#include "run_state_test.moc"

@@ -16,5 +16,5 @@ cmake --build "$BUILD" -j"$(nproc)"
 SITE=$BUILD/site
 rm -rf "$SITE"
 mkdir -p "$SITE"
-cp web/index.html web/app.js web/worker.js web/style.css web/favicon.svg "$BUILD/tarvello.js" "$BUILD/tarvello.wasm" "$SITE/"
+cp web/index.html web/app.js web/worker.js web/sw.js web/manifest.webmanifest web/style.css web/favicon.svg "$BUILD/tarvello.js" "$BUILD/tarvello.wasm" "$SITE/"
 echo "build-web.sh: the page is in $SITE"

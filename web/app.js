@@ -13,35 +13,111 @@
   });
   worker.onmessage = (event) => {
     const msg = event.data;
-    if (msg.kind === 'ready') { $('version').textContent = msg.version; return; }
+    if (msg.kind === 'ready') { moduleReady(msg); return; }
     const resolve = pending.get(msg.requestId);
     pending.delete(msg.requestId);
     if (resolve) resolve(msg);
   };
+  // The page's own files, kept for working offline once opened.
+  if ('serviceWorker' in navigator && location.protocol !== 'file:')
+    navigator.serviceWorker.register('sw.js').catch(() => { /* no offline copy; the page works as ever */ });
 
-  let outputs = null;  // the files of the last successful run
-  let drawing = null;  // what the preview shows
-  const downloads = {
-    'dl-structures': 'structures.csv', 'dl-pipes': 'pipes.csv', 'dl-branches': 'branches.csv',
-    'dl-all-profiles': 'all-profiles.dxf', 'dl-structure-schedule': 'structure-schedule.dxf',
-    'dl-pipe-schedule': 'pipe-schedule.dxf', 'dl-workbook': 'schedules.xlsx',
-    'dl-checks': 'design-checks.csv',
+  // What the page holds: the open project and the run its tables come from.
+  const state = {
+    busy: false,
+    opened: false,
+    english: null,
+    run: null,    // the last created run: {files: {id: bytes}}
+    stale: '',    // '' while the run matches the fields, else the line saying it does not
   };
-  const types = { csv: 'text/csv', dxf: 'application/dxf',
+  let catalogue = [];  // the outputs, from the module
+  let names = {};      // their download names for the open project
+  let aci = [];        // the AutoCAD colour index's colours, as the window's viewer draws them
+  let ruleTexts = {};  // design-check rule id -> the rule in words
+  let drawing = null;  // what the preview shows
+  let previewing = null;  // {id, key} of the drawing the preview shows
+  const types = { csv: 'text/csv', dxf: 'application/dxf', pdf: 'application/pdf',
     xlsx: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet' };
 
-  function setStatus(text) { $('status').textContent = text; }
+  // ---- what each button can do now: one table of rules, '' when the
+  // command can act, otherwise why not (its tool tip) ----
+  const needRun = () => (state.busy ? 'Working…' : !state.run ? 'No tables yet: run Create Profile Data first.' : '');
+  const commands = [
+    { id: 'create', element: 'create',
+      rule: () => (state.busy ? 'Working…' : !state.opened ? 'Open a pipe and an inlet project database first.' : '') },
+    { id: 'show-all', element: 'show-all', rule: needRun },
+    { id: 'show-structure-schedule', element: 'show-structure-schedule', rule: needRun },
+    { id: 'show-pipe-schedule', element: 'show-pipe-schedule', rule: needRun },
+    { id: 'fit', element: 'fit', rule: () => (drawing ? '' : 'Nothing in the preview yet.') },
+  ];
+  function outputRule(o) {
+    if (!o.available) {
+      return o.id === 'pdf' ? 'The page makes no PDF set yet: the desktop program and tarvello-cli --pdf make it.'
+                            : 'This edition cannot make it.';
+    }
+    const why = needRun();
+    if (why) return why;
+    if (state.stale) return state.stale;
+    if (o.target === 'branch' && !$('branch').value) return 'Pick a branch first.';
+    return '';
+  }
+  function updateCommands() {
+    for (const c of commands) {
+      const why = c.rule();
+      const el = $(c.element);
+      el.disabled = why !== '';
+      el.title = why || c.title || '';
+    }
+  }
+
+  function moduleReady(msg) {
+    $('version').textContent = msg.version;
+    if (catalogue.length) return;  // a module started again after a failure
+    catalogue = msg.catalogue;
+    aci = msg.aciColours;
+    ruleTexts = Object.fromEntries(msg.checkRules.map((r) => [r.id, r.description]));
+    // A button per output of the catalogue that a download can give: "dl-<id>".
+    const buttons = [];
+    for (const o of catalogue) {
+      if (o.target === 'row') continue;
+      const b = document.createElement('button');
+      b.id = 'dl-' + o.id;
+      b.dataset.output = o.id;
+      b.addEventListener('click', () => download(o));
+      buttons.push(b);
+      commands.push({ id: b.id, element: b.id, rule: () => outputRule(o), title: '' });
+    }
+    $('downloads').replaceChildren(...buttons);
+    nameDownloads();
+    updateCommands();
+  }
+  function nameDownloads() {
+    for (const o of catalogue) {
+      const b = $('dl-' + o.id);
+      if (!b) continue;
+      if (o.target === 'branch') b.textContent = 'Branch profile';
+      else if (o.id === 'pdf') b.textContent = 'PDF set';
+      else b.textContent = names[o.id] || `${o.fileStem}.${o.extension}`;
+    }
+  }
+
+  function setStatus(text, error) {
+    $('status').textContent = text;
+    $('status').classList.toggle('error', Boolean(error));
+  }
+  function setStale(line) {
+    state.stale = line;
+    $('stale').textContent = line;
+    updateCommands();
+  }
   function setBusy(on) {
+    state.busy = on;
     $('busy').hidden = !on;
-    $('create').disabled = on || $('outfall').disabled;
+    updateCommands();
   }
   function listWarnings(items) {
     const ul = $('warnings');
     ul.replaceChildren(...items.map((w) => { const li = document.createElement('li'); li.textContent = w; return li; }));
-  }
-  function enableDownloads(on) {
-    for (const id of Object.keys(downloads)) $(id).disabled = !on;
-    $('dl-branch-profile').disabled = !on || !$('branch').value;
   }
 
   function save(name, bytes) {
@@ -61,9 +137,12 @@
   let openCount = 0;  // only the latest choice of files counts
   async function openProject() {
     const count = ++openCount;
+    state.opened = false;
+    state.english = null;
     $('outfall').disabled = true;
     $('tail-water').disabled = true;
     $('units').textContent = '';
+    $('tail-water-unit').textContent = '';
     setStatus('');
     listWarnings([]);
     clearResults();
@@ -74,27 +153,53 @@
                           inletName: safeName(inletFile.name, 'inlet.olm') }, [pipe, inlet]);
     if (count !== openCount) return;
     setBusy(false);
-    if (!r.ok) { setStatus(r.message); return; }
-    setStatus('');
+    if (!r.ok) { setStatus(r.message, true); return; }
+    state.opened = true;
+    state.english = r.english;
+    names = r.names;
+    nameDownloads();
     $('units').textContent = r.units;
+    $('tail-water-unit').textContent = r.english ? 'ft' : 'm';
     $('outfall-list').replaceChildren(...r.outfalls.map((o) => { const opt = document.createElement('option'); opt.value = o; return opt; }));
     $('outfall').disabled = false;
     $('tail-water').disabled = false;
-    setBusy(false);
+    updateCommands();
+    await showCriteria();
     document.body.dataset.opened = String(Date.now());
   }
   // Only the last part of a name, without anything the file system would read as a folder.
   function safeName(name, fallback) {
-    const n = String(name).replace(/[\/\\\0]/g, '_');
+    const n = String(name).replace(/[/\\\0]/g, '_');
     return n && n !== '.' && n !== '..' ? n : fallback;
   }
-  $('pipe-file').addEventListener('change', (e) => { pipeFile = e.target.files[0] || null; openProject(); });
+  // Another pipe database is another project: a criteria file chosen for the
+  // last one (perhaps in other units) no longer holds.
+  function choosePipe(file) {
+    const other = file !== pipeFile;
+    pipeFile = file;
+    if (other && criteriaFile) {
+      $('criteria-note').textContent = `The criteria file ${criteriaFile.name} was cleared: another pipe database is open; ` +
+        'the criteria of its units are in force until you choose a criteria file again.';
+      $('criteria-note').classList.remove('error');
+      criteriaFile = null;
+      $('criteria-file').value = '';
+    }
+  }
+  $('pipe-file').addEventListener('change', (e) => { choosePipe(e.target.files[0] || null); openProject(); });
   $('inlet-file').addEventListener('change', (e) => { inletFile = e.target.files[0] || null; openProject(); });
   document.addEventListener('dragover', (e) => e.preventDefault());
   document.addEventListener('drop', (e) => {
     e.preventDefault();
+    let pipe = pipeFile;
     for (const f of e.dataTransfer.files) {
-      if (/\.(olm|olh)$/i.test(f.name)) inletFile = f; else pipeFile = f;
+      if (/\.(olm|olh)$/i.test(f.name)) inletFile = f; else pipe = f;
+    }
+    choosePipe(pipe);
+    // The pickers name the files that are open.
+    for (const [id, f] of [['pipe-file', pipeFile], ['inlet-file', inletFile]]) {
+      const list = new DataTransfer();
+      if (f) list.items.add(f);
+      $(id).files = list.files;
     }
     openProject();
   });
@@ -122,65 +227,127 @@
     s = s.slice(0, -2) + '.' + s.slice(-2);
     return (neg && n !== 0n ? '-' : '') + s;
   }
-  for (const id of ['outfall', 'tail-water'])
+  for (const id of ['outfall', 'tail-water']) {
     $(id).addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); tw.value = formatFixed2(tw.value); create(); } });
+    $(id).addEventListener('input', checkStale);
+    $(id).addEventListener('change', checkStale);
+  }
+  // Whether the tables on screen still match the fields; the module compares
+  // as the window does.
+  let staleCount = 0;
+  async function checkStale() {
+    if (!state.run) return;
+    const count = ++staleCount;
+    const r = await ask({ kind: 'stale', outfall: $('outfall').value, tailWater: tw.value });
+    if (count === staleCount && state.run) setStale(r.line || '');
+  }
+
+  // ---- the criteria ----
+  let criteriaFile = null;
+  $('criteria-file').addEventListener('change', (e) => {
+    criteriaFile = e.target.files[0] || null;
+    $('criteria-note').textContent = '';
+    showCriteria();
+  });
+  async function criteriaMessage() {
+    if (!criteriaFile) return {};
+    const criteria = await criteriaFile.arrayBuffer();
+    return { criteria, criteriaName: safeName(criteriaFile.name, 'criteria.toml') };
+  }
+  // The criteria a run would check against, or what is wrong with the file.
+  async function showCriteria() {
+    if (!state.opened) return;
+    const r = await ask({ kind: 'criteria', ...(await criteriaMessage()) });
+    if (r.ok) { $('criteria-in-force').textContent = r.line; return; }
+    $('criteria-in-force').textContent = '';
+    $('criteria-note').textContent = r.message;
+    $('criteria-note').classList.add('error');
+  }
 
   // ---- Create Profile Data ----
-  let criteriaFile = null;
-  $('criteria-file').addEventListener('change', (e) => { criteriaFile = e.target.files[0] || null; });
   $('create').addEventListener('click', () => create());
+  $('egl').addEventListener('change', () => {
+    // An option of the drawings: the preview is drawn again, the run stays.
+    drawing = null;
+    if (previewing && !$('preview').hidden) preview(previewing.id, previewing.key);
+  });
   async function create() {
-    if ($('outfall').disabled || !$('busy').hidden) return;
+    if (!state.opened || state.busy) return;
     setBusy(true);
-    enableDownloads(false);
-    outputs = null;
-    const msg = { kind: 'run', outfall: $('outfall').value, tailWater: tw.value, egl: $('egl').checked };
-    if (criteriaFile) { msg.criteria = await criteriaFile.arrayBuffer(); msg.criteriaName = safeName(criteriaFile.name, 'criteria.toml'); }
+    state.run = null;
+    setStale('');
+    const msg = { kind: 'run', outfall: $('outfall').value, tailWater: tw.value, egl: $('egl').checked,
+                  ...(await criteriaMessage()) };
     const r = await ask(msg);
     setBusy(false);
     listWarnings(r.warnings || []);
-    if (!r.ok) { clearResults(); setStatus(r.message); return; }
+    if (!r.ok) {
+      clearResults();
+      setStatus(r.message, true);
+      // A run that made no tables is no pass.
+      if (r.message.startsWith('Create Profile Data failed')) $('findings-summary').textContent = 'No tables to check: Create Profile Data failed.';
+      return;
+    }
     tw.value = r.tailWater;
-    outputs = r.files;
+    state.run = { files: r.files };
     const shown = performance.now();
     showTables(r);
     document.body.dataset.timings = `${r.timings}page ${Math.round(performance.now() - shown)} ms`;
-    setStatus(r.message);
-    listWarnings([...(r.warnings || []), ...(r.drawingWarnings || [])]);
-    enableDownloads(true);
+    setStatus(r.message, false);
+    updateCommands();
     document.body.dataset.ran = String(Date.now());
+    // Fields edited while it ran.
+    await checkStale();
   }
 
   function clearResults() {
-    outputs = null;
-    enableDownloads(false);
+    state.run = null;
+    setStale('');
     for (const id of ['structures', 'pipes', 'branches']) grids[id].set([], { length: 0, row: () => [] });
-    $('checks').replaceChildren();
+    $('findings').tBodies[0].replaceChildren();
+    $('findings-summary').textContent = 'Create Profile Data to check the tables.';
     $('branch').replaceChildren();
     drawing = null;
+    previewing = null;
     drawPreview();
+    updateCommands();
   }
 
   // ---- grids: only the rows in view are in the document ----
   const ROW = 22;
+  const COLUMN = 92;
+  // The columns that stay in view when scrolled right: the branch and the row's own number.
+  const KEPT = ['Branch ID', 'Str #', 'Pipe No', 'Branch'];
   class Grid {
     constructor(el) {
       this.el = el;
       this.head = document.createElement('div'); this.head.className = 'grid-head';
+      // The heads in a row as wide as the columns, so that the kept ones can stay in view.
+      this.headRow = document.createElement('div'); this.headRow.className = 'grid-head-row';
+      this.head.append(this.headRow);
       this.body = document.createElement('div'); this.body.className = 'grid-body';
       this.spacer = document.createElement('div');
       this.rowsEl = document.createElement('div'); this.rowsEl.className = 'grid-rows';
       this.body.append(this.spacer, this.rowsEl);
       el.append(this.head, this.body);
-      this.rows = { length: 0, row: () => [] }; this.marks = new Map();
+      this.rows = { length: 0, row: () => [] }; this.marks = new Map(); this.kept = []; this.selected = 0;
       this.body.addEventListener('scroll', () => { this.head.scrollLeft = this.body.scrollLeft; this.render(); });
     }
     set(columns, rows, marks) {
-      this.columns = columns; this.rows = rows; this.marks = marks || new Map();
-      this.head.replaceChildren(...columns.map((c) => cell(c)));
+      this.columns = columns; this.rows = rows; this.marks = marks || new Map(); this.selected = 0;
+      this.kept = columns.map((c, i) => (KEPT.includes(c) ? i : -1)).filter((i) => i >= 0).slice(0, 2);
+      this.headRow.replaceChildren(...columns.map((c, i) => this.cell(c, i, c)));
       this.spacer.style.height = (rows.length * ROW) + 'px';
+      this.spacer.style.width = (columns.length * COLUMN) + 'px';
       this.first = -1;
       this.render();
+    }
+    cell(text, i, title) {
+      const d = cell(text);
+      if (title) d.title = title;
+      const k = this.kept.indexOf(i);
+      if (k >= 0) { d.classList.add('kept'); d.style.left = (k * COLUMN) + 'px'; }
+      return d;
     }
     render() {
       const first = Math.floor(this.body.scrollTop / ROW);
@@ -190,13 +357,22 @@
       const parts = [];
       for (let r = first; r < Math.min(this.rows.length, first + count); ++r) {
         const line = document.createElement('div');
-        line.className = 'grid-row ' + (this.marks.get(r + 1) || '');
+        line.className = 'grid-row ' + (this.marks.get(r + 1) || '') + (this.selected === r + 1 ? ' selected' : '');
         line.dataset.row = String(r + 1);
-        line.append(...this.rows.row(r).map((c) => cell(c)));
+        line.append(...this.rows.row(r).map((c, i) => this.cell(c, i)));
         parts.push(line);
       }
       this.rowsEl.style.transform = `translateY(${first * ROW}px)`;
       this.rowsEl.replaceChildren(...parts);
+    }
+    // Marks a row (1 = the first after the heads) and scrolls it into view.
+    select(row) {
+      this.selected = row;
+      const top = (row - 1) * ROW;
+      if (top < this.body.scrollTop || top + ROW > this.body.scrollTop + this.body.clientHeight)
+        this.body.scrollTop = Math.max(0, top - 2 * ROW);
+      this.first = -1;
+      this.render();
     }
   }
   function cell(text) { const d = document.createElement('span'); d.textContent = text; return d; }
@@ -231,10 +407,6 @@
     };
     return { length: starts.length, row: (i) => parse(starts[i], i + 1 < starts.length ? starts[i + 1] : text.length) };
   }
-  function parseCsv(bytes) {
-    const records = csvRecords(bytes);
-    return Array.from({ length: records.length }, (_, i) => records.row(i));
-  }
 
   function showTables(r) {
     const marks = { structures: new Map(), pipes: new Map(), branches: new Map() };
@@ -246,78 +418,126 @@
     };
     for (const row of r.findingStructureRows) markFinding('structures', row);
     for (const row of r.findingPipeRows) markFinding('pipes', row);
-    const findings = parseCsv(r.files['design-checks.csv']);
-    findings.shift();
     for (const id of ['structures', 'pipes', 'branches']) {
-      const records = csvRecords(r.files[id + '.csv']);
+      const records = csvRecords(r.files[id]);
       const columns = records.length ? records.row(0) : [];
       // The records after the head line.
       grids[id].set(columns, { length: Math.max(records.length - 1, 0), row: (i) => records.row(i + 1) }, marks[id]);
     }
-    // The first findings here, all of them in design-checks.csv.
-    const shownFindings = findings.slice(0, 500).map((f) => { const li = document.createElement('li'); li.textContent = f.join('  '); return li; });
-    if (findings.length > 500) shownFindings.push(cell(`… and ${findings.length - 500} more in design-checks.csv`));
-    $('checks').replaceChildren(...shownFindings);
-    if (!findings.length) { const li = document.createElement('li'); li.textContent = r.checksSummary.trim() || 'No findings'; $('checks').append(li); }
+    showFindings(r);
     $('branch').replaceChildren(...r.branchIds.map((b) => { const o = document.createElement('option'); o.value = b; o.textContent = b; return o; }));
     drawing = null;
+    previewing = null;
     drawPreview();
   }
 
-  // ---- tabs ----
-  for (const b of document.querySelectorAll('[role=tab]')) {
-    b.addEventListener('click', () => {
-      for (const o of document.querySelectorAll('[role=tab]')) o.setAttribute('aria-selected', String(o === b));
-      for (const t of document.querySelectorAll('.tab')) t.hidden = t.id !== b.dataset.tab;
-      if (grids[b.dataset.tab]) { grids[b.dataset.tab].first = -1; grids[b.dataset.tab].render(); }
-      if (b.dataset.tab === 'preview') { if (!drawing && $('branch').value) preview(`branch-${$('branch').value}.dxf`); else drawPreview(); }
+  // ---- the design checks: the criteria, then one row per finding ----
+  function showFindings(r) {
+    $('criteria-in-force').textContent = r.criteriaLine;
+    const length = state.english ? 'ft' : 'm';
+    const heads = $('findings').tHead.rows[0].cells;
+    heads[4].textContent = `Value (${length})`;
+    heads[5].textContent = `Limit (${length})`;
+    const rows = r.findings.map((f) => {
+      const tr = document.createElement('tr');
+      tr.dataset.table = f.table;
+      tr.dataset.row = String(f.row);
+      tr.tabIndex = 0;
+      tr.title = 'Show the row in the ' + (f.table === 'structures' ? 'Structures' : 'Pipes') + ' tab';
+      // A value of another unit than the heads' carries its own.
+      const number = (v) => (f.unit === length ? v : `${v} ${f.unit}`);
+      for (const text of [f.rule, f.branchId, f.structure, f.pipe, number(f.value), number(f.limit)]) {
+        const td = document.createElement('td');
+        td.textContent = text;
+        tr.append(td);
+      }
+      tr.cells[0].title = ruleTexts[f.rule] || '';
+      return tr;
     });
+    $('findings').tBodies[0].replaceChildren(...rows);
+    const more = r.findingCount - r.findings.length;
+    $('findings-summary').textContent = r.findingCount === 0 ? 'No findings: the tables meet the criteria.'
+      : `${r.findingCount} finding${r.findingCount === 1 ? '' : 's'}` +
+        (more > 0 ? `; the first ${r.findings.length} here, all of them in the design-checks download.` : '.');
   }
+  function showFinding(tr) {
+    if (!tr || !tr.dataset.table) return;
+    for (const o of $('findings').tBodies[0].rows) o.classList.toggle('selected', o === tr);
+    openTab(tr.dataset.table);
+    grids[tr.dataset.table].select(Number(tr.dataset.row));
+  }
+  $('findings').addEventListener('click', (e) => showFinding(e.target.closest('tr')));
+  $('findings').addEventListener('keydown', (e) => { if (e.key === 'Enter') showFinding(e.target.closest('tr')); });
+
+  // ---- tabs ----
+  function openTab(id) {
+    for (const o of document.querySelectorAll('[role=tab]')) o.setAttribute('aria-selected', String(o.dataset.tab === id));
+    for (const t of document.querySelectorAll('.tab')) t.hidden = t.id !== id;
+    if (grids[id]) { grids[id].first = -1; grids[id].render(); }
+    if (id === 'preview') {
+      if (!drawing && previewing) preview(previewing.id, previewing.key);
+      else if (!drawing && $('branch').value) preview('branch-profile', $('branch').value);
+      else drawPreview();
+    }
+  }
+  for (const b of document.querySelectorAll('[role=tab]')) b.addEventListener('click', () => openTab(b.dataset.tab));
 
   // ---- downloads: the tables and findings come with the run, the drawings
   // and the workbook are made when asked for ----
-  async function output(name) {
-    if (outputs[name]) return outputs[name];
+  async function output(id, key) {
     setBusy(true);
-    const r = await ask({ kind: 'output', name });
+    const r = await ask({ kind: 'output', id, key: key || '', egl: $('egl').checked });
     setBusy(false);
     if (r.warnings && r.warnings.length) listWarnings(r.warnings);
-    if (!r.ok) { setStatus(r.message); return null; }
-    return r.bytes;
+    if (!r.ok) { setStatus(r.message, true); return null; }
+    return r;
   }
-  async function download(name) {
-    if (!outputs) return;
-    const bytes = await output(name);
-    if (bytes && outputs) save(name, bytes);
+  async function download(o) {
+    if (outputRule(o)) return;
+    const key = o.target === 'branch' ? $('branch').value : '';
+    const r = await output(o.id, key);
+    if (r && state.run) save(r.name, r.bytes);
   }
-  for (const [id, name] of Object.entries(downloads)) $(id).addEventListener('click', () => download(name));
-  $('dl-branch-profile').addEventListener('click', () => download(`branch-${$('branch').value}.dxf`));
-  async function preview(name) {
-    if (!outputs) return;
-    const bytes = await output(name);
-    drawing = bytes ? parseDxf(bytes) : null;
+  async function preview(id, key) {
+    if (!state.run) return;
+    previewing = { id, key: key || '' };
+    const r = await output(id, key);
+    drawing = r ? parseDxf(r.bytes) : null;
     fit();
+    updateCommands();
   }
   $('branch').addEventListener('change', () => {
-    $('dl-branch-profile').disabled = !outputs || !$('branch').value;
-    preview(`branch-${$('branch').value}.dxf`);
+    updateCommands();
+    preview('branch-profile', $('branch').value);
   });
-  $('show-all').addEventListener('click', () => preview('all-profiles.dxf'));
+  $('show-all').addEventListener('click', () => preview('all-profiles'));
+  $('show-structure-schedule').addEventListener('click', () => preview('structure-schedule'));
+  $('show-pipe-schedule').addEventListener('click', () => preview('pipe-schedule'));
 
-  // ---- drawing preview: the entities of the DXF file on a canvas ----
+  // ---- drawing preview: the entities of the DXF file on a canvas, in the
+  // colours the window's viewer gives them ----
   function parseDxf(bytes) {
     const lines = new TextDecoder('latin1').decode(bytes).split(/\r?\n/);
     const ents = [];
-    let cur = null, inEntities = false, poly = null;
+    const layers = new Map();
+    let cur = null, section = '', poly = null, layer = null;
     for (let i = 0; i + 1 < lines.length; i += 2) {
       const code = Number(lines[i]), v = lines[i + 1].trim();
-      if (code === 2 && v === 'ENTITIES') inEntities = true;
-      if (!inEntities) continue;
+      if (code === 0 && v === 'SECTION') { section = ''; continue; }
+      if (code === 2 && !section) { section = v; continue; }
+      if (section === 'TABLES') {
+        // A layer's colour: what BYLAYER entities are drawn in.
+        if (code === 0) layer = v === 'LAYER' ? { name: '', colour: 7 } : null;
+        else if (layer && code === 2) { layer.name = v; layers.set(v, layer); }
+        else if (layer && code === 62) layer.colour = Number(v);
+        continue;
+      }
+      if (section !== 'ENTITIES') continue;
       if (code === 0) {
         if (cur && cur.type !== 'VERTEX') ents.push(cur);
         if (v === 'VERTEX' && poly) { cur = { type: 'VERTEX' }; poly.pts.push(cur); continue; }
         if (v === 'SEQEND') { poly = null; cur = null; continue; }
-        cur = { type: v, pts: [] };
+        cur = { type: v, pts: [], layer: '0', color: 256 };
         if (v === 'POLYLINE') poly = cur;
         continue;
       }
@@ -327,65 +547,131 @@
       else if (code === 11) cur.x2 = n; else if (code === 21) cur.y2 = n;
       else if (code === 40) cur.h = n; else if (code === 1) cur.text = v;
       else if (code === 50) cur.rot = n; else if (code === 62) cur.color = n;
+      else if (code === 8) cur.layer = v; else if (code === 41) cur.wf = n;
+      else if (code === 72) cur.ha = n; else if (code === 73) cur.va = n;
+      else if (code === 70 && cur.type === 'POLYLINE') cur.closed = (n & 1) === 1;
     }
+    if (cur && cur.type !== 'VERTEX') ents.push(cur);
     let minX = Infinity, minY = Infinity, maxX = -Infinity, maxY = -Infinity;
     const grow = (x, y) => { if (isFinite(x) && isFinite(y)) { minX = Math.min(minX, x); maxX = Math.max(maxX, x); minY = Math.min(minY, y); maxY = Math.max(maxY, y); } };
+    // By colour: each colour's lines are stroked as one path.
+    const byColour = new Map();
+    const texts = [];
     for (const e of ents) {
+      let c = e.color;
+      if (c === 256) c = layers.has(e.layer) ? layers.get(e.layer).colour : 7;
+      c = Math.abs(c);
+      const colour = aci[c >= 1 && c <= 255 ? c : 7] || '#000000';
+      if (e.type === 'TEXT') { if (e.text) texts.push({ ...e, colour }); grow(e.x, e.y); continue; }
+      if (!byColour.has(colour)) byColour.set(colour, []);
+      byColour.get(colour).push(e);
       if (e.type === 'LINE') { grow(e.x, e.y); grow(e.x2, e.y2); }
       else if (e.type === 'CIRCLE') { grow(e.x - e.h, e.y - e.h); grow(e.x + e.h, e.y + e.h); }
-      else if (e.type === 'TEXT') grow(e.x, e.y);
       else if (e.type === 'POLYLINE') for (const p of e.pts) grow(p.x, p.y);
     }
-    return { ents, box: [minX, minY, maxX, maxY] };
+    return { byColour, texts, box: [minX, minY, maxX, maxY] };
   }
   const view = { scale: 1, x: 0, y: 0 };
+  let drawCount = 0;
+  const canvas = $('drawing');
+  // The canvas has as many pixels as it shows, so that 3 px of text are 3 px on screen.
+  function sizeCanvas() {
+    const w = Math.round(canvas.clientWidth) || 1000;
+    if (canvas.width !== w) canvas.width = w;
+  }
   function fit() {
-    const c = $('drawing');
+    sizeCanvas();
     if (drawing && isFinite(drawing.box[0])) {
       const [a, b, cx, d] = drawing.box;
-      view.scale = Math.min(c.width / ((cx - a) || 1), c.height / ((d - b) || 1)) * 0.95;
-      view.x = c.width / 2 - view.scale * (a + cx) / 2;
-      view.y = c.height / 2 + view.scale * (b + d) / 2;
+      view.scale = Math.min(canvas.width / ((cx - a) || 1), canvas.height / ((d - b) || 1)) * 0.95;
+      view.x = canvas.width / 2 - view.scale * (a + cx) / 2;
+      view.y = canvas.height / 2 + view.scale * (b + d) / 2;
     }
     drawPreview();
   }
   function drawPreview() {
-    const c = $('drawing'), g = c.getContext('2d');
+    sizeCanvas();
+    const g = canvas.getContext('2d');
     g.setTransform(1, 0, 0, 1, 0, 0);
-    g.fillStyle = '#fff'; g.fillRect(0, 0, c.width, c.height);
+    g.fillStyle = '#fff'; g.fillRect(0, 0, canvas.width, canvas.height);
+    // For tests: how often the preview was drawn, and how many texts it shows.
+    document.body.dataset.drawn = String(++drawCount);
+    document.body.dataset.texts = '0';
     if (!drawing) return;
-    g.setTransform(view.scale, 0, 0, -view.scale, view.x, view.y);
-    g.lineWidth = 1 / view.scale;
-    g.strokeStyle = '#123'; g.fillStyle = '#123';
-    for (const e of drawing.ents) {
-      if (e.type === 'LINE') { g.beginPath(); g.moveTo(e.x, e.y); g.lineTo(e.x2, e.y2); g.stroke(); }
-      else if (e.type === 'CIRCLE') { g.beginPath(); g.arc(e.x, e.y, e.h, 0, 2 * Math.PI); g.stroke(); }
-      else if (e.type === 'POLYLINE' && e.pts.length) {
-        g.beginPath(); g.moveTo(e.pts[0].x, e.pts[0].y);
-        for (const p of e.pts.slice(1)) g.lineTo(p.x, p.y);
-        g.closePath(); g.stroke();
-      } else if (e.type === 'TEXT' && e.text && e.h * view.scale > 3) {
-        g.save(); g.translate(e.x, e.y); g.rotate((e.rot || 0) * Math.PI / 180); g.scale(1, -1);
-        g.font = `${e.h}px sans-serif`; g.fillText(e.text, 0, 0); g.restore();
+    const k = view.scale, X = (x) => view.x + k * x, Y = (y) => view.y - k * y;
+    g.lineWidth = 1;
+    for (const [colour, ents] of drawing.byColour) {
+      g.strokeStyle = colour;
+      g.beginPath();
+      for (const e of ents) {
+        if (e.type === 'LINE') { g.moveTo(X(e.x), Y(e.y)); g.lineTo(X(e.x2), Y(e.y2)); }
+        else if (e.type === 'CIRCLE') { g.moveTo(X(e.x + e.h), Y(e.y)); g.arc(X(e.x), Y(e.y), k * e.h, 0, 2 * Math.PI); }
+        else if (e.type === 'POLYLINE' && e.pts.length) {
+          g.moveTo(X(e.pts[0].x), Y(e.pts[0].y));
+          for (const p of e.pts.slice(1)) g.lineTo(X(p.x), Y(p.y));
+          if (e.closed) g.closePath();
+        }
       }
+      g.stroke();
     }
+    // Texts once their letters are 3 px or more (the drawing's text height
+    // is that of the capitals, about 0.72 of the letters' size).
+    let texts = 0;
+    for (const t of drawing.texts) {
+      const px = (t.h || 0) * k / 0.72;
+      if (px < 3) continue;
+      ++texts;
+      const ha = t.ha || 0, va = t.va || 0;
+      const aligned = ha === 1 || ha === 2 || ha === 4 || (va !== 0 && ha === 0);
+      const x = aligned && isFinite(t.x2) ? t.x2 : t.x, y = aligned && isFinite(t.y2) ? t.y2 : t.y;
+      g.save();
+      g.translate(X(x), Y(y));
+      g.rotate(-(t.rot || 0) * Math.PI / 180);
+      g.font = `${px}px sans-serif`;
+      g.fillStyle = t.colour;
+      g.textAlign = ha === 1 || ha === 4 ? 'center' : ha === 2 ? 'right' : 'left';
+      g.textBaseline = ha === 4 || va === 2 ? 'middle' : va === 1 ? 'bottom' : va === 3 ? 'top' : 'alphabetic';
+      if ((ha === 3 || ha === 5) && isFinite(t.x2)) {
+        // Aligned and fit: the text spans its two points.
+        const span = Math.hypot(t.x2 - t.x, t.y2 - t.y) * k, width = g.measureText(t.text).width;
+        g.rotate(-Math.atan2(t.y2 - t.y, t.x2 - t.x) + (t.rot || 0) * Math.PI / 180);
+        if (span > 0 && width > 0) g.scale(span / width, 1);
+      } else if (t.wf && t.wf > 0 && t.wf !== 1) {
+        g.scale(t.wf, 1);
+      }
+      g.fillText(t.text, 0, 0);
+      g.restore();
+    }
+    document.body.dataset.texts = String(texts);
+  }
+  function zoom(factor, mx, my) {
+    view.x = mx - (mx - view.x) * factor; view.y = my - (my - view.y) * factor; view.scale *= factor;
+    drawPreview();
   }
   $('fit').addEventListener('click', fit);
-  const canvas = $('drawing');
   canvas.addEventListener('wheel', (e) => {
     e.preventDefault();
-    const k = e.deltaY < 0 ? 1.2 : 1 / 1.2;
     const r = canvas.getBoundingClientRect();
-    const mx = (e.clientX - r.left) * canvas.width / r.width, my = (e.clientY - r.top) * canvas.height / r.height;
-    view.x = mx - (mx - view.x) * k; view.y = my - (my - view.y) * k; view.scale *= k;
-    drawPreview();
+    zoom(e.deltaY < 0 ? 1.2 : 1 / 1.2, (e.clientX - r.left) * canvas.width / r.width, (e.clientY - r.top) * canvas.height / r.height);
   }, { passive: false });
+  // The keyboard: + and - zoom about the middle, the arrows pan, Home fits.
+  canvas.addEventListener('keydown', (e) => {
+    const step = 40;
+    const moves = { ArrowLeft: [step, 0], ArrowRight: [-step, 0], ArrowUp: [0, step], ArrowDown: [0, -step] };
+    if (e.key === '+' || e.key === '=') zoom(1.2, canvas.width / 2, canvas.height / 2);
+    else if (e.key === '-' || e.key === '_') zoom(1 / 1.2, canvas.width / 2, canvas.height / 2);
+    else if (e.key === 'Home') fit();
+    else if (moves[e.key]) { view.x += moves[e.key][0]; view.y += moves[e.key][1]; drawPreview(); }
+    else return;
+    e.preventDefault();
+  });
   let drag = null;
-  canvas.addEventListener('pointerdown', (e) => { drag = { x: e.clientX, y: e.clientY }; canvas.setPointerCapture(e.pointerId); });
+  canvas.addEventListener('pointerdown', (e) => { canvas.focus(); drag = { x: e.clientX, y: e.clientY }; canvas.setPointerCapture(e.pointerId); });
   canvas.addEventListener('pointermove', (e) => {
     if (!drag) return;
     view.x += e.clientX - drag.x; view.y += e.clientY - drag.y; drag = { x: e.clientX, y: e.clientY };
     drawPreview();
   });
   canvas.addEventListener('pointerup', () => { drag = null; });
+  updateCommands();
 })();

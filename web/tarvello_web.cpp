@@ -5,16 +5,20 @@
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
+#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "checks/criteria.h"
 #include "common/number_format.h"
 #include "common/one_line.h"
+#include "dxf/aci_colours.h"
 #include "excel/excel_export.h"
+#include "network/unit_constants.h"
 #include "profile/profile_drawings.h"
 #include "run/outputs.h"
 #include "run/project_open.h"
@@ -28,6 +32,8 @@ namespace {
 using emscripten::val;
 
 const char* const kOut = "/out";
+// The findings the page lists; all of them are in the design-checks download.
+const size_t kFindingsShown = 500;
 
 // The files are named as the user picked them, without their place in the module.
 std::string shownText(std::string text) {
@@ -64,7 +70,7 @@ const char* targetName(OutputTarget target) {
 
 class Project {
  public:
-  // Opens the pipe and inlet databases; {ok, message, units, outfalls}.
+  // Opens the pipe and inlet databases; {ok, message, units, english, outfalls}.
   val open(const std::string& pipePath, const std::string& inletPath) {
     databases_ = ProjectDatabases();
     run_.reset();
@@ -80,6 +86,7 @@ class Project {
     result.set("message", shownText(error));
     if (error.empty()) {
       result.set("units", databases_.unitSystem());
+      result.set("english", english());
       result.set("outfalls", stringList(outfalls));
     } else {
       databases_ = ProjectDatabases();
@@ -88,8 +95,9 @@ class Project {
   }
 
   // Create Profile Data and the tables and findings into /out; {ok, message,
-  // warnings, tailWater, structures, pipes, files, hglTop,
-  // findingStructureRows, findingPipeRows, branchIds}. A failed run leaves
+  // warnings, tailWater, structures, pipes, files, fileIds, hglTop,
+  // findingStructureRows, findingPipeRows, findings, findingCount,
+  // criteriaLine, branchIds}. A failed run leaves
   // no run behind: its outputs cannot be asked for.
   val run(const std::string& outfall, const std::string& tailWater, bool egl,
           const std::string& criteriaPath) {
@@ -113,6 +121,35 @@ class Project {
     if (!result["ok"].as<bool>()) std::filesystem::remove_all(kOut, ec);
     return result;
   }
+
+  // "" while the last run matches these fields, else the line saying it does not.
+  std::string staleLine(const std::string& outfall, const std::string& tailWater) const {
+    return run_ ? run_->staleLine(outfall, tailWater.empty() ? "0.0" : tailWater, databases_) : "";
+  }
+
+  // The criteria a run would check against: the open project's defaults with
+  // the criteria file (if any) applied; {ok, line, message}.
+  val criteria(const std::string& criteriaPath) const {
+    val result = val::object();
+    CriteriaOverrides overrides;
+    if (!criteriaPath.empty()) {
+      const CriteriaReadResult read = readCriteriaFile(criteriaPath);
+      if (!read.overrides) {
+        result.set("ok", false);
+        result.set("message", shownText(read.error));
+        return result;
+      }
+      overrides = *read.overrides;
+    }
+    result.set("ok", true);
+    result.set("line", criteriaInForce(
+                           overrides.appliedTo(Criteria::forUnitSystem(databases_.unitSystem())),
+                           english()));
+    return result;
+  }
+
+  // The energy grade line is an option of the drawings, not of the run.
+  void setEnergyGradeLine(bool on) { drawing_.energyGradeLine = on; }
 
   // An output of the last run, written into /out when asked for (a large
   // network's drawings take long): {ok, message, warnings, name}. `id` is a
@@ -198,7 +235,7 @@ class Project {
 
     checks_ = RunFindings::check(*run, overrides);
     // The tables and the findings come with the run: the page shows them at once.
-    std::vector<std::string> files;
+    std::vector<std::string> files, fileIds;
     const OutputContext context{*run, drawing_, &checks_, "", 0};
     Warnings none;
     for (const char* id :
@@ -209,9 +246,12 @@ class Project {
           output.write(context, std::string(kOut) + "/" + name, Overwrite::Yes, none);
       if (!w.written()) throw std::runtime_error(name + " could not be written: " + w.message);
       files.push_back(name);
+      fileIds.push_back(id);
     }
     timed("tables");
     result.set("files", stringList(files));
+    result.set("fileIds", stringList(fileIds));
+    result.set("criteriaLine", criteriaInForce(checks_.criteria, run->english()));
     result.set("checksSummary", findingsSummary(checks_.findings));
 
     // What the grids mark: structure rows whose HGL reaches the top.
@@ -226,16 +266,47 @@ class Project {
           .call<void>("push", f.row);
     result.set("findingStructureRows", structureFindings);
     result.set("findingPipeRows", pipeFindings);
+    result.set("findings", findingList(checks_.findings, run->english()));
+    result.set("findingCount", static_cast<int>(checks_.findings.size()));
+    // One entry per branch, in the order the branch table lists them.
     std::vector<std::string> branchIds;
+    std::set<std::string> seen;
     for (int row = 1; row <= tables.branches.lastFilledRow(); ++row)
-      if (branchRowSelected(tables.branches, row))
-        branchIds.push_back(tables.branches.cell(row, branchcol::BranchId));
+      if (branchRowSelected(tables.branches, row)) {
+        const std::string& id = tables.branches.cell(row, branchcol::BranchId);
+        if (seen.insert(id).second) branchIds.push_back(id);
+      }
     result.set("branchIds", stringList(branchIds));
     timed("marks");
     result.set("timings", timings);
     run_ = std::move(run);
     result.set("ok", true);
     result.set("message", run_->statusLine());
+  }
+
+  bool english() const { return UnitConstants::forUnitSystem(databases_.unitSystem()).english; }
+
+  // The first findings as the page's table shows them: [{rule, branchId,
+  // structure, pipe, value, limit, unit, table, row}].
+  static val findingList(const std::vector<Finding>& findings, bool englishUnits) {
+    val list = val::array();
+    const auto rows = findingRows(findings);
+    for (size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
+      const Finding& f = findings[i];
+      const auto& cells = rows[i + 1];
+      val item = val::object();
+      item.set("rule", cells[0]);
+      item.set("branchId", cells[1]);
+      item.set("structure", cells[2]);
+      item.set("pipe", cells[3]);
+      item.set("value", cells[4]);
+      item.set("limit", cells[5]);
+      item.set("unit", std::string(checkRuleUnit(f.rule, englishUnits)));
+      item.set("table", std::string(f.table == CheckTable::Structures ? "structures" : "pipes"));
+      item.set("row", f.row);
+      list.call<void>("push", item);
+    }
+    return list;
   }
 
   ProjectDatabases databases_;
@@ -261,6 +332,31 @@ val catalogue() {
   return list;
 }
 
+// The colours of the AutoCAD colour indices 0..255, "#rrggbb", as the window's
+// viewer draws them.
+val aciColours() {
+  val list = val::array();
+  char text[8];
+  for (int i = 0; i < 256; ++i) {
+    const AciRgb c = aciRgb(i);
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.r, c.g, c.b);
+    list.call<void>("push", std::string(text));
+  }
+  return list;
+}
+
+// The design-check rules: [{id, description}], the descriptions as tool tips.
+val checkRules() {
+  val list = val::array();
+  for (int r = 0; r < kCheckRuleCount; ++r) {
+    val item = val::object();
+    item.set("id", std::string(checkRuleId(static_cast<CheckRule>(r))));
+    item.set("description", std::string(checkRuleDescription(static_cast<CheckRule>(r))));
+    list.call<void>("push", item);
+  }
+  return list;
+}
+
 // The name a download is saved under: "highway-structure-schedule.dxf".
 std::string downloadName(const std::string& id, const std::string& pipeFileName,
                          const std::string& key) {
@@ -275,11 +371,16 @@ EMSCRIPTEN_BINDINGS(tarvello) {
       .constructor<>()
       .function("open", &Project::open)
       .function("run", &Project::run)
-      .function("output", &Project::output);
+      .function("output", &Project::output)
+      .function("staleLine", &Project::staleLine)
+      .function("criteria", &Project::criteria)
+      .function("setEnergyGradeLine", &Project::setEnergyGradeLine);
   emscripten::function("version",
                        emscripten::optional_override([] { return std::string(TARVELLO_VERSION); }));
   emscripten::function("catalogue", &catalogue);
   emscripten::function("downloadName", &downloadName);
+  emscripten::function("aciColours", &aciColours);
+  emscripten::function("checkRules", &checkRules);
 }
 
 }  // namespace tarvello::web

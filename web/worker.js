@@ -6,12 +6,14 @@ importScripts('tarvello.js');
 let module = null;
 let project = null;
 let ready = null;
+let pipeName = '';  // the pipe database as the user named it: the downloads' names
 // A fresh module; also after a failure that may have left the old one unsound.
 function start() {
   ready = createTarvello({ locateFile: (name) => name }).then((m) => {
     module = m;
     project = new m.Project();
-    postMessage({ kind: 'ready', version: m.version() });
+    postMessage({ kind: 'ready', version: m.version(), catalogue: m.catalogue(),
+                  aciColours: m.aciColours(), checkRules: m.checkRules() });
   });
 }
 start();
@@ -20,55 +22,71 @@ function writeInput(path, bytes) {
   try { module.FS.unlink(path); } catch (e) { /* not there */ }
   if (bytes) module.FS.writeFile(path, new Uint8Array(bytes));
 }
-
-function readOutputs(names) {
-  const files = {};
-  for (const name of names) files[name] = module.FS.readFile('/out/' + name);
-  return files;
+function emptyFolder(dir) {
+  module.FS.mkdirTree(dir);
+  for (const f of module.FS.readdir(dir)) if (f !== '.' && f !== '..') module.FS.unlink(dir + '/' + f);
+}
+// The criteria file of a request in the module's file system, or ''.
+function criteriaPath(msg) {
+  emptyFolder('/in/criteria');
+  if (!msg.criteria) return '';
+  const path = '/in/criteria/' + msg.criteriaName;
+  writeInput(path, msg.criteria);
+  return path;
+}
+// The download names of the whole-run outputs: {id: "highway-structures.csv"}.
+function downloadNames() {
+  const names = {};
+  for (const o of module.catalogue()) if (o.target === 'whole') names[o.id] = module.downloadName(o.id, pipeName, '');
+  return names;
 }
 
 function handle(msg) {
   if (msg.kind === 'open') {
-    module.FS.mkdirTree('/in');
-    // Each run opens fresh copies; the names keep their extensions, which the
+    // Each open writes fresh copies; the names keep their extensions, which the
     // reader's messages and partner rules look at.
-    module.FS.mkdirTree('/in/pipe');
-    module.FS.mkdirTree('/in/inlet');
-    for (const dir of ['/in/pipe', '/in/inlet'])
-      for (const f of module.FS.readdir(dir)) if (f !== '.' && f !== '..') module.FS.unlink(dir + '/' + f);
+    emptyFolder('/in/pipe');
+    emptyFolder('/in/inlet');
     const pipe = '/in/pipe/' + msg.pipeName;
     const inlet = '/in/inlet/' + msg.inletName;
     writeInput(pipe, msg.pipe);
     writeInput(inlet, msg.inlet);
+    pipeName = msg.pipeName;
     const r = project.open(pipe, inlet);
-    return { kind: 'opened', ok: r.ok, message: r.message, units: r.units, outfalls: r.outfalls };
+    return { kind: 'opened', ok: r.ok, message: r.message, units: r.units, english: r.english,
+             outfalls: r.outfalls, names: r.ok ? downloadNames() : {} };
+  }
+  if (msg.kind === 'criteria') {
+    const r = project.criteria(criteriaPath(msg));
+    return { kind: 'criteria', ok: r.ok, line: r.line, message: r.message };
+  }
+  if (msg.kind === 'stale') {
+    return { kind: 'stale', line: project.staleLine(msg.outfall, msg.tailWater) };
   }
   if (msg.kind === 'run') {
-    let criteria = '';
-    if (msg.criteria) {
-      module.FS.mkdirTree('/in/criteria');
-      for (const f of module.FS.readdir('/in/criteria')) if (f !== '.' && f !== '..') module.FS.unlink('/in/criteria/' + f);
-      criteria = '/in/criteria/' + msg.criteriaName;
-      writeInput(criteria, msg.criteria);
-    }
-    const r = project.run(msg.outfall, msg.tailWater, msg.egl, criteria);
+    const r = project.run(msg.outfall, msg.tailWater, msg.egl, criteriaPath(msg));
     const reply = { kind: 'ran', ok: r.ok, message: r.message, warnings: r.warnings || [] };
     if (r.ok) {
+      const files = {};
+      r.fileIds.forEach((id, i) => { files[id] = module.FS.readFile('/out/' + r.files[i]); });
       Object.assign(reply, {
         tailWater: r.tailWater, structures: r.structures, pipes: r.pipes,
         hglTop: r.hglTop, findingStructureRows: r.findingStructureRows, findingPipeRows: r.findingPipeRows,
-        branchIds: r.branchIds, drawingWarnings: r.drawingWarnings,
-        checksSummary: r.checksSummary, files: readOutputs(r.files), timings: r.timings,
+        findings: r.findings, findingCount: r.findingCount, criteriaLine: r.criteriaLine,
+        branchIds: r.branchIds, checksSummary: r.checksSummary, files, timings: r.timings,
       });
     }
     return reply;
   }
   if (msg.kind === 'output') {
-    const r = project.output(msg.name);
+    project.setEnergyGradeLine(Boolean(msg.egl));
+    const key = msg.key || '';
+    const r = project.output(msg.id, key);
     if (!r.ok) return { kind: 'output', ok: false, message: r.message, warnings: r.warnings };
-    const bytes = module.FS.readFile('/out/' + msg.name);
-    module.FS.unlink('/out/' + msg.name);  // made again when asked again
-    return { kind: 'output', ok: true, name: msg.name, bytes, warnings: r.warnings };
+    const bytes = module.FS.readFile('/out/' + r.name);
+    module.FS.unlink('/out/' + r.name);  // made again when asked again
+    return { kind: 'output', ok: true, name: module.downloadName(msg.id, pipeName, key), bytes,
+             warnings: r.warnings };
   }
   return { kind: 'error', message: 'unknown request' };
 }
@@ -79,12 +97,12 @@ onmessage = (event) => {
     try {
       reply = handle(event.data);
     } catch (e) {
-      const kinds = { open: 'opened', run: 'ran', output: 'output' };
+      const kinds = { open: 'opened', run: 'ran', output: 'output', criteria: 'criteria', stale: 'stale' };
       reply = { kind: kinds[event.data.kind] || 'error', ok: false,
                 message: 'The run stopped: ' + String(e && e.message ? e.message : e) };
       start();
     }
     reply.requestId = event.data.requestId;
-    postMessage(reply);
+    postMessage(reply, reply.bytes ? [reply.bytes.buffer] : []);
   });
 };

@@ -1,6 +1,7 @@
 #include "checks/criteria.h"
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -69,6 +70,57 @@ std::string keyNear(std::string_view text, size_t line) {
 }  // namespace
 
 std::string_view checkRuleId(CheckRule rule) { return kRuleIds[static_cast<size_t>(rule)]; }
+
+std::string_view checkRuleDescription(CheckRule rule) {
+  static constexpr std::string_view kTexts[kCheckRuleCount] = {
+      "grade line closer to the top than the freeboard",
+      "velocity below the minimum",
+      "velocity above the maximum",
+      "cover below the minimum",
+      "pipe smaller than the minimum size",
+      "a larger pipe flows into a smaller one",
+      "slope zero or against the flow",
+      "the pipe leaving starts above the pipe arriving"};
+  return kTexts[static_cast<size_t>(rule)];
+}
+
+std::string_view checkRuleUnit(CheckRule rule, bool english) {
+  switch (rule) {
+    case CheckRule::VelocityLow:
+    case CheckRule::VelocityHigh:
+      return english ? "ft/s" : "m/s";
+    case CheckRule::SizeMin:
+    case CheckRule::SizeDecrease:
+      return english ? "in" : "mm";
+    case CheckRule::AdverseSlope:
+      return "%";
+    case CheckRule::Freeboard:
+    case CheckRule::Cover:
+    case CheckRule::InvertDrop:
+      break;
+  }
+  return english ? "ft" : "m";
+}
+
+std::string criteriaInForce(const Criteria& c, bool english) {
+  // Ten significant digits without trailing zeros, as the window's label shows them.
+  auto number = [](double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", v);
+    return std::string(text);
+  };
+  const std::string length(checkRuleUnit(CheckRule::Cover, english));
+  std::string off;
+  for (int r = 0; r < kCheckRuleCount; ++r)
+    if (!c.enabled(static_cast<CheckRule>(r)))
+      off += (off.empty() ? "" : ", ") + std::string(kRuleIds[r]);
+  return "Criteria in force: freeboard " + number(c.freeboard) + " " + length + ";  velocity " +
+         number(c.velocityMin) + " to " + number(c.velocityMax) + " " +
+         std::string(checkRuleUnit(CheckRule::VelocityLow, english)) + ";  cover " +
+         number(c.coverMin) + " " + length + ";  size " + number(c.sizeMin) + " " +
+         std::string(checkRuleUnit(CheckRule::SizeMin, english)) +
+         ";  rules off: " + (off.empty() ? std::string("none") : off);
+}
 
 std::optional<CheckRule> checkRuleFromId(std::string_view id) {
   for (int i = 0; i < kCheckRuleCount; ++i)

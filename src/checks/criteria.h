@@ -25,6 +25,11 @@ inline constexpr int kCheckRuleCount = 8;
 // "freeboard", "velocity-low", ... as they appear in criteria files and findings.
 std::string_view checkRuleId(CheckRule rule);
 std::optional<CheckRule> checkRuleFromId(std::string_view id);
+// The rule in words, as the tool tips of the findings show it in every front end.
+std::string_view checkRuleDescription(CheckRule rule);
+// The unit of a rule's value and limit: the length, velocity or pipe-size unit
+// of the project ("ft", "ft/s", "in" or "m", "m/s", "mm"), "%" for slopes.
+std::string_view checkRuleUnit(CheckRule rule, bool english);
 
 struct Criteria {
   double freeboard = 1.0;  // top of structure above the grade line
@@ -61,6 +66,10 @@ struct CriteriaReadResult {
 // off (a list of rule ids), all optional; anything else is an error.
 CriteriaReadResult parseCriteria(std::string_view text, const std::string& sourceName);
 CriteriaReadResult readCriteriaFile(const std::string& path);
+
+// "Criteria in force: freeboard 1 ft;  velocity 3 to 12 ft/s;  cover 2 ft;  size
+// 15 in;  rules off: none", as the design checks show them above the findings.
+std::string criteriaInForce(const Criteria& criteria, bool english);
 
 // A criteria file that sets every key to the given criteria.
 std::string criteriaText(const Criteria& criteria);

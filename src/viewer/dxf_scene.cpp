@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "dxf/aci_colours.h"
+
 namespace tarvello {
 
 const int kDxfTextPixels = 64;
@@ -102,41 +104,8 @@ void addText(QGraphicsScene& scene, const DxfTextEntity& t, const QFont& font,
 }  // namespace
 
 QColor aciColour(int index) {
-  switch (index) {
-    case 1:
-      return {255, 0, 0};
-    case 2:
-      return {190, 160, 0};
-    case 3:
-      return {0, 160, 0};
-    case 4:
-      return {0, 150, 170};
-    case 5:
-      return {0, 0, 255};
-    case 6:
-      return {200, 0, 200};
-    case 8:
-      return {128, 128, 128};
-    case 9:
-      return {160, 160, 160};
-    default:
-      break;
-  }
-  if (index >= 10 && index <= 249) {
-    // 24 hues of 15 degrees, ten shades each: even indices saturated, odd
-    // ones pale, the value falling pair by pair.
-    static constexpr double kValues[] = {1.0, 0.8, 0.6, 0.5, 0.3};
-    const int hue = (index / 10 - 1) * 15;
-    const int shade = index % 10;
-    return QColor::fromHsvF(static_cast<float>(hue) / 360.0f, shade % 2 ? 0.5f : 1.0f,
-                            static_cast<float>(kValues[shade / 2]));
-  }
-  if (index >= 250 && index <= 254) {
-    static constexpr int kGreys[] = {51, 80, 105, 130, 190};
-    const int g = kGreys[index - 250];
-    return {g, g, g};
-  }
-  return Qt::black;  // 7, 255 and anything unknown
+  const AciRgb c = aciRgb(index);
+  return {c.r, c.g, c.b};
 }
 
 QPainterPath arcPath(const DxfArcEntity& a) {

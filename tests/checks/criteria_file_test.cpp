@@ -136,5 +136,21 @@ TEST(CheckRules, IdsReadBack) {
   EXPECT_FALSE(checkRuleFromId("Cover"));
 }
 
+// The line above the findings, in the window and the page: the project's
+// units, the numbers as set, and the rules a file turned off.
+TEST(CriteriaFile, CriteriaInForceNamesUnitsAndRulesOff) {
+  EXPECT_EQ(criteriaInForce(Criteria::defaults(true), true),
+            "Criteria in force: freeboard 1 ft;  velocity 3 to 12 ft/s;  cover 2 ft;  size 15 in;  "
+            "rules off: none");
+  const Criteria metric =
+      applied("freeboard = 0.45\noff = [\"invert-drop\", \"cover\"]\n", Criteria::defaults(false));
+  EXPECT_EQ(
+      criteriaInForce(metric, false),
+      "Criteria in force: freeboard 0.45 m;  velocity 0.9 to 3.7 m/s;  cover 0.6 m;  size 375 "
+      "mm;  rules off: cover, invert-drop");
+  EXPECT_EQ(checkRuleUnit(CheckRule::AdverseSlope, true), "%");
+  EXPECT_EQ(checkRuleUnit(CheckRule::SizeDecrease, false), "mm");
+}
+
 }  // namespace
 }  // namespace tarvello

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # The page against tarvello-cli: every download of both example projects and
 # of a generated 1,001-pipe network byte for byte (the workbook cell by cell
-# through openpyxl), the bad inputs, and a screenshot after a run.
+# through openpyxl), the bad inputs, the failed and the stale run, the
+# findings table, the preview's colours, the narrow layout, the page offline.
 #   page_test.sh SITE_DIR CLI EXAMPLES_DIR MAKE_NETWORK
-# SCREENSHOT=FILE keeps the screenshot there.
+# SCREENSHOT=FILE keeps the screenshot there; SCREENSHOTS=DIR keeps the
+# findings table, the preview at Zoom to fit and the pipe table scrolled
+# right, the page at 800 px (page-findings.png, page-preview.png,
+# page-grid.png, page-narrow.png) there.
 set -euo pipefail
 abs() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
 site=$(abs "$1") cli=$(abs "$2") examples=$(abs "$3") make_network=$(abs "$4")
@@ -48,13 +52,19 @@ cat >"$work/plan.json" <<JSON
 {
   "chromium": "$chromium",
   "work": "$work",
+  "narrowShot": "$work/page-narrow.png",
   "projects": [
     {"name": "highway", "pipe": "$work/in/highway.bvp", "inlet": "$work/in/highway.olm",
      "outfall": "1", "tailWater": "399.80", "egl": false, "branch": "1",
-     "screenshot": "$work/screenshot.png"},
+     "status": "Profile data created: 40 structure rows, 31 pipes (outfall 1, tail water 399.80)",
+     "stale": true, "preview": true,
+     "criteriaLine": "Criteria in force: freeboard 1 ft;  velocity 3 to 12 ft/s;  cover 2 ft;  size 15 in;  rules off: none",
+     "screenshot": "$work/screenshot.png", "previewShot": "$work/page-preview.png",
+     "findingsShot": "$work/page-findings.png", "gridShot": "$work/page-grid.png"},
     {"name": "highway-201", "pipe": "$work/in/highway.bvp", "inlet": "$work/in/highway.olm",
      "outfall": "201", "tailWater": "426.20", "egl": true, "branch": "2",
-     "criteria": "$work/in/criteria.toml"},
+     "criteria": "$work/in/criteria.toml",
+     "criteriaLine": "Criteria in force: freeboard 1.5 ft;  velocity 3 to 12 ft/s;  cover 2 ft;  size 15 in;  rules off: none"},
     {"name": "metric", "pipe": "$work/in/metric.bvp", "inlet": "$work/in/metric.olm",
      "outfall": "1", "tailWater": "55.40", "egl": false, "branch": "1"},
     {"name": "net1001", "pipe": "$work/in/net1001.bvp", "inlet": "$work/in/net1001.olm",
@@ -66,7 +76,7 @@ cat >"$work/plan.json" <<JSON
     {"name": "no PIPE table", "pipe": "$work/in/highway.olm", "inlet": "$work/in/highway.olm",
      "message": $(message --pipe-db highway.olm --inlet-db highway.olm --list-outfalls | python3 -c 'import json,sys; print(json.dumps(sys.stdin.read().strip()))')},
     {"name": "wrong outfall", "pipe": "$work/in/highway.bvp", "inlet": "$work/in/highway.olm", "outfall": "NOPE",
-     "message": $(message --pipe-db highway.bvp --inlet-db highway.olm --outfall NOPE | python3 -c 'import json,sys; print(json.dumps(sys.stdin.read().strip()))')},
+     "message": $(message --pipe-db highway.bvp --inlet-db highway.olm --outfall NOPE | python3 -c 'import json,sys; print(json.dumps("Create Profile Data failed: " + sys.stdin.read().strip()))')},
     {"name": "bad criteria file", "outfall": "1", "criteria": "$work/in/bad.toml",
      "message": $(message --pipe-db highway.bvp --inlet-db highway.olm --outfall 1 --checks x.csv --criteria bad.toml | python3 -c 'import json,sys; print(json.dumps(sys.stdin.read().strip()))')}
   ]
@@ -92,6 +102,8 @@ for project in highway highway-201 metric net1001; do
 done
 if [ -n "${SCREENSHOT:-}" ]; then
   cp "$work/screenshot.png" "$SCREENSHOT"
-  cp "$work/screenshot-drawing.png" "${SCREENSHOT%.png}-drawing.png"
+fi
+if [ -n "${SCREENSHOTS:-}" ]; then
+  cp "$work/page-findings.png" "$work/page-preview.png" "$work/page-grid.png" "$work/page-narrow.png" "$SCREENSHOTS/"
 fi
 exit $status

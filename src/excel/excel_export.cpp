@@ -114,7 +114,8 @@ std::string excelTemplateMessage(const std::string& templatePath, const std::str
 
 WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
                             const std::string& templatePath, const std::string& target,
-                            Overwrite overwrite, Warnings& warnings, const ExtraWorksheet* extra) {
+                            Overwrite overwrite, Warnings& warnings,
+                            std::span<const ExtraWorksheet> extras) {
   auto cannotWrite = [&](const std::string& reason) {
     return WriteResult::failed(target, excelFailedMessage(target, reason));
   };
@@ -173,12 +174,12 @@ WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
     useMetricHeads(*structures);
     useMetricHeads(*pipes);
   }
-  if (extra) {
-    XlsxWorksheet* sheet = workbook.addWorksheet(extra->name);
+  for (const ExtraWorksheet& extra : extras) {
+    XlsxWorksheet* sheet = workbook.addWorksheet(extra.name);
     if (!sheet) return cannotWrite(workbook.error());
-    for (size_t r = 0; r < extra->rows.size(); ++r)
-      for (size_t c = 0; c < extra->rows[r].size(); ++c)
-        sheet->setText(static_cast<int>(r + 1), static_cast<int>(c + 1), extra->rows[r][c]);
+    for (size_t r = 0; r < extra.rows.size(); ++r)
+      for (size_t c = 0; c < extra.rows[r].size(); ++c)
+        sheet->setText(static_cast<int>(r + 1), static_cast<int>(c + 1), extra.rows[r][c]);
   }
   if (!workbook.setActiveWorksheet(0)) return cannotReadTemplate(workbook.error());
   if (!workbook.save()) return cannotWrite(workbook.error());

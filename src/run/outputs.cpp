@@ -23,6 +23,7 @@ ProfileSettings drawingSettings(const OutputContext& c, Warnings& warnings) {
   ProfileSettings s =
       profileSettings(c.drawing.profileScale, c.run.unitSystem(), c.run.tailWaterUsed(), warnings);
   s.energyGradeLine = c.drawing.energyGradeLine;
+  s.revisions = c.drawing.revisionMarks;
   return s;
 }
 
@@ -61,16 +62,25 @@ WriteResult pipeSchedule(const OutputContext& c, const std::string& path, Overwr
   return writePipeSchedule(c.run.tables(), c.run.english(), path, o);
 }
 WriteResult workbook(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
-  return exportSchedules(c.run.tables(), c.run.english(), c.templatePath, path, o, w,
-                         c.checks ? &c.checks->worksheet : nullptr);
+  std::vector<ExtraWorksheet> extras;
+  if (c.checks) extras.push_back(c.checks->worksheet);
+  extras.insert(extras.end(), c.moreWorksheets.begin(), c.moreWorksheets.end());
+  return exportSchedules(c.run.tables(), c.run.english(), c.templatePath, path, o, w, extras);
 }
 #ifndef TARVELLO_NO_PDF
 WriteResult pdfSet(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
   const auto size = pdfPageSize(c.drawing.pageSize);
   if (!size) return WriteResult::failed(path, "Unknown page size: " + c.drawing.pageSize);
   const ProfileSettings settings = drawingSettings(c, w);
+  std::vector<PdfSheet> leading;
+  try {
+    for (const ExtraWorksheet& page : c.leadingPages)
+      for (PdfSheet& sheet : textSheets(page.name, page.rows)) leading.push_back(std::move(sheet));
+  } catch (const std::runtime_error& e) {
+    return WriteResult::failed(path, pdfFailedMessage(path, e.what()));
+  }
   return writeSheetSetPdf(c.run.tables(), settings, c.run.english(), *size,
-                          c.run.inputs().databases.pipeDbPath(), path, o, w);
+                          c.run.inputs().databases.pipeDbPath(), path, o, w, leading);
 }
 constexpr bool kPdf = true;
 #else

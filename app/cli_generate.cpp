@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli_commands.h"
+#include "cli_submittal.h"
 #include "commands/commands.h"
 #include "common/data_location.h"
 #include "common/number_format.h"
@@ -126,6 +127,11 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   if (!options.branchProfile.empty() &&
       !splitKeyFile(options.branchProfile, "--branch-profile", branchId, branchFile, err))
     return kExitUsage;
+  if (!options.criteria.empty() && options.checks.empty() && options.submittal.empty() &&
+      options.compareWith.empty()) {
+    err << "tarvello-cli: --criteria needs --checks, --submittal or --compare-with\n";
+    return kExitUsage;
+  }
   CriteriaOverrides overrides;
   if (!options.criteria.empty()) {
     const CriteriaReadResult read = readCriteriaFile(options.criteria);
@@ -153,7 +159,8 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   }
   inputs.outfall = options.outfall;
   // The terms are recorded only when an output shows them: --tables alone costs nothing more.
-  inputs.traceHgl = !options.hglSheet.empty() || !options.quantities.empty();
+  inputs.traceHgl =
+      !options.hglSheet.empty() || !options.quantities.empty() || !options.submittal.empty();
 
   const std::shared_ptr<const Run> run = Run::make(std::move(inputs));
   printWarnings(run->warnings(), err);
@@ -166,11 +173,21 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
   err.flush();
   out.flush();
 
+  // A set and a revision log always hold the design checks; --checks asks for them alone.
+  const bool wantChecks =
+      !options.checks.empty() || !options.submittal.empty() || !options.compareWith.empty();
   RunFindings checks;
-  if (!options.checks.empty()) checks = RunFindings::check(*run, overrides);
+  if (wantChecks) checks = RunFindings::check(*run, overrides);
+  // The earlier set is read before anything is written, so a wrong one stops the run.
+  PreviousSet previous;
+  if (!options.compareWith.empty() && !readOldSet(options.compareWith, *run, checks, previous, err))
+    return kExitError;
   DrawingOptions drawing;
   drawing.energyGradeLine = options.energyGradeLine;
   drawing.pageSize = options.pageSize;
+  if (options.markRevisions)
+    drawing.revisionMarks =
+        revisionMarks(compareSets(previous.tables, setTablesOf(*run, &checks.findings)));
   const std::string templatePath =
       dataFile(executableFolder().string(), kSchedulesTemplateName).string();
   OutputContext base{*run, drawing, options.checks.empty() ? nullptr : &checks, templatePath, 0};
@@ -219,6 +236,13 @@ int generate(const GenerateOptions& options, std::ostream& out, std::ostream& er
     err.flush();
     out.flush();
   }
+  if (!options.revisions.empty() &&
+      writeRevisions(options, *run, checks, previous, out, err) != kExitOk)
+    status = kExitError;
+  if (!options.submittal.empty() &&
+      writeSet(options, *run, checks, drawing, templatePath,
+               options.compareWith.empty() ? nullptr : &previous, out, err) != kExitOk)
+    status = kExitError;
   return status;
 }
 

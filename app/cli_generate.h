@@ -23,6 +23,10 @@ struct GenerateOptions {
   std::string pdf;                   // --pdf FILE: profiles and schedules, one sheet a page
   std::string pageSize = "tabloid";  // --page-size
   bool energyGradeLine = false;      // --egl
+  std::string submittal;             // --submittal DIR: the whole set and its manifest
+  std::string compareWith;     // --compare-with OLD_DIR: the set the revision log compares with
+  std::string revisions;       // --revisions FILE: the revision log on its own
+  bool markRevisions = false;  // --mark-revisions: clouds round what changed in the profiles
   bool force = false;
 };
 

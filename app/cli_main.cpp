@@ -10,6 +10,7 @@
 
 #include "cli_commands.h"
 #include "cli_generate.h"
+#include "cli_submittal.h"
 
 int main(int argc, char** argv) {
   using namespace tarvello::cli;
@@ -65,17 +66,17 @@ int main(int argc, char** argv) {
   for (const auto& [name, target, help] : outputs)
     app.add_option(name, *target, help)->type_name("FILE")->needs(outfall);
 
-  auto* checks = app.add_option("--checks", gen.checks,
-                                "Check the tables against the design criteria and write the "
-                                "findings to FILE (CSV); with --excel the workbook gets a "
-                                "\"Design Checks\" worksheet too")
-                     ->type_name("FILE")
-                     ->needs(outfall);
+  app.add_option("--checks", gen.checks,
+                 "Check the tables against the design criteria and write the "
+                 "findings to FILE (CSV); with --excel the workbook gets a "
+                 "\"Design Checks\" worksheet too")
+      ->type_name("FILE")
+      ->needs(outfall);
   app.add_option("--criteria", gen.criteria,
                  "Design criteria (TOML: freeboard, velocity_min, velocity_max, cover_min, "
                  "size_min, off) overriding the defaults of the project's units")
       ->type_name("FILE")
-      ->needs(checks);
+      ->needs(outfall);
   app.add_option("--hgl-sheet", gen.hglSheet,
                  "Write the HGL computation sheet (every structure's grade line term by term) to "
                  "FILE (CSV); with --excel and --pdf it joins the workbook and the PDF set too")
@@ -104,6 +105,36 @@ int main(int argc, char** argv) {
                "Draw the energy grade line (layer EGL) in every profile")
       ->needs(outfall);
 
+  auto* submittal =
+      app.add_option("--submittal", gen.submittal,
+                     "Write the whole set into DIR with fixed names and a manifest.json: the "
+                     "tables, design checks, every branch profile, all profiles, both schedules, "
+                     "the workbook and the PDF set; an existing DIR is replaced only when it "
+                     "holds a previous set and --force is given")
+          ->type_name("DIR")
+          ->needs(outfall);
+  auto* compareWith = app.add_option("--compare-with", gen.compareWith,
+                                     "Compare this run with an earlier set (structures.csv, "
+                                     "pipes.csv, design-checks.csv optional) in OLD_DIR; with "
+                                     "--submittal the set gets revisions.csv")
+                          ->type_name("OLD_DIR")
+                          ->needs(outfall);
+  app.add_option("--revisions", gen.revisions,
+                 "Write the revision log against --compare-with to FILE (CSV)")
+      ->type_name("FILE")
+      ->needs(compareWith);
+  app.add_flag("--mark-revisions", gen.markRevisions,
+               "With --compare-with: a revision cloud (layer REVISIONS) round the labels of "
+               "every changed structure and pipe in each profile drawing")
+      ->needs(compareWith);
+  std::string verify;
+  app.add_option("--verify", verify,
+                 "Check the set in DIR against its manifest (and, with --pipe-db or --inlet-db, "
+                 "whether those are the databases it was made from); exit 1 on any difference")
+      ->type_name("DIR")
+      ->excludes(outfall)
+      ->excludes(submittal);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -112,6 +143,8 @@ int main(int argc, char** argv) {
   }
 
   try {
+    if (!verify.empty())
+      return verifySet(verify, options.pipeDb, options.inletDb, std::cout, std::cerr);
     if (options.listOutfalls) {
       const int status = listOutfalls(options, std::cout, std::cerr);
       if (status != kExitOk || gen.outfall.empty()) return status;

@@ -137,6 +137,28 @@ for n in $SIZES; do
       "$(bytes "$x")" "$whole" "$own" "$opx" "$(ratio "$opx" "$own")"
   fi
 
+  if ((n <= ${SUBMITTAL_MAX:-5001})); then
+    # The whole set at once against the options it replaces, each run by itself
+    # (every branch's own profile included); the set also hashes its files.
+    S=$O/set
+    set_ms=$(ms "$CLI" "${GEN[@]}" --submittal "$S")
+    parts=0
+    for option in "--tables $O/t" "--checks $O/c.csv" "--all-profiles $O/a.dxf" \
+      "--structure-schedule $O/s.dxf" "--pipe-schedule $O/p.dxf" "--checks $O/c.csv --excel $O/x.xlsx" \
+      "--pdf $O/set.pdf"; do
+      # shellcheck disable=SC2086
+      t=$(ms "$CLI" "${GEN[@]}" $option)
+      parts=$((parts + t))
+    done
+    branches=$(tail -n +2 "$S/branches.csv" | cut -d, -f1 | sort -u | grep -c .)
+    for id in $(tail -n +2 "$S/branches.csv" | cut -d, -f1 | sort -u); do
+      t=$(reps=1 ms "$CLI" "${GEN[@]}" --branch-profile "$id:$O/b.dxf")
+      parts=$((parts + t))
+    done
+    printf '  --submittal (%d files) %7d ms; the %d options it replaces, one by one %d ms: %s x (target <= 1)\n' \
+      "$(ls "$S" | wc -l)" "$set_ms" "$((7 + branches))" "$parts" "$(ratio "$set_ms" "$parts")"
+  fi
+
   if ((n >= 100000)); then
     /usr/bin/time -v "$CLI" "${GEN[@]}" --tables "$O/tables" \
       --structure-schedule "$O/structure-schedule.dxf" --pipe-schedule "$O/pipe-schedule.dxf" \

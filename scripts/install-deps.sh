@@ -8,7 +8,7 @@ PACKAGES=(
   mdbtools mdbtools-dev
   libsqlite3-dev  # the tests write their fixtures as SQL; the programs do not use it
   libzip-dev libpugixml-dev libxlsxwriter-dev
-  libdxflib-dev libcli11-dev libtomlplusplus-dev
+  libdxflib-dev libcli11-dev libtomlplusplus-dev nlohmann-json3-dev
   libcairo2-dev fonts-osifont poppler-utils
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev

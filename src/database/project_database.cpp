@@ -6,6 +6,7 @@
 #include <new>
 #include <unordered_set>
 
+#include "common/sha256.h"
 #include "database/jet_file.h"
 
 namespace tarvello {
@@ -33,8 +34,11 @@ std::unique_ptr<ProjectDatabase> ProjectDatabase::openJet(const std::string& pat
   try {
     // Taken before reading, so that a change made while it is read shows later.
     const FileStamp stamp = FileStamp::of(path);
+    std::string hashError;
+    std::string hash = sha256OfFile(path, hashError);
     auto db = openJetFile(path, kind);
     db->stamp_ = stamp;
+    db->sha256_ = std::move(hash);
     return db;
   } catch (const std::bad_alloc&) {
     throw DatabaseError("There is not enough memory to read " + path + ".");

@@ -36,6 +36,9 @@ class ProjectDatabase {
   DatabaseKind kind() const { return kind_; }
   // The file as it was when it was read (unknown for a database made in memory).
   const FileStamp& stamp() const { return stamp_; }
+  // SHA-256 of the file's bytes as read at open, 64 hex digits ("" for a
+  // database made in memory): what a set of outputs names as its source.
+  const std::string& sha256() const { return sha256_; }
 
   // A table by name (letter case ignored). Throws DatabaseError naming the
   // database when it has no such table. The shared form lets a reader keep
@@ -62,6 +65,7 @@ class ProjectDatabase {
   DatabaseKind kind_;
   std::string path_;
   FileStamp stamp_;
+  std::string sha256_;
 };
 
 // The two open project databases and the unit system, as the main window

@@ -1,7 +1,9 @@
 #include "dxf_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -82,6 +84,10 @@ constexpr std::string_view kRectangle =
     "VERTEX,8,0, 10,{}, 20,{}, 30,{},  0,"
     "SEQEND,0,";
 
+constexpr std::string_view kCloudStart = "POLYLINE,  8,{},66,1, 10,0, 20,0, 30,0, 70,1,  0,";
+constexpr std::string_view kCloudVertex = "VERTEX,  8,{}, 10,{}, 20,{}, 30,0, 42,{},  0,";
+constexpr std::string_view kCloudEnd = "SEQEND,  8,{},  0,";
+
 // Fixed text cut at its commas into lines: "a,b," is "a\r\nb\r\n". A comma at
 // the very end is the joint to what follows, so it just ends the last line.
 std::string linesOf(std::string_view text) {
@@ -156,7 +162,40 @@ const EntityTemplate& rectangleTemplate() {
   return t;
 }
 
+const EntityTemplate& cloudStartTemplate() {
+  static const EntityTemplate t(kCloudStart);
+  return t;
+}
+const EntityTemplate& cloudVertexTemplate() {
+  static const EntityTemplate t(kCloudVertex);
+  return t;
+}
+const EntityTemplate& cloudEndTemplate() {
+  static const EntityTemplate t(kCloudEnd);
+  return t;
+}
+
 }  // namespace
+
+void DxfDrawing::dxfCloud(const std::string& layer, double x1, double y1, double x2, double y2,
+                          double arcLength) {
+  appendEntity(entities_, cloudStartTemplate(), layer);
+  // Counter-clockwise round the box; a positive bulge then swells outward.
+  constexpr double kBulge = 0.6;
+  const double xs[4] = {x1, x2, x2, x1}, ys[4] = {y1, y1, y2, y2};
+  for (int side = 0; side < 4; ++side) {
+    const double ax = xs[side], ay = ys[side], bx = xs[(side + 1) % 4], by = ys[(side + 1) % 4];
+    const double length = std::hypot(bx - ax, by - ay);
+    const int arcs = std::max(1, static_cast<int>(std::lround(length / arcLength)));
+    for (int i = 0; i < arcs; ++i) {
+      const double t = static_cast<double>(i) / arcs;
+      appendEntity(entities_, cloudVertexTemplate(), layer, Num{ax + (bx - ax) * t},
+                   Num{ay + (by - ay) * t}, Num{kBulge});
+    }
+  }
+  appendEntity(entities_, cloudEndTemplate(), layer);
+  entityDone();
+}
 
 void DxfDrawing::dxfLine(const std::string& layer, double x1, double y1, double z1, double x2,
                          double y2, double z2, int colour) {

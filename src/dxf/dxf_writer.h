@@ -38,6 +38,10 @@ class DxfDrawing {
                double rotation, double widthFactor, const std::string& text);
   void dxfRectangle(const std::string& layer, double x1, double y1, double z1, double x2, double y2,
                     double z2);
+  // A revision cloud round the box (x1, y1)-(x2, y2): a closed POLYLINE of
+  // arcs (bulged vertices) about `arcLength` long.
+  void dxfCloud(const std::string& layer, double x1, double y1, double x2, double y2,
+                double arcLength);
 
   // Empties the entity buffer.
   void clear();

@@ -1,6 +1,7 @@
 #pragma once
 // "Export to Excel": the structure schedule and the pipe schedule written into
 // a copy of the workbook template that is installed beside the program.
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,7 @@ struct ExtraWorksheet {
 // through a copy of the template beside it: an existing file is replaced
 // (with Overwrite::Yes) only once the new workbook is complete. Cells that
 // could not be read as numbers are listed in `warnings`.
-// With `extra`, that worksheet follows the two schedules. A metric project's
+// The `extras` worksheets follow the two schedules, in order. A metric project's
 // workbook says (M) and (MM) in its heads where the template says (FT) and
 // (INCHES).
 WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,

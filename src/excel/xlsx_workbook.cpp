@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/number_format.h"
+#include "common/source_date.h"
 #include "excel/added_rows.h"
 
 namespace tarvello {
@@ -1047,6 +1048,15 @@ bool XlsxWorkbook::save() {
   if (impl_->workbookChanged)
     ok = ok && impl_->replace(impl_->workbookPart, serialize(impl_->workbook), error_);
   if (!ok) return false;
+  // A member written now would carry the clock's time; a reproducible set takes the given one.
+  if (const auto epoch = sourceDateEpoch()) {
+    for (const auto& [part, data] : impl_->changedParts) {
+      const zip_int64_t index = zip_name_locate(impl_->archive, part.c_str(), 0);
+      if (index >= 0)
+        zip_file_set_mtime(impl_->archive, static_cast<zip_uint64_t>(index),
+                           static_cast<time_t>(*epoch), 0);
+    }
+  }
   if (zip_close(impl_->archive) != 0) {
     error_ = zip_strerror(impl_->archive);
     return false;  // the archive is discarded with the workbook

@@ -11,6 +11,7 @@
 
 #include "common/ascii_case.h"
 #include "common/atomic_file.h"
+#include "common/source_date.h"
 
 namespace tarvello {
 namespace {
@@ -472,6 +473,8 @@ WriteResult writePdfFile(const std::string& path, Overwrite overwrite, const Pdf
   cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE,
                                  pdfDisplayText(info.title).c_str());
   cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Tarvello");
+  if (const auto epoch = sourceDateEpoch())
+    cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, isoUtc(*epoch).c_str());
   cairo_t* cr = cairo_create(surface);
   {
     PageRenderer renderer(cr, size);

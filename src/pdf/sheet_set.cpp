@@ -86,6 +86,7 @@ std::vector<PdfSheet> sheetSet(const ProfileTables& tables, const ProfileSetting
     previous = branch;
     DxfDrawing drawing;
     if (settings.energyGradeLine) drawing.addLayer(kEnergyGradeLayer, kEnergyGradeColour);
+    if (settings.revisions) drawing.addLayer(kRevisionLayer, kRevisionColour);
     ProfilePlot(tables, settings, drawing, drawn).drawBranchProfile(row);
     set.push_back({readBackDrawing(drawing), "Branch " + branches.cell(row, branchcol::BranchId)});
     addOnce(warnings, drawn, seen);
@@ -101,6 +102,43 @@ std::vector<PdfSheet> sheetSet(const ProfileTables& tables, const ProfileSetting
   return set;
 }
 
+std::vector<PdfSheet> textSheets(const std::string& title,
+                                 const std::vector<std::vector<std::string>>& rows) {
+  // A tabloid sheet in inches: the frame fixes the scale, so every page's text is alike.
+  constexpr double kWidth = 17, kHeight = 11, kText = 0.14, kPitch = 0.22, kMargin = 0.5;
+  constexpr int kRowsPerSheet = static_cast<int>((kHeight - 2 * kMargin - 2 * kPitch) / kPitch);
+  std::vector<size_t> widths;
+  for (const auto& row : rows)
+    for (size_t c = 0; c < row.size() && row.size() > 1; ++c) {  // a line alone spans the page
+      if (widths.size() <= c) widths.resize(c + 1);
+      widths[c] = std::max(widths[c], std::min<size_t>(row[c].size(), 40));
+    }
+  const int count =
+      std::max(1, (static_cast<int>(rows.size()) + kRowsPerSheet - 1) / kRowsPerSheet);
+  std::vector<PdfSheet> sheets;
+  for (int page = 0; page < count; ++page) {
+    DxfDrawing drawing;
+    drawing.dxfRectangle("0", 0, 0, 0, kWidth, kHeight, 0);
+    double y = kHeight - kMargin - kText;
+    drawing.dxfText("0", kMargin, y, 0, kText * 1.5, 0, 1, title);
+    y -= 2 * kPitch;
+    for (int r = page * kRowsPerSheet;
+         r < std::min<int>(static_cast<int>(rows.size()), (page + 1) * kRowsPerSheet); ++r) {
+      double x = kMargin;
+      const auto& row = rows[static_cast<size_t>(r)];
+      for (size_t c = 0; c < row.size(); ++c) {
+        if (!row[c].empty()) drawing.dxfText("0", x, y, 0, kText, 0, 1, row[c]);
+        x += (static_cast<double>(widths[c]) + 2) * kText * 0.8;
+      }
+      y -= kPitch;
+    }
+    std::string name = title;
+    if (count > 1) name += ", sheet " + std::to_string(page + 1) + " of " + std::to_string(count);
+    sheets.push_back({readBackDrawing(drawing), name});
+  }
+  return sheets;
+}
+
 PdfDocumentInfo sheetSetInfo(const std::string& pipeDbPath) {
   PdfDocumentInfo info;
   info.source = std::filesystem::path(pipeDbPath).filename().string();
@@ -112,14 +150,16 @@ WriteResult writeSheetSetPdf(const ProfileTables& tables, const ProfileSettings&
                              bool englishUnits, const PdfPageSize& size,
                              const std::string& pipeDbPath, const std::string& path,
                              Overwrite overwrite, Warnings& warnings,
-                             const std::vector<PdfSheet>* appendedPages) {
+                             const std::vector<PdfSheet>* appendedPages,
+                             const std::vector<PdfSheet>& leading) {
   std::error_code ec;
   // Nothing is drawn when the answer is known already.
   if (overwrite == Overwrite::No && std::filesystem::exists(path, ec))
     return WriteResult::exists(path);
-  std::vector<PdfSheet> sheets;
+  std::vector<PdfSheet> sheets = leading;
   try {
-    sheets = sheetSet(tables, settings, englishUnits, warnings);
+    for (PdfSheet& sheet : sheetSet(tables, settings, englishUnits, warnings))
+      sheets.push_back(std::move(sheet));
     if (appendedPages) sheets.insert(sheets.end(), appendedPages->begin(), appendedPages->end());
   } catch (const std::runtime_error& e) {
     return WriteResult::failed(path, pdfFailedMessage(path, e.what()));

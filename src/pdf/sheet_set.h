@@ -35,15 +35,22 @@ std::vector<DxfEntities> splitSideBySide(const DxfEntities& entities, double fir
 std::vector<PdfSheet> sheetSet(const ProfileTables& tables, const ProfileSettings& settings,
                                bool englishUnits, Warnings& warnings);
 
+// Pages of text rows set out in columns under `title`, as many rows a page as
+// fit ("Revisions, sheet 1 of 2"): pages a set puts before its drawings.
+std::vector<PdfSheet> textSheets(const std::string& title,
+                                 const std::vector<std::vector<std::string>>& rows);
+
 // "Tarvello - <file name>" and the file name, for a set of the pipe database at `pipeDbPath`.
 PdfDocumentInfo sheetSetInfo(const std::string& pipeDbPath);
 
-// The whole set into a new PDF file at `path`; `appendedPages`, when given,
-// follow the schedule sheets (e.g. tablePages of the computation sheet).
+// The whole set into a new PDF file at `path`, after the `leading` pages;
+// `appendedPages`, when given, follow the schedule sheets (e.g. tablePages
+// of the computation sheet).
 WriteResult writeSheetSetPdf(const ProfileTables& tables, const ProfileSettings& settings,
                              bool englishUnits, const PdfPageSize& size,
                              const std::string& pipeDbPath, const std::string& path,
                              Overwrite overwrite, Warnings& warnings,
-                             const std::vector<PdfSheet>* appendedPages = nullptr);
+                             const std::vector<PdfSheet>* appendedPages = nullptr,
+                             const std::vector<PdfSheet>& leading = {});
 
 }  // namespace tarvello

@@ -22,10 +22,13 @@ ProfileSettings profileSettings(float profileScale, const std::string& unitSyste
 
 namespace {
 
-// The energy grade line's layer joins the layer table when it is drawn.
+// The energy grade line's and the revision clouds' layers join the layer
+// table when they are drawn.
 std::vector<DxfLayer> extraLayers(const ProfileSettings& settings) {
-  if (!settings.energyGradeLine) return {};
-  return {DxfLayer{kEnergyGradeLayer, kEnergyGradeColour}};
+  std::vector<DxfLayer> layers;
+  if (settings.energyGradeLine) layers.push_back(DxfLayer{kEnergyGradeLayer, kEnergyGradeColour});
+  if (settings.revisions) layers.push_back(DxfLayer{kRevisionLayer, kRevisionColour});
+  return layers;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "profile/profile_plot.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/number_format.h"
@@ -45,6 +46,7 @@ bool ProfilePlot::rowEmpty(int row) const {
 
 void ProfilePlot::loadPipe(int row, FrameMode mode, bool nextProfile) {
   rec_ = loadPipePlotRecord(tables_, row, settings_.units, reader_, structureRows_);
+  pipeNo_ = tables_.pipes.cell(row, pipecol::PipeNo).str();
   sheet_.setStructureWidths(rec_.upKind, rec_.downKind);
   if (nextProfile)
     sheet_.placeNextProfileFrame(rec_.pipeLength);
@@ -206,6 +208,11 @@ void ProfilePlot::drawBubble(double x0, const std::string& code, const std::stri
   drawing_.dxfLine("1", x0 - kBubbleRadius, cy, 0, x0 + kBubbleRadius, cy, 0, kColour);
   drawing_.dxfText("1", x0 - 5, cy + 2, 0, kTextHeight, 0, kWidthFactor, code);
   drawing_.dxfText("1", x0 - 10, cy - 10, 0, kTextHeight, 0, kWidthFactor, number);
+  if (settings_.revisions && settings_.revisions->structures.count(number)) {
+    constexpr double kClear = 5;
+    drawing_.dxfCloud(kRevisionLayer, x0 - kBubbleRadius - kClear, cy - kBubbleRadius - kClear,
+                      x0 + kBubbleRadius + kClear, cy + kBubbleRadius + kClear, 8);
+  }
 }
 
 void ProfilePlot::drawDownstreamBody() {
@@ -285,13 +292,22 @@ void ProfilePlot::drawPipe(const std::string& axisText) {
   const double x = sheet_.downX + q - 10;
   drawing_.dxfText("2", sheet_.downX + q, -10, 0, kAxisTextHeight, 0, kWidthFactor, axisText);
   drawing_.dxfText("2", x, -20, 0, kAxisTextHeight, 0, kWidthFactor, rec_.title());
-  drawing_.dxfText("2", x, 32.5, 0, kTextHeight, 0, kWidthFactor,
-                   num(rec_.pipeLength) + (metric ? " M" : " L.F."));
-  drawing_.dxfText("2", x, 22.5, 0, kTextHeight, 0, kWidthFactor, sizeCallout());
-  drawing_.dxfText("2", x, 12.5, 0, kTextHeight, 0, kWidthFactor,
-                   "Q10=" + num(rec_.discharge) + (metric ? " CMS" : " CFS"));
-  drawing_.dxfText("2", x, 2.5, 0, kTextHeight, 0, kWidthFactor,
-                   "V10=" + num(rec_.velocity) + (metric ? " M/S" : " FPS"));
+  const std::string callouts[] = {num(rec_.pipeLength) + (metric ? " M" : " L.F."), sizeCallout(),
+                                  "Q10=" + num(rec_.discharge) + (metric ? " CMS" : " CFS"),
+                                  "V10=" + num(rec_.velocity) + (metric ? " M/S" : " FPS")};
+  const double ys[] = {32.5, 22.5, 12.5, 2.5};
+  size_t longest = 0;
+  for (int i = 0; i < 4; ++i) {
+    drawing_.dxfText("2", x, ys[i], 0, kTextHeight, 0, kWidthFactor, callouts[i]);
+    longest = std::max(longest, callouts[i].size());
+  }
+  if (settings_.revisions && settings_.revisions->pipes.count(pipeNo_)) {
+    // Round the four callouts; a letter is about as wide as it is high.
+    constexpr double kClear = 4;
+    drawing_.dxfCloud(kRevisionLayer, x - kClear, ys[3] - kClear,
+                      x + static_cast<double>(longest) * kTextHeight * kWidthFactor + kClear,
+                      ys[0] + kTextHeight + kClear, 8);
+  }
 }
 
 }  // namespace tarvello

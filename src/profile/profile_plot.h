@@ -2,6 +2,8 @@
 // Drawing of profiles into a DXF drawing: one pipe, one branch, or every
 // branch side by side. A ProfilePlot lives for one drawing and holds its sheet
 // state and the record of the pipe being drawn.
+#include <memory>
+#include <set>
 #include <string>
 
 #include "common/warnings.h"
@@ -14,6 +16,14 @@ namespace tarvello {
 
 class DxfDrawing;
 
+// The structures (Str #) and pipes (Pipe No) a resubmittal changed: each
+// drawing that shows one clouds its label on their own layer.
+struct RevisionMarks {
+  std::set<std::string> structures, pipes;
+};
+inline constexpr const char* kRevisionLayer = "REVISIONS";
+inline constexpr int kRevisionColour = 6;
+
 struct ProfileSettings {
   float profileScale = 5.0f;
   ProfileUnits units;
@@ -21,6 +31,8 @@ struct ProfileSettings {
   // Also the energy grade line: the grade line of each pipe raised by its
   // velocity head, on its own layer.
   bool energyGradeLine = false;
+  // Revision clouds; none when null (the drawing is then as it always was).
+  std::shared_ptr<const RevisionMarks> revisions;
 };
 
 // The layer of the energy grade line, which a drawing must add to its layer
@@ -73,6 +85,7 @@ class ProfilePlot {
   StructureRowIndex structureRows_;  // the tables stay as they are while plotting
   ProfileSheet sheet_;
   PipePlotRecord rec_;
+  std::string pipeNo_;  // the Pipe No of the pipe being drawn
 };
 
 // The station text of a distance: hundreds, "+", the rest without leading

@@ -26,6 +26,7 @@ ProfileSettings drawingSettings(const OutputContext& c, Warnings& warnings) {
   ProfileSettings s =
       profileSettings(c.drawing.profileScale, c.run.unitSystem(), c.run.tailWaterUsed(), warnings);
   s.energyGradeLine = c.drawing.energyGradeLine;
+  s.revisions = c.drawing.revisionMarks;
   return s;
 }
 
@@ -93,6 +94,7 @@ WriteResult workbook(const OutputContext& c, const std::string& path, Overwrite 
     amounts = quantitiesWorksheet(c.run.tables(), *trace, c.run.english());
     extras.push_back(&amounts);
   }
+  for (const ExtraWorksheet& more : c.moreWorksheets) extras.push_back(&more);
   return exportSchedules(c.run.tables(), c.run.english(), c.templatePath, path, o, w, extras);
 }
 #ifndef TARVELLO_NO_PDF
@@ -113,9 +115,16 @@ WriteResult pdfSet(const OutputContext& c, const std::string& path, Overwrite o,
       appended.insert(appended.end(), pages.begin(), pages.end());
     }
   }
+  std::vector<PdfSheet> leading;
+  try {
+    for (const ExtraWorksheet& page : c.leadingPages)
+      for (PdfSheet& sheet : textSheets(page.name, page.rows)) leading.push_back(std::move(sheet));
+  } catch (const std::runtime_error& e) {
+    return WriteResult::failed(path, pdfFailedMessage(path, e.what()));
+  }
   return writeSheetSetPdf(c.run.tables(), settings, c.run.english(), *size,
                           c.run.inputs().databases.pipeDbPath(), path, o, w,
-                          appended.empty() ? nullptr : &appended);
+                          appended.empty() ? nullptr : &appended, leading);
 }
 constexpr bool kPdf = true;
 #else

@@ -12,6 +12,7 @@
 #include "common/warnings.h"
 #include "common/write_result.h"
 #include "excel/excel_export.h"
+#include "profile/profile_plot.h"
 #include "run/run.h"
 
 namespace tarvello {
@@ -32,6 +33,8 @@ struct DrawingOptions {
   float profileScale = 5.0f;
   bool energyGradeLine = false;
   std::string pageSize = "tabloid";  // the PDF set's paper, one of pdfPageSizes()
+  // Revision clouds in the profiles (a resubmittal's); none when null.
+  std::shared_ptr<const RevisionMarks> revisionMarks;
 };
 
 // Everything an output is written from.
@@ -45,6 +48,10 @@ struct OutputContext {
   // quantities too (they need a run that traced its grade lines).
   bool withHglSheet = false;
   bool withQuantities = false;
+  // Worksheets after the design checks' in the workbook (a set's "Revisions").
+  std::vector<ExtraWorksheet> moreWorksheets = {};
+  // Tables of text drawn as the PDF set's first pages, each titled by its name.
+  std::vector<ExtraWorksheet> leadingPages = {};
 };
 
 enum class OutputTarget {

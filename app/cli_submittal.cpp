@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli_commands.h"
+#include "common/warning_groups.h"
 #include "submittal/submittal.h"
 
 namespace tarvello::cli {
@@ -58,7 +59,7 @@ int writeSet(const GenerateOptions& options, const Run& run, const RunFindings& 
   set.force = options.force;
   set.markRevisions = options.markRevisions;
   const SubmittalResult result = writeSubmittal(run, options.submittal, set);
-  for (const auto& w : result.warnings.items()) err << "warning: " << oneLine(w) << '\n';
+  if (!result.warnings.empty()) err << warningLines(result.warnings.all());
   if (!result.ok()) {
     err << "tarvello-cli: --submittal: " << oneLine(result.error) << '\n';
     return kExitError;

@@ -56,6 +56,8 @@ inline constexpr const char* kUnknownStructure = "unknown-node";
 inline constexpr const char* kNotOnBranch = "not-on-branch";
 // The structure table has no row after structure "S" of branch "B"; ...
 inline constexpr const char* kNoRowAfter = "no-row-after";
+// A set of files saved, but the disk did not confirm it.
+inline constexpr const char* kNotConfirmed = "not-confirmed";
 }  // namespace warning_kind
 
 // What a warning is about, as the tables name it; any part may be empty.

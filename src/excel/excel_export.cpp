@@ -186,9 +186,9 @@ WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
     if (!extra) continue;
     XlsxWorksheet* sheet = workbook.addWorksheet(extra->name);
     if (!sheet) return cannotWrite(workbook.error());
-    for (size_t r = 0; r < extra.rows.size(); ++r)
-      for (size_t c = 0; c < extra.rows[r].size(); ++c)
-        sheet->setText(static_cast<int>(r + 1), static_cast<int>(c + 1), extra.rows[r][c]);
+    for (size_t r = 0; r < extra->rows.size(); ++r)
+      for (size_t c = 0; c < extra->rows[r].size(); ++c)
+        sheet->setText(static_cast<int>(r + 1), static_cast<int>(c + 1), extra->rows[r][c]);
   }
   if (!workbook.setActiveWorksheet(0)) return cannotReadTemplate(workbook.error());
   if (!workbook.save()) return cannotWrite(workbook.error());

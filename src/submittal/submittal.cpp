@@ -253,7 +253,7 @@ SubmittalResult writeSubmittal(const Run& run, const std::string& folder,
   // Only a previous set or an empty folder gets this far: replacing it is what was asked.
   if (std::string error = set.commit(Overwrite::Yes); !error.empty())
     return fail(target.string() + ": " + error);
-  if (!set.notice().empty()) result.warnings.add(set.notice());
+  if (!set.notice().empty()) result.warnings.add(warning_kind::kNotConfirmed, set.notice());
   result.files = std::move(names);
   result.files.push_back(kManifest);
   return result;

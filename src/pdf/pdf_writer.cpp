@@ -180,6 +180,11 @@ struct Placement {
 
 bool finite(DxfPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
+// libharu's numbers are floats, written within +-32767.
+HPDF_REAL real(double v) {
+  return std::isfinite(v) ? static_cast<HPDF_REAL>(std::clamp(v, -32767.0, 32767.0)) : 0;
+}
+
 // The font the pages are set in: its file, its metrics, its name once loaded.
 struct PdfFont {
   std::string file;
@@ -282,7 +287,7 @@ class PageRenderer {
     const DxfBounds bounds = extent(sheet.entities, texts);
     if (!bounds.empty) {
       const Placement place = placement(bounds);
-      HPDF_Page_SetLineWidth(page_, static_cast<HPDF_REAL>(kLineWidth));
+      HPDF_Page_SetLineWidth(page_, real(kLineWidth));
       HPDF_Page_SetLineCap(page_, HPDF_ROUND_END);
       HPDF_Page_SetLineJoin(page_, HPDF_ROUND_JOIN);
       drawGeometry(sheet.entities, place);
@@ -414,23 +419,17 @@ class PageRenderer {
     if (index == stroke_) return;
     stroke_ = index;
     const Rgb c = paperColour(index);
-    HPDF_Page_SetRGBStroke(page_, static_cast<HPDF_REAL>(c.r), static_cast<HPDF_REAL>(c.g),
-                           static_cast<HPDF_REAL>(c.b));
+    HPDF_Page_SetRGBStroke(page_, real(c.r), real(c.g), real(c.b));
   }
   void fillColour(int index) {
     if (index == fill_) return;
     fill_ = index;
     const Rgb c = paperColour(index);
-    HPDF_Page_SetRGBFill(page_, static_cast<HPDF_REAL>(c.r), static_cast<HPDF_REAL>(c.g),
-                         static_cast<HPDF_REAL>(c.b));
+    HPDF_Page_SetRGBFill(page_, real(c.r), real(c.g), real(c.b));
   }
 
-  void moveTo(double x, double y) {
-    HPDF_Page_MoveTo(page_, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(y));
-  }
-  void lineTo(double x, double y) {
-    HPDF_Page_LineTo(page_, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(y));
-  }
+  void moveTo(double x, double y) { HPDF_Page_MoveTo(page_, real(x), real(y)); }
+  void lineTo(double x, double y) { HPDF_Page_LineTo(page_, real(x), real(y)); }
 
   // An arc counter-clockwise (page y up) from `from` through `sweep` radians,
   // as Bézier curves of at most a quarter turn each.
@@ -444,11 +443,8 @@ class PageRenderer {
       const double b = a + step;
       const double x0 = cx + r * std::cos(a), y0 = cy + r * std::sin(a);
       const double x1 = cx + r * std::cos(b), y1 = cy + r * std::sin(b);
-      HPDF_Page_CurveTo(page_, static_cast<HPDF_REAL>(x0 - k * std::sin(a)),
-                        static_cast<HPDF_REAL>(y0 + k * std::cos(a)),
-                        static_cast<HPDF_REAL>(x1 + k * std::sin(b)),
-                        static_cast<HPDF_REAL>(y1 - k * std::cos(b)), static_cast<HPDF_REAL>(x1),
-                        static_cast<HPDF_REAL>(y1));
+      HPDF_Page_CurveTo(page_, real(x0 - k * std::sin(a)), real(y0 + k * std::cos(a)),
+                        real(x1 + k * std::sin(b)), real(y1 - k * std::cos(b)), real(x1), real(y1));
     }
     HPDF_Page_Stroke(page_);
   }
@@ -501,11 +497,9 @@ class PageRenderer {
     const double m = size / fontSize;
     const double c = std::cos(rotation) * m, s = std::sin(rotation) * m;
     HPDF_Page_BeginText(page_);
-    HPDF_Page_SetFontAndSize(page_, font_, static_cast<HPDF_REAL>(fontSize));
-    HPDF_Page_SetTextMatrix(page_, static_cast<HPDF_REAL>(c * widthFactor),
-                            static_cast<HPDF_REAL>(s * widthFactor), static_cast<HPDF_REAL>(-s),
-                            static_cast<HPDF_REAL>(c), static_cast<HPDF_REAL>(x),
-                            static_cast<HPDF_REAL>(y));
+    HPDF_Page_SetFontAndSize(page_, font_, real(fontSize));
+    HPDF_Page_SetTextMatrix(page_, real(c * widthFactor), real(s * widthFactor), real(-s), real(c),
+                            real(x), real(y));
     HPDF_Page_ShowText(page_, winAnsi(utf8).c_str());
     HPDF_Page_EndText(page_);
   }
@@ -636,8 +630,8 @@ WriteResult writePdfFile(const std::string& path, Overwrite overwrite, const Pdf
   for (size_t i = 0; i < sheets.size() && error.empty(); ++i) {
     HPDF_Page page = HPDF_AddPage(pdf.get());
     if (!page) break;
-    HPDF_Page_SetWidth(page, static_cast<HPDF_REAL>(size.width));
-    HPDF_Page_SetHeight(page, static_cast<HPDF_REAL>(size.height));
+    HPDF_Page_SetWidth(page, real(size.width));
+    HPDF_Page_SetHeight(page, real(size.height));
     std::string footer = sheets[i].name;
     if (!info.source.empty()) footer += "    " + info.source;
     renderer.drawSheet(page, sheets[i], footer, std::to_string(i + 1) + " of " + count);

@@ -598,8 +598,8 @@ WriteResult writePdfFile(const std::string& path, Overwrite overwrite, const Pdf
 
   const std::optional<PdfFont> font = loadFont();
   if (!font)
-    return failed(std::string("the lettering ") + kPdfFontFamily +
-                  " (a TrueType font) could not be found or read");
+    return failed(std::string("the drafting font ") + kPdfFontFamily +
+                  " (Debian package fonts-osifont) is not installed or cannot be read");
 
   std::string error;
   const std::unique_ptr<std::remove_pointer_t<HPDF_Doc>, decltype(&HPDF_Free)> pdf(
@@ -623,7 +623,7 @@ WriteResult writePdfFile(const std::string& path, Overwrite overwrite, const Pdf
   const char* fontName = HPDF_LoadTTFontFromFile(pdf.get(), font->file.c_str(), HPDF_TRUE);
   HPDF_Font hpdfFont = fontName ? HPDF_GetFont(pdf.get(), fontName, "WinAnsiEncoding") : nullptr;
   if (!hpdfFont)
-    return failed(std::string("the lettering ") + kPdfFontFamily + " could not be embedded");
+    return failed(std::string("the drafting font ") + kPdfFontFamily + " could not be embedded");
 
   PageRenderer renderer(font->metrics, hpdfFont, size);
   const std::string count = std::to_string(sheets.size());

@@ -3,7 +3,7 @@
 # and words at the same places (0.5 pt), fonts embedded.
 #   pdf_set.sh PDF_SET_JS CLI EXAMPLES_DIR
 set -euo pipefail
-web=$1 cli=$2 examples=$3
+web=$1 cli=$2 examples=$(cd "$3" && pwd)  # the node tool takes absolute paths
 if [ ! -f "$web" ]; then echo "no web build ($web): skipped"; exit 77; fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

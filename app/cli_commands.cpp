@@ -1,65 +1,11 @@
 #include "cli_commands.h"
 
-#include <cstdio>
-#include <exception>
 #include <ostream>
 
 #include "commands/commands.h"
+#include "run/project_open.h"
 
 namespace tarvello::cli {
-
-std::string oneLine(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '\\') {
-      out += "\\\\";
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (u < 0x20 || u == 0x7f) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02X", u);
-      out += buf;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
-bool openDatabases(const std::string& pipeDb, const std::string& inletDb,
-                   ProjectDatabases& databases, std::vector<std::string>* outfalls,
-                   std::ostream& err) {
-  if (pipeDb.empty()) {
-    err << "No Pipe project database selected!\n";
-    return false;
-  }
-  if (const std::string error = databases.openPipeDatabase(pipeDb); !error.empty()) {
-    err << error << '\n';
-    return false;
-  }
-  try {
-    // Sorting a large network's outfalls is a noticeable part of a run that does not show them.
-    if (outfalls)
-      *outfalls = databases.outfallNodes();
-    else
-      databases.checkOutfallField();
-  } catch (const std::exception& e) {
-    err << e.what() << '\n';
-    return false;
-  }
-  if (inletDb.empty()) return true;
-  if (const std::string error = databases.openInletDatabase(inletDb); !error.empty()) {
-    err << error << '\n';
-    return false;
-  }
-  return true;
-}
 
 std::string overwriteAnswer(bool force) {
   // Printed so that a log of the run shows what was decided on the user's behalf.
@@ -67,22 +13,24 @@ std::string overwriteAnswer(bool force) {
          (force ? " yes (--force)" : " no (give --force to answer yes)");
 }
 
-WriteResult writeFile(bool force, std::ostream& out, std::ostream& err,
+WriteResult writeFile(bool force, std::ostream& out, const std::string& questionPrefix,
                       const std::function<WriteResult(Overwrite)>& write) {
   WriteResult result = write(Overwrite::No);
   if (result.status == WriteResult::Status::Exists) {
-    out << overwriteAnswer(force) << '\n';
+    out << questionPrefix << overwriteAnswer(force) << '\n';
     if (force) result = write(Overwrite::Yes);
   }
-  if (result.status == WriteResult::Status::Failed && !result.message.empty())
-    err << result.message << '\n';
   return result;
 }
 
 int listOutfalls(const Options& options, std::ostream& out, std::ostream& err) {
   ProjectDatabases databases;
   std::vector<std::string> outfalls;
-  if (!openDatabases(options.pipeDb, options.inletDb, databases, &outfalls, err)) return kExitError;
+  if (const std::string error = openProject(options.pipeDb, options.inletDb, databases, &outfalls);
+      !error.empty()) {
+    err << error << '\n';
+    return kExitError;
+  }
   out << "Units: " << oneLine(databases.unitSystem()) << '\n';
   for (const auto& node : outfalls) out << oneLine(node) << '\n';
   return out ? kExitOk : kExitError;

@@ -5,13 +5,15 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "common/one_line.h"
 #include "common/write_result.h"
 #include "database/project_database.h"
 
 namespace tarvello::cli {
+
+using tarvello::oneLine;
 
 enum ExitStatus : int { kExitOk = 0, kExitError = 1, kExitUsage = 2 };
 
@@ -28,23 +30,11 @@ struct Options {
 // node, one a line, ascending.
 int listOutfalls(const Options& options, std::ostream& out, std::ostream& err);
 
-// Opens the pipe database, reads its outfall list (only checks that it could
-// be read when `outfalls` is null), then opens the inlet database if one is
-// named. False (and the message on `err`) on a failure.
-bool openDatabases(const std::string& pipeDb, const std::string& inletDb,
-                   ProjectDatabases& databases, std::vector<std::string>* outfalls,
-                   std::ostream& err);
-
 // Runs `write` without replacing an existing file; when the file exists, the
-// overwrite question is printed with its answer, and with `force` the file is
-// written again, replacing it. A failure's message goes to `err`.
-WriteResult writeFile(bool force, std::ostream& out, std::ostream& err,
+// overwrite question is printed (after `questionPrefix`) with its answer, and
+// with `force` the file is written again, replacing it.
+WriteResult writeFile(bool force, std::ostream& out, const std::string& questionPrefix,
                       const std::function<WriteResult(Overwrite)>& write);
 std::string overwriteAnswer(bool force);
-
-// A node number or other field text on one output line: a backslash becomes
-// "\\", line feed, carriage return and tab "\n", "\r", "\t", other control
-// characters "\xHH"; everything else is copied.
-std::string oneLine(std::string_view text);
 
 }  // namespace tarvello::cli

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
 
   const long peakBaseline = peakMb();
   // The baseline's tables would count in the window's peak: they go first.
-  plain.tables = tarvello::ProfileTables();
+  plain.run = std::make_shared<tarvello::Run>();
   plain.databases = tarvello::ProjectDatabases();
 #ifdef __GLIBC__
   malloc_trim(0);  // and their pages go back, so that the peak below is the window's
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
   // Painting the whole window makes every visible grid read its cells.
   const QPixmap painted = window.grab();
   const double paint = msSince(timer);
-  const auto rows = window.session().tables.pipes.lastFilledRow();
+  const auto rows = window.session().tables().pipes.lastFilledRow();
   const long peakCreate = peakMb();
 
   // Both schedules as a designer draws them next.

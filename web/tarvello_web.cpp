@@ -1,32 +1,26 @@
 // The page's module: the worker hands it the two databases (and a criteria
 // file) as files in the module's memory file system, and it answers with what
-// the page shows and the files it offers, made by the same operations
-// tarvello-cli calls.
+// the page shows and the files it offers, made from one run by the outputs
+// of the catalogue that every front end shares.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
 #include <exception>
 #include <filesystem>
-#include <fstream>
-#include <optional>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "cli_checks.h"
-#include "cli_commands.h"
-#include "commands/commands.h"
-#include "common/atomic_file.h"
+#include "checks/criteria.h"
 #include "common/number_format.h"
-#include "dxf/dxf_writer.h"
+#include "common/one_line.h"
 #include "excel/excel_export.h"
-#include "network/unit_constants.h"
 #include "profile/profile_drawings.h"
-#include "schedules/pipe_schedule.h"
-#include "schedules/structure_schedule.h"
+#include "run/outputs.h"
+#include "run/project_open.h"
+#include "run/run.h"
 #include "tables/cell_numbers.h"
 #include "tables/csv.h"
-#include "tables/row_lookups.h"
 
 namespace tarvello::web {
 namespace {
@@ -35,23 +29,13 @@ using emscripten::val;
 
 const char* const kOut = "/out";
 
-// The CLI's messages without its program-name prefix.
-std::string message(const std::string& text) {
-  std::string m = text;
-  while (!m.empty() && m.back() == '\n') m.pop_back();
-  const std::string prefix = "tarvello-cli: ";
-  std::string out;
-  std::istringstream lines(m);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind(prefix, 0) == 0) line.erase(0, prefix.size());
-    // The files are named as the user picked them, without their place in the module.
-    for (const std::string folder : {"/in/pipe/", "/in/inlet/", "/in/criteria/"})
-      for (auto at = line.find(folder); at != std::string::npos; at = line.find(folder, at))
-        line.erase(at, folder.size());
-    if (!out.empty()) out += '\n';
-    out += line;
-  }
-  return out;
+// The files are named as the user picked them, without their place in the module.
+std::string shownText(std::string text) {
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  for (const std::string folder : {"/in/pipe/", "/in/inlet/", "/in/criteria/"})
+    for (auto at = text.find(folder); at != std::string::npos; at = text.find(folder, at))
+      text.erase(at, folder.size());
+  return text;
 }
 
 val stringList(const std::vector<std::string>& items) {
@@ -60,49 +44,69 @@ val stringList(const std::vector<std::string>& items) {
   return list;
 }
 
+val warningList(const Warnings& warnings) {
+  val list = val::array();
+  for (const auto& w : warnings.items()) list.call<void>("push", shownText(w));
+  return list;
+}
+
+const char* targetName(OutputTarget target) {
+  switch (target) {
+    case OutputTarget::BranchRow:
+      return "row";
+    case OutputTarget::Branch:
+      return "branch";
+    case OutputTarget::Whole:
+      break;
+  }
+  return "whole";
+}
+
 class Project {
  public:
-  // Opens the pipe and inlet databases as the CLI does; {ok, message, units, outfalls}.
+  // Opens the pipe and inlet databases; {ok, message, units, outfalls}.
   val open(const std::string& pipePath, const std::string& inletPath) {
-    session_ = std::make_unique<Session>();
-    session_->programFolder = "/data";
+    databases_ = ProjectDatabases();
+    run_.reset();
     val result = val::object();
-    std::ostringstream err;
     std::vector<std::string> outfalls;
-    bool ok = false;
+    std::string error;
     try {
-      ok = cli::openDatabases(pipePath, inletPath, session_->databases, &outfalls, err);
+      error = openProject(pipePath, inletPath, databases_, &outfalls);
     } catch (const std::exception& e) {
-      err << e.what() << '\n';
+      error = e.what();
     }
-    result.set("ok", ok);
-    result.set("message", message(err.str()));
-    if (ok) {
-      result.set("units", session_->databases.unitSystem());
+    result.set("ok", error.empty());
+    result.set("message", shownText(error));
+    if (error.empty()) {
+      result.set("units", databases_.unitSystem());
       result.set("outfalls", stringList(outfalls));
     } else {
-      session_.reset();
+      databases_ = ProjectDatabases();
     }
     return result;
   }
 
-  // Create Profile Data and every output into /out; {ok, message, warnings,
-  // tailWater, structures, pipes, files, hglTop, findingStructureRows,
-  // findingPipeRows, branchIds}.
+  // Create Profile Data and the tables and findings into /out; {ok, message,
+  // warnings, tailWater, structures, pipes, files, hglTop,
+  // findingStructureRows, findingPipeRows, branchIds}. A failed run leaves
+  // no run behind: its outputs cannot be asked for.
   val run(const std::string& outfall, const std::string& tailWater, bool egl,
           const std::string& criteriaPath) {
     val result = val::object();
     result.set("ok", false);
+    run_.reset();
     std::error_code ec;
     std::filesystem::remove_all(kOut, ec);
     std::filesystem::create_directories(kOut, ec);
-    if (!session_) {
+    if (!databases_.pipe()) {
       result.set("message", std::string("No Pipe project database selected!"));
       return result;
     }
     try {
       runInto(result, outfall, tailWater, egl, criteriaPath);
     } catch (const std::exception& e) {
+      run_.reset();
       result.set("ok", false);
       result.set("message", std::string(e.what()));
     }
@@ -110,95 +114,66 @@ class Project {
     return result;
   }
 
-  // A drawing or the workbook of the last run, written into /out when asked
-  // for (a large network's drawings take long): {ok, message, warnings}.
-  // `name` is all-profiles.dxf, structure-schedule.dxf, pipe-schedule.dxf,
-  // schedules.xlsx or branch-<Branch ID>.dxf.
-  val output(const std::string& name) {
+  // An output of the last run, written into /out when asked for (a large
+  // network's drawings take long): {ok, message, warnings, name}. `id` is a
+  // catalogue id; `key` the Branch ID of a one-branch output.
+  val output(const std::string& id, const std::string& key) {
     val result = val::object();
     result.set("ok", false);
-    if (!session_ || !ran_) {
+    const OutputDescription* output = findOutput(id);
+    if (!run_) {
       result.set("message", std::string("Create Profile Data first"));
       return result;
     }
+    if (!output || !output->available || output->target == OutputTarget::BranchRow) {
+      result.set("message", id + ": no such output here");
+      return result;
+    }
+    Warnings warnings;
     try {
-      const WriteResult w = writeOutput(name);
+      OutputContext context{*run_, drawing_, &checks_, "/data/SCHEDULES.xlr", 0};
+      if (output->target == OutputTarget::Branch) {
+        context.branchRow = branchRowOf(run_->tables(), key);
+        if (context.branchRow == 0) {
+          result.set("message", "branch " + oneLine(key) + " is not in the branch table");
+          return result;
+        }
+      }
+      const std::string name = setFileName(*output, key);
+      const WriteResult w =
+          output->write(context, std::string(kOut) + "/" + name, Overwrite::Yes, warnings);
       result.set("ok", w.written());
-      result.set("message",
-                 w.written() ? "" : (w.message.empty() ? name + " was not written" : w.message));
+      result.set("name", name);
+      if (!w.written())
+        result.set("message", w.message.empty() ? name + " was not written"
+                                                : shownText(name + ": " + w.message));
     } catch (const std::exception& e) {
       result.set("message", std::string(e.what()));
     }
-    std::vector<std::string> warnings;
-    for (const auto& w : session_->warnings.items()) warnings.push_back(w);
-    session_->warnings.clear();
-    result.set("warnings", stringList(warnings));
+    result.set("warnings", warningList(warnings));
     return result;
   }
 
  private:
-  WriteResult writeOutput(const std::string& name) {
-    Session& session = *session_;
-    const ProfileTables& tables = session.tables;
-    const std::string path = std::string(kOut) + "/" + name;
-    session.warnings.clear();
-    // As the CLI: the drawing settings read once per drawing, the EGL as chosen.
-    auto settings = [&] {
-      ProfileSettings s = profileSettings(session.profileScale, session.databases.unitSystem(),
-                                          session.tailWaterText, session.warnings);
-      s.energyGradeLine = session.energyGradeLine;
-      return s;
-    };
-    const bool english = UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
-    if (name == "all-profiles.dxf")
-      return writeAllProfiles(tables, settings(), path, Overwrite::Yes, session.warnings);
-    if (name == "structure-schedule.dxf")
-      return writeStructureSchedule(tables, english, path, Overwrite::Yes, session.warnings);
-    if (name == "pipe-schedule.dxf")
-      return writePipeSchedule(tables, english, path, Overwrite::Yes);
-    if (name == "schedules.xlsx")
-      return exportSchedules(tables, english, schedulesTemplatePath(session), path, Overwrite::Yes,
-                             session.warnings, &checks_.worksheet());
-    const std::string prefix = "branch-", suffix = ".dxf";
-    if (name.size() > prefix.size() + suffix.size() && name.rfind(prefix, 0) == 0 &&
-        name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
-      const std::string branchId =
-          name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-      const int row = findBranchRow(tables.branches, branchId);
-      if (row < 1 || row > tables.branches.lastFilledRow() ||
-          !branchRowSelected(tables.branches, row))
-        return WriteResult::failed(
-            path, "branch " + cli::oneLine(branchId) + " is not in the branch table");
-      return writeBranchProfile(tables, settings(), row, path, Overwrite::Yes, session.warnings);
-    }
-    return WriteResult::failed(path, name + ": no such output");
-  }
-
   void runInto(val& result, const std::string& outfall, const std::string& tailWater, bool egl,
                const std::string& criteriaPath) {
-    std::ostringstream out, err;
-    checks_ = cli::DesignChecksRun();
-    cli::DesignChecksRun& checks = checks_;
-    if (!checks.loadCriteria(criteriaPath, err)) {
-      result.set("message", message(err.str()));
-      return;
-    }
-    Session& session = *session_;
-    ran_ = false;
-    session.tables = ProfileTables();
-    if (!tailWater.empty()) {
-      if (!parseNumber(tailWater)) {
-        result.set("message",
-                   "the tail-water elevation \"" + cli::oneLine(tailWater) + "\" is not a number");
+    CriteriaOverrides overrides;
+    if (!criteriaPath.empty()) {
+      const CriteriaReadResult read = readCriteriaFile(criteriaPath);
+      if (!read.overrides) {
+        result.set("message", shownText(read.error));
         return;
       }
-      session.tailWaterText = tailWater;
-    } else {
-      session.tailWaterText = "0.0";
+      overrides = *read.overrides;
     }
-    session.outfallNode = outfall;
-    session.energyGradeLine = egl;
-    session.warnings.clear();
+    RunInputs inputs{databases_, outfall, tailWater.empty() ? "0.0" : tailWater};
+    if (!parseNumber(inputs.tailWater)) {
+      result.set("message",
+                 "the tail-water elevation \"" + oneLine(tailWater) + "\" is not a number");
+      return;
+    }
+    drawing_ = DrawingOptions();
+    drawing_.energyGradeLine = egl;
     // Where the time goes, for the benchmark.
     std::string timings;
     double lap = emscripten_get_now();
@@ -207,40 +182,36 @@ class Project {
       timings += std::string(what) + " " + std::to_string(static_cast<int>(now - lap)) + " ms; ";
       lap = now;
     };
-    const GenerationResult generated = createProfileData(session);
+    std::shared_ptr<const Run> run = Run::make(std::move(inputs));
     timed("create");
-    std::vector<std::string> warnings;
-    for (const auto& w : session.warnings.items()) warnings.push_back(w);
-    result.set("warnings", stringList(warnings));
-    if (!generated.error.empty() || !generated.ran) {
-      result.set("message",
-                 generated.error.empty() ? std::string("No outfall node") : generated.error);
+    result.set("warnings", warningList(run->warnings()));
+    if (!run->created()) {
+      result.set("message", run->failed()
+                                ? shownText(run->statusLine())
+                                : std::string("Create Profile Data failed: no outfall node"));
       return;
     }
-    const ProfileTables& tables = session.tables;
-    result.set("tailWater", session.tailWaterText);
+    const ProfileTables& tables = run->tables();
+    result.set("tailWater", run->tailWaterUsed());
     result.set("structures", tables.structures.lastFilledRow());
     result.set("pipes", tables.pipes.lastFilledRow());
 
+    checks_ = RunFindings::check(*run, overrides);
+    // The tables and the findings come with the run: the page shows them at once.
     std::vector<std::string> files;
-    auto save = [&](const std::string& name, const std::string& text) {
-      const std::string failure = writeFileAtomically(std::string(kOut) + "/" + name, text);
-      if (!failure.empty()) throw std::runtime_error(name + " could not be written: " + failure);
+    const OutputContext context{*run, drawing_, &checks_, "", 0};
+    Warnings none;
+    for (const char* id : {"structures", "pipes", "branches", "checks"}) {
+      const OutputDescription& output = *findOutput(id);
+      const std::string name = setFileName(output);
+      const WriteResult w =
+          output.write(context, std::string(kOut) + "/" + name, Overwrite::Yes, none);
+      if (!w.written()) throw std::runtime_error(name + " could not be written: " + w.message);
       files.push_back(name);
-    };
-    save("structures.csv", tableCsv(tables.structures));
-    save("pipes.csv", tableCsv(tables.pipes));
-    save("branches.csv", tableCsv(tables.branches));
+    }
     timed("tables");
-    checks.run(session);
-    std::ostringstream summary;
-    if (!checks.write(std::string(kOut) + "/design-checks.csv", true, out, summary))
-      throw std::runtime_error("design-checks.csv could not be written");
-    files.push_back("design-checks.csv");
-    result.set("checksSummary", summary.str());
-    timed("checks");
-
     result.set("files", stringList(files));
+    result.set("checksSummary", findingsSummary(checks_.findings));
 
     // What the grids mark: structure rows whose HGL reaches the top.
     val hgl = val::array();
@@ -249,7 +220,7 @@ class Project {
     result.set("hglTop", hgl);
     // And the rows the findings are about, as the window marks them.
     val structureFindings = val::array(), pipeFindings = val::array();
-    for (const Finding& f : checks.findings())
+    for (const Finding& f : checks_.findings)
       (f.table == CheckTable::Structures ? structureFindings : pipeFindings)
           .call<void>("push", f.row);
     result.set("findingStructureRows", structureFindings);
@@ -261,15 +232,40 @@ class Project {
     result.set("branchIds", stringList(branchIds));
     timed("marks");
     result.set("timings", timings);
-    ran_ = true;
+    run_ = std::move(run);
     result.set("ok", true);
-    result.set("message", profileDataSummary(tables));
+    result.set("message", run_->statusLine());
   }
 
-  std::unique_ptr<Session> session_;
-  cli::DesignChecksRun checks_;
-  bool ran_ = false;
+  ProjectDatabases databases_;
+  std::shared_ptr<const Run> run_;
+  RunFindings checks_;
+  DrawingOptions drawing_;
 };
+
+// The outputs this page offers, from the catalogue: [{id, caption,
+// extension, target, available, fileStem}].
+val catalogue() {
+  val list = val::array();
+  for (const OutputDescription& o : outputCatalogue()) {
+    val item = val::object();
+    item.set("id", std::string(o.id));
+    item.set("caption", std::string(o.caption));
+    item.set("extension", std::string(o.extension));
+    item.set("target", std::string(targetName(o.target)));
+    item.set("available", o.available);
+    item.set("fileStem", std::string(o.fileStem));
+    list.call<void>("push", item);
+  }
+  return list;
+}
+
+// The name a download is saved under: "highway-structure-schedule.dxf".
+std::string downloadName(const std::string& id, const std::string& pipeFileName,
+                         const std::string& key) {
+  const OutputDescription* output = findOutput(id);
+  return output ? defaultOutputName(*output, pipeFileName, key) : id;
+}
 
 }  // namespace
 
@@ -281,6 +277,8 @@ EMSCRIPTEN_BINDINGS(tarvello) {
       .function("output", &Project::output);
   emscripten::function("version",
                        emscripten::optional_override([] { return std::string(TARVELLO_VERSION); }));
+  emscripten::function("catalogue", &catalogue);
+  emscripten::function("downloadName", &downloadName);
 }
 
 }  // namespace tarvello::web

@@ -1,157 +1,157 @@
 #include "commands/commands.h"
 
-#include <filesystem>
-#include <functional>
-
 #include "common/data_location.h"
 #include "dxf/dxf_writer.h"
 #include "excel/excel_export.h"
-#include "network/unit_constants.h"
-#include "profile/profile_drawings.h"
-#include "schedules/pipe_schedule.h"
-#include "schedules/structure_schedule.h"
+#include "pdf/pdf_writer.h"
 
 namespace tarvello {
 namespace {
 
-using Write = std::function<WriteResult(Overwrite)>;
+// Each command's dialog texts, as the users of the first program know them.
+constexpr SaveDialogTexts kDrawingDialog{"Save", "Create DXF files (*.dxf)|*.dxf", "", "*.dxf",
+                                         "No DXF File Name selected!"};
+constexpr SaveDialogTexts kWorkbookDialog{"Enter New File Name for Pipe Profile Schedules",
+                                          "Tarvello Schedule files (*.xlsx)|*.xlsx", ".xlsx",
+                                          "*.xlsx", "No File Name selected!"};
+constexpr SaveDialogTexts kPdfDialog{"Export PDF", "PDF files (*.pdf)|*.pdf", ".pdf", "*.pdf",
+                                     "No PDF File Name selected!"};
+constexpr SaveDialogTexts kCsvDialog{"Save Table as CSV", "CSV files (*.csv)|*.csv", ".csv", "",
+                                     ""};
+
+const SaveDialogTexts& dialogFor(OutputReport report) {
+  switch (report) {
+    case OutputReport::Drawing:
+      return kDrawingDialog;
+    case OutputReport::Workbook:
+      return kWorkbookDialog;
+    case OutputReport::Pdf:
+      return kPdfDialog;
+    case OutputReport::Table:
+    case OutputReport::Findings:
+      break;
+  }
+  return kCsvDialog;
+}
+
+bool saveById(Session& session, UserInterface& ui, std::string_view id, int branchRow) {
+  return saveOutput(session, ui, *findOutput(id), branchRow).has_value();
+}
 
 }  // namespace
 
-WriteResult writeConfirmed(UserInterface& ui, const Write& write) {
+WriteResult writeConfirmed(UserInterface& ui, const std::function<WriteResult(Overwrite)>& write) {
   WriteResult result = write(Overwrite::No);
   if (result.status == WriteResult::Status::Exists &&
       ui.askYesNo(kOverwriteQuestion, MessageIcon::Exclamation))
     result = write(Overwrite::Yes);
-  if (result.status == WriteResult::Status::Failed)
+  if (result.status == WriteResult::Status::Failed && !result.message.empty())
     ui.showMessage(result.message, MessageIcon::Exclamation);
+  if (result.written() && !result.notice.empty())
+    ui.showMessage(result.path + "\n" + result.notice, MessageIcon::Exclamation);
   return result;
 }
 
-namespace {
-
-// The save dialog of every drawing; "" (and a message) when none was chosen.
-std::string askDxfFileName(const Session& session, UserInterface& ui) {
+std::string askSaveName(const Session& session, UserInterface& ui, const SaveDialogTexts& texts) {
   FileDialogRequest request;
-  request.title = "Save";
-  request.filter = "Create DXF files (*.dxf)|*.dxf";
+  request.title = texts.title;
+  request.filter = texts.filter;
+  request.defaultExtension = texts.defaultExtension;
   request.initialFolder = session.lastFolder;
   const std::string chosen = ui.askSaveFileName(request);
-  if (chosen.empty() || chosen == "*.dxf") {
-    ui.showMessage("No DXF File Name selected!", MessageIcon::Exclamation);
+  if (chosen.empty() || chosen == texts.emptyName) {
+    if (*texts.noNameMessage) ui.showMessage(texts.noNameMessage, MessageIcon::Exclamation);
     return "";
   }
   return chosen;
 }
-
-bool saveDrawing(Session& session, UserInterface& ui,
-                 const std::function<WriteResult(const std::string&, Overwrite)>& write) {
-  const std::string path = askDxfFileName(session, ui);
-  if (path.empty()) return false;
-  const WriteResult result =
-      writeConfirmed(ui, [&](Overwrite overwrite) { return write(path, overwrite); });
-  if (result.written()) {
-    session.lastDrawing = path;
-    ui.showMessage(dxfSavedMessage(path), MessageIcon::None);
-  }
-  return result.written();
-}
-
-bool englishUnits(const Session& session) {
-  return UnitConstants::forUnitSystem(session.databases.unitSystem()).english;
-}
-
-bool plotProfile(Session& session, UserInterface& ui, int branchRow,
-                 WriteResult (*write)(const ProfileTables&, const ProfileSettings&, int,
-                                      const std::string&, Overwrite, Warnings&)) {
-  session.warnings.clear();
-  if (!branchRowSelected(session.tables.branches, branchRow)) return false;
-  std::optional<ProfileSettings> settings;  // read once, when the file is chosen
-  return saveDrawing(session, ui, [&](const std::string& path, Overwrite overwrite) {
-    if (!settings) {
-      settings = profileSettings(session.profileScale, session.databases.unitSystem(),
-                                 session.tailWaterText, session.warnings);
-      settings->energyGradeLine = session.energyGradeLine;
-    }
-    return write(session.tables, *settings, branchRow, path, overwrite, session.warnings);
-  });
-}
-
-}  // namespace
 
 std::string schedulesTemplatePath(const Session& session) {
   return dataFile(session.programFolder, kSchedulesTemplateName).string();
 }
 
 GenerationResult createProfileData(Session& session) {
-  GenerationResult result =
-      createProfileData(session.databases, session.outfallNode, session.tailWaterText,
-                        session.tables, session.warnings);
+  std::shared_ptr<Run> run = Run::make(session.runInputs());
+  session.warnings = run->warnings();
+  GenerationResult result;
+  result.ran = run->outcome() != RunOutcome::None;
+  result.error = run->failure();
+  result.tailWaterText = run->tailWaterUsed();
+  // With no outfall node nothing is done: the tables shown stay.
+  if (!result.ran) return result;
+  session.run = std::move(run);
   session.tailWaterText = result.tailWaterText;
   return result;
 }
 
-std::string profileDataSummary(const ProfileTables& tables) {
-  return "Profile data created: " + std::to_string(tables.structures.lastFilledRow()) +
-         " structure rows, " + std::to_string(tables.pipes.lastFilledRow()) + " pipes";
+std::optional<std::string> saveOutput(Session& session, UserInterface& ui,
+                                      const OutputDescription& output, int branchRow,
+                                      const RunFindings* checks) {
+  session.warnings.clear();
+  if (!outputBlocked(output, *session.run, branchRow).empty()) return std::nullopt;
+  const std::string path = askSaveName(session, ui, dialogFor(output.report));
+  if (path.empty()) return std::nullopt;
+  const OutputContext context{*session.run, session.drawingOptions(), checks,
+                              schedulesTemplatePath(session), branchRow};
+  const WriteResult result = writeConfirmed(ui, [&](Overwrite overwrite) {
+    WriteResult r = output.write(context, path, overwrite, session.warnings);
+    // The text outputs hand back the bare reason: the dialog says which table.
+    if (r.status == WriteResult::Status::Failed &&
+        (output.report == OutputReport::Table || output.report == OutputReport::Findings))
+      r.message = "The table could not be saved:\n" + path + "\n" + r.message;
+    return r;
+  });
+  if (!result.written()) return std::nullopt;
+  if (output.report == OutputReport::Drawing) {
+    session.lastDrawing = path;
+    ui.showMessage(dxfSavedMessage(path), MessageIcon::None);
+  } else if (output.report == OutputReport::Pdf) {
+    ui.showMessage(pdfSavedMessage(path), MessageIcon::None);
+  }
+  return path;
 }
 
 bool plotCurrentPipeProfile(Session& session, UserInterface& ui) {
-  return plotProfile(session, ui, session.tables.branches.currentRow(), writePipeProfile);
+  return saveById(session, ui, "pipe-profile", session.tables().branches.currentRow());
 }
 
 bool plotCurrentBranchProfile(Session& session, UserInterface& ui) {
-  return plotProfile(session, ui, session.tables.branches.currentRow(), writeBranchProfile);
+  return saveById(session, ui, "branch-profile", session.tables().branches.currentRow());
 }
 
 bool plotAllProfiles(Session& session, UserInterface& ui) {
-  return plotProfile(session, ui, 1,
-                     [](const ProfileTables& tables, const ProfileSettings& settings, int,
-                        const std::string& path, Overwrite overwrite, Warnings& warnings) {
-                       return writeAllProfiles(tables, settings, path, overwrite, warnings);
-                     });
+  return saveById(session, ui, "all-profiles", 1);
 }
 
 bool drawStructureSchedule(Session& session, UserInterface& ui) {
-  session.warnings.clear();
-  if (session.tables.structures.cell(1, strcol::StrNo).empty()) return false;
-  return saveDrawing(session, ui, [&](const std::string& path, Overwrite overwrite) {
-    return writeStructureSchedule(session.tables, englishUnits(session), path, overwrite,
-                                  session.warnings);
-  });
+  return saveById(session, ui, "structure-schedule", 0);
 }
 
 bool drawPipeSchedule(Session& session, UserInterface& ui) {
-  session.warnings.clear();
-  if (session.tables.pipes.cell(1, pipecol::PipeNo).empty()) return false;
-  return saveDrawing(session, ui, [&](const std::string& path, Overwrite overwrite) {
-    return writePipeSchedule(session.tables, englishUnits(session), path, overwrite);
-  });
+  return saveById(session, ui, "pipe-schedule", 0);
 }
 
 std::optional<std::string> exportSchedulesToExcel(Session& session, UserInterface& ui,
-                                                  const ExtraWorksheet* extra) {
-  session.warnings.clear();
-  const Table& branches = session.tables.branches;
-  if (branches.cell(branches.currentRow(), branchcol::BranchId).empty()) return std::nullopt;
+                                                  const RunFindings* checks) {
+  return saveOutput(session, ui, *findOutput("workbook"), session.tables().branches.currentRow(),
+                    checks);
+}
 
-  FileDialogRequest request;
-  request.title = "Enter New File Name for Pipe Profile Schedules";
-  request.filter = "Tarvello Schedule files (*.xlsx)|*.xlsx";
-  request.defaultExtension = ".xlsx";
-  request.initialFolder = session.lastFolder;
-  const std::string target = ui.askSaveFileName(request);
-  if (target.empty() || target == "*.xlsx") {
-    ui.showMessage("No File Name selected!", MessageIcon::Exclamation);
+std::optional<std::string> exportSheetSetPdf(Session& session, UserInterface& ui,
+                                             const std::string& pageSize) {
+  if (!pdfPageSize(pageSize)) {
+    ui.showMessage("Unknown page size: " + pageSize, MessageIcon::Exclamation);
     return std::nullopt;
   }
-  const std::string templatePath = schedulesTemplatePath(session);
-  const WriteResult result = writeConfirmed(ui, [&](Overwrite overwrite) {
-    return exportSchedules(session.tables, englishUnits(session), templatePath, target, overwrite,
-                           session.warnings, extra);
-  });
-  if (!result.written()) return std::nullopt;
-  return target;
+  session.pdfPageSize = pageSize;
+  return saveOutput(session, ui, *findOutput("pdf"), 0);
+}
+
+std::optional<std::string> saveTableAsCsv(Session& session, UserInterface& ui,
+                                          std::string_view outputId, const RunFindings* checks) {
+  const OutputDescription* output = findOutput(outputId);
+  if (!output) return std::nullopt;
+  return saveOutput(session, ui, *output, 0, checks);
 }
 
 }  // namespace tarvello

@@ -11,13 +11,18 @@ struct WriteResult {
   Status status = Status::Failed;
   std::string path;
   std::string message;  // the failure, worded for the user (Failed only)
+  // Written only: what the user still needs to be told of a file that was
+  // written, such as that it is saved but not confirmed on disk.
+  std::string notice;
 
   bool written() const { return status == Status::Written; }
 
-  static WriteResult wrote(std::string p) { return {Status::Written, std::move(p), {}}; }
-  static WriteResult exists(std::string p) { return {Status::Exists, std::move(p), {}}; }
+  static WriteResult wrote(std::string p, std::string n = {}) {
+    return {Status::Written, std::move(p), {}, std::move(n)};
+  }
+  static WriteResult exists(std::string p) { return {Status::Exists, std::move(p), {}, {}}; }
   static WriteResult failed(std::string p, std::string m) {
-    return {Status::Failed, std::move(p), std::move(m)};
+    return {Status::Failed, std::move(p), std::move(m), {}};
   }
 };
 

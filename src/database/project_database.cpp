@@ -31,7 +31,11 @@ int compareIntegerReal(std::int64_t i, double r) {
 std::unique_ptr<ProjectDatabase> ProjectDatabase::openJet(const std::string& path,
                                                           DatabaseKind kind) {
   try {
-    return openJetFile(path, kind);
+    // Taken before reading, so that a change made while it is read shows later.
+    const FileStamp stamp = FileStamp::of(path);
+    auto db = openJetFile(path, kind);
+    db->stamp_ = stamp;
+    return db;
   } catch (const std::bad_alloc&) {
     throw DatabaseError("There is not enough memory to read " + path + ".");
   } catch (const std::length_error&) {
@@ -155,8 +159,8 @@ std::vector<std::string> ProjectDatabase::outfallNodes() const {
   return nodes;
 }
 
-std::string ProjectDatabases::install(std::unique_ptr<ProjectDatabase>& slot, std::string& pathSlot,
-                                      std::unique_ptr<ProjectDatabase> db) {
+std::string ProjectDatabases::install(std::shared_ptr<const ProjectDatabase>& slot,
+                                      std::string& pathSlot, std::unique_ptr<ProjectDatabase> db) {
   if (!db) return "No project database given";
   std::string units;
   try {

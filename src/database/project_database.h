@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_stamp.h"
 #include "database/stored_table.h"
 
 namespace tarvello {
@@ -33,6 +34,8 @@ class ProjectDatabase {
 
   const std::string& path() const { return path_; }
   DatabaseKind kind() const { return kind_; }
+  // The file as it was when it was read (unknown for a database made in memory).
+  const FileStamp& stamp() const { return stamp_; }
 
   // A table by name (letter case ignored). Throws DatabaseError naming the
   // database when it has no such table. The shared form lets a reader keep
@@ -58,10 +61,13 @@ class ProjectDatabase {
   std::vector<std::shared_ptr<const StoredTable>> tables_;
   DatabaseKind kind_;
   std::string path_;
+  FileStamp stamp_;
 };
 
 // The two open project databases and the unit system, as the main window
 // keeps them. A failed open leaves the previous database and unit system.
+// Copies share the opened databases, which are never changed once read, so
+// a run can hold on to the ones it was made from.
 class ProjectDatabases {
  public:
   // Opens and replaces; returns "" on success, on failure the message to show
@@ -73,6 +79,8 @@ class ProjectDatabases {
   std::string setInletDatabase(std::unique_ptr<ProjectDatabase> db);
 
   const ProjectDatabase* pipe() const { return pipe_.get(); }
+  std::shared_ptr<const ProjectDatabase> sharedPipe() const { return pipe_; }
+  std::shared_ptr<const ProjectDatabase> sharedInlet() const { return inlet_; }
   const ProjectDatabase* inlet() const { return inlet_.get(); }
   const std::string& pipeDbPath() const { return pipePath_; }
   const std::string& inletDbPath() const { return inletPath_; }
@@ -85,9 +93,9 @@ class ProjectDatabases {
   void checkOutfallField() const;
 
  private:
-  std::string install(std::unique_ptr<ProjectDatabase>& slot, std::string& pathSlot,
+  std::string install(std::shared_ptr<const ProjectDatabase>& slot, std::string& pathSlot,
                       std::unique_ptr<ProjectDatabase> db);
-  std::unique_ptr<ProjectDatabase> pipe_, inlet_;
+  std::shared_ptr<const ProjectDatabase> pipe_, inlet_;
   std::string pipePath_, inletPath_;
   std::string unitSystem_;
 };

@@ -353,7 +353,7 @@ WriteResult writeDxfFile(const std::string& path, Overwrite overwrite,
   draw(drawing);
   if (std::string reason = file.finish(drawing); !reason.empty())
     return WriteResult::failed(path, dxfFailedMessage(path, reason));
-  return WriteResult::wrote(path);
+  return WriteResult::wrote(path, file.notice());
 }
 
 }  // namespace tarvello

@@ -100,6 +100,8 @@ class DxfFile : private DxfSink {
   // Writes the rest (the whole file without begin) and renames the temporary
   // file over the target. "" or why the drawing could not be written.
   std::string finish(const DxfDrawing& drawing);
+  // After a finish that succeeded: "" or what the user still needs to be told.
+  const std::string& notice() const { return file_.notice(); }
 
  private:
   void write(std::string_view text) override;

@@ -144,8 +144,9 @@ WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
   }
   if (!templateBytes) return cannotReadTemplate(reason);
 
-  // The template is copied to the temporary file, edited there and renamed
-  // into place only when complete.
+  // The template is copied to the temporary file and edited there; libzip
+  // saves through a temporary file of its own renamed over ours, which the
+  // writer then gives the replaced file's mode, flushes and puts in place.
   AtomicFile copy{fs::path(target)};
   if (!copy.open()) return cannotWrite(copy.error());
   copy.write(*templateBytes);
@@ -182,7 +183,7 @@ WriteResult exportSchedules(const ProfileTables& tables, bool englishUnits,
   if (!workbook.setActiveWorksheet(0)) return cannotReadTemplate(workbook.error());
   if (!workbook.save()) return cannotWrite(workbook.error());
   if (reason = copy.commit(); !reason.empty()) return cannotWrite(reason);
-  return WriteResult::wrote(target);
+  return WriteResult::wrote(target, copy.notice());
 }
 
 }  // namespace tarvello

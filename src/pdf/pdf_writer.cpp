@@ -649,7 +649,7 @@ WriteResult writePdfFile(const std::string& path, Overwrite overwrite, const Pdf
   if (std::string problem = file.close(); !problem.empty()) return failed(problem);
   if (std::string problem = targetProblem(path); !problem.empty()) return failed(problem);
   if (std::string problem = file.commit(); !problem.empty()) return failed(problem);
-  return WriteResult::wrote(path);
+  return WriteResult::wrote(path, file.notice());
 }
 
 }  // namespace tarvello

@@ -11,7 +11,7 @@
 namespace tarvello {
 
 CommandBlocks commandBlocks(const Session& session, const QString& outfallText) {
-  const ProfileTables& t = session.tables;
+  const ProfileTables& t = session.tables();
   const QString noData = "Nothing to draw yet: run Create Profile Data first.";
   CommandBlocks blocks;
   if (outfallText.trimmed().isEmpty())

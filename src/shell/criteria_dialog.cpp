@@ -176,10 +176,13 @@ void CriteriaDialog::saveFile() {
   if (std::filesystem::exists(path, ec) &&
       !ui_.askYesNo(kOverwriteQuestion, MessageIcon::Exclamation))
     return;
-  const std::string error = writeFileAtomically(path, criteriaText(criteria()));
+  std::string notice;
+  const std::string error = writeFileAtomically(path, criteriaText(criteria()), &notice);
   if (!error.empty())
     ui_.showMessage("The criteria file was not saved:\n" + path + "\n" + error,
                     MessageIcon::Exclamation);
+  else if (!notice.empty())
+    ui_.showMessage(path + "\n" + notice, MessageIcon::Exclamation);
 }
 
 }  // namespace tarvello

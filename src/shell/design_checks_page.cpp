@@ -83,7 +83,7 @@ DesignChecksPage::DesignChecksPage(const Session& session, TableModel* structure
 
   list_ = new QTableView(this);
   list_->setObjectName(widget::kFindingsList);
-  listModel_ = new FindingsModel(findings_, worksheet_.rows, list_);
+  listModel_ = new FindingsModel(checks_.findings, checks_.worksheet.rows, list_);
   list_->setModel(listModel_);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -97,8 +97,8 @@ DesignChecksPage::DesignChecksPage(const Session& session, TableModel* structure
 
   connect(list_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     const int row = index.row();
-    if (row < 0 || row >= static_cast<int>(findings_.size())) return;
-    const Finding& f = findings_[static_cast<size_t>(row)];
+    if (row < 0 || row >= static_cast<int>(checks_.findings.size())) return;
+    const Finding& f = checks_.findings[static_cast<size_t>(row)];
     const int column = f.cells.empty() ? 0 : f.cells.front().column;
     emit cellChosen(f.table, f.row, column);
   });
@@ -107,13 +107,14 @@ DesignChecksPage::DesignChecksPage(const Session& session, TableModel* structure
 }
 
 void DesignChecksPage::runChecks() {
-  checkedUnitSystem_ = session_.databases.unitSystem();
+  const Run& run = *session_.run;
+  checkedUnitSystem_ = run.unitSystem();
   const Criteria criteria = rememberedCriteria(checkedUnitSystem_);
   listModel_->beginFindingsChange();
-  findings_ = runDesignChecks(session_.tables, criteria);
-  worksheet_ = findingsWorksheet(findings_);
+  // A run that made no tables has nothing to check: it is no pass.
+  checked_ = run.created();
+  checks_ = checked_ ? RunFindings::check(run, criteria) : RunFindings();
   listModel_->endFindingsChange();
-  checked_ = true;
   showCriteria(criteria, checkedUnitSystem_);
   showFindings();
   markCells();
@@ -147,31 +148,38 @@ void DesignChecksPage::showCriteria(const Criteria& c, const std::string& unitSy
 
 void DesignChecksPage::showFindings() {
   QStringList counts;
-  const std::vector<int> perRule = findingCounts(findings_);
+  const std::vector<int> perRule = findingCounts(checks_.findings);
   for (int r = 0; r < kCheckRuleCount; ++r)
     if (perRule[static_cast<size_t>(r)] > 0)
       counts << QString("%1 %2")
                     .arg(text(checkRuleId(static_cast<CheckRule>(r))))
                     .arg(perRule[static_cast<size_t>(r)]);
-  summary_->setText(findings_.empty() ? QString("No findings: the tables meet the criteria.")
-                                      : QString("%1 finding%2: %3")
-                                            .arg(findings_.size())
-                                            .arg(findings_.size() == 1 ? "" : "s")
-                                            .arg(counts.join(", ")));
+  if (!checked_) {
+    summary_->setText(session_.run->failed()
+                          ? QString("No tables to check: Create Profile Data failed.")
+                          : QString("Create Profile Data to check the tables."));
+    return;
+  }
+  summary_->setText(checks_.findings.empty() ? QString("No findings: the tables meet the criteria.")
+                                             : QString("%1 finding%2: %3")
+                                                   .arg(checks_.findings.size())
+                                                   .arg(checks_.findings.size() == 1 ? "" : "s")
+                                                   .arg(counts.join(", ")));
 }
 
 void DesignChecksPage::markCells() {
   std::vector<TableModel::CellMark> structureMarks, pipeMarks;
-  for (size_t i = 0; i < findings_.size(); ++i)
-    for (const CheckCell& cell : findings_[i].cells)
+  for (size_t i = 0; i < checks_.findings.size(); ++i)
+    for (const CheckCell& cell : checks_.findings[i].cells)
       (cell.table == CheckTable::Structures ? structureMarks : pipeMarks)
           .push_back({cell.row, cell.column, static_cast<int>(i)});
   // A mark's tip is the description of its finding, made when it is shown.
   auto tip = [this](int finding) {
     const auto i = static_cast<size_t>(finding);
-    if (finding < 0 || i >= findings_.size() || i + 1 >= worksheet_.rows.size()) return QString();
-    const auto& row = worksheet_.rows[i + 1];
-    return findingDescription(findings_[i], row[4], row[5]);
+    if (finding < 0 || i >= checks_.findings.size() || i + 1 >= checks_.worksheet.rows.size())
+      return QString();
+    const auto& row = checks_.worksheet.rows[i + 1];
+    return findingDescription(checks_.findings[i], row[4], row[5]);
   };
   structures_->setCellMarks(std::move(structureMarks), tip);
   pipes_->setCellMarks(std::move(pipeMarks), tip);

@@ -40,9 +40,9 @@ class DesignChecksPage : public QWidget {
   // checked with them at once when they are the same project's.
   void editCriteria(UserInterface& ui, const std::string& folder);
 
-  const std::vector<Finding>& findings() const { return findings_; }
-  // The "Design Checks" worksheet of the findings; none before the first run.
-  const ExtraWorksheet* worksheet() const { return checked_ ? &worksheet_ : nullptr; }
+  const std::vector<Finding>& findings() const { return checks_.findings; }
+  // The findings and their worksheet; none before a run that made tables.
+  const RunFindings* checks() const { return checked_ ? &checks_ : nullptr; }
 
   // Makes a table row current and selected in its grid, at `column`.
   static void selectCell(QTableView& grid, int tableRow, int column);
@@ -65,9 +65,8 @@ class DesignChecksPage : public QWidget {
   FindingsModel* listModel_ = nullptr;
   bool checked_ = false;
   std::string checkedUnitSystem_;
-  std::vector<Finding> findings_;
-  // findingRows of findings_: the workbook's worksheet, and the list's cells.
-  ExtraWorksheet worksheet_;
+  // The findings, and their rows as the workbook's worksheet and the list's cells.
+  RunFindings checks_;
 };
 
 // What a finding means, for the tool tips: "cover: 0.67 below the minimum 2.00".

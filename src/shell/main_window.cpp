@@ -40,7 +40,6 @@
 
 #include "commands/browse.h"
 #include "commands/commands.h"
-#include "commands/pdf_export.h"
 #include "common/ascii_case.h"
 #include "common/data_location.h"
 #include "excel/excel_export.h"
@@ -207,11 +206,11 @@ void MainWindow::buildControls() {
   layout->addLayout(project);
 
   // The three tables on their pages.
-  structureModel_ = new TableModel(session_.tables.structures, this);
+  structureModel_ = new TableModel(session_.tables().structures, this);
   structureModel_->setRowFlag(hglReachesTop,
                               "The hydraulic grade line reaches or exceeds the top elevation.");
-  pipeModel_ = new TableModel(session_.tables.pipes, this);
-  branchModel_ = new TableModel(session_.tables.branches, this);
+  pipeModel_ = new TableModel(session_.tables().pipes, this);
+  branchModel_ = new TableModel(session_.tables().branches, this);
 
   tabs_ = new QTabWidget(central);
   tabs_->setObjectName(widget::kPages);
@@ -341,11 +340,15 @@ QTableView* MainWindow::makeGrid(const char* name, TableModel* model) {
   // Fixed row heights keep scrolling through thousands of rows cheap.
   view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-  Table& table = model == structureModel_ ? session_.tables.structures
-                 : model == pipeModel_    ? session_.tables.pipes
-                                          : session_.tables.branches;
+  // The table of the run shown when the row is chosen: each run brings its own.
   connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this, &table](const QModelIndex& current) { rowChosen(table, current); });
+          [this, model](const QModelIndex& current) {
+            ProfileTables& t = session_.tables();
+            rowChosen(model == structureModel_ ? t.structures
+                      : model == pipeModel_    ? t.pipes
+                                               : t.branches,
+                      current);
+          });
   return view;
 }
 
@@ -358,12 +361,12 @@ int MainWindow::columnWidthFor(const QString& text) const {
 }
 
 void MainWindow::layoutColumns() {
-  sizeColumns(*structureGrid_, session_.tables.structures, kWideBranchHeader);
-  sizeColumns(*pipeGrid_, session_.tables.pipes);
-  sizeColumns(*branchGrid_, session_.tables.branches, kWideBranchHeader);
+  sizeColumns(*structureGrid_, session_.tables().structures, kWideBranchHeader);
+  sizeColumns(*pipeGrid_, session_.tables().pipes);
+  sizeColumns(*branchGrid_, session_.tables().branches, kWideBranchHeader);
   // The branch table sits beside the commands: as wide as its columns.
   branchGrid_->setFixedWidth(
-      std::max(widthForAllColumns(*branchGrid_, session_.tables.branches.columnCount()), 200));
+      std::max(widthForAllColumns(*branchGrid_, session_.tables().branches.columnCount()), 200));
 }
 
 void MainWindow::selectCurrentRows() {
@@ -371,9 +374,9 @@ void MainWindow::selectCurrentRows() {
     QTableView* view;
     TableModel* model;
     const Table& table;
-  } grids[] = {{structureGrid_, structureModel_, session_.tables.structures},
-               {pipeGrid_, pipeModel_, session_.tables.pipes},
-               {branchGrid_, branchModel_, session_.tables.branches}};
+  } grids[] = {{structureGrid_, structureModel_, session_.tables().structures},
+               {pipeGrid_, pipeModel_, session_.tables().pipes},
+               {branchGrid_, branchModel_, session_.tables().branches}};
   for (const auto& g : grids) {
     const int row = TableModel::viewRow(g.table.currentRow());
     if (row < 0 || row >= g.model->rowCount()) continue;
@@ -392,7 +395,7 @@ void MainWindow::rowChosen(Table& table, const QModelIndex& index) {
   table.setCurrentRow(row);
   table.setCurrentColumn(index.column());
   if (row != 0) table.setSelectionEnd(row, table.columnCount() - 1);
-  if (&table == &session_.tables.branches) {
+  if (&table == &session_.tables().branches) {
     previewStale_ = true;
     updatePreview();
     updateCommandStates();
@@ -495,7 +498,9 @@ void MainWindow::tablesAboutToChange() {
 }
 
 void MainWindow::tablesChanged() {
-  for (TableModel* m : {structureModel_, pipeModel_, branchModel_}) m->endTableChange();
+  structureModel_->endTableChange(&session_.tables().structures);
+  pipeModel_->endTableChange(&session_.tables().pipes);
+  branchModel_->endTableChange(&session_.tables().branches);
   layoutColumns();
   selectCurrentRows();
   previewStale_ = true;
@@ -540,7 +545,7 @@ void MainWindow::createProfileData() {
         if (!result->ran) return;  // no outfall node: nothing done, nothing to say
         rememberFields(QString::fromStdString(session_.databases.pipeDbPath()), typed);
         tablesAboutToChange();
-        session_.tables = std::move(work.tables);
+        session_.run = std::move(work.run);
         // The previous tables are gone, and the run freed its working data on
         // the worker thread, whose heap keeps the pages: they go back now.
         releaseFreedHeap();
@@ -549,7 +554,7 @@ void MainWindow::createProfileData() {
         // The run may have raised the tail water to the outfall pipe's minimum.
         session_.tailWaterText = work.tailWaterText;
         tailWater_->setText(QString::fromStdString(session_.tailWaterText));
-        statusBar()->showMessage(QString::fromStdString(profileDataSummary(session_.tables)));
+        statusBar()->showMessage(QString::fromStdString(session_.run->statusLine()));
         showWarnings("Create Profile Data");
         if (!result->error.empty()) ui_->showMessage(result->error, MessageIcon::Exclamation);
       });
@@ -608,9 +613,8 @@ void MainWindow::offerSavedDrawing() {
 
 void MainWindow::exportToExcel() {
   std::optional<std::string> workbook;
-  runFileCommand("Export to Excel", [&] {
-    workbook = exportSchedulesToExcel(session_, *ui_, checksPage_->worksheet());
-  });
+  runFileCommand("Export to Excel",
+                 [&] { workbook = exportSchedulesToExcel(session_, *ui_, checksPage_->checks()); });
   if (!workbook) return;
   const QString path = QString::fromStdString(*workbook);
   statusBar()->showMessage("Workbook saved to " + path);
@@ -709,7 +713,7 @@ void MainWindow::updatePreview() {
   // During a run the databases (and so the units) are with the run.
   if (!previewStale_ || tabs_->currentWidget() != plotsPage_ || runner_->running()) return;
   previewStale_ = false;
-  plotsPage_->showPreview(session_, session_.tables.branches.currentRow());
+  plotsPage_->showPreview(session_, session_.tables().branches.currentRow());
 }
 
 void MainWindow::updateCommandStates() {
@@ -755,12 +759,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::saveShownTable() {
-  QTableView* grid = qobject_cast<QTableView*>(tabs_->currentWidget());
-  if (tabs_->currentWidget() == plotsPage_) grid = branchGrid_;
-  if (!grid || runner_->running()) return;
-  const Table& table = static_cast<TableModel*>(grid->model())->table();
-  const std::string path = saveTableAsCsv(session_, *ui_, table);
-  if (!path.empty()) statusBar()->showMessage("Table saved to " + QString::fromStdString(path));
+  if (runner_->running()) return;
+  QWidget* page = tabs_->currentWidget();
+  const char* id = page == structureGrid_ ? "structures"
+                   : page == pipeGrid_    ? "pipes"
+                   : page == checksPage_  ? "checks"
+                                          : "branches";
+  if (const auto path = saveTableAsCsv(session_, *ui_, id, checksPage_->checks()))
+    statusBar()->showMessage("Table saved to " + QString::fromStdString(*path));
 }
 
 void MainWindow::restoreSettings() {

@@ -88,7 +88,7 @@ void PlotsPage::showPreview(const Session& session, int row) {
     return;
   }
   previewView_->showEntities(entities);
-  const Table& b = session.tables.branches;
+  const Table& b = session.tables().branches;
   previewCaption_->setText(
       kind == PreviewKind::Pipe
           ? QString("Pipe from %1 to %2")

@@ -7,7 +7,7 @@
 namespace tarvello {
 
 DxfEntities previewEntities(const Session& session, int branchRow, PreviewKind kind) {
-  const Table& branches = session.tables.branches;
+  const Table& branches = session.tables().branches;
   if (branchRow < 1 || branchRow >= branches.rowCount() ||
       branches.cell(branchRow, branchcol::BranchId).empty())
     return {};
@@ -18,7 +18,7 @@ DxfEntities previewEntities(const Session& session, int branchRow, PreviewKind k
   ProfileSettings settings = profileSettings(session.profileScale, session.databases.unitSystem(),
                                              session.tailWaterText, ignored);
   settings.energyGradeLine = session.energyGradeLine;
-  ProfilePlot plot(session.tables, settings, drawing, ignored);
+  ProfilePlot plot(session.tables(), settings, drawing, ignored);
   if (kind == PreviewKind::Pipe) {
     plot.drawPipeProfile(branchRow);
   } else {

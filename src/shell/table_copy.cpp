@@ -8,14 +8,7 @@
 #include <QTableView>
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
-
-#include "commands/commands.h"
-#include "commands/session.h"
-#include "common/atomic_file.h"
-#include "tables/csv.h"
-#include "tables/table.h"
 
 namespace tarvello {
 namespace {
@@ -44,21 +37,6 @@ QString cellText(const QModelIndex& index) {
   return text;
 }
 
-WriteResult writeCsv(const Table& table, const std::string& path, Overwrite overwrite) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  auto failed = [&](const std::string& reason) {
-    return WriteResult::failed(path, "The table could not be saved:\n" + path + "\n" + reason);
-  };
-  if (fs::is_directory(path, ec)) return failed("a folder of that name exists");
-  if (overwrite == Overwrite::No && fs::exists(path, ec)) return WriteResult::exists(path);
-  AtomicFile file{fs::path(path)};
-  if (!file.open()) return failed(file.error());
-  file.write(tableCsv(table));
-  if (const std::string reason = file.commit(); !reason.empty()) return failed(reason);
-  return WriteResult::wrote(path);
-}
-
 }  // namespace
 
 QString selectedCellsText(const QTableView& view) {
@@ -85,18 +63,5 @@ QString selectedCellsText(const QTableView& view) {
 }
 
 void copySelectionOnCopyKey(QTableView& view) { view.installEventFilter(new CopyKeyFilter(&view)); }
-
-std::string saveTableAsCsv(Session& session, UserInterface& ui, const Table& table) {
-  FileDialogRequest request;
-  request.title = "Save Table as CSV";
-  request.filter = "CSV files (*.csv)|*.csv";
-  request.defaultExtension = ".csv";
-  request.initialFolder = session.lastFolder;
-  const std::string path = ui.askSaveFileName(request);
-  if (path.empty()) return {};
-  const WriteResult result =
-      writeConfirmed(ui, [&](Overwrite overwrite) { return writeCsv(table, path, overwrite); });
-  return result.written() ? path : std::string();
-}
 
 }  // namespace tarvello

@@ -13,7 +13,7 @@
 namespace tarvello {
 
 TableModel::TableModel(const Table& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table) {}
+    : QAbstractTableModel(parent), table_(&table) {}
 
 void TableModel::setRowFlag(RowFlag flagged, QString flagText) {
   beginResetModel();
@@ -57,15 +57,16 @@ QString TableModel::cellMark(int tableRow, int column) const {
   return lines.join('\n');
 }
 
-void TableModel::endTableChange() {
+void TableModel::endTableChange(const Table* table) {
+  if (table) table_ = table;
   updateFlags();
   endResetModel();
 }
 
 void TableModel::updateFlags() {
-  flagged_.assign(static_cast<size_t>(std::max(table_.rowCount(), 0)), false);
+  flagged_.assign(static_cast<size_t>(std::max(table_->rowCount(), 0)), false);
   if (!flag_) return;
-  for (int r = 1; r < table_.rowCount(); ++r) flagged_[static_cast<size_t>(r)] = flag_(table_, r);
+  for (int r = 1; r < table_->rowCount(); ++r) flagged_[static_cast<size_t>(r)] = flag_(*table_, r);
 }
 
 bool TableModel::rowFlagged(int tableRow) const {
@@ -74,11 +75,11 @@ bool TableModel::rowFlagged(int tableRow) const {
 }
 
 int TableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : std::max(table_.rowCount() - 1, 0);
+  return parent.isValid() ? 0 : std::max(table_->rowCount() - 1, 0);
 }
 
 int TableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : table_.columnCount();
+  return parent.isValid() ? 0 : table_->columnCount();
 }
 
 QVariant TableModel::data(const QModelIndex& index, int role) const {
@@ -86,7 +87,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
   const int row = tableRow(index.row());
   switch (role) {
     case Qt::DisplayRole: {
-      const CellText text = table_.cell(row, index.column());
+      const CellText text = table_->cell(row, index.column());
       return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
     case Qt::BackgroundRole:
@@ -110,7 +111,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Horizontal) return QString::fromStdString(table_.cell(0, section));
+  if (orientation == Qt::Horizontal) return QString::fromStdString(table_->cell(0, section));
   return QString::number(tableRow(section));
 }
 

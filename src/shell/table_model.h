@@ -49,16 +49,17 @@ class TableModel : public QAbstractTableModel {
     beginResetModel();
     marks_ = {};  // and their memory
   }
-  void endTableChange();
+  // `table` replaces the one shown (a new run's), or nullptr keeps it.
+  void endTableChange(const Table* table = nullptr);
 
-  const Table& table() const { return table_; }
+  const Table& table() const { return *table_; }
   static int tableRow(int viewRow) { return viewRow + 1; }
   static int viewRow(int tableRow) { return tableRow - 1; }
   bool rowFlagged(int tableRow) const;
 
  private:
   void updateFlags();
-  const Table& table_;
+  const Table* table_;
   RowFlag flag_;
   QString flagText_;
   std::vector<bool> flagged_;    // by table row

@@ -71,6 +71,9 @@ void DxfViewWindow::askExportPdf() {
     QMessageBox::warning(this, "Export PDF", QString::fromStdString(result.message));
   else
     status_->setText(QString::fromStdString(pdfSavedMessage(target.toStdString())));
+  if (result.written() && !result.notice.empty())
+    QMessageBox::warning(this, "Export PDF",
+                         QString::fromStdString(result.path + "\n" + result.notice));
 }
 
 }  // namespace tarvello

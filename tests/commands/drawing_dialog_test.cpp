@@ -18,8 +18,8 @@ using testing::ScriptedUi;
 // A session whose pipe table has one pipe, so the pipe schedule has something to draw.
 Session onePipeSession() {
   Session session;
-  session.tables.clearAndLayout();
-  Table& p = session.tables.pipes;
+  session.tables().clearAndLayout();
+  Table& p = session.tables().pipes;
   p.setCell(1, pipecol::BranchId, "1");
   p.setCell(1, pipecol::PipeNo, "P1");
   p.setCell(1, pipecol::NodeOut, "O");
@@ -89,7 +89,7 @@ TEST(DrawingDialog, AsksForANameChecksItAndConfirmsAReplacement) {
 
 TEST(DrawingDialog, NothingIsAskedWhenThereIsNothingToDraw) {
   Session session;
-  session.tables.clearAndLayout();
+  session.tables().clearAndLayout();
   ScriptedUi ui;
   EXPECT_FALSE(drawPipeSchedule(session, ui));
   EXPECT_FALSE(drawStructureSchedule(session, ui));

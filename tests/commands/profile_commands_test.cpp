@@ -29,9 +29,9 @@ TEST(ProfileCommands, CurrentPipeProfileWritesTheGoldenOnePipeFile) {
   ScratchFolder scratch;
   Session session;
   useUnits(session, "ENGLISH");
-  session.tables = testing::onePipeTables();
-  session.tables.branches.selectRow(1);
   session.tailWaterText = "100.0";
+  session.useTables(testing::onePipeTables());
+  session.tables().branches.selectRow(1);
   ScriptedUi ui;
   const std::string path = scratch.file("one_pipe.dxf");
   ui.saveNames.push_back(path);
@@ -66,17 +66,17 @@ TEST(ProfileCommands, NothingIsAskedWithoutASelectedBranchRowAndNothingWrittenWi
   EXPECT_FALSE(plotCurrentPipeProfile(session, ui));
   EXPECT_FALSE(plotCurrentBranchProfile(session, ui));
   EXPECT_FALSE(plotAllProfiles(session, ui));
-  session.tables = testing::twoBranchTables();
-  session.tables.branches.selectRow(0);  // the header row
+  session.useTables(testing::twoBranchTables());
+  session.tables().branches.selectRow(0);  // the header row
   EXPECT_FALSE(plotCurrentPipeProfile(session, ui));
   EXPECT_FALSE(plotCurrentBranchProfile(session, ui));
-  session.tables.branches.selectRow(6);  // past the last pipe
+  session.tables().branches.selectRow(6);  // past the last pipe
   EXPECT_FALSE(plotCurrentPipeProfile(session, ui));
   EXPECT_TRUE(ui.saveRequests.empty());
   EXPECT_TRUE(ui.messages.empty());
 
   // A cancelled dialog: the writer's message, no file.
-  session.tables.branches.selectRow(2);
+  session.tables().branches.selectRow(2);
   EXPECT_FALSE(plotCurrentBranchProfile(session, ui));
   ASSERT_EQ(ui.saveRequests.size(), 1u);
   EXPECT_EQ(ui.saveRequests[0].filter, "Create DXF files (*.dxf)|*.dxf");
@@ -89,15 +89,16 @@ TEST(ProfileCommands, BranchAndAllProfileFilesReadCleanlyAndKeepEveryEntity) {
   ScratchFolder scratch;
   Session session;
   useUnits(session, "ENGLISH");
-  session.tables = testing::twoBranchTables();
   session.tailWaterText = "not a number";
-  session.tables.branches.selectRow(5);
+  session.useTables(testing::twoBranchTables());
+  session.tables().branches.selectRow(5);
   ScriptedUi ui;
   ui.saveNames = {scratch.file("branch2.dxf"), scratch.file("all.dxf")};
   ASSERT_TRUE(plotCurrentBranchProfile(session, ui));
   ASSERT_EQ(session.warnings.items().size(), 1u);
   EXPECT_NE(session.warnings.items()[0].find("\"not a number\""), std::string::npos);
   session.tailWaterText = "100";
+  session.useTables(session.tables());
   ASSERT_TRUE(plotAllProfiles(session, ui));
   EXPECT_TRUE(session.warnings.empty());
 

@@ -1,11 +1,8 @@
 #include "dxf/dxf_writer.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 
@@ -149,75 +146,32 @@ TEST(DxfWriterFile, OverwritingReplacesTheWholeFile) {
   EXPECT_EQ(scratch.entries(), std::vector<std::string>{"drawing.dxf"});
 }
 
-// Runs create and finish for `path` and returns the one message shown.
-testing::ScriptedUi::Shown failedWrite(const std::string& path) {
-  ScriptedUi ui;
-  DxfDrawing drawing;
-  drawing.dxfLine("10", 600, 0, 0, 600, 525, 0, 0);
-  EXPECT_FALSE(writeDrawing(drawing, path, ui));
-  EXPECT_EQ(ui.messages.size(), 1u);
-  return ui.messages.empty() ? testing::ScriptedUi::Shown{"", MessageIcon::None}
-                             : ui.messages.back();
-}
-
-void expectCouldNotWrite(const testing::ScriptedUi::Shown& shown, const std::string& path) {
-  const std::string head = "DXF file could not be written:" + path + "\n";
-  EXPECT_EQ(shown.text.substr(0, head.size()), head);
-  EXPECT_GT(shown.text.size(), head.size()) << "the reason is missing";
-  EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
-}
-
-TEST(DxfWriterFile, FailuresAreReportedAndLeaveExistingFilesAlone) {
+// The drawing goes through the one writer (tested on its own): a link to the
+// drawing stays a link and the drawing its mode; a read-only drawing stays.
+TEST(DxfWriterFile, WrittenThroughTheWriterThatKeepsWhatItReplaces) {
   ScratchFolder scratch;
+  const std::string real = scratch.file("real.dxf"), link = scratch.file("link.dxf");
+  testing::writeBytes(real, "old contents\r\n");
+  fs::permissions(real, fs::perms(0640));
+  fs::create_symlink("real.dxf", link);
+  ScriptedUi ui;
+  ASSERT_TRUE(writeStreamed(link, 1, ui));
+  ASSERT_TRUE(writeStreamed(scratch.file("plain.dxf"), 1, ui));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(testing::readBytes(real), testing::readBytes(scratch.file("plain.dxf")));
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms(0640));
 
-  // A folder where no file can be created (the permission bits do not stop root).
-  const fs::path locked = scratch.path() / "locked";
-  fs::create_directory(locked);
-  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-  const fs::path lockedTarget =
-      ::access(locked.c_str(), W_OK) == 0 ? fs::path("/sys/tarvello.dxf") : locked / "a.dxf";
-  expectCouldNotWrite(failedWrite(lockedTarget.string()), lockedTarget.string());
-  EXPECT_FALSE(fs::exists(lockedTarget));
-
-  // The name of a folder.
-  const fs::path folder = scratch.path() / "folder.dxf";
-  fs::create_directory(folder);
-  expectCouldNotWrite(failedWrite(folder.string()), folder.string());
-  EXPECT_TRUE(fs::is_directory(folder));
-  EXPECT_TRUE(fs::is_empty(folder));
-
-  // A device: it must not be replaced by a regular file.
-  if (fs::exists("/dev/full")) {
-    expectCouldNotWrite(failedWrite("/dev/full"), "/dev/full");
-    EXPECT_TRUE(fs::is_character_file("/dev/full"));
-  }
-
-  // The disk fills up half way: the old file stays as it was, no temporary file stays.
-  const std::string existing = scratch.file("existing.dxf");
-  testing::writeBytes(existing, "old contents\r\n");
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 1024;  // the header alone is larger
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const auto shown = failedWrite(existing);
-  // The same in the middle of a drawing streamed to its file.
-  small.rlim_cur = 256 * 1024;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  ScriptedUi streamedUi;
-  const bool streamed = writeStreamed(existing, 30000, streamedUi);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
-  expectCouldNotWrite(shown, existing);
-  EXPECT_FALSE(streamed);
-  ASSERT_EQ(streamedUi.messages.size(), 1u);
-  expectCouldNotWrite(streamedUi.messages[0], existing);
-  EXPECT_EQ(testing::readBytes(existing), "old contents\r\n");
-
+  testing::writeBytes(scratch.file("kept.dxf"), "old contents\r\n");
+  fs::permissions(scratch.file("kept.dxf"), fs::perms(0444));
+  EXPECT_FALSE(writeStreamed(scratch.file("kept.dxf"), 1, ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            dxfFailedMessage(scratch.file("kept.dxf"), "the file is read-only"));
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(testing::readBytes(scratch.file("kept.dxf")), "old contents\r\n");
   auto entries = scratch.entries();
   std::sort(entries.begin(), entries.end());
-  EXPECT_EQ(entries, (std::vector<std::string>{"existing.dxf", "folder.dxf", "locked"}));
+  EXPECT_EQ(entries, (std::vector<std::string>{"kept.dxf", "link.dxf", "plain.dxf", "real.dxf"}));
 }
 
 }  // namespace

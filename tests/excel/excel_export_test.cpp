@@ -1,9 +1,6 @@
 #include "excel/excel_export.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <functional>
 
 #include "commands/commands.h"
 #include "common/number_format.h"
@@ -48,7 +45,7 @@ void fillRow(Table& table, int row, const std::vector<std::string>& cells) {
 // Bottom Elev., VDOT Std., Length, Shaping; the two HGL columns are filled in.
 void structure(Session& s, int row, std::vector<std::string> cells) {
   cells.insert(cells.begin() + 8, {"99.00", "99.00"});
-  fillRow(s.tables.structures, row, cells);
+  fillRow(s.tables().structures, row, cells);
 }
 
 // Branch ID, Pipe No, NodeOut, NodeIn, Elev. Out, Elev. In, Shape, Material,
@@ -56,14 +53,14 @@ void structure(Session& s, int row, std::vector<std::string> cells) {
 // hydraulic columns are filled in.
 void pipe(Session& s, int row, std::vector<std::string> cells) {
   cells.insert(cells.begin() + 12, {"12.5", "4.1", "1.40", "0.8", "0.013"});
-  fillRow(s.tables.pipes, row, cells);
-  fillRow(s.tables.branches, row, {cells[0], cells[2], cells[3]});
+  fillRow(s.tables().pipes, row, cells);
+  fillRow(s.tables().branches, row, {cells[0], cells[2], cells[3]});
 }
 
 // clang-format off
 // Two branches: S-1 (outfall) <- S-2 <- S-3, and a second branch S-2 <- S-4.
 void fillSmallProject(Session& s) {
-  s.tables.clearAndLayout();
+  s.tables().clearAndLayout();
   structure(s, 1, {"1", "S-1", "End Wall", "10+00.00", "0.00", "Rt", "104.20", "100.00", "EW-1", "", ""});
   structure(s, 2, {"1", "S-2", "Man Hole", "11+50.00", "12.50", "Lt", "110.35", "102.10", "MH-1", "", "IS-1"});
   structure(s, 3, {"1", "S-3", "Inlet", "12+75.00", "6.00", "", "112.00", "106.544", "DI-3B", "10", "=1+1"});
@@ -72,7 +69,7 @@ void fillSmallProject(Session& s) {
   pipe(s, 1, {"1", "P-1", "S-1", "S-2", "100.00", "102.10", "Circular", "Concrete", "24", "0", "1", "150.00", "0", "5.75"});
   pipe(s, 2, {"1", "P-2", "S-2", "S-3", "102.20", "106.54", "Elliptical", "Concrete", "19", "30", "2", "125.00", "15", "3.10"});
   pipe(s, 3, {"2", "P-3", "S-2", "S-4", "103.00", "104.80", "Box", "CMP", "36", "48", "1", "60.00", "0", "2.00"});
-  s.tables.selectFirstRows();
+  s.tables().selectFirstRows();
 }
 
 // Columns A to N from row 5, as the small project must come out; "" is a cell
@@ -191,7 +188,7 @@ TEST(ExcelExport, SmallProjectFromRowFiveInTheTemplatesLayout) {
 
 // Five branches of eight structures each; structure 17 has no top elevation.
 void fillFortyStructures(Session& s) {
-  s.tables.clearAndLayout();
+  s.tables().clearAndLayout();
   for (int r = 1, pipeRow = 1; r <= 40; ++r) {
     const std::string branch = std::to_string((r - 1) / 8 + 1), n = std::to_string(r);
     structure(s, r,
@@ -203,7 +200,7 @@ void fillFortyStructures(Session& s) {
            {branch, "P-" + n, "N-" + n, "N-" + std::to_string(r + 1), formatFixed(100.0 + r, 2),
             "101.00", "Circular", "Concrete", "18", "0", "1", "40.00", "0", "4.00"});
   }
-  s.tables.selectFirstRows();
+  s.tables().selectFirstRows();
 }
 
 TEST(ExcelExport, FortyStructuresThenReplacedOnlyAfterYes) {
@@ -265,7 +262,7 @@ TEST(ExcelExport, ExampleProjectsExportAndReadBack) {
     const fs::path target = scratch.path() / (std::string(name) + ".xlsx");
     ASSERT_EQ(ex.run(target), target.string());
 
-    const Table &st = ex.session.tables.structures, &pt = ex.session.tables.pipes;
+    const Table &st = ex.session.tables().structures, &pt = ex.session.tables().pipes;
     int structures = 0, pipes = 0;
     while (!st.cell(structures + 1, strcol::StrNo).empty()) ++structures;
     while (!pt.cell(pipes + 1, pipecol::PipeNo).empty()) ++pipes;
@@ -345,29 +342,6 @@ TEST(ExcelExport, ExampleProjectsExportAndReadBack) {
   }
 }
 
-// Runs `body` in a child process that has given up root, so that a folder
-// without write permission really cannot be written; returns what body returns.
-std::string withoutRoot(const std::function<std::string()>& body) {
-  if (::geteuid() != 0) return body();
-  int fds[2];
-  if (::pipe(fds) != 0) return "no pipe";
-  std::fflush(nullptr);  // the child must not repeat buffered test output
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::close(fds[0]);
-    const std::string result = ::setgid(65534) == 0 && ::setuid(65534) == 0 ? body() : "still root";
-    ::_exit(::write(fds[1], result.data(), result.size()) == ssize_t(result.size()) ? 0 : 1);
-  }
-  ::close(fds[1]);
-  std::string result;
-  char buffer[1024];
-  for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-    result.append(buffer, size_t(got));
-  ::close(fds[0]);
-  ::waitpid(pid, nullptr, 0);
-  return result;
-}
-
 TEST(ExcelExport, FailuresLeaveNothingBehind) {
   ScratchFolder scratch;
   const fs::path out = scratch.path() / "out", target = out / "schedules.xlsx";
@@ -399,36 +373,24 @@ TEST(ExcelExport, FailuresLeaveNothingBehind) {
               existing ? std::vector<std::string>{"schedules.xlsx"} : std::vector<std::string>{});
   }
   EXPECT_EQ(fileBytes(target), "an older workbook");
+}
 
-  // A folder the user may not write to, with and without a file to replace;
-  // the template is copied where the unprivileged user can surely read it.
-  const fs::path installed = scratch.path() / "installed", locked = scratch.path() / "locked";
-  fs::create_directories(installed);
-  fs::create_directories(locked);
-  fs::copy_file(kProgramFolder / kSchedulesTemplateName, installed / kSchedulesTemplateName);
-  std::ofstream(locked / "old.xlsx") << "an older workbook";
-  const auto readable = fs::perms::others_read | fs::perms::others_exec;
-  for (const fs::path& p : {scratch.path(), installed, installed / kSchedulesTemplateName})
-    fs::permissions(p, readable, fs::perm_options::add);
-  fs::permissions(locked, readable | fs::perms::owner_read | fs::perms::owner_exec,
-                  fs::perm_options::replace);
-  for (const char* name : {"new.xlsx", "old.xlsx"}) {
-    const std::string messages = withoutRoot([&] {
-      Export locked_ex;
-      fillSmallProject(locked_ex.session);
-      locked_ex.session.programFolder = installed.string();
-      std::string result = locked_ex.run(locked / name) ? "saved\n" : "";
-      for (const auto& m : locked_ex.ui.messages) result += m + "\n";
-      return result;
-    });
-    EXPECT_NE(messages.find("Excel workbook could not be written:\n" + (locked / name).string()),
-              std::string::npos)
-        << messages;
-    EXPECT_EQ(messages.find("saved"), std::string::npos);
-  }
-  EXPECT_EQ(fileBytes(locked / "old.xlsx"), "an older workbook");
-  EXPECT_EQ(fileNamesIn(locked), std::vector<std::string>{"old.xlsx"});
-  fs::permissions(locked, fs::perms::owner_all, fs::perm_options::add);
+// libzip saves through a temporary file of its own; the writer still puts
+// the workbook where the link leads, in the mode of the one it replaces.
+TEST(ExcelExport, WrittenThroughTheWriterThatKeepsWhatItReplaces) {
+  ScratchFolder scratch;
+  const fs::path real = scratch.path() / "real.xlsx", link = scratch.path() / "link.xlsx";
+  std::ofstream(real) << "an older workbook";
+  fs::permissions(real, fs::perms(0640));
+  fs::create_symlink("real.xlsx", link);
+  Export ex;
+  fillSmallProject(ex.session);
+  ASSERT_EQ(ex.run(link), link.string());
+  EXPECT_TRUE(ex.ui.messages.empty()) << ex.ui.messages.front();
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms(0640));
+  expectSmallProject(readWithOpenpyxl(real));
+  EXPECT_EQ(fileNamesIn(scratch.path()), (std::vector<std::string>{"link.xlsx", "real.xlsx"}));
 }
 
 }  // namespace

@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!result.ran || !result.error.empty()) return 0;
   Warnings warnings;
   DxfDrawing drawing;
-  ProfilePlot plot(session.tables,
+  ProfilePlot plot(session.tables(),
                    profileSettings(session.profileScale, session.databases.unitSystem(),
                                    session.tailWaterText, warnings),
                    drawing, warnings);

@@ -28,7 +28,7 @@ TEST(CreateProfileData, SinglePipeEveryCell) {
   const auto result = createProfileData(*s);
   ASSERT_TRUE(result.ran);
   EXPECT_EQ(result.error, "");
-  const auto& t = s->tables;
+  const auto& t = s->tables();
   // The tail water 0 is raised to the invert plus 80 % of the 2 ft pipe.
   EXPECT_EQ(s->tailWaterText, "101.60");
   EXPECT_EQ(row(t.structures, 1), (Row{"1", "O", "End Wall", "11+50.00", "0.00", "RT", "106.00",
@@ -52,8 +52,8 @@ TEST(CreateProfileData, HglIsNeverBelowTheNormalWaterSurfaceAtTheInlet) {
   auto s = sessionWith({pipeRecord("P1", "O", "A", {{"PIPE_FLOWDEPTH", "1.2"}})}, "O");
   createProfileData(*s);
   // 101.89 would be below Ein + FD = 102.2.
-  EXPECT_EQ(s->tables.structures.cell(2, strcol::HglLow), "102.20");
-  EXPECT_EQ(s->tables.structures.cell(2, strcol::HglHigh), "102.20");
+  EXPECT_EQ(s->tables().structures.cell(2, strcol::HglLow), "102.20");
+  EXPECT_EQ(s->tables().structures.cell(2, strcol::HglHigh), "102.20");
 }
 
 // Outfall O <- A (junction box) with B, C, D flowing into A and E into B:
@@ -134,7 +134,7 @@ std::vector<Fields> junctionNetwork() {
 TEST(CreateProfileData, JunctionNetworkHydraulicGradeLine) {
   auto s = sessionWith(junctionNetwork(), "O", "103.5");
   createProfileData(*s);
-  const Table& st = s->tables.structures;
+  const Table& st = s->tables().structures;
   auto col = [&](int c) {
     Row v;
     for (int r = 1; r <= st.lastFilledRow(); ++r) v.push_back(st.cell(r, c));
@@ -162,7 +162,7 @@ TEST(CreateProfileData, JunctionNetworkHydraulicGradeLine) {
   EXPECT_EQ(col(strcol::VdotStd),
             (Row{"ES-2", "JB-1", "TBD", "ES-3", "JB-1", "TBD", "JB-1", "MH-1/MH-2"}));
 
-  const Table& pt = s->tables.pipes;
+  const Table& pt = s->tables().pipes;
   Row pipes, hoc;
   for (int r = 1; r <= pt.lastFilledRow(); ++r) {
     pipes.push_back(pt.cell(r, pipecol::PipeNo));
@@ -178,7 +178,7 @@ TEST(CreateProfileData, JunctionNetworkHydraulicGradeLine) {
                              "E", "2", "A", "C", "3", "A", "D"};
   Row branches;
   for (int r = 1; r <= 5; ++r)
-    for (int c = 0; c < 3; ++c) branches.push_back(s->tables.branches.cell(r, c));
+    for (int c = 0; c < 3; ++c) branches.push_back(s->tables().branches.cell(r, c));
   EXPECT_EQ(branches, expectedBranches);
 }
 
@@ -191,7 +191,7 @@ TEST(CreateProfileData, SurchargedNextPipeRaisesHglHighWithinTheBranchOnly) {
        pipeRecord("P3", "O", "C", {{"PIPE_ELEOUT", "110"}, {"PIPE_FLOWDEPTH", "2"}})},
       "O");
   createProfileData(*s);
-  const Table& st = s->tables.structures;
+  const Table& st = s->tables().structures;
   EXPECT_EQ(st.cell(2, strcol::HglHigh), "104.50");
   // B is the last structure of branch 1: the first pipe of branch 2 does not count.
   EXPECT_EQ(st.cell(3, strcol::HglHigh), st.cell(3, strcol::HglLow));
@@ -215,7 +215,7 @@ TEST(CreateProfileData, MetricProjectUsesMetricConstants) {
                                     {"NODEOUT_TYPE", q("End Wall")}})},
                        "O", "0.0", "METRIC");
   createProfileData(*s);
-  const Table& st = s->tables.structures;
+  const Table& st = s->tables().structures;
   EXPECT_EQ(s->tailWaterText, "50.48");  // 50 + 0.8 x 0.6 m
   // hf = (0.5 x 0.013 / (0.312 x 0.6^2.6667))^2 x 40 = 0.2647, Ho = 0.0413.
   EXPECT_EQ(st.cell(2, strcol::HglLow), "50.79");
@@ -223,7 +223,7 @@ TEST(CreateProfileData, MetricProjectUsesMetricConstants) {
   // 600 mm is 23.6 in: one circular pipe below 36.1 in.
   EXPECT_EQ(st.cell(1, strcol::VdotStd), "EW-1");
   // Covers 2.0 and 0.9; 0.9 - 0.6 - (0.05 + 0.0254) = 0.2246.
-  EXPECT_EQ(s->tables.pipes.cell(1, pipecol::HeightOfCover), "0.22");
+  EXPECT_EQ(s->tables().pipes.cell(1, pipecol::HeightOfCover), "0.22");
   // Lower-case "english" is not English units.
   auto lower = sessionWith({pipeRecord("P1", "O", "A")}, "O", "0.0", "english");
   createProfileData(*lower);
@@ -235,40 +235,40 @@ TEST(CreateProfileData, MissingTopsAreEstimated) {
   auto s = sessionWith(
       {pipeRecord("P1", "O", "A", {{"NODEIN_TOPELE", "NULL"}, {"NODEOUT_TOPELE", "NULL"}})}, "O");
   createProfileData(*s);
-  EXPECT_EQ(s->tables.structures.cell(2, strcol::TopElev), "104.00");  // 101 + 2 + 1
-  EXPECT_EQ(s->tables.structures.cell(1, strcol::TopElev), "102.00");  // 100 + 24/12
+  EXPECT_EQ(s->tables().structures.cell(2, strcol::TopElev), "104.00");  // 101 + 2 + 1
+  EXPECT_EQ(s->tables().structures.cell(1, strcol::TopElev), "102.00");  // 100 + 24/12
   EXPECT_TRUE(hasWarning(*s, "Structure A has no top elevation; it was estimated as 104.00."));
   // Without a size the estimate cannot be made.
   auto bare = sessionWith(
       {pipeRecord("P1", "O", "A", {{"NODEIN_TOPELE", "''"}, {"PIPE_DIA", "NULL"}})}, "O");
   createProfileData(*bare);
-  EXPECT_EQ(bare->tables.structures.cell(2, strcol::TopElev), "0.00");
+  EXPECT_EQ(bare->tables().structures.cell(2, strcol::TopElev), "0.00");
 }
 
 TEST(CreateProfileData, PressingTwiceGivesIdenticalTables) {
   auto s = sessionWith(junctionNetwork(), "O", "103.5");
   createProfileData(*s);
-  const ProfileTables first = s->tables;
+  const ProfileTables first = s->tables();
   createProfileData(*s);
   for (int r = 0; r <= first.structures.lastFilledRow() + 1; ++r)
-    EXPECT_EQ(row(s->tables.structures, r), row(first.structures, r));
+    EXPECT_EQ(row(s->tables().structures, r), row(first.structures, r));
   for (int r = 0; r <= first.pipes.lastFilledRow() + 1; ++r)
-    EXPECT_EQ(row(s->tables.pipes, r), row(first.pipes, r));
-  EXPECT_EQ(s->tables.structures.lastFilledRow(), first.structures.lastFilledRow());
+    EXPECT_EQ(row(s->tables().pipes, r), row(first.pipes, r));
+  EXPECT_EQ(s->tables().structures.lastFilledRow(), first.structures.lastFilledRow());
 }
 
 TEST(CreateProfileData, NoOutfallNoFlowAndNoDatabase) {
   auto s = sessionWith({pipeRecord("P1", "O", "A")}, "");
-  s->tables.structures.setCell(1, 1, "kept");
+  s->tables().structures.setCell(1, 1, "kept");
   EXPECT_FALSE(createProfileData(*s).ran);
-  EXPECT_EQ(s->tables.structures.cell(1, 1), "kept");
+  EXPECT_EQ(s->tables().structures.cell(1, 1), "kept");
 
   s->outfallNode = "A";  // nothing flows into A
   const auto result = createProfileData(*s);
   EXPECT_TRUE(result.ran);
   EXPECT_NE(result.error.find("No pipe flows into the outfall node \"A\""), std::string::npos);
-  EXPECT_EQ(s->tables.structures.lastFilledRow(), 0);
-  EXPECT_EQ(s->tables.structures.cell(0, 0), "Branch ID");
+  EXPECT_EQ(s->tables().structures.lastFilledRow(), 0);
+  EXPECT_EQ(s->tables().structures.cell(0, 0), "Branch ID");
 
   Session empty;
   empty.outfallNode = "O";
@@ -292,8 +292,8 @@ TEST(CreateProfileData, BadValuesAreMendedAndReported) {
   EXPECT_TRUE(hasWarning(*s, "PIPE_DISCHARGE \"abc\" is not a number"));
   EXPECT_TRUE(hasWarning(*s, "1 pipe does not drain to outfall O and is not listed: X1."));
   // The discharge text shows as it is; the walk counted it as 0 and went on.
-  EXPECT_EQ(s->tables.pipes.cell(2, pipecol::Discharge), "abc");
-  EXPECT_FALSE(s->tables.structures.cell(3, strcol::HglLow).empty());
+  EXPECT_EQ(s->tables().pipes.cell(2, pipecol::Discharge), "abc");
+  EXPECT_FALSE(s->tables().structures.cell(3, strcol::HglLow).empty());
 }
 
 TEST(CreateProfileData, NodeNumbersWithQuotesAndOddCharacters) {
@@ -304,9 +304,9 @@ TEST(CreateProfileData, NodeNumbersWithQuotesAndOddCharacters) {
                                     {"PIPE_NUMBER", q("P''1")}})},
                        "O'1");
   createProfileData(*s);
-  EXPECT_EQ(s->tables.structures.cell(2, strcol::StrNo), odd);
-  EXPECT_EQ(s->tables.pipes.cell(1, pipecol::PipeNo), "P'1");
-  EXPECT_EQ(s->tables.branches.cell(1, branchcol::NodeIn), odd);
+  EXPECT_EQ(s->tables().structures.cell(2, strcol::StrNo), odd);
+  EXPECT_EQ(s->tables().pipes.cell(1, pipecol::PipeNo), "P'1");
+  EXPECT_EQ(s->tables().branches.cell(1, branchcol::NodeIn), odd);
 }
 
 TEST(CreateProfileData, InletSubtypesAndLengths) {
@@ -319,7 +319,7 @@ TEST(CreateProfileData, InletSubtypesAndLengths) {
       {{{"INLET_NUMBER", q("I-1")}, {"INLET_SUBTYPE", q("DI-3B")}, {"INLETLENGTH", "10"}},
        {{"INLET_NUMBER", q("I-2")}, {"INLET_SUBTYPE", "NULL"}, {"INLETLENGTH", "NULL"}}}));
   createProfileData(*s);
-  const Table& st = s->tables.structures;
+  const Table& st = s->tables().structures;
   EXPECT_EQ(st.cell(2, strcol::VdotStd), "DI-3B");
   EXPECT_EQ(st.cell(2, strcol::Length), "10.00");
   EXPECT_EQ(st.cell(3, strcol::VdotStd), "TBD");

@@ -17,10 +17,10 @@ std::string cover(const std::string& size, const std::string& topOut, const std:
       "CREATE TABLE PROJECT (UNITS); INSERT INTO PROJECT VALUES ('" + units + "');",
       DatabaseKind::Pipe));
   PipeNetwork network;
-  GenerationContext ctx(session.tables, network, session.warnings,
+  GenerationContext ctx(session.tables(), network, session.warnings,
                         UnitConstants::forUnitSystem(session.databases.unitSystem()), "0.0");
-  Table& s = session.tables.structures;
-  Table& p = session.tables.pipes;
+  Table& s = session.tables().structures;
+  Table& p = session.tables().pipes;
   for (int r : {1, 2}) s.setCell(r, strcol::BranchId, "1");
   ctx.setStructureNode(1, "O");
   ctx.setStructureNode(2, "A");

@@ -184,7 +184,7 @@ TEST(CliPdf, PaperSizesAndTheEnergyGradeLine) {
   EXPECT_GT(bluePixels(egl, 1, folder), 50);
 }
 
-TEST(CliPdf, ExistingFileNeedsForceAndAFailureLeavesNothing) {
+TEST(CliPdf, ExistingFileNeedsForceAndGoesThroughTheWriter) {
   ScratchFolder folder;
   const std::string pdf = folder.file("set.pdf");
   const std::string before = "not replaced";
@@ -200,17 +200,15 @@ TEST(CliPdf, ExistingFileNeedsForceAndAFailureLeavesNothing) {
   EXPECT_EQ(dbtest::readBytes(pdf).rfind("%PDF-", 0), 0u);
   EXPECT_EQ(pdfInfo(pdf, "Pages"), "4");  // two branches, one sheet of each schedule
 
-  // A folder that is not there, a folder under the name: nothing written, said why.
-  const std::string missing = folder.file("no-such-folder/set.pdf");
-  run = runCli(folder, "highway", "201", "--pdf " + quote(missing));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("PDF file could not be written:" + missing), std::string::npos) << run.err;
-  EXPECT_FALSE(fs::exists(missing));
-  fs::create_directory(folder.file("taken.pdf"));
-  run = runCli(folder, "highway", "201", "--pdf " + quote(folder.file("taken.pdf")) + " --force");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("a folder of that name exists"), std::string::npos) << run.err;
-  EXPECT_TRUE(fs::is_directory(folder.file("taken.pdf")));
+  // Through the one writer: a link to the set stays a link, the set its mode.
+  const std::string link = folder.file("link.pdf");
+  fs::create_symlink("set.pdf", link);
+  fs::permissions(pdf, fs::perms(0640));
+  run = runCli(folder, "highway", "201", "--pdf " + quote(link) + " --force");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fs::status(pdf).permissions(), fs::perms(0640));
+  EXPECT_EQ(pdfInfo(pdf, "Pages"), "4");
   for (const auto& entry : fs::directory_iterator(folder.path()))
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""Faults while tarvello-cli writes its outputs: a read-only folder, a disk that
-fills, a device and a folder as the target, and names with blanks and
-non-ASCII letters, for each of the three writers (CSV tables, DXF drawing,
-workbook).
+"""Faults while tarvello-cli writes its outputs: a read-only folder, a read-only
+file, a disk that fills, a device and a folder as the target, and names with
+blanks and non-ASCII letters, for each of the outputs (CSV tables, DXF
+drawing, workbook, PDF sheet set, design-check findings).
 
 A failed write must exit with 1, name the file and the reason, leave no
 temporary file, and leave an existing file under the chosen name as it was
@@ -32,7 +32,9 @@ def writers(folder):
     """(option, value, written files) of each writer with its target in `folder`."""
     return [("--tables", os.path.join(folder, "tables"), [os.path.join(folder, "tables", "structures.csv")]),
             ("--all-profiles", os.path.join(folder, "all.dxf"), [os.path.join(folder, "all.dxf")]),
-            ("--excel", os.path.join(folder, "schedules.xlsx"), [os.path.join(folder, "schedules.xlsx")])]
+            ("--excel", os.path.join(folder, "schedules.xlsx"), [os.path.join(folder, "schedules.xlsx")]),
+            ("--pdf", os.path.join(folder, "set.pdf"), [os.path.join(folder, "set.pdf")]),
+            ("--checks", os.path.join(folder, "findings.csv"), [os.path.join(folder, "findings.csv")])]
 
 
 def run(case, database, option, value, wrapper=(), limit=None):
@@ -104,12 +106,20 @@ for option, value, _ in writers("/proc/tarvello-test"):
     target = value + "/structures.csv" if option == "--tables" else value
     expect_failure(f"/proc {option}", database, option, value, target, ["No such file or directory"])
 
+# A file made read-only is refused even with --force, whoever runs the program.
+folder, database, before = fresh("read-only-file")
+with_existing_files(folder)
+for option, value, files in writers(folder):
+    os.chmod(files[0], 0o444)
+    expect_failure(f"read-only file {option}", database, option, value, files[0], ["read-only"])
+expect_left_alone("read-only file", folder, database, before)
+
 # The disk fills up half way: a file size limit far below any output.
 folder, database, before = fresh("full-disk")
 with_existing_files(folder)
 for option, value, files in writers(folder):
     expect_failure(f"full disk {option}", database, option, value, files[0],
-                   ["File too large", "No space left on device"], limit=1024)
+                   ["File too large", "No space left on device"], limit=100)
 expect_left_alone("full disk", folder, database, before)
 
 # A device and a folder as the target: refused, and left what they are.
@@ -136,12 +146,14 @@ expect_left_alone("not a file", folder, database, before)
 # Names with blanks and non-ASCII letters are written under exactly that name.
 folder, database, before = fresh("names")
 for option, name in [("--tables", "Tabellen Ærø 1"), ("--all-profiles", "Profile Straße 雨水.dxf"),
-                     ("--excel", "Zeitplan für Bühl.xlsx")]:
+                     ("--excel", "Zeitplan für Bühl.xlsx"), ("--pdf", "Blätter Ærø.pdf"),
+                     ("--checks", "Befunde 雨水.csv")]:
     status, seen = run(f"name {option}", database, option, os.path.join(folder, name))
     if status != 0:
         fail(f"name {option}", f"exit status {status}:\n{seen}")
 written = sorted(os.listdir(folder))
-if written != sorted(["project.bvp", "Tabellen Ærø 1", "Profile Straße 雨水.dxf", "Zeitplan für Bühl.xlsx"]):
+if written != sorted(["project.bvp", "Tabellen Ærø 1", "Profile Straße 雨水.dxf", "Zeitplan für Bühl.xlsx",
+                      "Blätter Ærø.pdf", "Befunde 雨水.csv"]):
     fail("names", f"the folder holds {written}")
 elif sorted(os.listdir(os.path.join(folder, "Tabellen Ærø 1"))) != ["branches.csv", "pipes.csv", "structures.csv"]:
     fail("names", "the tables are not all written")

@@ -127,7 +127,8 @@ TEST(StructureScheduleCommand, WritesTheOneSheetGoldenFile) {
   ScratchFolder scratch;
   Session session;
   makeEnglish(session);
-  fillSmallNetwork(session.tables);
+  fillSmallNetwork(session.tables());
+  session.useTables(session.tables());
   session.lastFolder = scratch.path().string();
   session.warnings.add("from an earlier command");
   ScriptedUi ui;
@@ -153,7 +154,8 @@ TEST(PipeScheduleCommand, WritesTheOneSheetGoldenFile) {
   ScratchFolder scratch;
   Session session;
   makeEnglish(session);
-  fillSmallNetwork(session.tables);
+  fillSmallNetwork(session.tables());
+  session.useTables(session.tables());
   ScriptedUi ui;
   ui.saveNames = {scratch.file("pipes.dxf")};
   ASSERT_TRUE(drawPipeSchedule(session, ui));
@@ -176,7 +178,8 @@ TEST(ScheduleCommands, EmptyTablesAndCancelledDialogsWriteNothing) {
   EXPECT_TRUE(ui.saveRequests.empty());
   EXPECT_TRUE(ui.messages.empty());
 
-  fillSmallNetwork(session.tables);
+  fillSmallNetwork(session.tables());
+  session.useTables(session.tables());
   EXPECT_FALSE(drawStructureSchedule(session, ui));  // the dialog is cancelled
   EXPECT_FALSE(drawPipeSchedule(session, ui));
   EXPECT_EQ(ui.saveRequests.size(), 2u);

@@ -80,12 +80,12 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     window_->waitForCommand();
     find<QComboBox>("hglanodeout")->setEditText("1");
     create();
-    QVERIFY(window_->session().tables.pipes.lastFilledRow() > 5);
+    QVERIFY(window_->session().tables().pipes.lastFilledRow() > 5);
     ui_->forget();
   }
   // A pipe-table cell's tool tip, by the pipe's number.
   QString pipeTip(const std::string& pipe, int column) const {
-    const int row = rowWith(window_->session().tables.pipes, pipecol::PipeNo, pipe);
+    const int row = rowWith(window_->session().tables().pipes, pipecol::PipeNo, pipe);
     return model("pipeflex")
         ->index(TableModel::viewRow(row), column)
         .data(Qt::ToolTipRole)
@@ -149,7 +149,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QVERIFY(pipeTip("P4", pipecol::DiaRise).startsWith("size-decrease (P3)"));
     QVERIFY(pipeTip("P3", pipecol::Velocity).isEmpty());
     QVERIFY(pipeTip("P7", pipecol::HeightOfCover).isEmpty());
-    const int p3 = rowWith(window_->session().tables.pipes, pipecol::PipeNo, "P3");
+    const int p3 = rowWith(window_->session().tables().pipes, pipecol::PipeNo, "P3");
     QVERIFY(model("pipeflex")
                 ->index(TableModel::viewRow(p3), pipecol::HeightOfCover)
                 .data(Qt::BackgroundRole)
@@ -165,7 +165,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QCOMPARE(listRows(list()), QStringList({"cover,1,,P202,1.79,2.00"}));
     QVERIFY(pipeTip("P202", pipecol::HeightOfCover).startsWith("cover (P202)"));
     int marked = 0;
-    const Table& pipes = window_->session().tables.pipes;
+    const Table& pipes = window_->session().tables().pipes;
     for (int r = 1; r < pipes.rowCount(); ++r)
       for (int c = 0; c < pipes.columnCount(); ++c)
         marked += model("pipeflex")->cellMark(r, c).isEmpty() ? 0 : 1;
@@ -210,8 +210,8 @@ class DesignChecksPageTest : public QObject, WindowFixture {
 
     auto* grid = find<QTableView>("pipeflex");
     QCOMPARE(tabs->currentWidget(), grid);
-    const int row = rowWith(window_->session().tables.pipes, pipecol::PipeNo, "P30");
-    QCOMPARE(window_->session().tables.pipes.currentRow(), row);
+    const int row = rowWith(window_->session().tables().pipes, pipecol::PipeNo, "P30");
+    QCOMPARE(window_->session().tables().pipes.currentRow(), row);
     QCOMPARE(grid->currentIndex().row(), TableModel::viewRow(row));
     QCOMPARE(grid->currentIndex().column(), static_cast<int>(pipecol::HeightOfCover));
     QVERIFY(grid->selectionModel()->isRowSelected(TableModel::viewRow(row), {}));
@@ -235,7 +235,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QVERIFY(find<QLabel>("lblCriteria")->text().contains("rules off: size-decrease"));
     // Structure 3 has 1.36 of room: below 5 ft, marked on its top elevation,
     // with the HGL row colouring left as it was.
-    const Table& structures = window_->session().tables.structures;
+    const Table& structures = window_->session().tables().structures;
     const int s3 = rowWith(structures, strcol::StrNo, "3");
     QVERIFY(s3 > 0);
     QVERIFY(model("strflex")->cellMark(s3, strcol::TopElev).startsWith("freeboard (3): top "));

@@ -46,7 +46,7 @@ class PdfOutputTest : public QObject, WindowFixture {
     window_->findChild<QComboBox*>("hglanodeout")->setEditText("201");
     window_->findChild<QPushButton*>("cmdgenprofiledata")->click();
     waitForCommand();
-    QVERIFY(window_->session().tables.branches.lastFilledRow() >= 3);
+    QVERIFY(window_->session().tables().branches.lastFilledRow() >= 3);
     ui_->forget();
   }
 

@@ -114,7 +114,7 @@ class ShellTest : public QObject, WindowFixture {
     window_->waitForCommand();
     find<QComboBox>("hglanodeout")->setEditText("1");
     pressCreate();
-    QVERIFY(window_->session().tables.branches.lastFilledRow() > 5);
+    QVERIFY(window_->session().tables().branches.lastFilledRow() > 5);
     ui_->forget();
   }
 
@@ -287,9 +287,9 @@ class ShellTest : public QObject, WindowFixture {
     direct.tailWaterText = "";
     QVERIFY(tarvello::createProfileData(direct).ran);
     const Session& s = window_->session();
-    QVERIFY(cellsOf(s.tables.structures) == cellsOf(direct.tables.structures));
-    QVERIFY(cellsOf(s.tables.pipes) == cellsOf(direct.tables.pipes));
-    QVERIFY(cellsOf(s.tables.branches) == cellsOf(direct.tables.branches));
+    QVERIFY(cellsOf(s.tables().structures) == cellsOf(direct.tables().structures));
+    QVERIFY(cellsOf(s.tables().pipes) == cellsOf(direct.tables().pipes));
+    QVERIFY(cellsOf(s.tables().branches) == cellsOf(direct.tables().branches));
     QCOMPARE(find<QLineEdit>("TWE")->text(), QString::fromStdString(direct.tailWaterText));
     QVERIFY(find<QLineEdit>("TWE")->text() != "");
 
@@ -310,7 +310,7 @@ class ShellTest : public QObject, WindowFixture {
 
     // A second press gives the same tables. While it runs on its own thread
     // the window goes on showing the previous tables, and its commands wait.
-    const Cells first = cellsOf(s.tables.structures);
+    const Cells first = cellsOf(s.tables().structures);
     const int shownRows = find<QTableView>("strflex")->model()->rowCount();
     button("cmdgenprofiledata")->click();
     QVERIFY(window_->commandRunning());
@@ -321,7 +321,7 @@ class ShellTest : public QObject, WindowFixture {
     QCOMPARE(ui_->requests.size(), asked);
     waitForCommand();
     QVERIFY(button("cmdgenprofiledata")->isEnabled());
-    QVERIFY(cellsOf(s.tables.structures) == first);
+    QVERIFY(cellsOf(s.tables().structures) == first);
     QCOMPARE(s.databases.pipeDbPath(), kHighwayPipe);
 
     // An outfall no pipe drains into: the core's reason, and empty tables.
@@ -329,7 +329,7 @@ class ShellTest : public QObject, WindowFixture {
     pressCreate();
     QCOMPARE(ui_->messages.size(), size_t{1});
     QVERIFY(ui_->lastMessage().find("no such node") != std::string::npos);
-    QCOMPARE(s.tables.branches.lastFilledRow(), 0);
+    QCOMPARE(s.tables().branches.lastFilledRow(), 0);
   }
 
   // Damaged and odd databases: the message names the file and the problem,
@@ -376,7 +376,7 @@ class ShellTest : public QObject, WindowFixture {
 
     // The good project after all that: the usual tables.
     openHighwayAndCreate();
-    QVERIFY(window_->session().tables.structures.lastFilledRow() > 30);
+    QVERIFY(window_->session().tables().structures.lastFilledRow() > 30);
     // A command with nothing to report takes the warnings away.
     ui_->saveAnswers = {outPath("after-loop.dxf")};
     button("cmdPipeSchedule")->click();
@@ -386,7 +386,7 @@ class ShellTest : public QObject, WindowFixture {
 
   void clickingARowSelectsItForThePlots() {
     openHighwayAndCreate();
-    ProfileTables& t = window_->session().tables;
+    ProfileTables& t = window_->session().tables();
 
     find<QTabWidget>("SSTab1")->setCurrentIndex(1);
     clickCell("pipeflex", 4, 3);  // table row 5, column 3
@@ -417,9 +417,9 @@ class ShellTest : public QObject, WindowFixture {
     QCOMPARE(ui_->lastMessage(), "DXF file was saved to:" + outPath("branch.dxf"));
     Session copy;
     copy.databases.openPipeDatabase(kHighwayPipe);
-    copy.tables = t;
+    copy.tables() = t;
     copy.tailWaterText = window_->session().tailWaterText;
-    copy.tables.branches.setCurrentRow(first);
+    copy.tables().branches.setCurrentRow(first);
     ScriptedUi quiet;
     quiet.saveAnswers = {outPath("expected.dxf")};
     QVERIFY(plotCurrentBranchProfile(copy, quiet));

@@ -109,7 +109,7 @@ class UsabilityTest : public QObject, WindowFixture {
     find<QPushButton>("cmdgenprofiledata")->click();
     waitForCommand();
     QCOMPARE(window_->session().outfallNode, std::string("1"));
-    QVERIFY(window_->session().tables.branches.lastFilledRow() > 5);
+    QVERIFY(window_->session().tables().branches.lastFilledRow() > 5);
   }
 
   void keyboardOpensTheDatabasesAndRunsFromTheTailWater() {
@@ -134,12 +134,12 @@ class UsabilityTest : public QObject, WindowFixture {
     QTest::keyClick(tailWater, Qt::Key_Return);
     auto* create = find<QPushButton>("cmdgenprofiledata");
     QTRY_VERIFY(create->hasFocus());
-    QCOMPARE(window_->session().tables.branches.lastFilledRow(), 0);
+    QCOMPARE(window_->session().tables().branches.lastFilledRow(), 0);
     QTest::keyClick(create, Qt::Key_Return);
     waitForCommand();
     QCOMPARE(window_->session().outfallNode, std::string("1"));
     QCOMPARE(window_->session().tailWaterText, std::string("399.80"));
-    QVERIFY(window_->session().tables.branches.lastFilledRow() > 5);
+    QVERIFY(window_->session().tables().branches.lastFilledRow() > 5);
 
     // Alt+O goes back to the outfall box.
     QTest::keyClick(window_.get(), Qt::Key_O, Qt::AltModifier);
@@ -243,7 +243,7 @@ class UsabilityTest : public QObject, WindowFixture {
     auto* tabs = find<QTabWidget>("SSTab1");
     tabs->setCurrentIndex(1);
     auto* grid = find<QTableView>("pipeflex");
-    const Table& pipes = window_->session().tables.pipes;
+    const Table& pipes = window_->session().tables().pipes;
     // Rows 2 to 4 of the table, picked with a click and a Shift+click.
     auto cellCentre = [&](int row) {
       return grid->visualRect(grid->model()->index(row, 2)).center();
@@ -277,7 +277,7 @@ class UsabilityTest : public QObject, WindowFixture {
     QCOMPARE(readAll(outPath("pipes.csv")), tableCsv(pipes));
     ui_->saveAnswers = {outPath("branches.csv")};
     save->trigger();
-    QCOMPARE(readAll(outPath("branches.csv")), tableCsv(window_->session().tables.branches));
+    QCOMPARE(readAll(outPath("branches.csv")), tableCsv(window_->session().tables().branches));
     tabs->setCurrentIndex(3);
     QVERIFY(!save->isEnabled());
   }

@@ -1,0 +1,194 @@
+#include "run/outputs.h"
+
+#include <array>
+#include <filesystem>
+
+#include "common/atomic_file.h"
+#include "profile/profile_drawings.h"
+#include "schedules/pipe_schedule.h"
+#include "schedules/structure_schedule.h"
+#include "tables/csv.h"
+#include "tables/row_lookups.h"
+#ifndef TARVELLO_NO_PDF
+#include "pdf/sheet_set.h"
+#endif
+
+namespace tarvello {
+namespace {
+
+constexpr const char* kNoData = "Nothing to draw yet: run Create Profile Data first.";
+
+ProfileSettings drawingSettings(const OutputContext& c, Warnings& warnings) {
+  // Read once per drawing, when it starts: a bad tail water is reported once.
+  ProfileSettings s =
+      profileSettings(c.drawing.profileScale, c.run.unitSystem(), c.run.tailWaterUsed(), warnings);
+  s.energyGradeLine = c.drawing.energyGradeLine;
+  return s;
+}
+
+WriteResult structuresCsv(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
+  return writeTextOutput(path, tableCsv(c.run.tables().structures), o);
+}
+WriteResult pipesCsv(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
+  return writeTextOutput(path, tableCsv(c.run.tables().pipes), o);
+}
+WriteResult branchesCsv(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
+  return writeTextOutput(path, tableCsv(c.run.tables().branches), o);
+}
+WriteResult checksCsv(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
+  if (!c.checks) return WriteResult::failed(path, "the design checks were not run");
+  return writeTextOutput(path, findingsCsv(c.checks->findings), o);
+}
+WriteResult pipeProfile(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
+  if (!branchRowSelected(c.run.tables().branches, c.branchRow))
+    return WriteResult::failed(path, "");
+  return writePipeProfile(c.run.tables(), drawingSettings(c, w), c.branchRow, path, o, w);
+}
+WriteResult branchProfile(const OutputContext& c, const std::string& path, Overwrite o,
+                          Warnings& w) {
+  if (!branchRowSelected(c.run.tables().branches, c.branchRow))
+    return WriteResult::failed(path, "");
+  return writeBranchProfile(c.run.tables(), drawingSettings(c, w), c.branchRow, path, o, w);
+}
+WriteResult allProfiles(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
+  return writeAllProfiles(c.run.tables(), drawingSettings(c, w), path, o, w);
+}
+WriteResult structureSchedule(const OutputContext& c, const std::string& path, Overwrite o,
+                              Warnings& w) {
+  return writeStructureSchedule(c.run.tables(), c.run.english(), path, o, w);
+}
+WriteResult pipeSchedule(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
+  return writePipeSchedule(c.run.tables(), c.run.english(), path, o);
+}
+WriteResult workbook(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
+  return exportSchedules(c.run.tables(), c.run.english(), c.templatePath, path, o, w,
+                         c.checks ? &c.checks->worksheet : nullptr);
+}
+#ifndef TARVELLO_NO_PDF
+WriteResult pdfSet(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
+  const auto size = pdfPageSize(c.drawing.pageSize);
+  if (!size) return WriteResult::failed(path, "Unknown page size: " + c.drawing.pageSize);
+  const ProfileSettings settings = drawingSettings(c, w);
+  return writeSheetSetPdf(c.run.tables(), settings, c.run.english(), *size,
+                          c.run.inputs().databases.pipeDbPath(), path, o, w);
+}
+constexpr bool kPdf = true;
+#else
+WriteResult pdfSet(const OutputContext&, const std::string& path, Overwrite, Warnings&) {
+  return WriteResult::failed(path, "This edition makes no PDF set.");
+}
+constexpr bool kPdf = false;
+#endif
+
+using T = OutputTarget;
+using R = OutputReport;
+const std::array<OutputDescription, 11> kCatalogue{{
+    {"structures", "Structure Table", "csv", "structures", T::Whole, "--tables", true, R::Table,
+     structuresCsv},
+    {"pipes", "Pipe Table", "csv", "pipes", T::Whole, "--tables", true, R::Table, pipesCsv},
+    {"branches", "Branch Table", "csv", "branches", T::Whole, "--tables", true, R::Table,
+     branchesCsv},
+    {"checks", "Design Checks", "csv", "design-checks", T::Whole, "--checks", true, R::Findings,
+     checksCsv},
+    {"pipe-profile", "Current Pipe Profile", "dxf", "pipe", T::BranchRow, "--pipe-profile", true,
+     R::Drawing, pipeProfile},
+    {"branch-profile", "Current Branch Profile", "dxf", "branch", T::Branch, "--branch-profile",
+     true, R::Drawing, branchProfile},
+    {"all-profiles", "All Pipe Profiles", "dxf", "all-profiles", T::Whole, "--all-profiles", true,
+     R::Drawing, allProfiles},
+    {"structure-schedule", "Structure Schedule", "dxf", "structure-schedule", T::Whole,
+     "--structure-schedule", true, R::Drawing, structureSchedule},
+    {"pipe-schedule", "Pipe Schedule", "dxf", "pipe-schedule", T::Whole, "--pipe-schedule", true,
+     R::Drawing, pipeSchedule},
+    {"workbook", "Export to Excel", "xlsx", "schedules", T::Whole, "--excel", true, R::Workbook,
+     workbook},
+    {"pdf", "Export PDF", "pdf", "set", T::Whole, "--pdf", kPdf, R::Pdf, pdfSet},
+}};
+
+// A key that names a file: nothing a file system reads as a folder or stops at.
+std::string fileKey(const std::string& key) {
+  std::string out;
+  for (const char c : key)
+    out += (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20) ? '_' : c;
+  return out;
+}
+
+bool filled(const Table& table, int column) { return !table.cell(1, column).empty(); }
+
+}  // namespace
+
+RunFindings RunFindings::check(const Run& run, const CriteriaOverrides& overrides) {
+  return check(run, overrides.appliedTo(Criteria::forUnitSystem(run.unitSystem())));
+}
+
+RunFindings RunFindings::check(const Run& run, const Criteria& criteria) {
+  RunFindings r;
+  r.criteria = criteria;
+  r.findings = runDesignChecks(run.tables(), r.criteria);
+  r.worksheet = findingsWorksheet(r.findings);
+  return r;
+}
+
+std::span<const OutputDescription> outputCatalogue() { return kCatalogue; }
+
+const OutputDescription* findOutput(std::string_view id) {
+  for (const auto& o : kCatalogue)
+    if (o.id == id) return &o;
+  return nullptr;
+}
+
+std::string setFileName(const OutputDescription& output, const std::string& key) {
+  std::string name(output.fileStem);
+  if (output.target != OutputTarget::Whole) name += "-" + fileKey(key);
+  return name + "." + std::string(output.extension);
+}
+
+std::string defaultOutputName(const OutputDescription& output, const std::string& pipeDbPath,
+                              const std::string& key) {
+  std::string project = std::filesystem::path(pipeDbPath).stem().string();
+  if (project.empty()) project = "tarvello";
+  return project + "-" + setFileName(output, key);
+}
+
+int branchRowOf(const ProfileTables& tables, const std::string& branchId) {
+  const int row = findBranchRow(tables.branches, branchId);
+  if (row < 1 || row > tables.branches.lastFilledRow() || !branchRowSelected(tables.branches, row))
+    return 0;
+  return row;
+}
+
+std::string outputBlocked(const OutputDescription& output, const Run& run, int branchRow) {
+  const ProfileTables& t = run.tables();
+  if (!output.available) return "This edition cannot make it.";
+  switch (output.report) {
+    case OutputReport::Table:
+    case OutputReport::Findings:
+      return run.created() ? "" : "No tables yet: run Create Profile Data first.";
+    case OutputReport::Pdf:
+      return filled(t.branches, branchcol::NodeOut) || filled(t.structures, strcol::StrNo) ||
+                     filled(t.pipes, pipecol::PipeNo)
+                 ? ""
+                 : kNoData;
+    case OutputReport::Drawing:
+    case OutputReport::Workbook:
+      break;
+  }
+  if (output.id == "structure-schedule") return filled(t.structures, strcol::StrNo) ? "" : kNoData;
+  if (output.id == "pipe-schedule") return filled(t.pipes, pipecol::PipeNo) ? "" : kNoData;
+  if (!branchRowSelected(t.branches, 1)) return kNoData;
+  if (output.target == OutputTarget::Whole && output.report == OutputReport::Drawing) return "";
+  return branchRowSelected(t.branches, branchRow) ? ""
+                                                  : "Pick a row of a branch in the table first.";
+}
+
+WriteResult writeTextOutput(const std::string& path, std::string_view text, Overwrite overwrite) {
+  std::error_code ec;
+  if (overwrite == Overwrite::No && std::filesystem::exists(path, ec))
+    return WriteResult::exists(path);
+  std::string notice;
+  const std::string failure = writeFileAtomically(path, text, &notice);
+  if (!failure.empty()) return WriteResult::failed(path, failure);
+  return WriteResult::wrote(path, notice);
+}
+
+}  // namespace tarvello

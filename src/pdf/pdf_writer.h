@@ -1,8 +1,8 @@
 #pragma once
 // Vector PDF of drawings read as DXF: one page a sheet, each sheet scaled to
 // fit its landscape page within a margin, a footer line in the margin below.
-// Drawn with cairo; lines and arcs as paths, texts in an embedded font so
-// that they can be searched and copied.
+// Written with libharu (the desktop and the web page alike); lines and arcs
+// as paths, texts in an embedded font so that they can be searched and copied.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,8 +40,9 @@ struct PdfDocumentInfo {
 // line sits in the lower one.
 inline constexpr double kPdfMargin = 36;
 
-// The font the texts are set in: an ISO 3098 drafting lettering, found by
-// fontconfig and embedded in the file.
+// The font the texts are set in: an ISO 3098 drafting lettering (TrueType),
+// found by fontconfig (the web page carries its own copy) and embedded in the
+// file.
 inline constexpr const char* kPdfFontFamily = "osifont";
 
 // What a DXF text shows on the page, as UTF-8: the control codes for degree,

@@ -102,6 +102,15 @@ TEST(PdfWriter, TextsKeepTheirPlaceHeightAndRotationAndLinesTheirPlace) {
   sheet.entities.texts.push_back(text(10, 10, 2, 0, "ALPHA"));
   sheet.entities.texts.push_back(text(10, 30, 4, 0, "BRAVO"));
   sheet.entities.texts.push_back(text(60, 10, 2, 90, "CHARLIE"));
+  // Right-aligned and centred texts hang on their alignment points, which
+  // takes their widths as the font measures them.
+  DxfTextEntity delta = text(0, 0, 2, 0, "DELTA"), echo = text(0, 0, 2, 0, "ECHO");
+  delta.hAlign = 2;
+  delta.alignment = {90, 20};
+  echo.hAlign = 1;
+  echo.alignment = {50, 40};
+  sheet.entities.texts.push_back(delta);
+  sheet.entities.texts.push_back(echo);
   const WriteResult result = writePdfFile(pdf, Overwrite::No, *pdfPageSize("tabloid"),
                                           {"Tarvello - t.bvp", "t.bvp"}, {sheet});
   ASSERT_TRUE(result.written()) << result.message;
@@ -121,6 +130,9 @@ TEST(PdfWriter, TextsKeepTheirPlaceHeightAndRotationAndLinesTheirPlace) {
   EXPECT_GT(charlie.yMax - charlie.yMin, 2 * (charlie.xMax - charlie.xMin));
   EXPECT_NEAR(charlie.xMax - charlie.xMin, alpha.yMax - alpha.yMin, 1);
   EXPECT_NEAR(charlie.yMax, bottom - 10 * scale, 3);  // it starts at its insertion point
+  const Box right = wordBox(pdf, "DELTA"), centred = wordBox(pdf, "ECHO");
+  EXPECT_NEAR(right.xMax, left + 90 * scale, 0.5);
+  EXPECT_NEAR((centred.xMin + centred.xMax) / 2, left + 50 * scale, 0.5);
 
   // The two lines' ink, rendered at 72 dpi (one pixel a point).
   capture("pdftoppm -r 72 -gray -singlefile " + quote(pdf) + " " + quote(folder.file("r")));

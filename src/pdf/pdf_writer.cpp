@@ -231,6 +231,15 @@ std::optional<PdfFont> loadFont() {
   return font;
 }
 
+}  // namespace
+
+const TrueTypeMetrics* pdfFontMetrics() {
+  static const std::optional<PdfFont> font = loadFont();
+  return font ? &font->metrics : nullptr;
+}
+
+namespace {
+
 // The texts are shown in the font's Windows ANSI encoding (the font is
 // embedded as a simple TrueType font); what it cannot show becomes "?".
 std::string winAnsi(std::string_view utf8) {

@@ -60,4 +60,8 @@ std::string pdfFailedMessage(const std::string& path, const std::string& reason)
 WriteResult writePdfFile(const std::string& path, Overwrite overwrite, const PdfPageSize& size,
                          const PdfDocumentInfo& info, const std::vector<PdfSheet>& sheets);
 
+class TrueTypeMetrics;
+// The lettering's measures, read once; null when the font cannot be read.
+const TrueTypeMetrics* pdfFontMetrics();
+
 }  // namespace tarvello

@@ -1,12 +1,12 @@
 #include "pdf/table_pages.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "common/number_format.h"
+#include "pdf/pdf_writer.h"
+#include "pdf/truetype_metrics.h"
 
 namespace tarvello {
 namespace {
@@ -20,20 +20,16 @@ constexpr double kPitch = 2.0;       // letter heights from row to row
 class LetterWidths {
  public:
   LetterWidths() {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* cr = cairo_create(surface);
-    cairo_select_font_face(cr, kPdfFontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr, 1);
-    cairo_text_extents_t e;
-    cairo_text_extents(cr, "H", &e);
-    const double cap = e.height > 0 ? e.height : 0.7;
+    const TrueTypeMetrics* font = pdfFontMetrics();
+    // Without the lettering the set is refused anyway; these keep the layout sane.
+    widths_.fill(0.85);
+    if (!font) return;
+    const TextExtents h = font->measure("H");
+    const double cap = h.inkTop - h.inkBottom > 0 ? h.inkTop - h.inkBottom : 0.7;
     for (int c = 32; c < 127; ++c) {
       const char text[2] = {static_cast<char>(c), '\0'};
-      cairo_text_extents(cr, text, &e);
-      widths_[static_cast<size_t>(c - 32)] = e.x_advance / cap;
+      widths_[static_cast<size_t>(c - 32)] = font->measure(text).advance / cap;
     }
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
   }
 
   // The width of `text` in letter heights.

@@ -28,19 +28,10 @@ SetTable fromTable(const Table& table) {
   return out;
 }
 
-bool readWhole(const fs::path& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  text = std::move(buffer).str();
-  return !in.bad();
-}
-
 // "" or why the file is not a table of the expected heads.
 std::string readTable(const fs::path& path, const std::vector<std::string>& heads, SetTable& out) {
   std::string text;
-  if (!readWhole(path, text)) return path.string() + ": the file cannot be read";
+  if (!readWholeFile(path.string(), text)) return path.string() + ": the file cannot be read";
   auto rows = parseCsv(text);
   if (!rows || rows->empty()) return path.string() + ": this is not a CSV table";
   if ((*rows)[0] != heads)
@@ -243,13 +234,7 @@ std::vector<std::vector<std::string>> revisionRows(const std::vector<Revision>& 
 }
 
 std::string revisionsCsv(const std::vector<Revision>& revisions) {
-  const auto rows = revisionRows(revisions);
-  Table table(rows.front());
-  table.reserveRows(static_cast<int>(rows.size()));
-  for (size_t r = 1; r < rows.size(); ++r)
-    for (size_t c = 0; c < rows[r].size(); ++c)
-      table.setCell(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
-  return tableCsv(table);
+  return rowsCsv(revisionRows(revisions));
 }
 
 std::string revisionsSummary(const std::vector<Revision>& revisions) {
@@ -264,6 +249,15 @@ std::string revisionsSummary(const std::vector<Revision>& revisions) {
   }
   return "Revisions: " + std::to_string(added) + " added, " + std::to_string(removed) +
          " removed, " + std::to_string(changed) + " changed";
+}
+
+bool readWholeFile(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  text = std::move(buffer).str();
+  return !in.bad();
 }
 
 }  // namespace tarvello

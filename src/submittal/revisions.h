@@ -69,4 +69,7 @@ std::vector<std::vector<std::string>> revisionRows(const std::vector<Revision>& 
 // "Revisions: 3 added, 1 removed, 5 changed".
 std::string revisionsSummary(const std::vector<Revision>& revisions);
 
+// The bytes of a file; false when it cannot be read.
+bool readWholeFile(const std::string& path, std::string& text);
+
 }  // namespace tarvello

@@ -32,19 +32,10 @@ bool listFiles(const fs::path& folder, std::vector<std::string>& names) {
   return !ec;
 }
 
-bool readWhole(const fs::path& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  text = std::move(buffer).str();
-  return !in.bad();
-}
-
 // The manifest of a folder, or nothing with the reason.
 std::optional<Json> readManifest(const fs::path& folder, std::string& error) {
   std::string text;
-  if (!readWhole(folder / kManifest, text)) {
+  if (!readWholeFile((folder / kManifest).string(), text)) {
     error = (folder / kManifest).string() + ": the file cannot be read";
     return std::nullopt;
   }

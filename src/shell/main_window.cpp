@@ -204,7 +204,7 @@ void MainWindow::buildControls() {
                                     warningsDock_);
   warningsDock_->setWidget(warningsList_);
   connect(warningsList_, &WarningsPanel::rowChosen, this, [this](CheckTable table, int row) {
-    QTableView* grid = table == CheckTable::Structures ? structureGrid_ : pipeGrid_;
+    QTableView* grid = table == CheckTable::Structures ? grids_->structureGrid : grids_->pipeGrid;
     tabs_->setCurrentWidget(grid);
     const int column = table == CheckTable::Structures ? int{strcol::StrNo} : int{pipecol::PipeNo};
     DesignChecksPage::selectCell(*grid, row, column);

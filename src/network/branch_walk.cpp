@@ -98,7 +98,7 @@ void walkBranches(GenerationContext& ctx) {
         std::string branch = std::to_string(branchNo);
         ctx.warnings.add(warning_kind::kBranchEnds,
                          "No pipe drains structure " + node + "; branch " + branch + " ends there.",
-                         {.branch = std::move(branch), .structure = node});
+                         {.branch = branch, .structure = node});
         break;
       }
       // The terms of this row's grade line, kept when a trace is asked for.
@@ -260,7 +260,7 @@ void walkBranches(GenerationContext& ctx) {
       ctx.warnings.add(warning_kind::kJunctionNoHgl,
                        "Branch " + branch + " starts at " + start +
                            ", which has no hydraulic grade line; 0 was used.",
-                       {.branch = std::move(branch), .structure = start});
+                       {.branch = branch, .structure = start});
       hglPrev = 0;
     }
     s.setCell(structureRow, strcol::HglLow, formatFixed(junctionHgl, 2));

@@ -29,7 +29,7 @@ double GenerationContext::number(const PipeRecord& record, const char* fieldName
   warnings.add(
       warning_kind::kNotANumber,
       "Pipe " + pipe + ": " + fieldName + " \"" + v->asText() + "\" is not a number; 0 was used.",
-      {.pipe = std::move(pipe)});
+      {.pipe = pipe});
   return 0;
 }
 
@@ -139,7 +139,7 @@ void warnAboutLoops(const NodeGraph& graph, const std::vector<std::vector<std::u
                    "Branch " + branch + " runs in a loop: structure " + graph.name(node) +
                        " is reached a second time from upstream; check the pipes' NODEOUT_NO "
                        "and NODEIN_NO.",
-                   {.branch = std::move(branch), .structure = graph.name(node)});
+                   {.branch = branch, .structure = graph.name(node)});
     }
   }
 }

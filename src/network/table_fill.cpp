@@ -40,7 +40,7 @@ void putFixed(GenerationContext& ctx, Table& t, int row, int col, const PipeReco
     std::string pipe = rec.text("PIPE_NUMBER");
     ctx.warnings.add(warning_kind::kNotANumber,
                      "Pipe " + pipe + ": " + name + " \"" + v->asText() + "\" is not a number.",
-                     {.branch = t.cell(row, strcol::BranchId), .pipe = std::move(pipe)});
+                     {.branch = t.cell(row, strcol::BranchId), .pipe = pipe});
   }
 }
 
@@ -181,7 +181,7 @@ void writePipeRow(GenerationContext& ctx, int row, int branchNo, const PipeRecor
       std::string pipe = rec.text("PIPE_NUMBER");
       ctx.warnings.add(warning_kind::kNotANumber,
                        "Pipe " + pipe + ": PIPE_SLOPE \"" + slope->asText() + "\" is not a number.",
-                       {.branch = std::to_string(branchNo), .pipe = std::move(pipe)});
+                       {.branch = std::to_string(branchNo), .pipe = pipe});
     }
   } else {
     ctx.warnMissingField("PIPE", "PIPE_SLOPE");

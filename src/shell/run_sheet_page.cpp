@@ -84,11 +84,14 @@ RunSheetPage::RunSheetPage(const char* pageName, const char* summaryName, const 
   model_ = new RunSheetModel(view_);
   view_->setModel(model_);
   view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  // Shift extends the selection over rows, for Ctrl+C to copy them.
+  view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  // A large sheet has many rows of one height: the view need not measure them.
+  // A large sheet has many rows of one height: the view need not measure
+  // them, and the columns are sized on the first rows alone.
   view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view_->horizontalHeader()->setResizeContentsPrecision(200);
   copySelectionOnCopyKey(*view_);
   layout->addWidget(view_, 1);
   connect(view_, &QTableView::doubleClicked, this,
@@ -106,7 +109,6 @@ void RunSheetPage::showRun(std::shared_ptr<const Run> run) {
     sheet = make_(*run_);
   summary_->setText(sheet.summary);
   model_->setSheet(std::move(sheet));
-  // Sized on the first rows (the header's own sample), not on every row.
   view_->resizeColumnsToContents();
 }
 

@@ -41,6 +41,7 @@
 #include "shell/project_opener.h"
 #include "shell/qt_user_interface.h"
 #include "shell/recent_projects.h"
+#include "shell/run_sheet_page.h"
 #include "shell/stale_line.h"
 #include "shell/table_grids.h"
 #include "shell/tail_water_edit.h"
@@ -189,6 +190,17 @@ void MainWindow::buildControls() {
             tabs_->setCurrentWidget(grid);
             DesignChecksPage::selectCell(*grid, row, column);
           });
+  hglPage_ = new RunSheetPage(widget::kHglComputationPage, widget::kHglSheetSummary,
+                              widget::kHglSheet, hglComputationSheet, tabs_);
+  tabs_->addTab(hglPage_, "HGL COMPUTATION");
+  connect(hglPage_, &RunSheetPage::rowChosen, this, [this](int sheetRow) {
+    tabs_->setCurrentWidget(grids_->structureGrid);
+    DesignChecksPage::selectCell(*grids_->structureGrid,
+                                 hglSheetStructureRow(*session_.run, sheetRow), 0);
+  });
+  quantitiesPage_ = new RunSheetPage(widget::kQuantitiesPage, widget::kQuantitiesSummary,
+                                     widget::kQuantitiesSheet, quantitiesSheet, tabs_);
+  tabs_->addTab(quantitiesPage_, "QUANTITIES");
   connect(plotsPage_->energyGradeLine, &QCheckBox::toggled, this, [this](bool on) {
     session_.energyGradeLine = on;
     previewStale_ = true;
@@ -320,6 +332,8 @@ void MainWindow::showRun(std::shared_ptr<Run> run, const QString& outfall,
   updatePreview();
   updateCommandStates();
   checksPage_->runChecks();
+  hglPage_->showRun(session_.run);
+  quantitiesPage_->showRun(session_.run);
   // The run may have raised the tail water to the outfall pipe's minimum.
   tailWater_->setText(QString::fromStdString(session_.run->tailWaterUsed()));
   statusBar()->showMessage(QString::fromStdString(session_.run->statusLine()));
@@ -349,6 +363,8 @@ const OutputDescription& MainWindow::shownTable() const {
   return *findOutput(page == grids_->structureGrid ? "structures"
                      : page == grids_->pipeGrid    ? "pipes"
                      : page == checksPage_         ? "checks"
+                     : page == hglPage_            ? "hgl-sheet"
+                     : page == quantitiesPage_     ? "quantities"
                                                    : "branches");
 }
 

@@ -26,6 +26,7 @@ class DrawingViewing;
 class HelpWindow;
 class PlotsPage;
 class ProjectOpener;
+class RunSheetPage;
 class StaleLine;
 class TableGrids;
 class TailWaterEdit;
@@ -105,6 +106,8 @@ class MainWindow : public QMainWindow {
   TableGrids* grids_ = nullptr;
   PlotsPage* plotsPage_ = nullptr;
   DesignChecksPage* checksPage_ = nullptr;
+  RunSheetPage* hglPage_ = nullptr;
+  RunSheetPage* quantitiesPage_ = nullptr;
   bool previewStale_ = true;
   QDockWidget* warningsDock_ = nullptr;
   WarningsPanel* warningsList_ = nullptr;

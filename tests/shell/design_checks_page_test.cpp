@@ -114,7 +114,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
 
   void findingsAreListedAndMarkedAfterEveryRun() {
     auto* tabs = find<QTabWidget>(widget::kPages);
-    QCOMPARE(tabs->count(), 4);
+    QCOMPARE(tabs->count(), 6);
     QCOMPARE(tabs->tabText(3), QString("DESIGN CHECKS"));
     QCOMPARE(list()->model()->rowCount(), 0);
 

@@ -157,7 +157,7 @@ class ShellTest : public QObject, WindowFixture {
     QVERIFY(window_->minimumSizeHint().height() <= fits.height());
     QCOMPARE(find<QLineEdit>(widget::kTailWaterField)->text(), QString("0.0"));
     auto* tabs = find<QTabWidget>(widget::kPages);
-    QCOMPARE(tabs->count(), 4);
+    QCOMPARE(tabs->count(), 6);
     QCOMPARE(tabs->currentIndex(), 0);
 
     for (const char* grid : kGrids) {

@@ -139,6 +139,13 @@ int main(int argc, char** argv) {
                 qPrintable(out.filePath("design-checks.png")));
   }
 
+  // The HGL computation sheet of the run, the page after the design checks.
+  if (auto* hgl = window.findChild<QWidget*>("fraHglComputation")) {
+    tabs->setCurrentWidget(hgl);
+    settle();
+    grabScreen(out.filePath("hgl-computation.png"));
+  }
+
   tabs->setCurrentIndex(2);
   auto* branches = window.findChild<QTableView*>("profileflex1");
   branches->setCurrentIndex(branches->model()->index(2, 1));

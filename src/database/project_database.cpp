@@ -34,17 +34,36 @@ std::unique_ptr<ProjectDatabase> ProjectDatabase::openJet(const std::string& pat
   try {
     // Taken before reading, so that a change made while it is read shows later.
     const FileStamp stamp = FileStamp::of(path);
-    std::string hashError;
-    std::string hash = sha256OfFile(path, hashError);
     auto db = openJetFile(path, kind);
     db->stamp_ = stamp;
-    db->sha256_ = std::move(hash);
     return db;
   } catch (const std::bad_alloc&) {
     throw DatabaseError("There is not enough memory to read " + path + ".");
   } catch (const std::length_error&) {
     throw DatabaseError("There is not enough memory to read " + path + ".");
   }
+}
+
+std::string ProjectDatabase::sha256(std::string& error) const {
+  if (path_.empty()) return "";
+  const std::string changed = path_ + " has changed on disk since it was read: open it again";
+  // Looked at on every call: a hash kept from an earlier set would name bytes
+  // that are no longer there.
+  if (!stamp_.known || !(FileStamp::of(path_) == stamp_)) {
+    error = changed;
+    return "";
+  }
+  const std::lock_guard lock(hashMutex_);
+  if (!sha256_.empty()) return sha256_;
+  std::string hash = sha256OfFile(path_, error);
+  if (!error.empty()) return "";
+  // A change made while it was hashed.
+  if (!(FileStamp::of(path_) == stamp_)) {
+    error = changed;
+    return "";
+  }
+  sha256_ = std::move(hash);
+  return sha256_;
 }
 
 std::unique_ptr<ProjectDatabase> ProjectDatabase::openJetFile(const std::string& path,
@@ -56,14 +75,15 @@ std::unique_ptr<ProjectDatabase> ProjectDatabase::openJetFile(const std::string&
   for (const auto& table : required)
     if (file.findTable(table).empty()) missing.push_back(table);
   if (!missing.empty()) {
+    // The two kinds are easily mixed up in the file dialog's "All files" view.
+    if (!file.findTable(pipe ? "INLET" : "PIPE").empty())
+      throw DatabaseError(path +
+                          (pipe ? " is an inlet project database, not a pipe project database"
+                                : " is a pipe project database, not an inlet project database"));
     std::string message =
         path + ": " +
         (missing.size() == 1 ? "table " + missing[0] + " is missing"
                              : "tables " + missing[0] + " and " + missing[1] + " are missing");
-    // The two kinds are easily mixed up in the file dialog's "All files" view.
-    if (!file.findTable(pipe ? "INLET" : "PIPE").empty())
-      message += pipe ? " (this looks like an inlet project database)"
-                      : " (this looks like a pipe project database)";
     throw DatabaseError(message);
   }
 

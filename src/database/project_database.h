@@ -2,6 +2,7 @@
 // A project database (pipe or inlet): the tables it needs, read from a Jet
 // file into memory (see StoredTable).
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -36,9 +37,12 @@ class ProjectDatabase {
   DatabaseKind kind() const { return kind_; }
   // The file as it was when it was read (unknown for a database made in memory).
   const FileStamp& stamp() const { return stamp_; }
-  // SHA-256 of the file's bytes as read at open, 64 hex digits ("" for a
-  // database made in memory): what a set of outputs names as its source.
-  const std::string& sha256() const { return sha256_; }
+  // SHA-256 of the file, 64 hex digits ("" for a database made in memory):
+  // what a set of outputs names as its source. Taken when first asked, not
+  // at open, since most runs never need it; a file whose stamp no longer
+  // matches the one taken at open gives "" and `error`, as its bytes may no
+  // longer be the ones read.
+  std::string sha256(std::string& error) const;
 
   // A table by name (letter case ignored). Throws DatabaseError naming the
   // database when it has no such table. The shared form lets a reader keep
@@ -65,7 +69,8 @@ class ProjectDatabase {
   DatabaseKind kind_;
   std::string path_;
   FileStamp stamp_;
-  std::string sha256_;
+  mutable std::mutex hashMutex_;  // a run's outputs may be written off the window's thread
+  mutable std::string sha256_;
 };
 
 // The two open project databases and the unit system, as the main window

@@ -64,9 +64,9 @@ Json fileEntry(const std::string& name, std::uintmax_t size, const std::string& 
   return entry;
 }
 
-Json databaseEntry(const ProjectDatabase* db) {
+Json databaseEntry(const ProjectDatabase* db, std::string& error) {
   if (!db) return nullptr;
-  return fileEntry(fs::path(db->path()).filename().string(), db->stamp().size, db->sha256());
+  return fileEntry(fs::path(db->path()).filename().string(), db->stamp().size, db->sha256(error));
 }
 
 Json criteriaEntry(const Criteria& c) {
@@ -153,6 +153,11 @@ SubmittalResult writeSubmittal(const Run& run, const std::string& folder,
   }
   if (result.error = submittalTargetProblem(target.string(), options.force); !result.error.empty())
     return result;
+  // Hashed before anything is written: a database changed since it was read is refused.
+  const ProjectDatabases& databases = run.inputs().databases;
+  Json pipeDb = databaseEntry(databases.pipe(), result.error);
+  Json inletDb = databaseEntry(databases.inlet(), result.error);
+  if (!result.error.empty()) return result;
   if (!fs::exists(target.parent_path(), ec)) fs::create_directories(target.parent_path(), ec);
   // Made beside the target and renamed into place whole; dropped on any failure.
   AtomicFolder set(target);
@@ -217,14 +222,13 @@ SubmittalResult writeSubmittal(const Run& run, const std::string& folder,
     if (!error.empty()) return fail(name + " cannot be read back (" + error + ")");
     outputs.push_back(fileEntry(name, fs::file_size(dir / name, ec), hash));
   }
-  const ProjectDatabases& databases = run.inputs().databases;
   Json manifest;
   manifest["program"] = "tarvello";
   manifest["version"] = options.version;
   manifest["created"] = isoUtcNow();
   Json& inputs = manifest["inputs"];
-  inputs["pipe_db"] = databaseEntry(databases.pipe());
-  inputs["inlet_db"] = databaseEntry(databases.inlet());
+  inputs["pipe_db"] = std::move(pipeDb);
+  inputs["inlet_db"] = std::move(inletDb);
   inputs["outfall"] = run.inputs().outfall;
   inputs["tail_water_given"] = options.tailWaterGiven.empty() ? "0.0" : options.tailWaterGiven;
   inputs["tail_water_used"] = run.tailWaterUsed();

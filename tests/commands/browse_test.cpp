@@ -118,7 +118,7 @@ TEST(Browse, OpeningRemembersTheFolderRefillsTheOutfallsAndReportsFailures) {
   EXPECT_EQ(wrong.status, BrowseResult::Status::Failed);
   EXPECT_FALSE(wrong.refillOutfalls);
   EXPECT_EQ(wrong.error,
-            projects.inlet + ": table PIPE is missing (this looks like an inlet project database)");
+            projects.inlet + " is an inlet project database, not a pipe project database");
   EXPECT_EQ(session.databases.pipeDbPath(), projects.pipe);
   EXPECT_EQ(session.databases.outfallNodes(), pipe.outfalls);
 

@@ -150,7 +150,7 @@ TEST(ProjectDatabases, AFailedOpenKeepsThePreviousDatabaseAndUnits) {
 
   const std::vector<std::pair<std::string, std::string>> failures = {
       {folder.file("gone.bvp"), ": the file does not exist"},
-      {inlet, ": table PIPE is missing (this looks like an inlet project database)"},
+      {inlet, " is an inlet project database, not a pipe project database"},
       {emptyProject, ": table PROJECT has no records, so the unit system is unknown"},
   };
   for (const auto& [path, problem] : failures) {
@@ -161,7 +161,7 @@ TEST(ProjectDatabases, AFailedOpenKeepsThePreviousDatabaseAndUnits) {
     EXPECT_EQ(databases.outfallNodes(), std::vector<std::string>{"OUT-1"}) << path;
   }
   EXPECT_EQ(databases.openInletDatabase(pipe),
-            pipe + ": table INLET is missing (this looks like a pipe project database)");
+            pipe + " is a pipe project database, not an inlet project database");
   EXPECT_EQ(databases.inlet(), nullptr);
   EXPECT_EQ(databases.inletDbPath(), "");
   EXPECT_EQ(databases.unitSystem(), "ENGLISH");

@@ -214,6 +214,16 @@ TEST(Submittal, AFailedSetLeavesNoFolder) {
   EXPECT_FALSE(result.ok());
   EXPECT_NE(result.error.find("schedules.xlsx"), std::string::npos) << result.error;
   EXPECT_EQ(filesOf(folder.path()), std::vector<std::string>{"highway.bvp"});
+
+  // The database is hashed only for the manifest: one changed since it was
+  // read would be named with bytes the tables did not come from.
+  options.templatePath = "";
+  { std::ofstream(folder.file("highway.bvp"), std::ios::app) << '\0'; }
+  folder.watch(folder.file("highway.bvp"));
+  const auto changed = writeSubmittal(*run, folder.file("set"), options);
+  EXPECT_EQ(changed.error,
+            folder.file("highway.bvp") + " has changed on disk since it was read: open it again");
+  EXPECT_EQ(filesOf(folder.path()), std::vector<std::string>{"highway.bvp"});
 }
 
 // The highway example's databases with one trunk pipe made larger, the pipe and

@@ -136,33 +136,35 @@ constexpr bool kPdf = false;
 
 using T = OutputTarget;
 using R = OutputReport;
+using N = OutputNeeds;
 const std::array<OutputDescription, 14> kCatalogue{{
     {"structures", "Structure Table", "csv", "structures", T::Whole, "--tables", true, R::Table,
-     structuresCsv},
-    {"pipes", "Pipe Table", "csv", "pipes", T::Whole, "--tables", true, R::Table, pipesCsv},
+     N::Created, structuresCsv},
+    {"pipes", "Pipe Table", "csv", "pipes", T::Whole, "--tables", true, R::Table, N::Created,
+     pipesCsv},
     {"branches", "Branch Table", "csv", "branches", T::Whole, "--tables", true, R::Table,
-     branchesCsv},
+     N::Created, branchesCsv},
     {"checks", "Design Checks", "csv", "design-checks", T::Whole, "--checks", true, R::Findings,
-     checksCsv},
+     N::Created, checksCsv},
     {"hgl-sheet", "HGL Computation", "csv", "hgl-computation", T::Whole, "--hgl-sheet", true,
-     R::Table, hglSheet},
+     R::Table, N::Traced, hglSheet},
     {"quantities", "Quantities", "csv", "quantities", T::Whole, "--quantities", true, R::Table,
-     quantities},
-    {"warnings", "Warnings", "csv", "warnings", T::Whole, "--warnings", true, R::Table,
+     N::Traced, quantities},
+    {"warnings", "Warnings", "csv", "warnings", T::Whole, "--warnings", true, R::Table, N::Created,
      warningsCsvOut},
     {"pipe-profile", "Current Pipe Profile", "dxf", "pipe", T::BranchRow, "--pipe-profile", true,
-     R::Drawing, pipeProfile},
+     R::Drawing, N::BranchRow, pipeProfile},
     {"branch-profile", "Current Branch Profile", "dxf", "branch", T::Branch, "--branch-profile",
-     true, R::Drawing, branchProfile},
+     true, R::Drawing, N::BranchRow, branchProfile},
     {"all-profiles", "All Pipe Profiles", "dxf", "all-profiles", T::Whole, "--all-profiles", true,
-     R::Drawing, allProfiles},
+     R::Drawing, N::Branches, allProfiles},
     {"structure-schedule", "Structure Schedule", "dxf", "structure-schedule", T::Whole,
-     "--structure-schedule", true, R::Drawing, structureSchedule},
+     "--structure-schedule", true, R::Drawing, N::StructureRows, structureSchedule},
     {"pipe-schedule", "Pipe Schedule", "dxf", "pipe-schedule", T::Whole, "--pipe-schedule", true,
-     R::Drawing, pipeSchedule},
+     R::Drawing, N::PipeRows, pipeSchedule},
     {"workbook", "Export to Excel", "xlsx", "schedules", T::Whole, "--excel", true, R::Workbook,
-     workbook},
-    {"pdf", "Export PDF", "pdf", "set", T::Whole, "--pdf", kPdf, R::Pdf, pdfSet},
+     N::BranchRow, workbook},
+    {"pdf", "Export PDF", "pdf", "set", T::Whole, "--pdf", kPdf, R::Pdf, N::AnyRows, pdfSet},
 }};
 
 // A key that names a file: nothing a file system reads as a folder or stops at.
@@ -220,26 +222,27 @@ int branchRowOf(const ProfileTables& tables, const std::string& branchId) {
 std::string outputBlocked(const OutputDescription& output, const Run& run, int branchRow) {
   const ProfileTables& t = run.tables();
   if (!output.available) return "This edition cannot make it.";
-  switch (output.report) {
-    case OutputReport::Table:
-    case OutputReport::Findings:
+  switch (output.needs) {
+    case OutputNeeds::Created:
+      return run.created() ? "" : "No tables yet: run Create Profile Data first.";
+    case OutputNeeds::Traced:
       if (!run.created()) return "No tables yet: run Create Profile Data first.";
-      if ((output.id == "hgl-sheet" || output.id == "quantities") && !run.hglTrace())
-        return kNotTraced;
-      return "";
-    case OutputReport::Pdf:
+      return run.hglTrace() ? "" : kNotTraced;
+    case OutputNeeds::AnyRows:
       return filled(t.branches, branchcol::NodeOut) || filled(t.structures, strcol::StrNo) ||
                      filled(t.pipes, pipecol::PipeNo)
                  ? ""
                  : kNoData;
-    case OutputReport::Drawing:
-    case OutputReport::Workbook:
+    case OutputNeeds::StructureRows:
+      return filled(t.structures, strcol::StrNo) ? "" : kNoData;
+    case OutputNeeds::PipeRows:
+      return filled(t.pipes, pipecol::PipeNo) ? "" : kNoData;
+    case OutputNeeds::Branches:
+      return branchRowSelected(t.branches, 1) ? "" : kNoData;
+    case OutputNeeds::BranchRow:
       break;
   }
-  if (output.id == "structure-schedule") return filled(t.structures, strcol::StrNo) ? "" : kNoData;
-  if (output.id == "pipe-schedule") return filled(t.pipes, pipecol::PipeNo) ? "" : kNoData;
   if (!branchRowSelected(t.branches, 1)) return kNoData;
-  if (output.target == OutputTarget::Whole && output.report == OutputReport::Drawing) return "";
   return branchRowSelected(t.branches, branchRow) ? ""
                                                   : "Pick a row of a branch in the table first.";
 }

@@ -63,6 +63,16 @@ enum class OutputTarget {
 // How a front end words a save: what it says once the file is written, and
 // whether a failure's message is a bare reason that it words itself.
 enum class OutputReport { Table, Findings, Drawing, Workbook, Pdf };
+// What a run must hold before the output can be made from it.
+enum class OutputNeeds {
+  Created,        // a created run
+  Traced,         // a created run that traced its grade line
+  AnyRows,        // rows in any of the three tables
+  StructureRows,  // rows in the structure table
+  PipeRows,       // rows in the pipe table
+  Branches,       // a first branch row naming a branch
+  BranchRow,      // that, and the chosen row naming a branch
+};
 
 struct OutputDescription {
   std::string_view id;         // stable: the page's "dl-<id>" button, tests
@@ -73,6 +83,7 @@ struct OutputDescription {
   std::string_view cliOption;  // "--structure-schedule"; tables share "--tables"
   bool available;              // this build can make it
   OutputReport report;
+  OutputNeeds needs;  // the enable rule
   // Writes the output of `context` to `path`; what it worked around goes to `warnings`.
   WriteResult (*write)(const OutputContext& context, const std::string& path, Overwrite overwrite,
                        Warnings& warnings);

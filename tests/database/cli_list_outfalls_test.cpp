@@ -85,7 +85,9 @@ TEST(CliListOutfalls, FileProblemsExitWithOneAndUsageErrorsWithTwo) {
   const CliRun wrongKind = runCli(
       folder, "--pipe-db " + quote(pipe) + " --inlet-db " + quote(pipe) + " --list-outfalls");
   EXPECT_EQ(wrongKind.status, 1);
-  EXPECT_NE(wrongKind.err.find("table INLET is missing"), std::string::npos) << wrongKind.err;
+  EXPECT_NE(wrongKind.err.find(pipe + " is a pipe project database, not an inlet project database"),
+            std::string::npos)
+      << wrongKind.err;
 
   for (const std::string& usage :
        {std::string("--list-outfalls"), std::string("--pipe-db ") + quote(pipe),

@@ -10,29 +10,30 @@ namespace tarvello {
 
 InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
   if (!inletDb) return;
-  // Only three fields matter; the records are read in place, not copied whole.
   std::vector<Warning> lengthWarnings;
   try {
-    const StoredTable& inlets = inletDb->table("INLET");
+    inlets_ = inletDb->sharedTable("INLET");
+    const StoredTable& inlets = *inlets_;
     const int numberColumn = inlets.columnIndex("INLET_NUMBER");
     if (numberColumn < 0) {
+      inlets_.reset();
       warnings.add(
           warning_kind::kMissingField,
           "Table INLET has no field INLET_NUMBER; no inlet subtypes or lengths were found.");
       return;
     }
-    const int subtypeColumn = inlets.columnIndex("INLET_SUBTYPE");
-    const int lengthColumn = inlets.columnIndex("INLETLENGTH");
-    const bool hasSubtype = subtypeColumn >= 0;
-    const bool hasLength = lengthColumn >= 0;
+    subtypeColumn_ = inlets.columnIndex("INLET_SUBTYPE");
+    lengthColumn_ = inlets.columnIndex("INLETLENGTH");
+    numbers_.reserve(inlets.rowCount());
+    firstRow_.reserve(inlets.rowCount());
     for (size_t r = 0; r < inlets.rowCount(); ++r) {
       const Value number = inlets.value(r, numberColumn);
       if (number.isNull()) continue;
       const std::string key = number.asText();
       // The first record of a number wins, as a query's first row would.
-      if (hasSubtype) subtype_.emplace(key, inlets.value(r, subtypeColumn).asText());
-      if (!hasLength) continue;
-      const Value length = inlets.value(r, lengthColumn);
+      if (numbers_.add(key) == firstRow_.size()) firstRow_.push_back(static_cast<std::uint32_t>(r));
+      if (lengthColumn_ < 0) continue;
+      const Value length = inlets.value(r, lengthColumn_);
       // Shown as stored, as the schedules show any text; but it is no length.
       if (!length.isNull() && !length.isEmptyText() && !length.asNumber())
         lengthWarnings.push_back({warning_kind::kNotANumber,
@@ -42,17 +43,15 @@ InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
                                   key,
                                   {},
                                   {}});
-      length_.emplace(key, length.asText());
     }
-    if (!hasSubtype)
+    if (subtypeColumn_ < 0)
       warnings.add(warning_kind::kMissingField,
                    "Table INLET has no field INLET_SUBTYPE; inlets are shown as TBD.");
-    if (!hasLength)
+    if (lengthColumn_ < 0)
       warnings.add(warning_kind::kMissingField,
                    "Table INLET has no field INLETLENGTH; lengths are shown as 0.00.");
   } catch (const DatabaseError& e) {
-    subtype_.clear();
-    length_.clear();
+    inlets_.reset();
     warnings.add(warning_kind::kInletDatabase,
                  std::string("The inlet database could not be read: ") + e.what());
     return;
@@ -60,16 +59,21 @@ InletCatalog::InletCatalog(const ProjectDatabase* inletDb, Warnings& warnings) {
   for (auto& w : lengthWarnings) warnings.add(std::move(w));
 }
 
+std::string InletCatalog::fieldOf(const std::string& structureNo, int column) const {
+  if (!inlets_ || column < 0) return "";
+  const std::uint32_t id = numbers_.find(structureNo);
+  if (id == TextIndex::kNone) return "";
+  return inlets_->value(firstRow_[id], column).asText();
+}
+
 std::string InletCatalog::lookupInletSubtype(const std::string& structureNo) const {
-  const auto it = subtype_.find(structureNo);
-  if (it == subtype_.end() || it->second.empty()) return "TBD";
-  return it->second;
+  std::string subtype = fieldOf(structureNo, subtypeColumn_);
+  return subtype.empty() ? "TBD" : subtype;
 }
 
 std::string InletCatalog::lookupInletLength(const std::string& structureNo) const {
-  const auto it = length_.find(structureNo);
-  const std::string text = (it == length_.end() || it->second.empty()) ? "0.0" : it->second;
-  return formatFixed(std::string_view(text), 2);
+  const std::string text = fieldOf(structureNo, lengthColumn_);
+  return formatFixed(std::string_view(text.empty() ? "0.0" : text), 2);
 }
 
 std::string standardName(const std::string& type, const PipeForStandard& pipe,

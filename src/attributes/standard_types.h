@@ -1,13 +1,17 @@
 #pragma once
 // Standard structure designations ("VDOT Std.") and inlet lengths.
+#include <cstdint>
+#include <memory>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
+#include "common/text_index.h"
 #include "database/project_database.h"
 
 namespace tarvello {
 
-// INLET_SUBTYPE and INLETLENGTH by inlet number, read once from the inlet database.
+// INLET_SUBTYPE and INLETLENGTH by inlet number, from the inlet database's
+// table as it was read: only the numbers are indexed, each to its first record.
 class InletCatalog {
  public:
   InletCatalog() = default;  // no inlet database: every look-up misses
@@ -18,7 +22,12 @@ class InletCatalog {
   std::string lookupInletLength(const std::string& structureNo) const;
 
  private:
-  std::unordered_map<std::string, std::string> subtype_, length_;
+  // The field's text in the first record of the inlet, "" when there is none.
+  std::string fieldOf(const std::string& structureNo, int column) const;
+  std::shared_ptr<const StoredTable> inlets_;
+  int subtypeColumn_ = -1, lengthColumn_ = -1;
+  TextIndex numbers_;
+  std::vector<std::uint32_t> firstRow_;  // by the number's id
 };
 
 // The pipe attributes that decide an end wall's or end section's standard.

@@ -89,6 +89,7 @@ class Warnings {
                              {}});
   }
   void add(Warning warning) { items_.push_back(std::move(warning)); }
+  void reserve(size_t count) { items_.reserve(count); }
   // In the order they were added.
   const std::vector<Warning>& all() const { return items_; }
   size_t size() const { return items_.size(); }

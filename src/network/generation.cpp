@@ -145,15 +145,27 @@ void warnAboutLoops(const NodeGraph& graph, const std::vector<std::vector<std::u
 }
 
 void warnAboutHgl(const Table& s, Warnings& warnings) {
-  for (int r = 1; r <= s.lastFilledRow(); ++r) {
-    if (!hglReachesTop(s, r)) continue;
+  // A design still being sized warns at most structures: room for all at once,
+  // and each sentence made in one piece.
+  std::vector<int> rows;
+  for (int r = 1; r <= s.lastFilledRow(); ++r)
+    if (hglReachesTop(s, r)) rows.push_back(r);
+  warnings.reserve(warnings.size() + rows.size());
+  for (const int r : rows) {
     const bool level = cellNumber(s, r, strcol::HglHigh) == cellNumber(s, r, strcol::TopElev);
-    warnings.add(warning_kind::kHglReachesTop,
-                 "The hydraulic grade line at structure " + s.cell(r, strcol::StrNo) + " (" +
-                     s.cell(r, strcol::HglHigh) +
-                     (level ? ") reaches its top (" : ") is above its top (") +
-                     s.cell(r, strcol::TopElev) + ").",
-                 {.branch = s.cell(r, strcol::BranchId), .structure = s.cell(r, strcol::StrNo)});
+    const CellText no = s.cell(r, strcol::StrNo), high = s.cell(r, strcol::HglHigh),
+                   top = s.cell(r, strcol::TopElev);
+    std::string text;
+    text.reserve(64 + no.size() + high.size() + top.size());
+    text.append("The hydraulic grade line at structure ")
+        .append(no)
+        .append(" (")
+        .append(high)
+        .append(level ? ") reaches its top (" : ") is above its top (")
+        .append(top)
+        .append(").");
+    warnings.add(warning_kind::kHglReachesTop, std::move(text),
+                 {.branch = s.cell(r, strcol::BranchId), .structure = std::string(no)});
   }
 }
 

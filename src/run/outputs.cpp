@@ -201,8 +201,8 @@ const OutputDescription* findOutput(std::string_view id) {
 
 std::string setFileName(const OutputDescription& output, const std::string& key) {
   std::string name(output.fileStem);
-  if (output.target != OutputTarget::Whole) name += "-" + fileKey(key);
-  return name + "." + std::string(output.extension);
+  if (output.target != OutputTarget::Whole) name.append("-").append(fileKey(key));
+  return name.append(".").append(output.extension);
 }
 
 std::string defaultOutputName(const OutputDescription& output, const std::string& pipeDbPath,

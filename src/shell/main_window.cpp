@@ -218,7 +218,7 @@ void MainWindow::buildControls() {
   tabs_->addTab(quantitiesPage_, "QUANTITIES");
   revisionsPage_ = new RunSheetPage(widget::kRevisionsPage, widget::kRevisionsSummary,
                                     widget::kRevisionsSheet, {}, tabs_);
-  tabs_->setTabVisible(tabs_->addTab(revisionsPage_, "REVISIONS"), false);
+  revisionsPage_->hide();  // a tab of its own only while it has a log to show
   connect(revisionsPage_, &RunSheetPage::rowChosen, this, [this](int sheetRow) {
     if (sheetRow < 0 || static_cast<size_t>(sheetRow) >= revisions_.size()) return;
     const auto cell = revisionCell(revisions_[static_cast<size_t>(sheetRow)], session_.tables(),
@@ -467,13 +467,13 @@ void MainWindow::showRevisions(std::optional<std::vector<Revision>> revisions) {
   const int tab = tabs_->indexOf(revisionsPage_);
   if (!revisions) {
     revisions_.clear();
-    tabs_->setTabVisible(tab, false);
+    if (tab >= 0) tabs_->removeTab(tab);
     revisionsPage_->showSheet({});
     return;
   }
   revisions_ = std::move(*revisions);
   revisionsPage_->showSheet(revisionsSheet(revisions_));
-  tabs_->setTabVisible(tab, true);
+  if (tab < 0) tabs_->insertTab(tabs_->indexOf(quantitiesPage_) + 1, revisionsPage_, "REVISIONS");
   tabs_->setCurrentWidget(revisionsPage_);  // what was asked for: the changes since that set
 }
 

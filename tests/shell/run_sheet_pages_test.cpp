@@ -86,13 +86,10 @@ class RunSheetPagesTest : public QObject, WindowFixture {
   void cleanup() { closeWindow(); }
 
   void pagesFollowTheDesignChecksAndSayWhyTheyAreEmpty() {
-    QCOMPARE(tabs()->count(), 7);
+    QCOMPARE(tabs()->count(), 6);
     QCOMPARE(tabs()->tabText(3), QString("DESIGN CHECKS"));
     QCOMPARE(tabs()->tabText(4), QString("HGL COMPUTATION"));
     QCOMPARE(tabs()->tabText(5), QString("QUANTITIES"));
-    // Shown only after a submittal against a previous set.
-    QCOMPARE(tabs()->tabText(6), QString("REVISIONS"));
-    QVERIFY(!tabs()->isTabVisible(6));
     QCOMPARE(hgl()->model()->rowCount(), 0);
     QCOMPARE(quantities()->model()->rowCount(), 0);
     QCOMPARE(text(widget::kHglSheetSummary), QString("No tables: Create Profile Data first."));

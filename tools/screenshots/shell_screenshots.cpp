@@ -159,17 +159,17 @@ int main(int argc, char** argv) {
   ui->openAnswers = {sets.filePath("second").toStdString(), sets.filePath("first").toStdString()};
   ui->yesNoAnswers = {true};
   QPixmap progressShot;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
     auto* bar = window.findChild<QProgressDialog*>("dlgSubmittalProgress");
     if (progressShot.isNull() && bar && bar->isVisible() && bar->value() >= bar->maximum() / 2) {
       settle(300);
       progressShot = QGuiApplication::primaryScreen()->grabWindow(0);
     }
   });
-  poll.start(0);
+  watch.start(0);
   window.findChild<QAction*>("mnuExportSubmittal")->trigger();
-  poll.stop();
+  watch.stop();
   settle();
   const QPixmap revisions = QGuiApplication::primaryScreen()->grabWindow(0);
   if (!progressShot.isNull()) {

@@ -20,8 +20,12 @@ constexpr SaveDialogTexts kPdfDialog{"Export PDF", "PDF files (*.pdf)|*.pdf", ".
 constexpr SaveDialogTexts kCsvDialog{"Save Table as CSV", "CSV files (*.csv)|*.csv", ".csv", "",
                                      ""};
 
-const SaveDialogTexts& dialogFor(OutputReport report) {
-  switch (report) {
+constexpr SaveDialogTexts kWarningsDialog{"Save Warnings as CSV", "CSV files (*.csv)|*.csv", ".csv",
+                                          "", ""};
+
+const SaveDialogTexts& dialogFor(const OutputDescription& output) {
+  if (output.id == "warnings") return kWarningsDialog;
+  switch (output.report) {
     case OutputReport::Drawing:
       return kDrawingDialog;
     case OutputReport::Workbook:
@@ -108,7 +112,7 @@ std::optional<std::string> saveOutput(Session& session, UserInterface& ui,
                                       const RunFindings* checks) {
   session.warnings.clear();
   if (!outputBlocked(output, *session.run, branchRow).empty()) return std::nullopt;
-  const std::string path = askSaveName(session, ui, dialogFor(output.report));
+  const std::string path = askSaveName(session, ui, dialogFor(output));
   if (path.empty()) return std::nullopt;
   const OutputContext context{*session.run, session.drawingOptions(), checks,
                               schedulesTemplatePath(session), branchRow};

@@ -23,6 +23,11 @@ class UserInterface {
   // The chosen path, or "" when the user cancelled.
   virtual std::string askOpenFileName(const FileDialogRequest& request) = 0;
   virtual std::string askSaveFileName(const FileDialogRequest& request) = 0;
+  // A folder, or "" when the user cancelled. Front ends without a folder
+  // dialog of their own answer as their open dialog does.
+  virtual std::string askFolder(const FileDialogRequest& request) {
+    return askOpenFileName(request);
+  }
   virtual bool askYesNo(const std::string& text, MessageIcon icon) = 0;
   virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
 };

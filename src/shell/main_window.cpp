@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -27,6 +28,7 @@
 
 #include "commands/browse.h"
 #include "commands/commands.h"
+#include "commands/export_submittal.h"
 #include "common/data_location.h"
 #include "shell/about_dialog.h"
 #include "shell/background_runner.h"
@@ -41,6 +43,7 @@
 #include "shell/project_opener.h"
 #include "shell/qt_user_interface.h"
 #include "shell/recent_projects.h"
+#include "shell/revisions_sheet.h"
 #include "shell/run_sheet_page.h"
 #include "shell/stale_line.h"
 #include "shell/table_grids.h"
@@ -150,7 +153,19 @@ void MainWindow::addCommands() {
         [this, &output] { return outputBlockedNow(output); });
   }
   add(widget::kSaveTableCsv, "&Save Table as CSV...", {}, idle([this] { saveShown(shownTable()); }),
-      [this] { return outputBlockedNow(shownTable()); });
+      [this] {
+        // The log is written with the set, as its revisions.csv.
+        if (tabs_->currentWidget() == revisionsPage_)
+          return QString("The revision log is the set's revisions.csv.");
+        return outputBlockedNow(shownTable());
+      });
+  const OutputDescription& warnings = *findOutput("warnings");
+  add(widget::kSaveWarningsCsv, "Save &Warnings as CSV...", {},
+      idle([this, &warnings] { saveShown(warnings); }),
+      [this, &warnings] { return outputBlockedNow(warnings); });
+  // A set holds the tables: it can be made when they can be saved.
+  add(widget::kExportSubmittal, "&Export Submittal...", {}, idle([this] { exportSubmittal(); }),
+      [this] { return outputBlockedNow(*findOutput("structures")); });
   add(widget::kViewDrawing, "View DWF", {}, idle([this] { viewing_->viewDrawing(); }));
   add(widget::kShowSavedDrawing, "Show in &Viewer", {},
       idle([this] { viewing_->showDrawingFile(session_.lastDrawing); }));
@@ -201,6 +216,19 @@ void MainWindow::buildControls() {
   quantitiesPage_ = new RunSheetPage(widget::kQuantitiesPage, widget::kQuantitiesSummary,
                                      widget::kQuantitiesSheet, quantitiesSheet, tabs_);
   tabs_->addTab(quantitiesPage_, "QUANTITIES");
+  revisionsPage_ = new RunSheetPage(widget::kRevisionsPage, widget::kRevisionsSummary,
+                                    widget::kRevisionsSheet, {}, tabs_);
+  revisionsPage_->hide();  // a tab of its own only while it has a log to show
+  connect(revisionsPage_, &RunSheetPage::rowChosen, this, [this](int sheetRow) {
+    if (sheetRow < 0 || static_cast<size_t>(sheetRow) >= revisions_.size()) return;
+    const auto cell = revisionCell(revisions_[static_cast<size_t>(sheetRow)], session_.tables(),
+                                   checksPage_->findings());
+    if (!cell) return;  // removed: it is in the previous set alone
+    QTableView* grid =
+        cell->table == CheckTable::Structures ? grids_->structureGrid : grids_->pipeGrid;
+    tabs_->setCurrentWidget(grid);
+    DesignChecksPage::selectCell(*grid, cell->row, cell->column);
+  });
   connect(plotsPage_->energyGradeLine, &QCheckBox::toggled, this, [this](bool on) {
     session_.energyGradeLine = on;
     previewStale_ = true;
@@ -259,6 +287,8 @@ void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName(widget::kFileMenu);
   file->addAction(commands_->action(widget::kSaveTableCsv, file));
+  file->addAction(commands_->action(widget::kSaveWarningsCsv, file));
+  file->addAction(commands_->action(widget::kExportSubmittal, file));
   QMenu* recent = file->addMenu("&Recent Projects");
   recent->setObjectName(widget::kRecentProjects);
   opener_->setRecentMenu(recent);
@@ -334,6 +364,7 @@ void MainWindow::showRun(std::shared_ptr<Run> run, const QString& outfall,
   checksPage_->runChecks();
   hglPage_->showRun(session_.run);
   quantitiesPage_->showRun(session_.run);
+  showRevisions(std::nullopt);  // they were of the previous run's set
   // The run may have raised the tail water to the outfall pipe's minimum.
   tailWater_->setText(QString::fromStdString(session_.run->tailWaterUsed()));
   statusBar()->showMessage(QString::fromStdString(session_.run->statusLine()));
@@ -392,6 +423,58 @@ void MainWindow::saveShown(const OutputDescription& output) {
     case OutputReport::Pdf:
       break;
   }
+}
+
+void MainWindow::exportSubmittal() {
+  session_.pdfPageSize = plotsPage_->pdfExport->pageSize().toStdString();
+  // Made once the set is being written: the questions come first.
+  std::unique_ptr<QProgressDialog> bar;
+  auto progress = [this, &bar](size_t index, size_t count, const std::string& name) {
+    if (!bar) {
+      bar =
+          std::make_unique<QProgressDialog>(QString(), "Cancel", 0, static_cast<int>(count), this);
+      bar->setObjectName(widget::kSubmittalProgress);
+      bar->setWindowTitle("Export Submittal");
+      bar->setWindowModality(Qt::WindowModal);
+      bar->setMinimumDuration(0);
+      bar->setAutoReset(false);
+    }
+    bar->setLabelText(QString("Writing %1 (%2 of %3)...")
+                          .arg(QString::fromStdString(name))
+                          .arg(index + 1)
+                          .arg(count));
+    // Modal, so setting the value lets the window paint and Cancel be pressed.
+    bar->setValue(static_cast<int>(index));
+    return !bar->wasCanceled();
+  };
+  const auto exported =
+      tarvello::exportSubmittal(session_, *ui_, checksPage_->checks(), TARVELLO_VERSION, progress);
+  bar.reset();
+  showWarnings("Export Submittal");
+  if (!exported) return;
+  const SubmittalResult& result = exported->result;
+  if (result.cancelled) {
+    statusBar()->showMessage("Export Submittal cancelled: nothing was written.");
+    return;
+  }
+  if (!result.ok()) return;  // the failure was shown
+  showRevisions(exported->compared ? std::optional(result.revisions) : std::nullopt);
+  statusBar()->showMessage("Submittal written to " + QString::fromStdString(exported->folder));
+  ui_->showMessage(submittalWrittenMessage(*exported), MessageIcon::None);
+}
+
+void MainWindow::showRevisions(std::optional<std::vector<Revision>> revisions) {
+  const int tab = tabs_->indexOf(revisionsPage_);
+  if (!revisions) {
+    revisions_.clear();
+    if (tab >= 0) tabs_->removeTab(tab);
+    revisionsPage_->showSheet({});
+    return;
+  }
+  revisions_ = std::move(*revisions);
+  revisionsPage_->showSheet(revisionsSheet(revisions_));
+  if (tab < 0) tabs_->insertTab(tabs_->indexOf(quantitiesPage_) + 1, revisionsPage_, "REVISIONS");
+  tabs_->setCurrentWidget(revisionsPage_);  // what was asked for: the changes since that set
 }
 
 void MainWindow::showWorkbook(const std::string& workbook) {

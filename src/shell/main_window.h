@@ -8,9 +8,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "commands/session.h"
 #include "commands/user_interface.h"
+#include "submittal/revisions.h"
 
 class QComboBox;
 class QDockWidget;
@@ -91,6 +94,10 @@ class MainWindow : public QMainWindow {
   QString outputBlockedNow(const OutputDescription& output) const;
   const OutputDescription& shownTable() const;
   void showWorkbook(const std::string& path);
+  // File > Export Submittal...: the set, with a progress bar and Cancel.
+  void exportSubmittal();
+  // The REVISIONS page shows `revisions`, or goes when there are none to show.
+  void showRevisions(std::optional<std::vector<Revision>> revisions);
   void exitProgram();
 
   Session session_;
@@ -108,6 +115,8 @@ class MainWindow : public QMainWindow {
   DesignChecksPage* checksPage_ = nullptr;
   RunSheetPage* hglPage_ = nullptr;
   RunSheetPage* quantitiesPage_ = nullptr;
+  RunSheetPage* revisionsPage_ = nullptr;  // a tab shown after a submittal with a previous set
+  std::vector<Revision> revisions_;        // what it shows
   bool previewStale_ = true;
   QDockWidget* warningsDock_ = nullptr;
   WarningsPanel* warningsList_ = nullptr;

@@ -74,6 +74,16 @@ std::string QtUserInterface::askSaveFileName(const FileDialogRequest& request) {
   return askFileName(request, true);
 }
 
+std::string QtUserInterface::askFolder(const FileDialogRequest& request) {
+  const std::string& folder =
+      request.initialFolder.empty() ? programFolder_ : request.initialFolder;
+  ScopedCursor arrow(Qt::ArrowCursor);
+  // The dialog's own New Folder button makes the folder of a new set.
+  return QFileDialog::getExistingDirectory(parent_, QString::fromStdString(request.title),
+                                           QString::fromStdString(folder))
+      .toStdString();
+}
+
 bool QtUserInterface::askYesNo(const std::string& text, MessageIcon icon) {
   QMessageBox box(qtIcon(icon), kApplicationTitle, QString::fromStdString(text),
                   QMessageBox::Yes | QMessageBox::No, parent_);

@@ -24,6 +24,7 @@ class QtUserInterface : public UserInterface {
 
   std::string askOpenFileName(const FileDialogRequest& request) override;
   std::string askSaveFileName(const FileDialogRequest& request) override;
+  std::string askFolder(const FileDialogRequest& request) override;
   bool askYesNo(const std::string& text, MessageIcon icon) override;
   void showMessage(const std::string& text, MessageIcon icon) override;
 

@@ -105,8 +105,12 @@ void RunSheetPage::showRun(std::shared_ptr<const Run> run) {
   if (!run_ || !run_->created())
     sheet.summary = run_ && run_->failed() ? QString("No tables: Create Profile Data failed.")
                                            : QString("No tables: Create Profile Data first.");
-  else
+  else if (make_)
     sheet = make_(*run_);
+  showSheet(std::move(sheet));
+}
+
+void RunSheetPage::showSheet(RunSheet sheet) {
   summary_->setText(sheet.summary);
   model_->setSheet(std::move(sheet));
   view_->resizeColumnsToContents();

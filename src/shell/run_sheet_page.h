@@ -53,13 +53,16 @@ class RunSheetModel : public QAbstractTableModel {
 class RunSheetPage : public QWidget {
   Q_OBJECT
  public:
-  // `make` makes the sheet of a run that created tables.
+  // `make` makes the sheet of a run that created tables; none: the page shows
+  // only what it is given.
   using MakeSheet = std::function<RunSheet(const Run&)>;
   RunSheetPage(const char* pageName, const char* summaryName, const char* sheetName, MakeSheet make,
                QWidget* parent);
 
   // Shows the sheet of `run`, kept alive while it is shown, or why there is none.
   void showRun(std::shared_ptr<const Run> run);
+  // Shows a sheet made elsewhere (the revisions of a submittal).
+  void showSheet(RunSheet sheet);
   QTableView* view() const { return view_; }
 
  signals:

@@ -186,31 +186,46 @@ SubmittalResult writeSubmittal(const Run& run, const std::string& folder,
     if (options.markRevisions) context.drawing.revisionMarks = revisionMarks(result.revisions);
   }
   const fs::path dir(made);
-  // Every output the catalogue can make; a table of outputs that grows joins the set.
+  // Every output the catalogue can make, planned first so that the progress
+  // can say how many; a table of outputs that grows joins the set.
+  struct Planned {
+    const OutputDescription* output;
+    int branchRow;
+    std::string name;
+  };
+  std::vector<Planned> plan;
   for (const OutputDescription& output : outputCatalogue()) {
     if (!output.available || output.target == OutputTarget::BranchRow) continue;
     if (output.target == OutputTarget::Branch) {
-      for (const std::string& id : drawableBranches(run.tables())) {
-        context.branchRow = branchRowOf(run.tables(), id);
-        if (std::string error =
-                writeOne(output, context, dir / setFileName(output, id), result.warnings);
-            !error.empty())
-          return fail(error);
-      }
-      context.branchRow = 0;
+      for (const std::string& id : drawableBranches(run.tables()))
+        plan.push_back({&output, branchRowOf(run.tables(), id), setFileName(output, id)});
       continue;
     }
     // Row 1 stands for "a row chosen": the workbook asks for one in the window.
-    if (!outputBlocked(output, run, 1).empty()) continue;
-    if (std::string error = writeOne(output, context, dir / setFileName(output), result.warnings);
+    if (outputBlocked(output, run, 1).empty()) plan.push_back({&output, 0, setFileName(output)});
+  }
+  const std::size_t count = plan.size() + (options.previous ? 1 : 0) + 1;  // + the manifest
+  std::size_t done = 0;
+  auto goOn = [&](const std::string& name) {
+    if (!options.progress || options.progress(done++, count, name)) return true;
+    result.cancelled = true;
+    return false;
+  };
+  const std::string cancelled = "The submittal was cancelled; nothing was written.";
+  for (const Planned& step : plan) {
+    if (!goOn(step.name)) return fail(cancelled);
+    context.branchRow = step.branchRow;
+    if (std::string error = writeOne(*step.output, context, dir / step.name, result.warnings);
         !error.empty())
       return fail(error);
   }
   if (options.previous) {
+    if (!goOn("revisions.csv")) return fail(cancelled);
     const WriteResult written = writeTextOutput((dir / "revisions.csv").string(),
                                                 revisionsCsv(result.revisions), Overwrite::No);
     if (!written.written()) return fail("revisions.csv: " + written.message);
   }
+  if (!goOn(kManifest)) return fail(cancelled);
 
   // The manifest lists what is in the folder, so that nothing written goes unlisted.
   std::vector<std::string> names;

@@ -3,6 +3,8 @@
 // a folder, with manifest.json saying what made it and what it holds, so that
 // a reviewer can tell the files come from one run, and check later that none
 // was changed.
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,9 @@ struct SubmittalOptions {
   const PreviousSet* previous = nullptr;  // with it, the set holds revisions.csv
   bool force = false;                     // replace a previous set in the folder
   bool markRevisions = false;  // with `previous`: clouds round what changed in the profiles
+  // Told before each file of the set is made: its place from 0, how many the
+  // set holds, its name. Returning false stops the set, which leaves nothing.
+  std::function<bool(std::size_t index, std::size_t count, const std::string& name)> progress;
 };
 
 struct SubmittalResult {
@@ -27,6 +32,7 @@ struct SubmittalResult {
   std::vector<std::string> files;  // the set's names, sorted, manifest.json last
   std::vector<Revision> revisions;
   Warnings warnings;
+  bool cancelled = false;  // the progress callback stopped it; `error` says so
   bool ok() const { return error.empty(); }
 };
 

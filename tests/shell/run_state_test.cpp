@@ -26,6 +26,7 @@
 #include "shell/main_window.h"
 #include "shell/warnings_panel.h"
 #include "shell/widget_names.h"
+#include "submittal/revisions.h"
 #include "window_fixture.h"
 
 using namespace tarvello;
@@ -76,6 +77,10 @@ class RunStateTest : public QObject, WindowFixture {
       QVERIFY2(button(name)->toolTip().contains(because), name);
     }
     QCOMPARE(saveTable()->isEnabled(), enabled);
+    for (const char* name : {widget::kSaveWarningsCsv, widget::kExportSubmittal}) {
+      QVERIFY2(find<QAction>(name)->isEnabled() == enabled, name);
+      QVERIFY2(find<QAction>(name)->toolTip().contains(because), name);
+    }
   }
 
  private slots:
@@ -227,6 +232,27 @@ class RunStateTest : public QObject, WindowFixture {
     QVERIFY(dock->isVisible());
     QVERIFY(list->warningCount() >= runWarnings);
     QVERIFY(lists("runs in a loop"));
+
+    // Saved as CSV: the run's warnings, the loop's row naming its branch and
+    // structure as its sentence does.
+    ui_->saveAnswers = {outPath("warnings.csv")};
+    find<QAction>(widget::kSaveWarningsCsv)->trigger();
+    QCOMPARE(ui_->requests.back().title, std::string("Save Warnings as CSV"));
+    std::string csv;
+    QVERIFY(readWholeFile(outPath("warnings.csv"), csv));
+    const auto rows = parseCsv(csv);
+    QVERIFY(rows && rows->size() > 1);
+    QCOMPARE(rows->front(),
+             (std::vector<std::string>{"Kind", "Branch ID", "Structure", "Pipe", "Message"}));
+    int loops = 0;
+    for (const auto& row : *rows) {
+      if (row[0] != "loop") continue;
+      ++loops;
+      QCOMPARE(row[4], "Branch " + row[1] + " runs in a loop: structure " + row[2] +
+                           " is reached a second time from upstream; check the pipes' "
+                           "NODEOUT_NO and NODEIN_NO.");
+    }
+    QVERIFY(loops > 0);
 
     // The next run's warnings replace them.
     open(kExamples + "/highway.bvp", kExamples + "/highway.olm");

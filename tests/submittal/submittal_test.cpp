@@ -199,7 +199,7 @@ TEST(Submittal, ReproducibleUnderSourceDateEpochAndOnlyEverReplacesASet) {
   EXPECT_TRUE(fs::exists(b / "notes.txt"));
 }
 
-TEST(Submittal, AFailedSetLeavesNoFolder) {
+TEST(Submittal, AFailedOrCancelledSetLeavesNoFolder) {
   const dbtest::ScratchFolder folder;
   RunInputs inputs;
   ASSERT_EQ(inputs.databases.openPipeDatabase(folder.copyExample("highway.bvp")), "");
@@ -215,15 +215,50 @@ TEST(Submittal, AFailedSetLeavesNoFolder) {
   EXPECT_NE(result.error.find("schedules.xlsx"), std::string::npos) << result.error;
   EXPECT_EQ(filesOf(folder.path()), std::vector<std::string>{"highway.bvp"});
 
+  // The progress is told of every file of the set, in turn, before the
+  // manifest; a stop part way leaves no folder, and a previous set as it was.
+  options.templatePath = std::string(TARVELLO_BINARY_DIR) + "/bin/" + kSchedulesTemplateName;
+  std::vector<std::string> told;
+  std::set<size_t> counts;
+  options.progress = [&](size_t index, size_t count, const std::string& name) {
+    EXPECT_EQ(index, told.size());
+    counts.insert(count);
+    told.push_back(name);
+    return true;
+  };
+  const auto written = writeSubmittal(*run, folder.file("set"), options);
+  ASSERT_TRUE(written.ok()) << written.error;
+  EXPECT_EQ(counts, std::set<size_t>{told.size()});
+  EXPECT_EQ(told.back(), "manifest.json");
+  std::sort(told.begin(), told.end());
+  EXPECT_EQ(told, filesOf(folder.path() / "set"));
+  ASSERT_GT(told.size(), 8u);
+  const std::string manifest = readText(folder.path() / "set" / "manifest.json");
+
+  // Stopped before the first file, part way, and before the manifest.
+  for (const size_t stopAt : {size_t{0}, size_t{7}, told.size() - 1}) {
+    SCOPED_TRACE(stopAt);
+    options.progress = [&](size_t index, size_t, const std::string&) { return index < stopAt; };
+    for (const char* target : {"other", "set"}) {
+      options.force = true;
+      const auto stopped = writeSubmittal(*run, folder.file(target), options);
+      EXPECT_TRUE(stopped.cancelled);
+      EXPECT_EQ(stopped.error, "The submittal was cancelled; nothing was written.");
+    }
+    EXPECT_EQ(filesOf(folder.path()), (std::vector<std::string>{"highway.bvp", "set"}));
+    EXPECT_EQ(readText(folder.path() / "set" / "manifest.json"), manifest);
+    EXPECT_TRUE(verifySubmittal(folder.file("set")).ok());
+  }
+
   // The database is hashed only for the manifest: one changed since it was
   // read would be named with bytes the tables did not come from.
-  options.templatePath = "";
+  options.progress = {};
   { std::ofstream(folder.file("highway.bvp"), std::ios::app) << '\0'; }
   folder.watch(folder.file("highway.bvp"));
   const auto changed = writeSubmittal(*run, folder.file("set"), options);
   EXPECT_EQ(changed.error,
             folder.file("highway.bvp") + " has changed on disk since it was read: open it again");
-  EXPECT_EQ(filesOf(folder.path()), std::vector<std::string>{"highway.bvp"});
+  EXPECT_EQ(filesOf(folder.path()), (std::vector<std::string>{"highway.bvp", "set"}));
 }
 
 // The highway example's databases with one trunk pipe made larger, the pipe and

@@ -6,6 +6,7 @@
 //                                      drawing, its progress dialog too
 //   shell_screenshots --grab FILE MS   waits MS milliseconds, then takes the
 //                                      whole screen (another program's window)
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -145,6 +146,48 @@ int main(int argc, char** argv) {
     settle();
     grabScreen(out.filePath("hgl-computation.png"));
   }
+
+  // A resubmittal: the set of this run, then the set of a run at another
+  // tail water compared with it; the progress of the second set, and its
+  // REVISIONS page, one above the other.
+  QTemporaryDir sets;
+  ui->openAnswers = {sets.filePath("first").toStdString(), ""};
+  window.findChild<QAction*>("mnuExportSubmittal")->trigger();
+  window.findChild<QLineEdit*>("TWE")->setText("399.80");
+  window.findChild<QPushButton*>("cmdgenprofiledata")->click();
+  while (window.commandRunning()) settle(50);
+  ui->openAnswers = {sets.filePath("second").toStdString(), sets.filePath("first").toStdString()};
+  ui->yesNoAnswers = {true};
+  QPixmap progressShot;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    auto* bar = window.findChild<QProgressDialog*>("dlgSubmittalProgress");
+    if (progressShot.isNull() && bar && bar->isVisible() && bar->value() >= bar->maximum() / 2) {
+      settle(300);
+      progressShot = QGuiApplication::primaryScreen()->grabWindow(0);
+    }
+  });
+  watch.start(0);
+  window.findChild<QAction*>("mnuExportSubmittal")->trigger();
+  watch.stop();
+  settle();
+  const QPixmap revisions = QGuiApplication::primaryScreen()->grabWindow(0);
+  if (!progressShot.isNull()) {
+    const QRect area = window.frameGeometry().intersected(revisions.rect());
+    QPixmap both(area.width(), area.height() * 2 + 8);
+    both.fill(Qt::darkGray);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, progressShot, area.x(), area.y(), area.width(), area.height());
+    painter.drawPixmap(0, area.height() + 8, revisions, area.x(), area.y(), area.width(),
+                       area.height());
+    painter.end();
+    std::printf("%s %s\n", both.save(out.filePath("submittal.png")) ? "wrote" : "could not write",
+                qPrintable(out.filePath("submittal.png")));
+  }
+  // The run the later pictures show.
+  window.findChild<QLineEdit*>("TWE")->setText("398.00");
+  window.findChild<QPushButton*>("cmdgenprofiledata")->click();
+  while (window.commandRunning()) settle(50);
 
   tabs->setCurrentIndex(2);
   auto* branches = window.findChild<QTableView*>("profileflex1");

@@ -1,0 +1,242 @@
+// File > Export Submittal... and the REVISIONS page through the real main
+// window on the highway example: the set verified against its manifest (its
+// PDF read by pdfinfo), a previous set replaced only after Yes, Cancel
+// leaving nothing, and the log of a changed copy of a set shown and leading
+// to its rows.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include "commands/export_submittal.h"
+#include "shell/widget_names.h"
+#include "window_fixture.h"
+
+using namespace tarvello;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string fileText(const fs::path& path) {
+  std::string text;
+  readWholeFile(path.string(), text);
+  return text;
+}
+
+std::vector<std::string> namesIn(const fs::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Whether pdfinfo reads the PDF's page as `size` ("792 x 612 pts").
+bool pageIs(const fs::path& pdf, const char* size) {
+  QProcess pdfinfo;
+  pdfinfo.start("pdfinfo", {QString::fromStdString(pdf.string())});
+  return pdfinfo.waitForFinished() && pdfinfo.readAllStandardOutput().contains(size);
+}
+
+// `text` with the line that starts with `start` changed from `from` to `to`,
+// or left out when `from` is empty.
+std::string editLine(std::string text, const std::string& start, const std::string& from,
+                     const std::string& to) {
+  const size_t line = text.find("\n" + start) + 1, end = text.find('\n', line) + 1;
+  if (from.empty()) return text.erase(line, end - line);
+  return text.replace(text.find(from, line), from.size(), to);
+}
+
+}  // namespace
+
+class SubmittalWindowTest : public QObject, WindowFixture {
+  Q_OBJECT
+
+  QTemporaryDir out_;
+  fs::path outPath(const char* name) const { return out_.filePath(name).toStdString(); }
+  fs::path outFolder() const { return out_.path().toStdString(); }
+  QTabWidget* tabs() const { return find<QTabWidget>(widget::kPages); }
+  QString status() const { return window_->statusBar()->currentMessage(); }
+
+  void createHighway() {
+    const QString examples = TARVELLO_EXAMPLES_DIR;
+    window_->openDatabasesAtStart(examples + "/highway.bvp", examples + "/highway.olm");
+    window_->waitForCommand();
+    find<QComboBox>(widget::kOutfallBox)->setEditText("1");
+    find<QLineEdit>(widget::kTailWaterField)->setText("399.80");
+    find<QPushButton>(widget::kCreateProfileData)->click();
+    waitForCommand();
+  }
+  void choosePaper(const char* name) {
+    auto* paper = find<QComboBox>(widget::kPdfPageSize);
+    paper->setCurrentIndex(paper->findData(QString(name)));
+  }
+  // Export Submittal... into `folder`, compared with `previous` ("" for none).
+  void exportTo(const fs::path& folder, const fs::path& previous = {}, bool mark = false) {
+    ui_->forget();
+    ui_->openAnswers = {folder.string(), previous.string()};
+    if (!previous.empty()) ui_->yesNoAnswers.push_back(mark);
+    find<QAction>(widget::kExportSubmittal)->trigger();
+  }
+
+ private slots:
+  void init() {
+    QSettings().clear();
+    openWindow();
+    createHighway();
+  }
+  void cleanup() { closeWindow(); }
+
+  void theSetOfTheRunVerifiesAndIsReplacedOnlyAfterYes() {
+    choosePaper("letter");  // the paper of the window's PDF box is the set's
+    const fs::path set = outPath("set");
+    exportTo(set);
+    const VerifyResult verified = verifySubmittal(set.string());
+    QVERIFY2(verified.ok(), verified.error.c_str());
+    const auto files = namesIn(set);
+    QCOMPARE(ui_->lastMessage(), "Submittal written to:" + set.string() + "\n" +
+                                     std::to_string(files.size()) +
+                                     " files, each listed in manifest.json");
+    QCOMPARE(status(), "Submittal written to " + QString::fromStdString(set.string()));
+    for (const char* name : {"warnings.csv", "hgl-computation.csv", "branch-1.dxf"})
+      QVERIFY2(std::count(files.begin(), files.end(), name), name);
+    QCOMPARE(tabs()->count(), 6);  // no REVISIONS page without a previous set
+    QVERIFY(pageIs(set / "set.pdf", "792 x 612 pts"));
+    // The findings are those of the DESIGN CHECKS page, as Save Table as CSV writes them.
+    tabs()->setCurrentIndex(3);
+    ui_->saveAnswers = {outPath("checks.csv").string()};
+    find<QAction>(widget::kSaveTableCsv)->trigger();
+    QCOMPARE(fileText(set / "design-checks.csv"), fileText(outPath("checks.csv")));
+    const std::string manifest = fileText(set / "manifest.json");
+    QVERIFY(manifest.find("\"tail_water_given\": \"399.80\"") != std::string::npos);
+
+    // The same folder again: replaced only after Yes.
+    ui_->yesNoAnswers = {false};
+    exportTo(set);
+    QCOMPARE(ui_->questions, std::vector<std::string>{kReplaceSetQuestion});
+    QCOMPARE(fileText(set / "manifest.json"), manifest);
+    choosePaper("tabloid");
+    ui_->yesNoAnswers = {true};
+    exportTo(set);
+    QVERIFY(verifySubmittal(set.string()).ok());
+    QVERIFY(pageIs(set / "set.pdf", "1224 x 792 pts"));
+
+    // A folder that is not a set is refused with the core's words and left alone.
+    std::ofstream(outPath("mine.txt")) << "mine";
+    const auto before = namesIn(outFolder());
+    exportTo(outFolder());
+    QCOMPARE(ui_->lastMessage(), submittalTargetProblem(outFolder().string(), false));
+    QCOMPARE(namesIn(outFolder()), before);
+  }
+
+  void cancelLeavesNothingBehind() {
+    const fs::path set = outPath("cancelled");
+    const auto before = namesIn(outFolder());
+    // Cancel once the bar has moved a few files on, as the user would.
+    int seen = 0;
+    QTimer press;
+    connect(&press, &QTimer::timeout, this, [&] {
+      auto* bar = window_->findChild<QProgressDialog*>(widget::kSubmittalProgress);
+      if (!bar) return;
+      seen = std::max(seen, bar->value());
+      if (bar->value() >= 4) bar->cancel();
+    });
+    press.start(0);
+    exportTo(set);
+    press.stop();
+    QCOMPARE(seen, 4);
+    QCOMPARE(namesIn(outFolder()), before);  // no set, no temporary
+    QCOMPARE(status(), QString("Export Submittal cancelled: nothing was written."));
+    QVERIFY(ui_->messages.empty());
+    // Without the Cancel, the same set is written in full.
+    exportTo(set);
+    QVERIFY(verifySubmittal(set.string()).ok());
+  }
+
+  void revisionsPageShowsTheLogOfAChangedCopyAndLeadsToItsRows() {
+    const fs::path first = outPath("first"), copy = outPath("copy"), second = outPath("second");
+    exportTo(first);
+    // A previous set without the tables is refused before anything is written.
+    fs::create_directory(copy);
+    exportTo(second, copy);
+    QCOMPARE(ui_->lastMessage(), (copy / "structures.csv").string() + ": the file does not exist");
+    QVERIFY(!fs::exists(second));
+
+    // The copy: P4 one size smaller, structure 12 not yet there.
+    std::ofstream(copy / "pipes.csv", std::ios::binary)
+        << editLine(fileText(first / "pipes.csv"), "1,P4,", ",Concrete,48,", ",Concrete,42,");
+    std::ofstream(copy / "structures.csv", std::ios::binary)
+        << editLine(fileText(first / "structures.csv"), "1,12,", "", "");
+    fs::copy_file(first / "design-checks.csv", copy / "design-checks.csv");
+    exportTo(second, copy, false);
+    QCOMPARE(ui_->questions, std::vector<std::string>{kMarkRevisionsQuestion});
+    QVERIFY(verifySubmittal(second.string()).ok());
+    const std::vector<std::vector<std::string>> log{
+        {"Change", "Item", "Id", "Column", "Old", "New"},
+        {"added", "structure", "12", "", "", ""},
+        {"changed", "pipe", "P4", "Dia / Rise", "42", "48"}};
+    QCOMPARE(*parseCsv(fileText(second / "revisions.csv")), log);
+    QVERIFY(ui_->lastMessage().ends_with("\nRevisions: 1 added, 0 removed, 1 changed"));
+    // Unmarked: the drawings are those of the first set.
+    QCOMPARE(fileText(second / "branch-1.dxf"), fileText(first / "branch-1.dxf"));
+
+    // The page, in front after QUANTITIES, holds the log's rows.
+    auto* page = find<QWidget>(widget::kRevisionsPage);
+    auto* sheet = find<QTableView>(widget::kRevisionsSheet);
+    QCOMPARE(tabs()->currentWidget(), page);
+    QCOMPARE(tabs()->tabText(6), QString("REVISIONS"));
+    QCOMPARE(find<QLabel>(widget::kRevisionsSummary)->text(),
+             QString("Revisions: 1 added, 0 removed, 1 changed. Double-click a row to see its "
+                     "structure or pipe."));
+    const QAbstractItemModel* model = sheet->model();
+    QCOMPARE(model->rowCount(), 2);
+    for (int r = 0; r <= 2; ++r)
+      for (int c = 0; c < 6; ++c)
+        QCOMPARE((r ? model->index(r - 1, c).data() : model->headerData(c, Qt::Horizontal))
+                     .toString()
+                     .toStdString(),
+                 log[size_t(r)][size_t(c)]);
+
+    // A double-click shows the pipe at its changed cell, the structure at its Str #.
+    QTRY_VERIFY(sheet->isVisible() && sheet->viewport()->height() > 40);
+    auto chooseRow = [&](int row) {
+      const QPoint at = sheet->visualRect(model->index(row, 0)).center();
+      QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {}, at);
+      QTest::mouseDClick(sheet->viewport(), Qt::LeftButton, {}, at);
+    };
+    chooseRow(1);
+    auto* pipes = find<QTableView>(widget::kPipeGrid);
+    QCOMPARE(tabs()->currentWidget(), pipes);
+    const QModelIndex cell = pipes->currentIndex();
+    QCOMPARE(pipes->model()->headerData(cell.column(), Qt::Horizontal).toString(),
+             QString("Dia / Rise"));
+    QCOMPARE(cell.siblingAtColumn(pipecol::PipeNo).data().toString(), QString("P4"));
+    tabs()->setCurrentWidget(page);
+    chooseRow(0);
+    auto* structures = find<QTableView>(widget::kStructureGrid);
+    QCOMPARE(tabs()->currentWidget(), structures);
+    QCOMPARE(structures->currentIndex().data().toString(), QString("12"));
+
+    // The next run's tables are not those the log describes: the page goes.
+    find<QPushButton>(widget::kCreateProfileData)->click();
+    waitForCommand();
+    QCOMPARE(tabs()->indexOf(page), -1);
+  }
+};
+
+int main(int argc, char** argv) {
+  return runWindowTests<SubmittalWindowTest>(argc, argv, "Tarvello submittal window tests");
+}
+
+#include "submittal_window_test.moc"

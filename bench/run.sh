@@ -204,6 +204,13 @@ if [[ -x $BIN/tarvello-gui-bench ]]; then
   echo
 fi
 
+# The page's PDF set in headless chromium, where the web build and chromium are there.
+if command -v chromium >/dev/null && [[ -f $ROOT/build-web/site/index.html ]]; then
+  echo "== the page's PDF set against tarvello-cli --pdf, 5,001 pipes"
+  SIZES=5001 WORK=$WORK bash "$ROOT/bench/web_pdf.sh" "$BUILD" 2>&1 | sed 's/^/  /'
+  echo
+fi
+
 echo "== function benchmarks (each against its floor, same run)"
 "$BIN/tarvello-bench" --benchmark_out="$WORK/functions.json" --benchmark_out_format=json \
   --benchmark_min_time=${MIN_TIME:-0.2} >/dev/null 2>&1

@@ -36,7 +36,7 @@
   let ruleTexts = {};  // design-check rule id -> the rule in words
   let drawing = null;  // what the preview shows
   let previewing = null;  // {id, key} of the drawing the preview shows
-  const types = { csv: 'text/csv', dxf: 'application/dxf', pdf: 'application/pdf',
+  const types = { csv: 'text/csv', dxf: 'application/dxf', pdf: 'application/pdf', zip: 'application/zip',
     xlsx: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet' };
 
   // ---- what each button can do now: one table of rules, '' when the
@@ -51,10 +51,7 @@
     { id: 'fit', element: 'fit', rule: () => (drawing ? '' : 'Nothing in the preview yet.') },
   ];
   function outputRule(o) {
-    if (!o.available) {
-      return o.id === 'pdf' ? 'The page makes no PDF set yet: the desktop program and tarvello-cli --pdf make it.'
-                            : 'This edition cannot make it.';
-    }
+    if (!o.available) return 'This edition cannot make it.';
     const why = needRun();
     if (why) return why;
     if (state.stale) return state.stale;
@@ -88,6 +85,7 @@
       commands.push({ id: b.id, element: b.id, rule: () => outputRule(o), title: '' });
     }
     $('downloads').replaceChildren(...buttons);
+    showPageSizes(msg.pageSizes);
     nameDownloads();
     updateCommands();
   }
@@ -295,6 +293,7 @@
     document.body.dataset.timings = `${r.timings}page ${Math.round(performance.now() - shown)} ms`;
     setStatus(r.message, false);
     updateCommands();
+    await compareOldSet();
     document.body.dataset.ran = String(Date.now());
     // Fields edited while it ran.
     await checkStale();
@@ -306,6 +305,7 @@
     for (const id of ['structures', 'pipes', 'branches']) grids[id].set([], { length: 0, row: () => [] });
     $('findings').tBodies[0].replaceChildren();
     $('findings-summary').textContent = 'Create Profile Data to check the tables.';
+    clearRevisions();
     $('branch').replaceChildren();
     drawing = null;
     previewing = null;
@@ -486,7 +486,7 @@
   // and the workbook are made when asked for ----
   async function output(id, key) {
     setBusy(true);
-    const r = await ask({ kind: 'output', id, key: key || '', egl: $('egl').checked });
+    const r = await ask({ kind: 'output', id, key: key || '', egl: $('egl').checked, pageSize: $('page-size').value });
     setBusy(false);
     if (r.warnings && r.warnings.length) listWarnings(r.warnings);
     if (!r.ok) { setStatus(r.message, true); return null; }
@@ -673,5 +673,91 @@
     drawPreview();
   });
   canvas.addEventListener('pointerup', () => { drag = null; });
+  // ---- the PDF set's paper, "Download all" and the revision log against an
+  // earlier set ----
+  const earlier = {
+    files: [],      // the earlier set's files as chosen: [{name, bytes}]
+    problem: '',    // why they were refused, '' when they were not
+    revisions: null,  // the last comparison: {rows, bytes, name}
+  };
+  const REVISIONS_SHOWN = 1000;  // all of them are in the download
+  function showPageSizes(sizes) {
+    $('page-size').replaceChildren(...sizes.map((s) => {
+      const o = document.createElement('option');
+      o.value = s.name;
+      o.textContent = s.label;
+      return o;
+    }));
+  }
+  commands.push(
+    { id: 'dl-all', element: 'dl-all', title: 'Every file of the set and its manifest, in one zip',
+      rule: () => needRun() || state.stale ||
+        (earlier.problem ? 'The earlier set was refused: choose its files again, or none.' : '') },
+    { id: 'dl-revisions', element: 'dl-revisions', title: 'The revision log against the earlier set (CSV)',
+      rule: () => needRun() || state.stale ||
+        (!earlier.revisions ? 'Choose an earlier set\'s structures.csv and pipes.csv first.' : '') });
+  function setOldSetNote(text, error) {
+    $('old-set-note').textContent = text;
+    $('old-set-note').classList.toggle('error', Boolean(error));
+  }
+  function clearRevisions() {
+    earlier.revisions = null;
+    $('revisions').tBodies[0].replaceChildren();
+    $('revisions-summary').textContent = '';
+    $('revisions-tab-button').hidden = true;
+    if (!$('revisions-tab').hidden) openTab('structures');
+    updateCommands();
+  }
+  // The run against the earlier set: the Revisions tab and its download, or
+  // the reason the set's files were refused.
+  async function compareOldSet() {
+    clearRevisions();
+    if (!state.run) return;
+    const files = earlier.files.map((f) => ({ name: f.name, bytes: f.bytes.slice(0) }));
+    // Busy from here on, so that nothing reads the run as done before its revisions are.
+    setBusy(true);
+    const r = await ask({ kind: 'compare', files }, files.map((f) => f.bytes));
+    setBusy(false);
+    earlier.problem = r.ok || !files.length ? '' : r.message;
+    if (!r.ok) {
+      if (files.length) setOldSetNote(r.message, true);
+      updateCommands();
+      return;
+    }
+    setOldSetNote('', false);
+    earlier.revisions = { bytes: r.bytes, name: r.name };
+    const rows = r.rows.slice(1);
+    $('revisions').tBodies[0].replaceChildren(...rows.slice(0, REVISIONS_SHOWN).map((row) => {
+      const tr = document.createElement('tr');
+      for (const text of row) { const td = document.createElement('td'); td.textContent = text; tr.append(td); }
+      return tr;
+    }));
+    $('revisions-summary').textContent = r.summary +
+      (rows.length > REVISIONS_SHOWN ? `; the first ${REVISIONS_SHOWN} here, all of them in the download.` : '.');
+    $('revisions-tab-button').hidden = false;
+    updateCommands();
+  }
+  $('old-set').addEventListener('change', async (e) => {
+    const chosen = [...e.target.files];
+    earlier.files = await Promise.all(chosen.map(async (f) => ({ name: f.name, bytes: await f.arrayBuffer() })));
+    earlier.problem = '';
+    setOldSetNote(chosen.length && !state.run ? 'The earlier set is compared at the next Create Profile Data.' : '', false);
+    // While a run is under way, its end compares with these files.
+    if (state.run && !state.busy) await compareOldSet();
+    document.body.dataset.compared = String(Date.now());
+  });
+  $('dl-all').addEventListener('click', async () => {
+    if (commands.find((c) => c.id === 'dl-all').rule()) return;
+    setBusy(true);
+    const r = await ask({ kind: 'set', egl: $('egl').checked, pageSize: $('page-size').value });
+    setBusy(false);
+    if (r.warnings && r.warnings.length) listWarnings(r.warnings);
+    if (!r.ok) { setStatus(r.message, true); return; }
+    if (state.run) save(r.name, r.bytes);
+  });
+  $('dl-revisions').addEventListener('click', () => {
+    if (!commands.find((c) => c.id === 'dl-revisions').rule()) save(earlier.revisions.name, earlier.revisions.bytes);
+  });
+
   updateCommands();
 })();

@@ -4,7 +4,9 @@
 // of the catalogue that every front end shares.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
+#include <zip.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -19,10 +21,13 @@
 #include "dxf/aci_colours.h"
 #include "excel/excel_export.h"
 #include "network/unit_constants.h"
+#include "pdf/pdf_writer.h"
 #include "profile/profile_drawings.h"
 #include "run/outputs.h"
 #include "run/project_open.h"
 #include "run/run.h"
+#include "submittal/revisions.h"
+#include "submittal/submittal.h"
 #include "tables/cell_numbers.h"
 #include "tables/csv.h"
 
@@ -32,13 +37,15 @@ namespace {
 using emscripten::val;
 
 const char* const kOut = "/out";
+// Where "Download all" makes its set before zipping it.
+const char* const kSets = "/sets";
 // The findings the page lists; all of them are in the design-checks download.
 const size_t kFindingsShown = 500;
 
 // The files are named as the user picked them, without their place in the module.
 std::string shownText(std::string text) {
   while (!text.empty() && text.back() == '\n') text.pop_back();
-  for (const std::string folder : {"/in/pipe/", "/in/inlet/", "/in/criteria/"})
+  for (const std::string folder : {"/in/pipe/", "/in/inlet/", "/in/criteria/", "/in/old/"})
     for (auto at = text.find(folder); at != std::string::npos; at = text.find(folder, at))
       text.erase(at, folder.size());
   return text;
@@ -104,6 +111,7 @@ class Project {
     val result = val::object();
     result.set("ok", false);
     run_.reset();
+    previous_.reset();
     std::error_code ec;
     std::filesystem::remove_all(kOut, ec);
     std::filesystem::create_directories(kOut, ec);
@@ -148,8 +156,94 @@ class Project {
     return result;
   }
 
-  // The energy grade line is an option of the drawings, not of the run.
+  // The energy grade line and the PDF set's paper are options of the
+  // drawings, not of the run.
   void setEnergyGradeLine(bool on) { drawing_.energyGradeLine = on; }
+  void setPageSize(const std::string& name) { drawing_.pageSize = name; }
+
+  // Compares the last run with the earlier set whose tables are in `folder`
+  // (structures.csv, pipes.csv, design-checks.csv as a set names them):
+  // {ok, message, rows (heads first), summary, name}; the log is written to
+  // /out/revisions.csv, and "Download all" then includes it.
+  val compare(const std::string& folder) {
+    val result = val::object();
+    result.set("ok", false);
+    previous_.reset();
+    if (!run_) {
+      result.set("message", std::string("Create Profile Data first"));
+      return result;
+    }
+    try {
+      auto previous = std::make_unique<PreviousSet>();
+      const std::string error =
+          readPreviousSet(folder, setTablesOf(*run_, &checks_.findings), *previous);
+      // The worker names the files as the user picked them.
+      if (!error.empty()) {
+        result.set("message", error);
+        return result;
+      }
+      const auto revisions = compareSets(previous->tables, setTablesOf(*run_, &checks_.findings));
+      const std::string name = "revisions.csv";
+      const WriteResult w =
+          writeTextOutput(std::string(kOut) + "/" + name, revisionsCsv(revisions), Overwrite::Yes);
+      if (!w.written()) {
+        result.set("message", name + ": " + w.message);
+        return result;
+      }
+      val rows = val::array();
+      for (const auto& row : revisionRows(revisions)) rows.call<void>("push", stringList(row));
+      result.set("rows", rows);
+      result.set("summary", revisionsSummary(revisions));
+      result.set("name", name);
+      result.set("ok", true);
+      previous_ = std::move(previous);
+    } catch (const std::exception& e) {
+      result.set("message", std::string(e.what()));
+    }
+    return result;
+  }
+
+  // Everything at once: the set tarvello-cli --submittal writes for the same
+  // inputs (with revisions.csv when an earlier set was compared), zipped into
+  // /out; {ok, message, warnings, name}.
+  val submittal() {
+    val result = val::object();
+    result.set("ok", false);
+    if (!run_) {
+      result.set("message", std::string("Create Profile Data first"));
+      return result;
+    }
+    std::error_code ec;
+    const std::string folder = std::string(kSets) + "/set", zipName = "submittal.zip";
+    std::filesystem::remove_all(kSets, ec);
+    std::filesystem::create_directories(kSets, ec);
+    try {
+      SubmittalOptions options;
+      options.drawing = drawing_;
+      options.checks = &checks_;
+      options.templatePath = "/data/SCHEDULES.xlr";
+      options.tailWaterGiven = tailWaterGiven_;
+      options.version = TARVELLO_VERSION;
+      options.previous = previous_.get();
+      const SubmittalResult set = writeSubmittal(*run_, folder, options);
+      result.set("warnings", warningList(set.warnings));
+      if (!set.ok()) {
+        result.set("message", shownText(set.error));
+      } else if (std::string error =
+                     zipFolder(folder, set.files, std::string(kOut) + "/" + zipName);
+                 !error.empty()) {
+        result.set("message", zipName + ": " + error);
+      } else {
+        result.set("ok", true);
+        result.set("name", zipName);
+      }
+    } catch (const std::exception& e) {
+      result.set("message", std::string(e.what()));
+    }
+    // The set lives on only in the zip: the module's memory is the page's.
+    std::filesystem::remove_all(kSets, ec);
+    return result;
+  }
 
   // An output of the last run, written into /out when asked for (a large
   // network's drawings take long): {ok, message, warnings, name}. `id` is a
@@ -203,14 +297,17 @@ class Project {
       }
       overrides = *read.overrides;
     }
+    tailWaterGiven_ = tailWater;
     RunInputs inputs{databases_, outfall, tailWater.empty() ? "0.0" : tailWater, true};
     if (!parseNumber(inputs.tailWater)) {
       result.set("message",
                  "the tail-water elevation \"" + oneLine(tailWater) + "\" is not a number");
       return;
     }
+    const std::string pageSize = drawing_.pageSize;
     drawing_ = DrawingOptions();
     drawing_.energyGradeLine = egl;
+    drawing_.pageSize = pageSize;
     // Where the time goes, for the benchmark.
     std::string timings;
     double lap = emscripten_get_now();
@@ -309,10 +406,39 @@ class Project {
     return list;
   }
 
+  // Writes `names` of `folder` into a new zip at `zipPath`, at its top level
+  // in that order; "" or the reason it failed.
+  static std::string zipFolder(const std::string& folder, const std::vector<std::string>& names,
+                               const std::string& zipPath) {
+    int code = 0;
+    zip_t* archive = zip_open(zipPath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!archive)
+      return "the archive could not be made (libzip error " + std::to_string(code) + ")";
+    for (const std::string& name : names) {
+      const std::string path = folder + "/" + name;
+      zip_source_t* source = zip_source_file(archive, path.c_str(), 0, 0);
+      if (!source || zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+        if (source) zip_source_free(source);
+        const std::string error = name + " could not be added: " + zip_strerror(archive);
+        zip_discard(archive);
+        return error;
+      }
+    }
+    if (zip_close(archive) != 0) {
+      const std::string error = zip_strerror(archive);
+      zip_discard(archive);
+      return error;
+    }
+    return "";
+  }
+
   ProjectDatabases databases_;
   std::shared_ptr<const Run> run_;
   RunFindings checks_;
   DrawingOptions drawing_;
+  std::string tailWaterGiven_;  // as typed, for the set's manifest
+  // The earlier set the last run was compared with, if any.
+  std::unique_ptr<PreviousSet> previous_;
 };
 
 // The outputs this page offers, from the catalogue: [{id, caption,
@@ -357,11 +483,31 @@ val checkRules() {
   return list;
 }
 
+// The PDF set's papers as the window offers them: [{name, label}],
+// "tabloid (17 x 11 in)", the default first.
+val pageSizes() {
+  val list = val::array();
+  for (const PdfPageSize& size : pdfPageSizes()) {
+    val item = val::object();
+    item.set("name", size.name);
+    item.set("label", pdfPageSizeLabel(size));
+    list.call<void>("push", item);
+  }
+  return list;
+}
+
 // The name a download is saved under: "highway-structure-schedule.dxf".
 std::string downloadName(const std::string& id, const std::string& pipeFileName,
                          const std::string& key) {
   const OutputDescription* output = findOutput(id);
   return output ? defaultOutputName(*output, pipeFileName, key) : id;
+}
+
+// A file of the page's own named after the project as the catalogue's are:
+// "highway-submittal.zip".
+std::string projectFileName(const std::string& pipeFileName, const std::string& name) {
+  std::string project = std::filesystem::path(pipeFileName).stem().string();
+  return (project.empty() ? "tarvello" : project) + "-" + name;
 }
 
 }  // namespace
@@ -374,13 +520,18 @@ EMSCRIPTEN_BINDINGS(tarvello) {
       .function("output", &Project::output)
       .function("staleLine", &Project::staleLine)
       .function("criteria", &Project::criteria)
-      .function("setEnergyGradeLine", &Project::setEnergyGradeLine);
+      .function("setEnergyGradeLine", &Project::setEnergyGradeLine)
+      .function("setPageSize", &Project::setPageSize)
+      .function("compare", &Project::compare)
+      .function("submittal", &Project::submittal);
   emscripten::function("version",
                        emscripten::optional_override([] { return std::string(TARVELLO_VERSION); }));
   emscripten::function("catalogue", &catalogue);
   emscripten::function("downloadName", &downloadName);
+  emscripten::function("projectFileName", &projectFileName);
   emscripten::function("aciColours", &aciColours);
   emscripten::function("checkRules", &checkRules);
+  emscripten::function("pageSizes", &pageSizes);
 }
 
 }  // namespace tarvello::web

@@ -13,7 +13,7 @@ function start() {
     module = m;
     project = new m.Project();
     postMessage({ kind: 'ready', version: m.version(), catalogue: m.catalogue(),
-                  aciColours: m.aciColours(), checkRules: m.checkRules() });
+                  aciColours: m.aciColours(), checkRules: m.checkRules(), pageSizes: m.pageSizes() });
   });
 }
 start();
@@ -78,8 +78,11 @@ function handle(msg) {
     }
     return reply;
   }
+  if (msg.kind === 'compare') return compareWithOldSet(msg);
+  if (msg.kind === 'set') return wholeSet(msg);
   if (msg.kind === 'output') {
     project.setEnergyGradeLine(Boolean(msg.egl));
+    if (msg.pageSize) project.setPageSize(msg.pageSize);
     const key = msg.key || '';
     const r = project.output(msg.id, key);
     if (!r.ok) return { kind: 'output', ok: false, message: r.message, warnings: r.warnings };
@@ -91,13 +94,60 @@ function handle(msg) {
   return { kind: 'error', message: 'unknown request' };
 }
 
+// ---- the earlier set and "Download all" ----
+// An earlier set's files by what they are, whatever the user's names
+// ("highway-structures.csv" as the page saves it).
+const oldSetFiles = [['design-checks.csv', /checks\.csv$/i], ['structures.csv', /structures\.csv$/i],
+  ['pipes.csv', /pipes\.csv$/i], ['manifest.json', /manifest\.json$/i]];
+// Compares the last run with the earlier set's tables: {ok, message, rows, summary, bytes, name}.
+function compareWithOldSet(msg) {
+  const reply = { kind: 'compared', ok: false };
+  emptyFolder('/in/old');
+  const named = {};
+  for (const f of msg.files) {
+    const kind = oldSetFiles.find(([, pattern]) => pattern.test(f.name));
+    if (!kind) {
+      reply.message = `${f.name} is none of a set's files: choose its structures.csv and pipes.csv, ` +
+        'and design-checks.csv and manifest.json if it has them';
+      return reply;
+    }
+    if (named[kind[0]]) {
+      reply.message = `${named[kind[0]]} and ${f.name} are both the set's ${kind[0]}: choose one`;
+      return reply;
+    }
+    named[kind[0]] = f.name;
+    writeInput('/in/old/' + kind[0], f.bytes);
+  }
+  const r = project.compare('/in/old');
+  if (!r.ok) {
+    let message = r.message;
+    for (const [set, user] of Object.entries(named)) message = message.split('/in/old/' + set).join(user);
+    reply.message = message.split('/in/old/').join('');
+    return reply;
+  }
+  const bytes = module.FS.readFile('/out/' + r.name);
+  return Object.assign(reply, { ok: true, rows: r.rows, summary: r.summary, bytes,
+                                name: module.projectFileName(pipeName, r.name) });
+}
+// Everything at once, as tarvello-cli --submittal writes it, in one zip.
+function wholeSet(msg) {
+  project.setEnergyGradeLine(Boolean(msg.egl));
+  if (msg.pageSize) project.setPageSize(msg.pageSize);
+  const r = project.submittal();
+  if (!r.ok) return { kind: 'set', ok: false, message: r.message, warnings: r.warnings };
+  const bytes = module.FS.readFile('/out/' + r.name);
+  module.FS.unlink('/out/' + r.name);
+  return { kind: 'set', ok: true, name: module.projectFileName(pipeName, r.name), bytes, warnings: r.warnings };
+}
+
 onmessage = (event) => {
   ready.then(() => {
     let reply;
     try {
       reply = handle(event.data);
     } catch (e) {
-      const kinds = { open: 'opened', run: 'ran', output: 'output', criteria: 'criteria', stale: 'stale' };
+      const kinds = { open: 'opened', run: 'ran', output: 'output', criteria: 'criteria', stale: 'stale',
+                      compare: 'compared', set: 'set' };
       reply = { kind: kinds[event.data.kind] || 'error', ok: false,
                 message: 'The run stopped: ' + String(e && e.message ? e.message : e) };
       start();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -584,6 +585,13 @@ std::optional<PdfPageSize> pdfPageSize(const std::string& name) {
   for (const PdfPageSize& size : pdfPageSizes())
     if (equalsIgnoringCase(size.name, name)) return size;
   return std::nullopt;
+}
+
+std::string pdfPageSizeLabel(const PdfPageSize& size) {
+  char text[96];
+  std::snprintf(text, sizeof text, " (%.3g x %.3g in)", size.width / kPointsPerInch,
+                size.height / kPointsPerInch);
+  return size.name + text;
 }
 
 std::string pdfSavedMessage(const std::string& path) { return "PDF file was saved to:" + path; }

@@ -24,6 +24,8 @@ struct PdfPageSize {
 const std::vector<PdfPageSize>& pdfPageSizes();
 // The size of that name ("tabloid", "letter", "ansi-d", "a3", "a1"), any case.
 std::optional<PdfPageSize> pdfPageSize(const std::string& name);
+// As a page-size choice shows it: "tabloid (17 x 11 in)", "a3 (16.5 x 11.7 in)".
+std::string pdfPageSizeLabel(const PdfPageSize& size);
 
 // One page: the entities of one sheet and what the footer calls it.
 struct PdfSheet {

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "common/atomic_file.h"
+#include "pdf/sheet_set.h"
+#include "pdf/table_pages.h"
 #include "profile/profile_drawings.h"
 #include "reports/hgl_sheet.h"
 #include "reports/quantities.h"
@@ -11,10 +13,6 @@
 #include "schedules/structure_schedule.h"
 #include "tables/csv.h"
 #include "tables/row_lookups.h"
-#ifndef TARVELLO_NO_PDF
-#include "pdf/sheet_set.h"
-#include "pdf/table_pages.h"
-#endif
 
 namespace tarvello {
 namespace {
@@ -97,7 +95,6 @@ WriteResult workbook(const OutputContext& c, const std::string& path, Overwrite 
   for (const ExtraWorksheet& more : c.moreWorksheets) extras.push_back(&more);
   return exportSchedules(c.run.tables(), c.run.english(), c.templatePath, path, o, w, extras);
 }
-#ifndef TARVELLO_NO_PDF
 WriteResult pdfSet(const OutputContext& c, const std::string& path, Overwrite o, Warnings& w) {
   const auto size = pdfPageSize(c.drawing.pageSize);
   if (!size) return WriteResult::failed(path, "Unknown page size: " + c.drawing.pageSize);
@@ -126,13 +123,6 @@ WriteResult pdfSet(const OutputContext& c, const std::string& path, Overwrite o,
                           c.run.inputs().databases.pipeDbPath(), path, o, w,
                           appended.empty() ? nullptr : &appended, leading);
 }
-constexpr bool kPdf = true;
-#else
-WriteResult pdfSet(const OutputContext&, const std::string& path, Overwrite, Warnings&) {
-  return WriteResult::failed(path, "This edition makes no PDF set.");
-}
-constexpr bool kPdf = false;
-#endif
 
 using T = OutputTarget;
 using R = OutputReport;
@@ -164,7 +154,7 @@ const std::array<OutputDescription, 14> kCatalogue{{
      R::Drawing, N::PipeRows, pipeSchedule},
     {"workbook", "Export to Excel", "xlsx", "schedules", T::Whole, "--excel", true, R::Workbook,
      N::BranchRow, workbook},
-    {"pdf", "Export PDF", "pdf", "set", T::Whole, "--pdf", kPdf, R::Pdf, N::AnyRows, pdfSet},
+    {"pdf", "Export PDF", "pdf", "set", T::Whole, "--pdf", true, R::Pdf, N::AnyRows, pdfSet},
 }};
 
 // A key that names a file: nothing a file system reads as a folder or stops at.

@@ -13,13 +13,9 @@ PdfExportBox::PdfExportBox(QPushButton* exportButton, QWidget* parent)
     : QGroupBox("PDF Sheet Set", parent), pageSize_(new QComboBox(this)) {
   setObjectName(widget::kPdfFrame);
   pageSize_->setObjectName(widget::kPdfPageSize);
-  for (const PdfPageSize& size : pdfPageSizes()) {
-    const QString text = QString("%1 (%2 x %3 in)")
-                             .arg(QString::fromStdString(size.name))
-                             .arg(size.width / 72, 0, 'g', 3)
-                             .arg(size.height / 72, 0, 'g', 3);
-    pageSize_->addItem(text, QString::fromStdString(size.name));
-  }
+  for (const PdfPageSize& size : pdfPageSizes())
+    pageSize_->addItem(QString::fromStdString(pdfPageSizeLabel(size)),
+                       QString::fromStdString(size.name));
   exportButton->setParent(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pageSize_);

@@ -115,10 +115,6 @@
     $('busy').hidden = !on;
     updateCommands();
   }
-  function listWarnings(items) {
-    const ul = $('warnings');
-    ul.replaceChildren(...items.map((w) => { const li = document.createElement('li'); li.textContent = w; return li; }));
-  }
 
   function save(name, bytes) {
     const ext = name.split('.').pop();
@@ -144,7 +140,7 @@
     $('units').textContent = '';
     $('tail-water-unit').textContent = '';
     setStatus('');
-    listWarnings([]);
+    showWarnings(null);
     clearResults();
     if (!pipeFile || !inletFile) return;
     setBusy(true);
@@ -280,7 +276,7 @@
                   ...(await criteriaMessage()) };
     const r = await ask(msg);
     setBusy(false);
-    listWarnings(r.warnings || []);
+    showWarnings(r.warnings || null);
     if (!r.ok) {
       clearResults();
       setStatus(r.message, true);
@@ -307,6 +303,7 @@
     $('findings').tBodies[0].replaceChildren();
     $('findings-summary').textContent = 'Create Profile Data to check the tables.';
     $('branch').replaceChildren();
+    clearSheets();
     drawing = null;
     previewing = null;
     drawPreview();
@@ -425,6 +422,7 @@
       grids[id].set(columns, { length: Math.max(records.length - 1, 0), row: (i) => records.row(i + 1) }, marks[id]);
     }
     showFindings(r);
+    showSheets(r);
     $('branch').replaceChildren(...r.branchIds.map((b) => { const o = document.createElement('option'); o.value = b; o.textContent = b; return o; }));
     drawing = null;
     previewing = null;
@@ -469,11 +467,202 @@
   $('findings').addEventListener('click', (e) => showFinding(e.target.closest('tr')));
   $('findings').addEventListener('keydown', (e) => { if (e.key === 'Enter') showFinding(e.target.closest('tr')); });
 
+  // ---- the HGL computation sheet and the quantities: tables whose rows in
+  // view alone are in the document, as the grids do it ----
+  class SheetTable {
+    constructor(el) {
+      this.summary = document.createElement('p'); this.summary.className = 'sheet-summary';
+      this.body = document.createElement('div'); this.body.className = 'sheet-body';
+      this.table = document.createElement('table'); this.table.className = 'sheet';
+      this.colgroup = document.createElement('colgroup');
+      this.table.append(this.colgroup, this.table.createTHead(), this.table.createTBody());
+      this.body.append(this.table);
+      el.append(this.summary, this.body);
+      this.records = null; this.columns = []; this.kept = []; this.selected = 0; this.first = -1;
+      this.body.addEventListener('scroll', () => this.render());
+    }
+    get length() { return this.records ? Math.max(this.records.length - 1, 0) : 0; }
+    // `records`: the CSV's records, the heads first; null shows `summary` alone.
+    set(records, summary) {
+      this.records = records; this.selected = 0; this.first = -1;
+      this.summary.textContent = summary;
+      this.columns = records && records.length ? records.row(0) : [];
+      this.kept = this.columns.map((c, i) => (KEPT.includes(c) ? i : -1)).filter((i) => i >= 0).slice(0, 2);
+      this.colgroup.replaceChildren(...this.columns.map(() => document.createElement('col')));
+      this.table.style.width = (this.columns.length * COLUMN) + 'px';
+      const tr = document.createElement('tr');
+      tr.append(...this.columns.map((c, i) => this.cell('th', c, i, c)));
+      this.table.tHead.replaceChildren(...(this.columns.length ? [tr] : []));
+      this.body.scrollTop = 0;
+      this.render();
+    }
+    cell(tag, text, i, title) {
+      const c = document.createElement(tag);
+      c.textContent = text;
+      if (title) c.title = title;
+      const k = this.kept.indexOf(i);
+      if (k >= 0) { c.classList.add('kept'); c.style.left = (k * COLUMN) + 'px'; }
+      return c;
+    }
+    // A row of nothing as high as `rows` rows, for the rows not drawn.
+    spacer(rows) {
+      const tr = document.createElement('tr');
+      tr.className = 'spacer';
+      const td = document.createElement('td');
+      td.colSpan = Math.max(this.columns.length, 1);
+      td.style.height = (rows * ROW) + 'px';
+      tr.append(td);
+      return tr;
+    }
+    render() {
+      const n = this.length;
+      const first = Math.min(Math.floor(this.body.scrollTop / ROW), Math.max(n - 1, 0));
+      const count = Math.ceil((this.body.clientHeight || 400) / ROW) + 2;
+      if (first === this.first && this.table.tBodies[0].childElementCount) return;
+      this.first = first;
+      const last = Math.min(n, first + count);
+      const parts = [this.spacer(first)];
+      for (let r = first; r < last; ++r) {
+        const tr = document.createElement('tr');
+        tr.dataset.row = String(r + 1);
+        if (this.selected === r + 1) tr.className = 'selected';
+        tr.append(...this.records.row(r + 1).map((c, i) => this.cell('td', c, i)));
+        parts.push(tr);
+      }
+      parts.push(this.spacer(n - last));
+      this.table.tBodies[0].replaceChildren(...parts);
+    }
+    select(row) {
+      this.selected = row;
+      this.first = -1;
+      this.render();
+    }
+  }
+  const sheets = { 'hgl-sheet': new SheetTable($('hgl-sheet')), quantities: new SheetTable($('quantities')) };
+  const noSheet = 'No tables yet: run Create Profile Data first.';
+  let sheetRun = null;  // the run whose computation sheet was asked for
+  function clearSheets() {
+    sheetRun = null;
+    for (const t of Object.values(sheets)) t.set(null, noSheet);
+  }
+  // The quantities come with the run; the computation sheet, as long as the
+  // structure table, once its tab is opened.
+  function showSheets(r) {
+    sheetRun = null;
+    sheets['hgl-sheet'].set(null, 'Open this tab again to see the sheet.');
+    const records = csvRecords(r.files.quantities);
+    const rows = [];
+    for (let i = 1; i < records.length; ++i) rows.push(records.row(i)[0]);
+    const pipes = rows.filter((g) => g === 'Pipe').length, structures = rows.length - pipes;
+    sheets.quantities.set(records, `${pipes} pipe group${pipes === 1 ? '' : 's'}, ` +
+      `${structures} structure group${structures === 1 ? '' : 's'}.`);
+  }
+  async function openSheet(id) {
+    const sheet = sheets[id];
+    if (id === 'hgl-sheet' && state.run && sheetRun !== state.run) {
+      const run = state.run;
+      sheetRun = run;
+      sheet.set(null, 'Making the sheet…');
+      const r = await output('hgl-sheet');
+      if (state.run !== run) return;
+      if (!r) { sheetRun = null; sheet.set(null, 'The sheet could not be made.'); return; }
+      const records = csvRecords(r.bytes);
+      sheet.set(records, `${Math.max(records.length - 1, 0)} rows, one per structure-table row. ` +
+        'Click a row to see it in the Structures tab.');
+      document.body.dataset.hglSheet = String(Date.now());
+      return;
+    }
+    sheet.first = -1;
+    sheet.render();
+  }
+  // A row of the computation sheet is the structure-table row of the same number.
+  function showSheetRow(tr) {
+    if (!tr || !tr.dataset.row) return;
+    const row = Number(tr.dataset.row);
+    sheets['hgl-sheet'].select(row);
+    openTab('structures');
+    grids.structures.select(row);
+  }
+  $('hgl-sheet').addEventListener('click', (e) => showSheetRow(e.target.closest('tr')));
+
+  // ---- the warnings, a group per kind in the order the kinds first occur;
+  // a group's sentences are asked for when it is opened and only those in
+  // view are in the document ----
+  const ITEM = 18;
+  const OPEN_MAX = 10;  // groups of more start closed
+  let warningsShown = null;  // {groups, generation, count}
+  function showWarnings(w) {
+    warningsShown = w;
+    document.body.dataset.warnings = String(w ? w.count : 0);
+    $('warnings').replaceChildren(...(w ? w.groups.map((g, i) => warningGroup(g, i, w.generation)) : []));
+  }
+  function warningGroup(group, index, generation) {
+    const li = document.createElement('li');
+    li.className = 'warning-group';
+    const details = document.createElement('details');
+    const summary = document.createElement('summary');
+    summary.textContent = `${group.kind} (${group.count})`;
+    summary.title = group.first;
+    const list = document.createElement('div');
+    list.className = 'warning-items';
+    list.setAttribute('role', 'list');
+    list.style.height = (Math.min(group.count, OPEN_MAX) * ITEM) + 'px';
+    const spacer = document.createElement('div');
+    spacer.style.height = (group.count * ITEM) + 'px';
+    const items = document.createElement('div');
+    items.className = 'warning-rows';
+    list.append(spacer, items);
+    details.append(summary, list);
+    li.append(details);
+    let texts = null, selected = -1;
+    const render = () => {
+      if (!texts) return;
+      const first = Math.floor(list.scrollTop / ITEM);
+      const parts = [];
+      for (let i = first; i < Math.min(texts.length, first + OPEN_MAX + 2); ++i) {
+        const d = document.createElement('div');
+        d.className = 'warning-item' + (i === selected ? ' selected' : '');
+        d.setAttribute('role', 'listitem');
+        d.tabIndex = 0;
+        d.dataset.index = String(i);
+        d.textContent = d.title = texts[i];
+        parts.push(d);
+      }
+      items.style.transform = `translateY(${first * ITEM}px)`;
+      items.replaceChildren(...parts);
+    };
+    const load = async () => {
+      if (texts || !details.open) return;
+      texts = [];
+      const r = await ask({ kind: 'warning-items', generation, group: index });
+      texts = r.text.split('\n');
+      texts.pop();
+      render();
+    };
+    const choose = async (item) => {
+      if (!item) return;
+      selected = Number(item.dataset.index);
+      render();
+      const r = await ask({ kind: 'warning-row', generation, group: index, index: selected });
+      if (!r.table || !state.run) return;
+      openTab(r.table);
+      grids[r.table].select(r.row);
+    };
+    details.addEventListener('toggle', load);
+    list.addEventListener('scroll', render);
+    list.addEventListener('click', (e) => choose(e.target.closest('.warning-item')));
+    list.addEventListener('keydown', (e) => { if (e.key === 'Enter') choose(e.target.closest('.warning-item')); });
+    details.open = group.count <= OPEN_MAX;
+    load();
+    return li;
+  }
+
   // ---- tabs ----
   function openTab(id) {
     for (const o of document.querySelectorAll('[role=tab]')) o.setAttribute('aria-selected', String(o.dataset.tab === id));
     for (const t of document.querySelectorAll('.tab')) t.hidden = t.id !== id;
     if (grids[id]) { grids[id].first = -1; grids[id].render(); }
+    if (sheets[id]) openSheet(id);
     if (id === 'preview') {
       if (!drawing && previewing) preview(previewing.id, previewing.key);
       else if (!drawing && $('branch').value) preview('branch-profile', $('branch').value);
@@ -488,7 +677,7 @@
     setBusy(true);
     const r = await ask({ kind: 'output', id, key: key || '', egl: $('egl').checked });
     setBusy(false);
-    if (r.warnings && r.warnings.length) listWarnings(r.warnings);
+    if (r.warnings) showWarnings(r.warnings);
     if (!r.ok) { setStatus(r.message, true); return null; }
     return r;
   }

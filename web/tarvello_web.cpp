@@ -16,6 +16,7 @@
 #include "checks/criteria.h"
 #include "common/number_format.h"
 #include "common/one_line.h"
+#include "common/warning_groups.h"
 #include "dxf/aci_colours.h"
 #include "excel/excel_export.h"
 #include "network/unit_constants.h"
@@ -25,6 +26,7 @@
 #include "run/run.h"
 #include "tables/cell_numbers.h"
 #include "tables/csv.h"
+#include "tables/row_lookups.h"
 
 namespace tarvello::web {
 namespace {
@@ -50,11 +52,85 @@ val stringList(const std::vector<std::string>& items) {
   return list;
 }
 
-val warningList(const Warnings& warnings) {
-  val list = val::array();
-  for (const auto& w : warnings.all()) list.call<void>("push", shownText(w.text));
-  return list;
-}
+// The warnings the page shows, grouped by kind as the window's panel groups
+// them. The page gets the groups and their counts; a group's sentences and a
+// warning's row only when asked, so that 100,000 warnings cost no message and
+// no element each.
+class ShownWarnings {
+ public:
+  using List = std::shared_ptr<const std::vector<Warning>>;
+  // Shows `warnings` from now on (a run's are shared, not copied); [{kind,
+  // count, first}] in the order the kinds first occur, `first` the group's
+  // first sentence.
+  val show(List warnings) {
+    warnings_ = warnings ? std::move(warnings) : std::make_shared<const std::vector<Warning>>();
+    groups_ = groupWarnings(*warnings_);
+    ++generation_;
+    val list = val::array();
+    for (const WarningGroup& g : groups_) {
+      val item = val::object();
+      item.set("kind", g.kind);
+      item.set("count", static_cast<int>(g.count()));
+      item.set("first", oneLine(shownText((*warnings_)[g.members.front()].text)));
+      list.call<void>("push", item);
+    }
+    return list;
+  }
+  int generation() const { return generation_; }
+  int count() const { return static_cast<int>(warnings_->size()); }
+
+  // The sentences of group `group`, a line each, or "" when the warnings
+  // shown are no longer those of `generation`.
+  std::string items(int generation, int group) const {
+    const WarningGroup* g = groupOf(generation, group);
+    if (!g) return "";
+    std::string text;
+    for (const size_t m : g->members) {
+      text += oneLine(shownText((*warnings_)[m].text));
+      text += '\n';
+    }
+    return text;
+  }
+
+  // The table row the warning `index` of group `group` is about, as the
+  // window's panel finds it: {table: "structures"|"pipes"|"", row}.
+  val row(int generation, int group, int index, const ProfileTables* tables) const {
+    val result = val::object();
+    result.set("table", std::string());
+    const WarningGroup* g = groupOf(generation, group);
+    if (!g || !tables || index < 0 || static_cast<size_t>(index) >= g->count()) return result;
+    const Warning& w = (*warnings_)[g->members[static_cast<size_t>(index)]];
+    if (!w.structure.empty()) {
+      const Table& s = tables->structures;
+      int r = w.branch.empty() ? s.rowCount() : findBranchStructureRow(s, w.branch, w.structure);
+      if (r >= s.rowCount()) r = findStructureRow(s, w.structure);
+      if (r < s.rowCount()) {
+        result.set("table", std::string("structures"));
+        result.set("row", r);
+      }
+    } else if (!w.pipe.empty()) {
+      const Table& p = tables->pipes;
+      for (int r = 1; r <= p.lastFilledRow(); ++r)
+        if (p.cell(r, pipecol::PipeNo) == w.pipe) {
+          result.set("table", std::string("pipes"));
+          result.set("row", r);
+          break;
+        }
+    }
+    return result;
+  }
+
+ private:
+  const WarningGroup* groupOf(int generation, int group) const {
+    if (generation != generation_ || group < 0 || static_cast<size_t>(group) >= groups_.size())
+      return nullptr;
+    return &groups_[static_cast<size_t>(group)];
+  }
+
+  List warnings_ = std::make_shared<const std::vector<Warning>>();
+  std::vector<WarningGroup> groups_;
+  int generation_ = 0;
+};
 
 const char* targetName(OutputTarget target) {
   switch (target) {
@@ -95,15 +171,15 @@ class Project {
   }
 
   // Create Profile Data and the tables and findings into /out; {ok, message,
-  // warnings, tailWater, structures, pipes, files, fileIds, hglTop,
-  // findingStructureRows, findingPipeRows, findings, findingCount,
-  // criteriaLine, branchIds}. A failed run leaves
-  // no run behind: its outputs cannot be asked for.
+  // warningGroups, warningGeneration, warningCount, tailWater, structures, pipes, files, fileIds,
+  // hglTop, findingStructureRows, findingPipeRows, findings, findingCount, criteriaLine,
+  // branchIds}. A failed run leaves no run behind: its outputs cannot be asked for.
   val run(const std::string& outfall, const std::string& tailWater, bool egl,
           const std::string& criteriaPath) {
     val result = val::object();
     result.set("ok", false);
     run_.reset();
+    setWarnings(result, nullptr);
     std::error_code ec;
     std::filesystem::remove_all(kOut, ec);
     std::filesystem::create_directories(kOut, ec);
@@ -152,7 +228,8 @@ class Project {
   void setEnergyGradeLine(bool on) { drawing_.energyGradeLine = on; }
 
   // An output of the last run, written into /out when asked for (a large
-  // network's drawings take long): {ok, message, warnings, name}. `id` is a
+  // network's drawings take long): {ok, message, name} and, when it warned,
+  // the warnings as run() gives them. `id` is a
   // catalogue id; `key` the Branch ID of a one-branch output.
   val output(const std::string& id, const std::string& key) {
     val result = val::object();
@@ -187,11 +264,28 @@ class Project {
     } catch (const std::exception& e) {
       result.set("message", std::string(e.what()));
     }
-    result.set("warnings", warningList(warnings));
+    if (!warnings.empty())
+      setWarnings(result, std::make_shared<const std::vector<Warning>>(warnings.all()));
     return result;
   }
 
+  // The sentences of a group of the warnings shown, a line each ("" once
+  // other warnings are shown than those of `generation`).
+  std::string warningItems(int generation, int group) const {
+    return shown_.items(generation, group);
+  }
+  // The row of the tables a warning is about: {table, row}, table "" when none.
+  val warningRow(int generation, int group, int index) const {
+    return shown_.row(generation, group, index, run_ ? &run_->tables() : nullptr);
+  }
+
  private:
+  void setWarnings(val& result, ShownWarnings::List warnings) {
+    result.set("warningGroups", shown_.show(std::move(warnings)));
+    result.set("warningGeneration", shown_.generation());
+    result.set("warningCount", shown_.count());
+  }
+
   void runInto(val& result, const std::string& outfall, const std::string& tailWater, bool egl,
                const std::string& criteriaPath) {
     CriteriaOverrides overrides;
@@ -221,7 +315,7 @@ class Project {
     };
     std::shared_ptr<const Run> run = Run::make(std::move(inputs));
     timed("create");
-    result.set("warnings", warningList(run->warnings()));
+    setWarnings(result, ShownWarnings::List(run, &run->warnings().all()));
     if (!run->created()) {
       result.set("message", run->failed()
                                 ? shownText(run->statusLine())
@@ -238,8 +332,9 @@ class Project {
     std::vector<std::string> files, fileIds;
     const OutputContext context{*run, drawing_, &checks_, "", 0};
     Warnings none;
-    for (const char* id :
-         {"structures", "pipes", "branches", "checks", "hgl-sheet", "quantities"}) {
+    // The computation sheet is as long as the structure table: it is made when
+    // its tab or its download asks for it.
+    for (const char* id : {"structures", "pipes", "branches", "checks", "quantities"}) {
       const OutputDescription& output = *findOutput(id);
       const std::string name = setFileName(output);
       const WriteResult w =
@@ -313,6 +408,7 @@ class Project {
   std::shared_ptr<const Run> run_;
   RunFindings checks_;
   DrawingOptions drawing_;
+  ShownWarnings shown_;
 };
 
 // The outputs this page offers, from the catalogue: [{id, caption,
@@ -374,6 +470,8 @@ EMSCRIPTEN_BINDINGS(tarvello) {
       .function("output", &Project::output)
       .function("staleLine", &Project::staleLine)
       .function("criteria", &Project::criteria)
+      .function("warningItems", &Project::warningItems)
+      .function("warningRow", &Project::warningRow)
       .function("setEnergyGradeLine", &Project::setEnergyGradeLine);
   emscripten::function("version",
                        emscripten::optional_override([] { return std::string(TARVELLO_VERSION); }));

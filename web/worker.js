@@ -41,6 +41,12 @@ function downloadNames() {
   return names;
 }
 
+// The warnings of a reply, grouped: {warnings: {groups, generation, count}}
+// when the module showed new ones.
+function warningsOf(r) {
+  return r.warningGroups ? { warnings: { groups: r.warningGroups, generation: r.warningGeneration, count: r.warningCount } } : {};
+}
+
 function handle(msg) {
   if (msg.kind === 'open') {
     // Each open writes fresh copies; the names keep their extensions, which the
@@ -65,7 +71,7 @@ function handle(msg) {
   }
   if (msg.kind === 'run') {
     const r = project.run(msg.outfall, msg.tailWater, msg.egl, criteriaPath(msg));
-    const reply = { kind: 'ran', ok: r.ok, message: r.message, warnings: r.warnings || [] };
+    const reply = { kind: 'ran', ok: r.ok, message: r.message, ...warningsOf(r) };
     if (r.ok) {
       const files = {};
       r.fileIds.forEach((id, i) => { files[id] = module.FS.readFile('/out/' + r.files[i]); });
@@ -82,11 +88,19 @@ function handle(msg) {
     project.setEnergyGradeLine(Boolean(msg.egl));
     const key = msg.key || '';
     const r = project.output(msg.id, key);
-    if (!r.ok) return { kind: 'output', ok: false, message: r.message, warnings: r.warnings };
+    if (!r.ok) return { kind: 'output', ok: false, message: r.message, ...warningsOf(r) };
     const bytes = module.FS.readFile('/out/' + r.name);
     module.FS.unlink('/out/' + r.name);  // made again when asked again
     return { kind: 'output', ok: true, name: module.downloadName(msg.id, pipeName, key), bytes,
-             warnings: r.warnings };
+             ...warningsOf(r) };
+  }
+  // A group of the warnings shown: its sentences, or the row one of them is about.
+  if (msg.kind === 'warning-items') {
+    return { kind: 'warning-items', text: project.warningItems(msg.generation, msg.group) };
+  }
+  if (msg.kind === 'warning-row') {
+    const r = project.warningRow(msg.generation, msg.group, msg.index);
+    return { kind: 'warning-row', table: r.table, row: r.row };
   }
   return { kind: 'error', message: 'unknown request' };
 }

@@ -130,6 +130,7 @@
 
   // ---- the two databases ----
   let pipeFile = null, inletFile = null;
+  let openTimings = '';  // for the benchmark
   let openCount = 0;  // only the latest choice of files counts
   async function openProject() {
     const count = ++openCount;
@@ -144,10 +145,13 @@
     clearResults();
     if (!pipeFile || !inletFile) return;
     setBusy(true);
+    const reading = performance.now();
     const [pipe, inlet] = await Promise.all([pipeFile.arrayBuffer(), inletFile.arrayBuffer()]);
+    openTimings = `read ${Math.round(performance.now() - reading)} ms; `;
     const r = await ask({ kind: 'open', pipe, inlet, pipeName: safeName(pipeFile.name, 'pipe.bvp'),
                           inletName: safeName(inletFile.name, 'inlet.olm') }, [pipe, inlet]);
     if (count !== openCount) return;
+    openTimings += r.timings || '';
     setBusy(false);
     if (!r.ok) { setStatus(r.message, true); return; }
     state.opened = true;
@@ -274,7 +278,9 @@
     setStale('');
     const msg = { kind: 'run', outfall: $('outfall').value, tailWater: tw.value, egl: $('egl').checked,
                   ...(await criteriaMessage()) };
+    const asked = performance.now();
     const r = await ask(msg);
+    const answered = performance.now();
     setBusy(false);
     showWarnings(r.warnings || null);
     if (!r.ok) {
@@ -288,7 +294,10 @@
     state.run = { files: r.files };
     const shown = performance.now();
     showTables(r);
-    document.body.dataset.timings = `${r.timings}page ${Math.round(performance.now() - shown)} ms`;
+    // For the benchmark: the module's steps, the worker's round trip beyond
+    // them, and the page's own steps.
+    document.body.dataset.timings = `${openTimings}${r.timings}round trip ${Math.round(answered - asked)} ms; ` +
+      `page ${Math.round(performance.now() - shown)} ms (${pageLaps.join(', ')})`;
     setStatus(r.message, false);
     updateCommands();
     document.body.dataset.ran = String(Date.now());
@@ -376,22 +385,26 @@
   const grids = {};
   for (const id of ['structures', 'pipes', 'branches']) grids[id] = new Grid($(id));
 
-  // The records of CSV bytes, each parsed only when asked for (a grid shows
-  // a few dozen of 100,000): {length, row(i)}.
-  function csvRecords(bytes) {
-    const text = new TextDecoder().decode(bytes);
-    const starts = [];
-    let quoted = false;
-    for (let i = 0, begin = true; i < text.length; ++i) {
-      if (begin) { starts.push(i); begin = false; }
-      const c = text.charCodeAt(i);
-      if (c === 34) quoted = !quoted;  // a doubled quote toggles twice
-      else if (!quoted && c === 10) begin = true;
-    }
-    const parse = (from, to) => {
+  // The records of CSV bytes, each found and parsed only when asked for (a
+  // grid shows a few dozen of 100,000): {length, row(i)}. `count`, when the
+  // module says how many records there are, spares reading them all first.
+  function csvRecords(bytes, count) {
+    const decoder = new TextDecoder();
+    const starts = [0];
+    let scanned = 0, quoted = false;
+    // Finds where the records up to the (i+1)th start.
+    const reach = (i) => {
+      const n = bytes.length;
+      while (starts.length <= i + 1 && scanned < n) {
+        const c = bytes[scanned++];
+        if (c === 34) quoted = !quoted;  // a doubled quote toggles twice
+        else if (c === 10 && !quoted && scanned < n) starts.push(scanned);
+      }
+    };
+    const parse = (text) => {
       const row = [];
       let field = '', inQuotes = false;
-      for (let i = from; i < to; ++i) {
+      for (let i = 0; i < text.length; ++i) {
         const c = text[i];
         if (inQuotes) {
           if (c === '"') { if (text[i + 1] === '"') { field += '"'; ++i; } else inQuotes = false; } else field += c;
@@ -402,10 +415,25 @@
       row.push(field);
       return row;
     };
-    return { length: starts.length, row: (i) => parse(starts[i], i + 1 < starts.length ? starts[i + 1] : text.length) };
+    if (count === undefined) reach(Infinity);
+    const length = !bytes.length ? 0 : count === undefined ? starts.length : count;
+    return { length, row: (i) => {
+      reach(i);
+      return parse(decoder.decode(bytes.subarray(starts[i], i + 1 < starts.length ? starts[i + 1] : bytes.length)));
+    } };
   }
 
+  // A large network has tens of thousands of branches: their options are
+  // parsed from one text, which is many times faster than an element each.
+  function showBranchList(ids) {
+    const escape = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
+    $('branch').innerHTML = ids.map((b) => `<option value="${escape(b)}">${escape(b)}</option>`).join('');
+  }
+  let pageLaps = [];
   function showTables(r) {
+    let lap = performance.now();
+    pageLaps = [];
+    const timed = (what) => { const now = performance.now(); pageLaps.push(`${what} ${Math.round(now - lap)}`); lap = now; };
     const marks = { structures: new Map(), pipes: new Map(), branches: new Map() };
     for (const row of r.hglTop) marks.structures.set(row, 'hgl-top');
     // The findings file names no table rows: the module says which they are.
@@ -416,14 +444,18 @@
     for (const row of r.findingStructureRows) markFinding('structures', row);
     for (const row of r.findingPipeRows) markFinding('pipes', row);
     for (const id of ['structures', 'pipes', 'branches']) {
-      const records = csvRecords(r.files[id]);
+      // The heads and a record per table row.
+      const records = csvRecords(r.files[id], r.rowCounts ? r.rowCounts[id] + 1 : undefined);
       const columns = records.length ? records.row(0) : [];
       // The records after the head line.
       grids[id].set(columns, { length: Math.max(records.length - 1, 0), row: (i) => records.row(i + 1) }, marks[id]);
+      timed(id);
     }
     showFindings(r);
     showSheets(r);
-    $('branch').replaceChildren(...r.branchIds.map((b) => { const o = document.createElement('option'); o.value = b; o.textContent = b; return o; }));
+    timed('findings');
+    showBranchList(r.branchIds);
+    timed('branch list');
     drawing = null;
     previewing = null;
     drawPreview();

@@ -5,6 +5,8 @@
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -132,6 +134,12 @@ class ShownWarnings {
   int generation_ = 0;
 };
 
+// Row numbers as an Int32Array: one copy, not an element pushed at a time.
+val intArray(const std::vector<int>& items) {
+  return val::global("Int32Array")
+      .new_(val(emscripten::typed_memory_view(items.size(), items.data())));
+}
+
 const char* targetName(OutputTarget target) {
   switch (target) {
     case OutputTarget::BranchRow:
@@ -171,8 +179,8 @@ class Project {
   }
 
   // Create Profile Data and the tables and findings into /out; {ok, message,
-  // warningGroups, warningGeneration, warningCount, tailWater, structures, pipes, files, fileIds,
-  // hglTop, findingStructureRows, findingPipeRows, findings, findingCount, criteriaLine,
+  // warningGroups, warningGeneration, warningCount, tailWater, rowCounts, structures, pipes, files,
+  // fileIds, hglTop, findingStructureRows, findingPipeRows, findings, findingCount, criteriaLine,
   // branchIds}. A failed run leaves no run behind: its outputs cannot be asked for.
   val run(const std::string& outfall, const std::string& tailWater, bool egl,
           const std::string& criteriaPath) {
@@ -326,8 +334,16 @@ class Project {
     result.set("tailWater", run->tailWaterUsed());
     result.set("structures", tables.structures.lastFilledRow());
     result.set("pipes", tables.pipes.lastFilledRow());
+    // The rows each table's CSV holds after its heads, so that the page need
+    // not read a file through to count them.
+    val rowCounts = val::object();
+    rowCounts.set("structures", tables.structures.lastFilledRow());
+    rowCounts.set("pipes", tables.pipes.lastFilledRow());
+    rowCounts.set("branches", tables.branches.lastFilledRow());
+    result.set("rowCounts", rowCounts);
 
     checks_ = RunFindings::check(*run, overrides);
+    timed("checks");
     // The tables and the findings come with the run: the page shows them at once.
     std::vector<std::string> files, fileIds;
     const OutputContext context{*run, drawing_, &checks_, "", 0};
@@ -350,17 +366,16 @@ class Project {
     result.set("checksSummary", findingsSummary(checks_.findings));
 
     // What the grids mark: structure rows whose HGL reaches the top.
-    val hgl = val::array();
+    std::vector<int> hgl;
     for (int row = 1; row <= tables.structures.lastFilledRow(); ++row)
-      if (hglReachesTop(tables.structures, row)) hgl.call<void>("push", row);
-    result.set("hglTop", hgl);
+      if (hglReachesTop(tables.structures, row)) hgl.push_back(row);
+    result.set("hglTop", intArray(hgl));
     // And the rows the findings are about, as the window marks them.
-    val structureFindings = val::array(), pipeFindings = val::array();
+    std::vector<int> structureFindings, pipeFindings;
     for (const Finding& f : checks_.findings)
-      (f.table == CheckTable::Structures ? structureFindings : pipeFindings)
-          .call<void>("push", f.row);
-    result.set("findingStructureRows", structureFindings);
-    result.set("findingPipeRows", pipeFindings);
+      (f.table == CheckTable::Structures ? structureFindings : pipeFindings).push_back(f.row);
+    result.set("findingStructureRows", intArray(structureFindings));
+    result.set("findingPipeRows", intArray(pipeFindings));
     result.set("findings", findingList(checks_.findings, run->english()));
     result.set("findingCount", static_cast<int>(checks_.findings.size()));
     // One entry per branch, in the order the branch table lists them.
@@ -385,8 +400,12 @@ class Project {
   // structure, pipe, value, limit, unit, table, row}].
   static val findingList(const std::vector<Finding>& findings, bool englishUnits) {
     val list = val::array();
-    const auto rows = findingRows(findings);
-    for (size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
+    // The cells of the shown ones only: a large network has 100,000 findings.
+    const std::vector<Finding> shown(
+        findings.begin(),
+        findings.begin() + static_cast<std::ptrdiff_t>(std::min(findings.size(), kFindingsShown)));
+    const auto rows = findingRows(shown);
+    for (size_t i = 0; i < shown.size(); ++i) {
       const Finding& f = findings[i];
       const auto& cells = rows[i + 1];
       val item = val::object();

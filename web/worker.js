@@ -55,12 +55,15 @@ function handle(msg) {
     emptyFolder('/in/inlet');
     const pipe = '/in/pipe/' + msg.pipeName;
     const inlet = '/in/inlet/' + msg.inletName;
+    const t0 = performance.now();
     writeInput(pipe, msg.pipe);
     writeInput(inlet, msg.inlet);
     pipeName = msg.pipeName;
+    const t1 = performance.now();
     const r = project.open(pipe, inlet);
+    const timings = `copy ${Math.round(t1 - t0)} ms; open ${Math.round(performance.now() - t1)} ms; `;
     return { kind: 'opened', ok: r.ok, message: r.message, units: r.units, english: r.english,
-             outfalls: r.outfalls, names: r.ok ? downloadNames() : {} };
+             outfalls: r.outfalls, names: r.ok ? downloadNames() : {}, timings };
   }
   if (msg.kind === 'criteria') {
     const r = project.criteria(criteriaPath(msg));
@@ -76,7 +79,7 @@ function handle(msg) {
       const files = {};
       r.fileIds.forEach((id, i) => { files[id] = module.FS.readFile('/out/' + r.files[i]); });
       Object.assign(reply, {
-        tailWater: r.tailWater, structures: r.structures, pipes: r.pipes,
+        tailWater: r.tailWater, structures: r.structures, pipes: r.pipes, rowCounts: r.rowCounts,
         hglTop: r.hglTop, findingStructureRows: r.findingStructureRows, findingPipeRows: r.findingPipeRows,
         findings: r.findings, findingCount: r.findingCount, criteriaLine: r.criteriaLine,
         branchIds: r.branchIds, checksSummary: r.checksSummary, files, timings: r.timings,
@@ -117,6 +120,9 @@ onmessage = (event) => {
       start();
     }
     reply.requestId = event.data.requestId;
-    postMessage(reply, reply.bytes ? [reply.bytes.buffer] : []);
+    // The files' bytes are handed over, not copied.
+    const transfer = reply.bytes ? [reply.bytes.buffer] : [];
+    if (reply.files) for (const b of Object.values(reply.files)) transfer.push(b.buffer);
+    postMessage(reply, transfer);
   });
 };

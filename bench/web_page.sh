@@ -11,6 +11,7 @@
 #
 #   bench/web_page.sh [BUILDDIR]      (default build-bench; builds the page too)
 #   SIZES="20000" ROUNDS=5 KINDS="sized" bench/web_page.sh
+#   SITE=DIR bench/web_page.sh        another build of the page (default build-web/site)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:-$ROOT/build-bench}
@@ -20,7 +21,8 @@ if [ ! -x "$BUILD/bin/make-network" ]; then
   cmake --build "$BUILD" -j2 --target make-network tarvello-cli example_projects
 fi
 BUILD=$(cd "$BUILD" && pwd)
-[ -f "$ROOT/build-web/site/index.html" ] || bash "$ROOT/scripts/build-web.sh"
+SITE=${SITE:-$ROOT/build-web/site}
+[ -f "$SITE/index.html" ] || bash "$ROOT/scripts/build-web.sh"
 WEB=$ROOT/tests/web
 [ -d "$WEB/node_modules/puppeteer-core" ] || (cd "$WEB" && npm ci --no-audit --no-fund >/dev/null)
 SIZES=${SIZES:-"100000"}
@@ -57,7 +59,7 @@ for round in $(seq "$ROUNDS"); do
     cli[$name]=$(ms "$BUILD/bin/tarvello-cli" --pipe-db "$WORK/$name.bvp" --inlet-db "$WORK/$name.olm" \
       --outfall 1 --tail-water 398.5 --force --tables "$WORK/web/cli-$name" --checks "$WORK/web/cli-$name/checks.csv")
   done
-  out=$(NODE_PATH="$WEB/node_modules" node "$WEB/page_test.js" "$ROOT/build-web/site" "$WORK/web/plan.json")
+  out=$(NODE_PATH="$WEB/node_modules" node "$WEB/page_test.js" "$SITE" "$WORK/web/plan.json")
   for name in "${names[@]}"; do
     line=$(echo "$out" | grep "^$name:")
     page=$(echo "$line" | sed 's/.*page work \([0-9]*\) ms.*/\1/')

@@ -131,6 +131,7 @@
   // ---- the two databases ----
   let pipeFile = null, inletFile = null;
   let openTimings = '';  // for the benchmark
+  let sentPipe = null;  // the pipe file the worker was last sent, unless it failed
   let openCount = 0;  // only the latest choice of files counts
   async function openProject() {
     const count = ++openCount;
@@ -146,11 +147,20 @@
     if (!pipeFile || !inletFile) return;
     setBusy(true);
     const reading = performance.now();
-    const [pipe, inlet] = await Promise.all([pipeFile.arrayBuffer(), inletFile.arrayBuffer()]);
+    // Picking the pipe file and then the inlet file opens twice; the second
+    // time the pipe database the worker was sent stays open (the worker takes
+    // the requests in turn, so it has been opened by then, or has failed).
+    const keepPipe = pipeFile === sentPipe;
+    const [pipe, inlet] = await Promise.all([keepPipe ? null : pipeFile.arrayBuffer(), inletFile.arrayBuffer()]);
     openTimings = `read ${Math.round(performance.now() - reading)} ms; `;
-    const r = await ask({ kind: 'open', pipe, inlet, pipeName: safeName(pipeFile.name, 'pipe.bvp'),
-                          inletName: safeName(inletFile.name, 'inlet.olm') }, [pipe, inlet]);
+    if (!keepPipe) sentPipe = pipeFile;
+    const msg = { kind: 'open', keepPipe, pipe, inlet, pipeName: safeName(pipeFile.name, 'pipe.bvp'),
+                  inletName: safeName(inletFile.name, 'inlet.olm') };
+    const r = await ask(msg, keepPipe ? [inlet] : [pipe, inlet]);
+    if (!r.ok && (count === openCount || r.needPipe)) sentPipe = null;
     if (count !== openCount) return;
+    // The worker started again after a failure: the pipe database is sent anew.
+    if (r.needPipe) { openProject(); return; }
     openTimings += r.timings || '';
     setBusy(false);
     if (!r.ok) { setStatus(r.message, true); return; }

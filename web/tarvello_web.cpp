@@ -166,16 +166,27 @@ class Project {
     } catch (const std::exception& e) {
       error = e.what();
     }
-    result.set("ok", error.empty());
-    result.set("message", shownText(error));
-    if (error.empty()) {
-      result.set("units", databases_.unitSystem());
-      result.set("english", english());
-      result.set("outfalls", stringList(outfalls));
-    } else {
-      databases_ = ProjectDatabases();
+    outfalls_ = std::move(outfalls);
+    return opened(result, error);
+  }
+
+  // Opens another inlet database beside the pipe database open now (the
+  // user picked the inlet file after the pipe file): the answer of open(),
+  // with needPipe set when no pipe database is open.
+  val openInlet(const std::string& inletPath) {
+    run_.reset();
+    val result = val::object();
+    if (!databases_.pipe()) {
+      result.set("needPipe", true);
+      return opened(result, "No Pipe project database selected!");
     }
-    return result;
+    std::string error;
+    try {
+      error = databases_.openInletDatabase(inletPath);
+    } catch (const std::exception& e) {
+      error = e.what();
+    }
+    return opened(result, error);
   }
 
   // Create Profile Data and the tables and findings into /out; {ok, message,
@@ -288,6 +299,22 @@ class Project {
   }
 
  private:
+  // The answer of an open: {ok, message, units, english, outfalls}; a
+  // failure leaves no database open.
+  val opened(val& result, const std::string& error) {
+    result.set("ok", error.empty());
+    result.set("message", shownText(error));
+    if (error.empty()) {
+      result.set("units", databases_.unitSystem());
+      result.set("english", english());
+      result.set("outfalls", stringList(outfalls_));
+    } else {
+      databases_ = ProjectDatabases();
+      outfalls_.clear();
+    }
+    return result;
+  }
+
   void setWarnings(val& result, ShownWarnings::List warnings) {
     result.set("warningGroups", shown_.show(std::move(warnings)));
     result.set("warningGeneration", shown_.generation());
@@ -424,6 +451,7 @@ class Project {
   }
 
   ProjectDatabases databases_;
+  std::vector<std::string> outfalls_;  // of the pipe database open
   std::shared_ptr<const Run> run_;
   RunFindings checks_;
   DrawingOptions drawing_;
@@ -485,6 +513,7 @@ EMSCRIPTEN_BINDINGS(tarvello) {
   emscripten::class_<Project>("Project")
       .constructor<>()
       .function("open", &Project::open)
+      .function("openInlet", &Project::openInlet)
       .function("run", &Project::run)
       .function("output", &Project::output)
       .function("staleLine", &Project::staleLine)

@@ -51,19 +51,21 @@ function handle(msg) {
   if (msg.kind === 'open') {
     // Each open writes fresh copies; the names keep their extensions, which the
     // reader's messages and partner rules look at.
-    emptyFolder('/in/pipe');
+    // Only the inlet database, when the pipe database sent last stays.
+    if (!msg.keepPipe) emptyFolder('/in/pipe');
     emptyFolder('/in/inlet');
-    const pipe = '/in/pipe/' + msg.pipeName;
     const inlet = '/in/inlet/' + msg.inletName;
     const t0 = performance.now();
-    writeInput(pipe, msg.pipe);
+    if (!msg.keepPipe) {
+      writeInput('/in/pipe/' + msg.pipeName, msg.pipe);
+      pipeName = msg.pipeName;
+    }
     writeInput(inlet, msg.inlet);
-    pipeName = msg.pipeName;
     const t1 = performance.now();
-    const r = project.open(pipe, inlet);
+    const r = msg.keepPipe ? project.openInlet(inlet) : project.open('/in/pipe/' + msg.pipeName, inlet);
     const timings = `copy ${Math.round(t1 - t0)} ms; open ${Math.round(performance.now() - t1)} ms; `;
     return { kind: 'opened', ok: r.ok, message: r.message, units: r.units, english: r.english,
-             outfalls: r.outfalls, names: r.ok ? downloadNames() : {}, timings };
+             outfalls: r.outfalls, names: r.ok ? downloadNames() : {}, needPipe: Boolean(r.needPipe), timings };
   }
   if (msg.kind === 'criteria') {
     const r = project.criteria(criteriaPath(msg));

@@ -79,7 +79,11 @@ function handle(msg) {
     const reply = { kind: 'ran', ok: r.ok, message: r.message, ...warningsOf(r) };
     if (r.ok) {
       const files = {};
-      r.fileIds.forEach((id, i) => { files[id] = module.FS.readFile('/out/' + r.files[i]); });
+      // Read once and let go: a download writes its file again.
+      r.fileIds.forEach((id, i) => {
+        files[id] = module.FS.readFile('/out/' + r.files[i]);
+        module.FS.unlink('/out/' + r.files[i]);
+      });
       Object.assign(reply, {
         tailWater: r.tailWater, structures: r.structures, pipes: r.pipes, rowCounts: r.rowCounts,
         hglTop: r.hglTop, findingStructureRows: r.findingStructureRows, findingPipeRows: r.findingPipeRows,

@@ -20,7 +20,8 @@ start();
 
 function writeInput(path, bytes) {
   try { module.FS.unlink(path); } catch (e) { /* not there */ }
-  if (bytes) module.FS.writeFile(path, new Uint8Array(bytes));
+  // The file system keeps the bytes the page handed over instead of a copy.
+  if (bytes) module.FS.writeFile(path, new Uint8Array(bytes), { canOwn: true });
 }
 function emptyFolder(dir) {
   module.FS.mkdirTree(dir);

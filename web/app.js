@@ -113,10 +113,6 @@
     $('busy').hidden = !on;
     updateCommands();
   }
-  function listWarnings(items) {
-    const ul = $('warnings');
-    ul.replaceChildren(...items.map((w) => { const li = document.createElement('li'); li.textContent = w; return li; }));
-  }
 
   function save(name, bytes) {
     const ext = name.split('.').pop();
@@ -132,6 +128,8 @@
 
   // ---- the two databases ----
   let pipeFile = null, inletFile = null;
+  let openTimings = '';  // for the benchmark
+  let sentPipe = null;  // the pipe file the worker was last sent, unless it failed
   let openCount = 0;  // only the latest choice of files counts
   async function openProject() {
     const count = ++openCount;
@@ -142,14 +140,26 @@
     $('units').textContent = '';
     $('tail-water-unit').textContent = '';
     setStatus('');
-    listWarnings([]);
+    showWarnings(null);
     clearResults();
     if (!pipeFile || !inletFile) return;
     setBusy(true);
-    const [pipe, inlet] = await Promise.all([pipeFile.arrayBuffer(), inletFile.arrayBuffer()]);
-    const r = await ask({ kind: 'open', pipe, inlet, pipeName: safeName(pipeFile.name, 'pipe.bvp'),
-                          inletName: safeName(inletFile.name, 'inlet.olm') }, [pipe, inlet]);
+    const reading = performance.now();
+    // Picking the pipe file and then the inlet file opens twice; the second
+    // time the pipe database the worker was sent stays open (the worker takes
+    // the requests in turn, so it has been opened by then, or has failed).
+    const keepPipe = pipeFile === sentPipe;
+    const [pipe, inlet] = await Promise.all([keepPipe ? null : pipeFile.arrayBuffer(), inletFile.arrayBuffer()]);
+    openTimings = `read ${Math.round(performance.now() - reading)} ms; `;
+    if (!keepPipe) sentPipe = pipeFile;
+    const msg = { kind: 'open', keepPipe, pipe, inlet, pipeName: safeName(pipeFile.name, 'pipe.bvp'),
+                  inletName: safeName(inletFile.name, 'inlet.olm') };
+    const r = await ask(msg, keepPipe ? [inlet] : [pipe, inlet]);
+    if (!r.ok && (count === openCount || r.needPipe)) sentPipe = null;
     if (count !== openCount) return;
+    // The worker started again after a failure: the pipe database is sent anew.
+    if (r.needPipe) { openProject(); return; }
+    openTimings += r.timings || '';
     setBusy(false);
     if (!r.ok) { setStatus(r.message, true); return; }
     state.opened = true;
@@ -276,9 +286,11 @@
     setStale('');
     const msg = { kind: 'run', outfall: $('outfall').value, tailWater: tw.value, egl: $('egl').checked,
                   ...(await criteriaMessage()) };
+    const asked = performance.now();
     const r = await ask(msg);
+    const answered = performance.now();
     setBusy(false);
-    listWarnings(r.warnings || []);
+    showWarnings(r.warnings || null);
     if (!r.ok) {
       clearResults();
       setStatus(r.message, true);
@@ -290,7 +302,10 @@
     state.run = { files: r.files };
     const shown = performance.now();
     showTables(r);
-    document.body.dataset.timings = `${r.timings}page ${Math.round(performance.now() - shown)} ms`;
+    // For the benchmark: the module's steps, the worker's round trip beyond
+    // them, and the page's own steps.
+    document.body.dataset.timings = `${openTimings}${r.timings}round trip ${Math.round(answered - asked)} ms; ` +
+      `page ${Math.round(performance.now() - shown)} ms (${pageLaps.join(', ')})`;
     setStatus(r.message, false);
     updateCommands();
     await compareOldSet();
@@ -307,6 +322,7 @@
     $('findings-summary').textContent = 'Create Profile Data to check the tables.';
     clearRevisions();
     $('branch').replaceChildren();
+    clearSheets();
     drawing = null;
     previewing = null;
     drawPreview();
@@ -379,22 +395,26 @@
   const grids = {};
   for (const id of ['structures', 'pipes', 'branches']) grids[id] = new Grid($(id));
 
-  // The records of CSV bytes, each parsed only when asked for (a grid shows
-  // a few dozen of 100,000): {length, row(i)}.
-  function csvRecords(bytes) {
-    const text = new TextDecoder().decode(bytes);
-    const starts = [];
-    let quoted = false;
-    for (let i = 0, begin = true; i < text.length; ++i) {
-      if (begin) { starts.push(i); begin = false; }
-      const c = text.charCodeAt(i);
-      if (c === 34) quoted = !quoted;  // a doubled quote toggles twice
-      else if (!quoted && c === 10) begin = true;
-    }
-    const parse = (from, to) => {
+  // The records of CSV bytes, each found and parsed only when asked for (a
+  // grid shows a few dozen of 100,000): {length, row(i)}. `count`, when the
+  // module says how many records there are, spares reading them all first.
+  function csvRecords(bytes, count) {
+    const decoder = new TextDecoder();
+    const starts = [0];
+    let scanned = 0, quoted = false;
+    // Finds where the records up to the (i+1)th start.
+    const reach = (i) => {
+      const n = bytes.length;
+      while (starts.length <= i + 1 && scanned < n) {
+        const c = bytes[scanned++];
+        if (c === 34) quoted = !quoted;  // a doubled quote toggles twice
+        else if (c === 10 && !quoted && scanned < n) starts.push(scanned);
+      }
+    };
+    const parse = (text) => {
       const row = [];
       let field = '', inQuotes = false;
-      for (let i = from; i < to; ++i) {
+      for (let i = 0; i < text.length; ++i) {
         const c = text[i];
         if (inQuotes) {
           if (c === '"') { if (text[i + 1] === '"') { field += '"'; ++i; } else inQuotes = false; } else field += c;
@@ -405,10 +425,25 @@
       row.push(field);
       return row;
     };
-    return { length: starts.length, row: (i) => parse(starts[i], i + 1 < starts.length ? starts[i + 1] : text.length) };
+    if (count === undefined) reach(Infinity);
+    const length = !bytes.length ? 0 : count === undefined ? starts.length : count;
+    return { length, row: (i) => {
+      reach(i);
+      return parse(decoder.decode(bytes.subarray(starts[i], i + 1 < starts.length ? starts[i + 1] : bytes.length)));
+    } };
   }
 
+  // A large network has tens of thousands of branches: their options are
+  // parsed from one text, which is many times faster than an element each.
+  function showBranchList(ids) {
+    const escape = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
+    $('branch').innerHTML = ids.map((b) => `<option value="${escape(b)}">${escape(b)}</option>`).join('');
+  }
+  let pageLaps = [];
   function showTables(r) {
+    let lap = performance.now();
+    pageLaps = [];
+    const timed = (what) => { const now = performance.now(); pageLaps.push(`${what} ${Math.round(now - lap)}`); lap = now; };
     const marks = { structures: new Map(), pipes: new Map(), branches: new Map() };
     for (const row of r.hglTop) marks.structures.set(row, 'hgl-top');
     // The findings file names no table rows: the module says which they are.
@@ -419,13 +454,18 @@
     for (const row of r.findingStructureRows) markFinding('structures', row);
     for (const row of r.findingPipeRows) markFinding('pipes', row);
     for (const id of ['structures', 'pipes', 'branches']) {
-      const records = csvRecords(r.files[id]);
+      // The heads and a record per table row.
+      const records = csvRecords(r.files[id], r.rowCounts ? r.rowCounts[id] + 1 : undefined);
       const columns = records.length ? records.row(0) : [];
       // The records after the head line.
       grids[id].set(columns, { length: Math.max(records.length - 1, 0), row: (i) => records.row(i + 1) }, marks[id]);
+      timed(id);
     }
     showFindings(r);
-    $('branch').replaceChildren(...r.branchIds.map((b) => { const o = document.createElement('option'); o.value = b; o.textContent = b; return o; }));
+    showSheets(r);
+    timed('findings');
+    showBranchList(r.branchIds);
+    timed('branch list');
     drawing = null;
     previewing = null;
     drawPreview();
@@ -469,11 +509,202 @@
   $('findings').addEventListener('click', (e) => showFinding(e.target.closest('tr')));
   $('findings').addEventListener('keydown', (e) => { if (e.key === 'Enter') showFinding(e.target.closest('tr')); });
 
+  // ---- the HGL computation sheet and the quantities: tables whose rows in
+  // view alone are in the document, as the grids do it ----
+  class SheetTable {
+    constructor(el) {
+      this.summary = document.createElement('p'); this.summary.className = 'sheet-summary';
+      this.body = document.createElement('div'); this.body.className = 'sheet-body';
+      this.table = document.createElement('table'); this.table.className = 'sheet';
+      this.colgroup = document.createElement('colgroup');
+      this.table.append(this.colgroup, this.table.createTHead(), this.table.createTBody());
+      this.body.append(this.table);
+      el.append(this.summary, this.body);
+      this.records = null; this.columns = []; this.kept = []; this.selected = 0; this.first = -1;
+      this.body.addEventListener('scroll', () => this.render());
+    }
+    get length() { return this.records ? Math.max(this.records.length - 1, 0) : 0; }
+    // `records`: the CSV's records, the heads first; null shows `summary` alone.
+    set(records, summary) {
+      this.records = records; this.selected = 0; this.first = -1;
+      this.summary.textContent = summary;
+      this.columns = records && records.length ? records.row(0) : [];
+      this.kept = this.columns.map((c, i) => (KEPT.includes(c) ? i : -1)).filter((i) => i >= 0).slice(0, 2);
+      this.colgroup.replaceChildren(...this.columns.map(() => document.createElement('col')));
+      this.table.style.width = (this.columns.length * COLUMN) + 'px';
+      const tr = document.createElement('tr');
+      tr.append(...this.columns.map((c, i) => this.cell('th', c, i, c)));
+      this.table.tHead.replaceChildren(...(this.columns.length ? [tr] : []));
+      this.body.scrollTop = 0;
+      this.render();
+    }
+    cell(tag, text, i, title) {
+      const c = document.createElement(tag);
+      c.textContent = text;
+      if (title) c.title = title;
+      const k = this.kept.indexOf(i);
+      if (k >= 0) { c.classList.add('kept'); c.style.left = (k * COLUMN) + 'px'; }
+      return c;
+    }
+    // A row of nothing as high as `rows` rows, for the rows not drawn.
+    spacer(rows) {
+      const tr = document.createElement('tr');
+      tr.className = 'spacer';
+      const td = document.createElement('td');
+      td.colSpan = Math.max(this.columns.length, 1);
+      td.style.height = (rows * ROW) + 'px';
+      tr.append(td);
+      return tr;
+    }
+    render() {
+      const n = this.length;
+      const first = Math.min(Math.floor(this.body.scrollTop / ROW), Math.max(n - 1, 0));
+      const count = Math.ceil((this.body.clientHeight || 400) / ROW) + 2;
+      if (first === this.first && this.table.tBodies[0].childElementCount) return;
+      this.first = first;
+      const last = Math.min(n, first + count);
+      const parts = [this.spacer(first)];
+      for (let r = first; r < last; ++r) {
+        const tr = document.createElement('tr');
+        tr.dataset.row = String(r + 1);
+        if (this.selected === r + 1) tr.className = 'selected';
+        tr.append(...this.records.row(r + 1).map((c, i) => this.cell('td', c, i)));
+        parts.push(tr);
+      }
+      parts.push(this.spacer(n - last));
+      this.table.tBodies[0].replaceChildren(...parts);
+    }
+    select(row) {
+      this.selected = row;
+      this.first = -1;
+      this.render();
+    }
+  }
+  const sheets = { 'hgl-sheet': new SheetTable($('hgl-sheet')), quantities: new SheetTable($('quantities')) };
+  const noSheet = 'No tables yet: run Create Profile Data first.';
+  let sheetRun = null;  // the run whose computation sheet was asked for
+  function clearSheets() {
+    sheetRun = null;
+    for (const t of Object.values(sheets)) t.set(null, noSheet);
+  }
+  // The quantities come with the run; the computation sheet, as long as the
+  // structure table, once its tab is opened.
+  function showSheets(r) {
+    sheetRun = null;
+    sheets['hgl-sheet'].set(null, 'Open this tab again to see the sheet.');
+    const records = csvRecords(r.files.quantities);
+    const rows = [];
+    for (let i = 1; i < records.length; ++i) rows.push(records.row(i)[0]);
+    const pipes = rows.filter((g) => g === 'Pipe').length, structures = rows.length - pipes;
+    sheets.quantities.set(records, `${pipes} pipe group${pipes === 1 ? '' : 's'}, ` +
+      `${structures} structure group${structures === 1 ? '' : 's'}.`);
+  }
+  async function openSheet(id) {
+    const sheet = sheets[id];
+    if (id === 'hgl-sheet' && state.run && sheetRun !== state.run) {
+      const run = state.run;
+      sheetRun = run;
+      sheet.set(null, 'Making the sheet…');
+      const r = await output('hgl-sheet');
+      if (state.run !== run) return;
+      if (!r) { sheetRun = null; sheet.set(null, 'The sheet could not be made.'); return; }
+      const records = csvRecords(r.bytes);
+      sheet.set(records, `${Math.max(records.length - 1, 0)} rows, one per structure-table row. ` +
+        'Click a row to see it in the Structures tab.');
+      document.body.dataset.hglSheet = String(Date.now());
+      return;
+    }
+    sheet.first = -1;
+    sheet.render();
+  }
+  // A row of the computation sheet is the structure-table row of the same number.
+  function showSheetRow(tr) {
+    if (!tr || !tr.dataset.row) return;
+    const row = Number(tr.dataset.row);
+    sheets['hgl-sheet'].select(row);
+    openTab('structures');
+    grids.structures.select(row);
+  }
+  $('hgl-sheet').addEventListener('click', (e) => showSheetRow(e.target.closest('tr')));
+
+  // ---- the warnings, a group per kind in the order the kinds first occur;
+  // a group's sentences are asked for when it is opened and only those in
+  // view are in the document ----
+  const ITEM = 18;
+  const OPEN_MAX = 10;  // groups of more start closed
+  let warningsShown = null;  // {groups, generation, count}
+  function showWarnings(w) {
+    warningsShown = w;
+    document.body.dataset.warnings = String(w ? w.count : 0);
+    $('warnings').replaceChildren(...(w ? w.groups.map((g, i) => warningGroup(g, i, w.generation)) : []));
+  }
+  function warningGroup(group, index, generation) {
+    const li = document.createElement('li');
+    li.className = 'warning-group';
+    const details = document.createElement('details');
+    const summary = document.createElement('summary');
+    summary.textContent = `${group.kind} (${group.count})`;
+    summary.title = group.first;
+    const list = document.createElement('div');
+    list.className = 'warning-items';
+    list.setAttribute('role', 'list');
+    list.style.height = (Math.min(group.count, OPEN_MAX) * ITEM) + 'px';
+    const spacer = document.createElement('div');
+    spacer.style.height = (group.count * ITEM) + 'px';
+    const items = document.createElement('div');
+    items.className = 'warning-rows';
+    list.append(spacer, items);
+    details.append(summary, list);
+    li.append(details);
+    let texts = null, selected = -1;
+    const render = () => {
+      if (!texts) return;
+      const first = Math.floor(list.scrollTop / ITEM);
+      const parts = [];
+      for (let i = first; i < Math.min(texts.length, first + OPEN_MAX + 2); ++i) {
+        const d = document.createElement('div');
+        d.className = 'warning-item' + (i === selected ? ' selected' : '');
+        d.setAttribute('role', 'listitem');
+        d.tabIndex = 0;
+        d.dataset.index = String(i);
+        d.textContent = d.title = texts[i];
+        parts.push(d);
+      }
+      items.style.transform = `translateY(${first * ITEM}px)`;
+      items.replaceChildren(...parts);
+    };
+    const load = async () => {
+      if (texts || !details.open) return;
+      texts = [];
+      const r = await ask({ kind: 'warning-items', generation, group: index });
+      texts = r.text.split('\n');
+      texts.pop();
+      render();
+    };
+    const choose = async (item) => {
+      if (!item) return;
+      selected = Number(item.dataset.index);
+      render();
+      const r = await ask({ kind: 'warning-row', generation, group: index, index: selected });
+      if (!r.table || !state.run) return;
+      openTab(r.table);
+      grids[r.table].select(r.row);
+    };
+    details.addEventListener('toggle', load);
+    list.addEventListener('scroll', render);
+    list.addEventListener('click', (e) => choose(e.target.closest('.warning-item')));
+    list.addEventListener('keydown', (e) => { if (e.key === 'Enter') choose(e.target.closest('.warning-item')); });
+    details.open = group.count <= OPEN_MAX;
+    load();
+    return li;
+  }
+
   // ---- tabs ----
   function openTab(id) {
     for (const o of document.querySelectorAll('[role=tab]')) o.setAttribute('aria-selected', String(o.dataset.tab === id));
     for (const t of document.querySelectorAll('.tab')) t.hidden = t.id !== id;
     if (grids[id]) { grids[id].first = -1; grids[id].render(); }
+    if (sheets[id]) openSheet(id);
     if (id === 'preview') {
       if (!drawing && previewing) preview(previewing.id, previewing.key);
       else if (!drawing && $('branch').value) preview('branch-profile', $('branch').value);
@@ -488,7 +719,7 @@
     setBusy(true);
     const r = await ask({ kind: 'output', id, key: key || '', egl: $('egl').checked, pageSize: $('page-size').value });
     setBusy(false);
-    if (r.warnings && r.warnings.length) listWarnings(r.warnings);
+    if (r.warnings) showWarnings(r.warnings);
     if (!r.ok) { setStatus(r.message, true); return null; }
     return r;
   }

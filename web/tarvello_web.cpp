@@ -7,6 +7,7 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "checks/criteria.h"
 #include "common/number_format.h"
 #include "common/one_line.h"
+#include "common/warning_groups.h"
 #include "dxf/aci_colours.h"
 #include "excel/excel_export.h"
 #include "network/unit_constants.h"
@@ -30,6 +32,7 @@
 #include "submittal/submittal.h"
 #include "tables/cell_numbers.h"
 #include "tables/csv.h"
+#include "tables/row_lookups.h"
 
 namespace tarvello::web {
 namespace {
@@ -57,10 +60,90 @@ val stringList(const std::vector<std::string>& items) {
   return list;
 }
 
-val warningList(const Warnings& warnings) {
-  val list = val::array();
-  for (const auto& w : warnings.all()) list.call<void>("push", shownText(w.text));
-  return list;
+// The warnings the page shows, grouped by kind as the window's panel groups
+// them. The page gets the groups and their counts; a group's sentences and a
+// warning's row only when asked, so that 100,000 warnings cost no message and
+// no element each.
+class ShownWarnings {
+ public:
+  using List = std::shared_ptr<const std::vector<Warning>>;
+  // Shows `warnings` from now on (a run's are shared, not copied); [{kind,
+  // count, first}] in the order the kinds first occur, `first` the group's
+  // first sentence.
+  val show(List warnings) {
+    warnings_ = warnings ? std::move(warnings) : std::make_shared<const std::vector<Warning>>();
+    groups_ = groupWarnings(*warnings_);
+    ++generation_;
+    val list = val::array();
+    for (const WarningGroup& g : groups_) {
+      val item = val::object();
+      item.set("kind", g.kind);
+      item.set("count", static_cast<int>(g.count()));
+      item.set("first", oneLine(shownText((*warnings_)[g.members.front()].text)));
+      list.call<void>("push", item);
+    }
+    return list;
+  }
+  int generation() const { return generation_; }
+  int count() const { return static_cast<int>(warnings_->size()); }
+
+  // The sentences of group `group`, a line each, or "" when the warnings
+  // shown are no longer those of `generation`.
+  std::string items(int generation, int group) const {
+    const WarningGroup* g = groupOf(generation, group);
+    if (!g) return "";
+    std::string text;
+    for (const size_t m : g->members) {
+      text += oneLine(shownText((*warnings_)[m].text));
+      text += '\n';
+    }
+    return text;
+  }
+
+  // The table row the warning `index` of group `group` is about, as the
+  // window's panel finds it: {table: "structures"|"pipes"|"", row}.
+  val row(int generation, int group, int index, const ProfileTables* tables) const {
+    val result = val::object();
+    result.set("table", std::string());
+    const WarningGroup* g = groupOf(generation, group);
+    if (!g || !tables || index < 0 || static_cast<size_t>(index) >= g->count()) return result;
+    const Warning& w = (*warnings_)[g->members[static_cast<size_t>(index)]];
+    if (!w.structure.empty()) {
+      const Table& s = tables->structures;
+      int r = w.branch.empty() ? s.rowCount() : findBranchStructureRow(s, w.branch, w.structure);
+      if (r >= s.rowCount()) r = findStructureRow(s, w.structure);
+      if (r < s.rowCount()) {
+        result.set("table", std::string("structures"));
+        result.set("row", r);
+      }
+    } else if (!w.pipe.empty()) {
+      const Table& p = tables->pipes;
+      for (int r = 1; r <= p.lastFilledRow(); ++r)
+        if (p.cell(r, pipecol::PipeNo) == w.pipe) {
+          result.set("table", std::string("pipes"));
+          result.set("row", r);
+          break;
+        }
+    }
+    return result;
+  }
+
+ private:
+  const WarningGroup* groupOf(int generation, int group) const {
+    if (generation != generation_ || group < 0 || static_cast<size_t>(group) >= groups_.size())
+      return nullptr;
+    return &groups_[static_cast<size_t>(group)];
+  }
+
+  List warnings_ = std::make_shared<const std::vector<Warning>>();
+  std::vector<WarningGroup> groups_;
+  int generation_ = 0;
+};
+
+// Row numbers as an Int32Array: one copy, not an element pushed at a time.
+val intArray(const std::vector<int>& items) {
+  return val::global("Int32Array")
+      .new_(val(emscripten::typed_memory_view(items.size(), items.data())));
 }
 
 const char* targetName(OutputTarget target) {
@@ -89,29 +172,40 @@ class Project {
     } catch (const std::exception& e) {
       error = e.what();
     }
-    result.set("ok", error.empty());
-    result.set("message", shownText(error));
-    if (error.empty()) {
-      result.set("units", databases_.unitSystem());
-      result.set("english", english());
-      result.set("outfalls", stringList(outfalls));
-    } else {
-      databases_ = ProjectDatabases();
+    outfalls_ = std::move(outfalls);
+    return opened(result, error);
+  }
+
+  // Opens another inlet database beside the pipe database open now (the
+  // user picked the inlet file after the pipe file): the answer of open(),
+  // with needPipe set when no pipe database is open.
+  val openInlet(const std::string& inletPath) {
+    run_.reset();
+    val result = val::object();
+    if (!databases_.pipe()) {
+      result.set("needPipe", true);
+      return opened(result, "No Pipe project database selected!");
     }
-    return result;
+    std::string error;
+    try {
+      error = databases_.openInletDatabase(inletPath);
+    } catch (const std::exception& e) {
+      error = e.what();
+    }
+    return opened(result, error);
   }
 
   // Create Profile Data and the tables and findings into /out; {ok, message,
-  // warnings, tailWater, structures, pipes, files, fileIds, hglTop,
-  // findingStructureRows, findingPipeRows, findings, findingCount,
-  // criteriaLine, branchIds}. A failed run leaves
-  // no run behind: its outputs cannot be asked for.
+  // warningGroups, warningGeneration, warningCount, tailWater, rowCounts, structures, pipes, files,
+  // fileIds, hglTop, findingStructureRows, findingPipeRows, findings, findingCount, criteriaLine,
+  // branchIds}. A failed run leaves no run behind: its outputs cannot be asked for.
   val run(const std::string& outfall, const std::string& tailWater, bool egl,
           const std::string& criteriaPath) {
     val result = val::object();
     result.set("ok", false);
     run_.reset();
     previous_.reset();
+    setWarnings(result, nullptr);
     std::error_code ec;
     std::filesystem::remove_all(kOut, ec);
     std::filesystem::create_directories(kOut, ec);
@@ -246,7 +340,8 @@ class Project {
   }
 
   // An output of the last run, written into /out when asked for (a large
-  // network's drawings take long): {ok, message, warnings, name}. `id` is a
+  // network's drawings take long): {ok, message, name} and, when it warned,
+  // the warnings as run() gives them. `id` is a
   // catalogue id; `key` the Branch ID of a one-branch output.
   val output(const std::string& id, const std::string& key) {
     val result = val::object();
@@ -281,11 +376,44 @@ class Project {
     } catch (const std::exception& e) {
       result.set("message", std::string(e.what()));
     }
-    result.set("warnings", warningList(warnings));
+    if (!warnings.empty())
+      setWarnings(result, std::make_shared<const std::vector<Warning>>(warnings.all()));
     return result;
   }
 
+  // The sentences of a group of the warnings shown, a line each ("" once
+  // other warnings are shown than those of `generation`).
+  std::string warningItems(int generation, int group) const {
+    return shown_.items(generation, group);
+  }
+  // The row of the tables a warning is about: {table, row}, table "" when none.
+  val warningRow(int generation, int group, int index) const {
+    return shown_.row(generation, group, index, run_ ? &run_->tables() : nullptr);
+  }
+
  private:
+  // The answer of an open: {ok, message, units, english, outfalls}; a
+  // failure leaves no database open.
+  val opened(val& result, const std::string& error) {
+    result.set("ok", error.empty());
+    result.set("message", shownText(error));
+    if (error.empty()) {
+      result.set("units", databases_.unitSystem());
+      result.set("english", english());
+      result.set("outfalls", stringList(outfalls_));
+    } else {
+      databases_ = ProjectDatabases();
+      outfalls_.clear();
+    }
+    return result;
+  }
+
+  void setWarnings(val& result, ShownWarnings::List warnings) {
+    result.set("warningGroups", shown_.show(std::move(warnings)));
+    result.set("warningGeneration", shown_.generation());
+    result.set("warningCount", shown_.count());
+  }
+
   void runInto(val& result, const std::string& outfall, const std::string& tailWater, bool egl,
                const std::string& criteriaPath) {
     CriteriaOverrides overrides;
@@ -318,7 +446,7 @@ class Project {
     };
     std::shared_ptr<const Run> run = Run::make(std::move(inputs));
     timed("create");
-    result.set("warnings", warningList(run->warnings()));
+    setWarnings(result, ShownWarnings::List(run, &run->warnings().all()));
     if (!run->created()) {
       result.set("message", run->failed()
                                 ? shownText(run->statusLine())
@@ -329,14 +457,23 @@ class Project {
     result.set("tailWater", run->tailWaterUsed());
     result.set("structures", tables.structures.lastFilledRow());
     result.set("pipes", tables.pipes.lastFilledRow());
+    // The rows each table's CSV holds after its heads, so that the page need
+    // not read a file through to count them.
+    val rowCounts = val::object();
+    rowCounts.set("structures", tables.structures.lastFilledRow());
+    rowCounts.set("pipes", tables.pipes.lastFilledRow());
+    rowCounts.set("branches", tables.branches.lastFilledRow());
+    result.set("rowCounts", rowCounts);
 
     checks_ = RunFindings::check(*run, overrides);
+    timed("checks");
     // The tables and the findings come with the run: the page shows them at once.
     std::vector<std::string> files, fileIds;
     const OutputContext context{*run, drawing_, &checks_, "", 0};
     Warnings none;
-    for (const char* id :
-         {"structures", "pipes", "branches", "checks", "hgl-sheet", "quantities"}) {
+    // The computation sheet is as long as the structure table: it is made when
+    // its tab or its download asks for it.
+    for (const char* id : {"structures", "pipes", "branches", "checks", "quantities"}) {
       const OutputDescription& output = *findOutput(id);
       const std::string name = setFileName(output);
       const WriteResult w =
@@ -352,17 +489,16 @@ class Project {
     result.set("checksSummary", findingsSummary(checks_.findings));
 
     // What the grids mark: structure rows whose HGL reaches the top.
-    val hgl = val::array();
+    std::vector<int> hgl;
     for (int row = 1; row <= tables.structures.lastFilledRow(); ++row)
-      if (hglReachesTop(tables.structures, row)) hgl.call<void>("push", row);
-    result.set("hglTop", hgl);
+      if (hglReachesTop(tables.structures, row)) hgl.push_back(row);
+    result.set("hglTop", intArray(hgl));
     // And the rows the findings are about, as the window marks them.
-    val structureFindings = val::array(), pipeFindings = val::array();
+    std::vector<int> structureFindings, pipeFindings;
     for (const Finding& f : checks_.findings)
-      (f.table == CheckTable::Structures ? structureFindings : pipeFindings)
-          .call<void>("push", f.row);
-    result.set("findingStructureRows", structureFindings);
-    result.set("findingPipeRows", pipeFindings);
+      (f.table == CheckTable::Structures ? structureFindings : pipeFindings).push_back(f.row);
+    result.set("findingStructureRows", intArray(structureFindings));
+    result.set("findingPipeRows", intArray(pipeFindings));
     result.set("findings", findingList(checks_.findings, run->english()));
     result.set("findingCount", static_cast<int>(checks_.findings.size()));
     // One entry per branch, in the order the branch table lists them.
@@ -387,8 +523,12 @@ class Project {
   // structure, pipe, value, limit, unit, table, row}].
   static val findingList(const std::vector<Finding>& findings, bool englishUnits) {
     val list = val::array();
-    const auto rows = findingRows(findings);
-    for (size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
+    // The cells of the shown ones only: a large network has 100,000 findings.
+    const std::vector<Finding> shown(
+        findings.begin(),
+        findings.begin() + static_cast<std::ptrdiff_t>(std::min(findings.size(), kFindingsShown)));
+    const auto rows = findingRows(shown);
+    for (size_t i = 0; i < shown.size(); ++i) {
       const Finding& f = findings[i];
       const auto& cells = rows[i + 1];
       val item = val::object();
@@ -433,12 +573,14 @@ class Project {
   }
 
   ProjectDatabases databases_;
+  std::vector<std::string> outfalls_;  // of the pipe database open
   std::shared_ptr<const Run> run_;
   RunFindings checks_;
   DrawingOptions drawing_;
   std::string tailWaterGiven_;  // as typed, for the set's manifest
   // The earlier set the last run was compared with, if any.
   std::unique_ptr<PreviousSet> previous_;
+  ShownWarnings shown_;
 };
 
 // The outputs this page offers, from the catalogue: [{id, caption,
@@ -516,10 +658,13 @@ EMSCRIPTEN_BINDINGS(tarvello) {
   emscripten::class_<Project>("Project")
       .constructor<>()
       .function("open", &Project::open)
+      .function("openInlet", &Project::openInlet)
       .function("run", &Project::run)
       .function("output", &Project::output)
       .function("staleLine", &Project::staleLine)
       .function("criteria", &Project::criteria)
+      .function("warningItems", &Project::warningItems)
+      .function("warningRow", &Project::warningRow)
       .function("setEnergyGradeLine", &Project::setEnergyGradeLine)
       .function("setPageSize", &Project::setPageSize)
       .function("compare", &Project::compare)

@@ -20,7 +20,8 @@ start();
 
 function writeInput(path, bytes) {
   try { module.FS.unlink(path); } catch (e) { /* not there */ }
-  if (bytes) module.FS.writeFile(path, new Uint8Array(bytes));
+  // The file system keeps the bytes the page handed over instead of a copy.
+  if (bytes) module.FS.writeFile(path, new Uint8Array(bytes), { canOwn: true });
 }
 function emptyFolder(dir) {
   module.FS.mkdirTree(dir);
@@ -41,20 +42,31 @@ function downloadNames() {
   return names;
 }
 
+// The warnings of a reply, grouped: {warnings: {groups, generation, count}}
+// when the module showed new ones.
+function warningsOf(r) {
+  return r.warningGroups ? { warnings: { groups: r.warningGroups, generation: r.warningGeneration, count: r.warningCount } } : {};
+}
+
 function handle(msg) {
   if (msg.kind === 'open') {
     // Each open writes fresh copies; the names keep their extensions, which the
     // reader's messages and partner rules look at.
-    emptyFolder('/in/pipe');
+    // Only the inlet database, when the pipe database sent last stays.
+    if (!msg.keepPipe) emptyFolder('/in/pipe');
     emptyFolder('/in/inlet');
-    const pipe = '/in/pipe/' + msg.pipeName;
     const inlet = '/in/inlet/' + msg.inletName;
-    writeInput(pipe, msg.pipe);
+    const t0 = performance.now();
+    if (!msg.keepPipe) {
+      writeInput('/in/pipe/' + msg.pipeName, msg.pipe);
+      pipeName = msg.pipeName;
+    }
     writeInput(inlet, msg.inlet);
-    pipeName = msg.pipeName;
-    const r = project.open(pipe, inlet);
+    const t1 = performance.now();
+    const r = msg.keepPipe ? project.openInlet(inlet) : project.open('/in/pipe/' + msg.pipeName, inlet);
+    const timings = `copy ${Math.round(t1 - t0)} ms; open ${Math.round(performance.now() - t1)} ms; `;
     return { kind: 'opened', ok: r.ok, message: r.message, units: r.units, english: r.english,
-             outfalls: r.outfalls, names: r.ok ? downloadNames() : {} };
+             outfalls: r.outfalls, names: r.ok ? downloadNames() : {}, needPipe: Boolean(r.needPipe), timings };
   }
   if (msg.kind === 'criteria') {
     const r = project.criteria(criteriaPath(msg));
@@ -65,12 +77,16 @@ function handle(msg) {
   }
   if (msg.kind === 'run') {
     const r = project.run(msg.outfall, msg.tailWater, msg.egl, criteriaPath(msg));
-    const reply = { kind: 'ran', ok: r.ok, message: r.message, warnings: r.warnings || [] };
+    const reply = { kind: 'ran', ok: r.ok, message: r.message, ...warningsOf(r) };
     if (r.ok) {
       const files = {};
-      r.fileIds.forEach((id, i) => { files[id] = module.FS.readFile('/out/' + r.files[i]); });
+      // Read once and let go: a download writes its file again.
+      r.fileIds.forEach((id, i) => {
+        files[id] = module.FS.readFile('/out/' + r.files[i]);
+        module.FS.unlink('/out/' + r.files[i]);
+      });
       Object.assign(reply, {
-        tailWater: r.tailWater, structures: r.structures, pipes: r.pipes,
+        tailWater: r.tailWater, structures: r.structures, pipes: r.pipes, rowCounts: r.rowCounts,
         hglTop: r.hglTop, findingStructureRows: r.findingStructureRows, findingPipeRows: r.findingPipeRows,
         findings: r.findings, findingCount: r.findingCount, criteriaLine: r.criteriaLine,
         branchIds: r.branchIds, checksSummary: r.checksSummary, files, timings: r.timings,
@@ -85,11 +101,19 @@ function handle(msg) {
     if (msg.pageSize) project.setPageSize(msg.pageSize);
     const key = msg.key || '';
     const r = project.output(msg.id, key);
-    if (!r.ok) return { kind: 'output', ok: false, message: r.message, warnings: r.warnings };
+    if (!r.ok) return { kind: 'output', ok: false, message: r.message, ...warningsOf(r) };
     const bytes = module.FS.readFile('/out/' + r.name);
     module.FS.unlink('/out/' + r.name);  // made again when asked again
     return { kind: 'output', ok: true, name: module.downloadName(msg.id, pipeName, key), bytes,
-             warnings: r.warnings };
+             ...warningsOf(r) };
+  }
+  // A group of the warnings shown: its sentences, or the row one of them is about.
+  if (msg.kind === 'warning-items') {
+    return { kind: 'warning-items', text: project.warningItems(msg.generation, msg.group) };
+  }
+  if (msg.kind === 'warning-row') {
+    const r = project.warningRow(msg.generation, msg.group, msg.index);
+    return { kind: 'warning-row', table: r.table, row: r.row };
   }
   return { kind: 'error', message: 'unknown request' };
 }
@@ -153,6 +177,9 @@ onmessage = (event) => {
       start();
     }
     reply.requestId = event.data.requestId;
-    postMessage(reply, reply.bytes ? [reply.bytes.buffer] : []);
+    // The files' bytes are handed over, not copied.
+    const transfer = reply.bytes ? [reply.bytes.buffer] : [];
+    if (reply.files) for (const b of Object.values(reply.files)) transfer.push(b.buffer);
+    postMessage(reply, transfer);
   });
 };

@@ -450,6 +450,117 @@ async function main() {
     return Date.now() - t0;
   }
 
+  // The computation sheet, the quantities and the grouped warnings, against
+  // the CLI's files (page_test.sh compares the downloads byte for byte): the
+  // heads are the CSV's, only the rows in view are in the document, a sheet
+  // row shows its structure row; a group per kind in the order the kinds
+  // first occur, counted, closed above ten, its sentences drawn only in view
+  // and each taking the user to its row.
+  async function checkSheetsAndWarnings(project, dir) {
+    const stem = path.basename(project.pipe).replace(/\.[^.]*$/, '');
+    for (const [id, file] of [['dl-hgl-sheet', 'hgl-computation.csv'], ['dl-quantities', 'quantities.csv'], ['dl-warnings', 'warnings.csv']]) {
+      await page.click('#' + id);
+      const named = path.join(dir, `${stem}-${file}`);
+      const deadline = Date.now() + 60000;
+      while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
+      check(fs.existsSync(named), `${project.name}: ${stem}-${file} not downloaded`);
+      if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
+      await page.waitForFunction(() => document.getElementById('busy').hidden);
+    }
+    const [sHead, ...structures] = csvFile(path.join(dir, 'structures.csv'));
+    const [hHead, ...sheet] = csvFile(path.join(dir, 'hgl-computation.csv'));
+    const tableOf = (id) => page.evaluate((id) => {
+      const t = document.querySelector(`#${id} table.sheet`);
+      return { heads: [...t.tHead.rows[0].cells].map((c) => [c.textContent, c.title, c.classList.contains('kept')]),
+        rows: [...t.tBodies[0].rows].filter((r) => r.className !== 'spacer').map((r) => [Number(r.dataset.row), [...r.cells].map((c) => c.textContent)]) };
+    }, id);
+    const before = await page.evaluate(() => document.body.dataset.hglSheet || '');
+    await page.click('[data-tab=hgl-sheet]');
+    await page.waitForFunction((b) => (document.body.dataset.hglSheet || '') !== b && document.getElementById('busy').hidden, { timeout: 120000 }, before);
+    let got = await tableOf('hgl-sheet');
+    check(JSON.stringify(got.heads.map((h) => h[0])) === JSON.stringify(hHead), `${project.name}: sheet heads ${got.heads.map((h) => h[0])}`);
+    check(got.heads.every((h) => h[1] === h[0]) && got.heads.filter((h) => h[2]).map((h) => h[0]).join() === 'Branch ID,Str #',
+          `${project.name}: sheet heads' tool tips or kept columns ${JSON.stringify(got.heads)}`);
+    check(sheet.length === structures.length, `${project.name}: ${sheet.length} sheet rows for ${structures.length} structure rows`);
+    check(got.rows.length > 0 && got.rows.length <= 30, `${project.name}: ${got.rows.length} sheet rows in the document`);
+    // A row deep in the sheet, scrolled to, reads as the file's row; clicked,
+    // it selects the structure row of its branch and number.
+    const k = Math.max(1, Math.floor(sheet.length * 0.7));
+    await page.evaluate((k) => { const b = document.querySelector('#hgl-sheet .sheet-body'); b.scrollTop = (k - 1) * 22; b.dispatchEvent(new Event('scroll')); }, k);
+    got = await tableOf('hgl-sheet');
+    const drawn = got.rows.find(([r]) => r === k);
+    check(drawn && JSON.stringify(drawn[1]) === JSON.stringify(sheet[k - 1]), `${project.name}: sheet row ${k} reads ${drawn && drawn[1]}`);
+    const onScreen = await page.evaluate((k) => {
+      const tr = document.querySelector(`#hgl-sheet tr[data-row="${k}"]`), b = document.querySelector('#hgl-sheet .sheet-body').getBoundingClientRect();
+      const r = tr.getBoundingClientRect();
+      return r.top >= b.top && r.bottom <= b.bottom + 1;
+    }, k);
+    check(onScreen, `${project.name}: sheet row ${k} drawn out of view`);
+    await page.click(`#hgl-sheet tr[data-row="${k}"] td:nth-child(3)`);
+    const chosen = await page.evaluate(() => {
+      const line = document.querySelector('#structures .grid-row.selected');
+      return { open: !document.getElementById('structures').hidden, row: line && Number(line.dataset.row),
+        cells: line ? [...line.children].map((c) => c.textContent) : [] };
+    });
+    const bId = sHead.indexOf('Branch ID'), sNo = sHead.indexOf('Str #');
+    check(chosen.open && chosen.row === k && chosen.cells[bId] === sheet[k - 1][0] && chosen.cells[sNo] === sheet[k - 1][1],
+          `${project.name}: sheet row ${k} (${sheet[k - 1].slice(0, 2)}) chose ${JSON.stringify(chosen)}`);
+    // The quantities: small, every row drawn.
+    const [qHead, ...amounts] = csvFile(path.join(dir, 'quantities.csv'));
+    await page.click('[data-tab=quantities]');
+    got = await tableOf('quantities');
+    check(JSON.stringify(got.heads.map((h) => h[0])) === JSON.stringify(qHead), `${project.name}: quantities heads ${got.heads.map((h) => h[0])}`);
+    const drawnAmounts = [...got.rows];
+    await page.evaluate(() => { const b = document.querySelector('#quantities .sheet-body'); b.scrollTop = b.scrollHeight; b.dispatchEvent(new Event('scroll')); });
+    drawnAmounts.push(...(await tableOf('quantities')).rows);
+    check(drawnAmounts.some(([r]) => r === 1) && drawnAmounts.some(([r]) => r === amounts.length) &&
+          drawnAmounts.every(([r, cells]) => JSON.stringify(cells) === JSON.stringify(amounts[r - 1])),
+          `${project.name}: quantities ${JSON.stringify(drawnAmounts)}`);
+
+    // The warnings as groups, from the CSV of them all (a sentence about
+    // several pipes is a row per pipe there).
+    const [, ...warned] = csvFile(path.join(dir, 'warnings.csv'));
+    const groups = [];
+    let last = null;
+    for (const [kind, branch, structure, pipe, message] of warned) {
+      const item = { branch, structure, pipe, message };
+      if (last && last.kind === kind && kind === 'not-draining' && last.message === message) continue;
+      last = { kind, message };
+      let g = groups.find((x) => x.kind === kind);
+      if (!g) groups.push(g = { kind, items: [] });
+      g.items.push(item);
+    }
+    const shown = await page.$$eval('#warnings > li > details', (ds) => ds.map((d) => [d.querySelector('summary').textContent, d.open]));
+    check(JSON.stringify(shown) === JSON.stringify(groups.map((g) => [`${g.kind} (${g.items.length})`, g.items.length <= 10])),
+          `${project.name}: warning groups ${JSON.stringify(shown)}, expected ${groups.map((g) => `${g.kind} (${g.items.length})`)}`);
+    const big = groups.findIndex((g) => g.items.length > 10);
+    if (project.manyWarnings) check(big >= 0 && groups[big].items.length > 500, `${project.name}: no large group of warnings`);
+    if (big < 0) return;
+    const g = groups[big];
+    const items = () => page.$$eval(`#warnings > li:nth-child(${big + 1}) .warning-item`, (es) => es.map((e) => [Number(e.dataset.index), e.textContent]));
+    // Closed (it holds more than ten): a click opens it.
+    if (!(await page.$eval(`#warnings > li:nth-child(${big + 1}) details`, (d) => d.open))) await page.click(`#warnings > li:nth-child(${big + 1}) summary`);
+    await page.waitForFunction((n) => document.querySelectorAll(`#warnings > li:nth-child(${n}) .warning-item`).length > 0, { timeout: 60000 }, big + 1);
+    let seen = await items();
+    check(seen.length <= 12 && seen.every(([i, t]) => t === g.items[i].message), `${project.name}: ${seen.length} warnings drawn of ${g.kind}: ${JSON.stringify(seen.slice(0, 3))}`);
+    const nodes = await page.$$eval('#warnings *', (es) => es.length);
+    check(nodes < 20 * groups.length + 40, `${project.name}: ${nodes} elements for ${warned.length} warnings`);
+    // The last of the group, scrolled to, then chosen.
+    await page.$eval(`#warnings > li:nth-child(${big + 1}) .warning-items`, (l) => { l.scrollTop = l.scrollHeight; l.dispatchEvent(new Event('scroll')); });
+    seen = await items();
+    const end = g.items.length - 1;
+    check(seen.some(([i, t]) => i === end && t === g.items[end].message), `${project.name}: the last ${g.kind} warning not drawn at the end: ${JSON.stringify(seen.slice(-2))}`);
+    const target = g.items[end];
+    if (target.structure) {
+      const want = 1 + structures.findIndex((r) => r[bId] === target.branch && r[sNo] === target.structure);
+      await page.click(`#warnings > li:nth-child(${big + 1}) .warning-item[data-index="${end}"]`);
+      await page.waitForFunction((w) => { const l = document.querySelector('#structures .grid-row.selected'); return l && Number(l.dataset.row) === w; }, { timeout: 10000 }, want)
+        .catch(() => check(false, `${project.name}: warning about ${target.branch}/${target.structure} did not select structure row ${want}`));
+    }
+    await page.$eval(`#warnings > li:nth-child(${big + 1}) details`, (d) => { d.open = false; });
+    await page.click('[data-tab=structures]');
+  }
+
   // A good run first, so that the failures must also clear what it left.
   const first = plan.projects[0];
   await choose(first.pipe, first.inlet);
@@ -534,6 +645,7 @@ async function main() {
     check(await text('tail-water-unit') === (project.name === 'metric' ? 'm' : 'ft'), `${project.name}: tail water in "${await text('tail-water-unit')}"`);
     if (project.status) check(await text('status') === project.status, `${project.name}: status "${await text('status')}"`);
     for (const [id, file] of Object.entries(downloadIds)) await saved(id, file);
+    await checkSheetsAndWarnings(project, dir);
     const expected = expectedMarks(dir);
     await checkFindings(project, expected);
     // The Branch list: each branch once, in the branch table's order.

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # The page against tarvello-cli: every download of both example projects and
-# of a generated 1,001-pipe network byte for byte (the workbook cell by cell
+# of two generated 1,001-pipe networks (one finished, one still being sized:
+# hundreds of warnings of one kind) byte for byte (the workbook cell by cell
 # through openpyxl), the bad inputs, the failed and the stale run, the
-# findings table, the preview's colours, the narrow layout, the page offline.
+# findings table, the computation sheet, the quantities, the grouped
+# warnings, the preview's colours, the narrow layout, the page offline, the
+# PDF set, "Download all" and the revision log.
 #   page_test.sh SITE_DIR CLI EXAMPLES_DIR MAKE_NETWORK JET_WRITE
 # SCREENSHOT=FILE keeps the screenshot there; SCREENSHOTS=DIR keeps the
 # findings table, the preview at Zoom to fit and the pipe table scrolled
@@ -22,6 +25,9 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/in"
 cp "$examples"/highway.bvp "$examples"/highway.olm "$examples"/metric.bvp "$examples"/metric.olm "$work/in/"
 "$make_network" 1001 "$work/in/net1001.bvp" "$work/in/net1001.olm"
+# Sized too small: the grade line reaches the tops almost everywhere, so
+# there are hundreds of warnings of one kind.
+"$make_network" --being-sized 1001 "$work/in/sized1001.bvp" "$work/in/sized1001.olm"
 printf 'freeboard = 1.5\nvelocity_min = 3.0\n' >"$work/in/criteria.toml"
 printf 'freeboard = "x"\n' >"$work/in/bad.toml"
 printf 'hello\n' >"$work/in/notjet.bvp"
@@ -39,6 +45,11 @@ expect() {  # NAME PIPE INLET OUTFALL TAIL BRANCH EXTRA...
     --pipe-schedule "$work/cli/$name/pipe-schedule.dxf" --excel "$work/cli/$name/schedules.xlsx" \
     --branch-profile "$branch:$work/cli/$name/branch-$branch.dxf" "$@" >/dev/null 2>"$work/cli/$name.log") ||
     { cat "$work/cli/$name.log" >&2; echo "tarvello-cli failed on $name" >&2; exit 1; }
+  # Apart: with them the workbook would carry two more worksheets, which the page's does not.
+  (cd "$work/in" && "$cli" --pipe-db "$pipe" --inlet-db "$inlet" --outfall "$outfall" --tail-water "$tail" \
+    --hgl-sheet "$work/cli/$name/hgl-computation.csv" --quantities "$work/cli/$name/quantities.csv" \
+    --warnings "$work/cli/$name/warnings.csv" >/dev/null 2>"$work/cli/$name.log") ||
+    { cat "$work/cli/$name.log" >&2; echo "tarvello-cli failed on $name" >&2; exit 1; }
 }
 message() {  # what the CLI says on standard error, without its name and warnings
   (cd "$work/in" && "$cli" "$@" 2>&1 >/dev/null || true) | grep -v '^warning: ' | sed 's/^tarvello-cli: //'
@@ -47,6 +58,7 @@ expect highway highway.bvp highway.olm 1 399.80 1
 expect highway-201 highway.bvp highway.olm 201 426.20 2 --egl --criteria criteria.toml
 expect metric metric.bvp metric.olm 1 55.40 1
 expect net1001 net1001.bvp net1001.olm 1 398.5 1
+expect sized1001 sized1001.bvp sized1001.olm 1 398.5 1
 
 # The PDF set, "Download all" and the revision log, as tarvello-cli makes
 # them: highway against an earlier set made from a changed copy of its
@@ -103,7 +115,9 @@ cat >"$work/plan.json" <<JSON
     {"name": "metric", "pipe": "$work/in/metric.bvp", "inlet": "$work/in/metric.olm",
      "outfall": "1", "tailWater": "55.40", "egl": false, "branch": "1", "set": {"pageSize": "a3"}},
     {"name": "net1001", "pipe": "$work/in/net1001.bvp", "inlet": "$work/in/net1001.olm",
-     "outfall": "1", "tailWater": "398.5", "egl": false, "branch": "1"}
+     "outfall": "1", "tailWater": "398.5", "egl": false, "branch": "1"},
+    {"name": "sized1001", "pipe": "$work/in/sized1001.bvp", "inlet": "$work/in/sized1001.olm",
+     "outfall": "1", "tailWater": "398.5", "egl": false, "branch": "1", "manyWarnings": true}
   ],
   "bad": [
     {"name": "not a Jet file", "pipe": "$work/in/notjet.bvp", "inlet": "$work/in/highway.olm",
@@ -120,7 +134,7 @@ JSON
 NODE_PATH="$here/node_modules" node "$here/page_test.js" "$site" "$work/plan.json"
 
 status=0
-for project in highway highway-201 metric net1001; do
+for project in highway highway-201 metric net1001 sized1001; do
   for f in "$work/cli/$project"/*; do
     name=$(basename "$f")
     page="$work/page/$project/$name"

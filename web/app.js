@@ -982,7 +982,7 @@
     setBusy(true);
     const r = await ask({ kind: 'set', egl: $('egl').checked, pageSize: $('page-size').value });
     setBusy(false);
-    if (r.warnings && r.warnings.length) listWarnings(r.warnings);
+    if (r.warnings) showWarnings(r.warnings);
     if (!r.ok) { setStatus(r.message, true); return; }
     if (state.run) save(r.name, r.bytes);
   });

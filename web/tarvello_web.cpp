@@ -320,7 +320,8 @@ class Project {
       options.version = TARVELLO_VERSION;
       options.previous = previous_.get();
       const SubmittalResult set = writeSubmittal(*run_, folder, options);
-      result.set("warnings", warningList(set.warnings));
+      if (!set.warnings.empty())
+        setWarnings(result, std::make_shared<const std::vector<Warning>>(set.warnings.all()));
       if (!set.ok()) {
         result.set("message", shownText(set.error));
       } else if (std::string error =

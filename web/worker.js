@@ -158,10 +158,10 @@ function wholeSet(msg) {
   project.setEnergyGradeLine(Boolean(msg.egl));
   if (msg.pageSize) project.setPageSize(msg.pageSize);
   const r = project.submittal();
-  if (!r.ok) return { kind: 'set', ok: false, message: r.message, warnings: r.warnings };
+  if (!r.ok) return { kind: 'set', ok: false, message: r.message, ...warningsOf(r) };
   const bytes = module.FS.readFile('/out/' + r.name);
   module.FS.unlink('/out/' + r.name);
-  return { kind: 'set', ok: true, name: module.projectFileName(pipeName, r.name), bytes, warnings: r.warnings };
+  return { kind: 'set', ok: true, name: module.projectFileName(pipeName, r.name), bytes, ...warningsOf(r) };
 }
 
 onmessage = (event) => {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "database/database_test_support.h"
+#include "support/database_test_support.h"
 #include "shell_command.h"
 
 namespace tarvello::clitest {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "cli_run.h"
-#include "database/database_test_support.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {

@@ -4,7 +4,7 @@
 #include <sys/wait.h>
 #include <cstdio>
 
-#include "database_test_support.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "database/database_test_support.h"
+#include "support/database_test_support.h"
 #include "database/project_database.h"
 #include "tools/jet_readback.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "database/database_test_support.h"
+#include "support/database_test_support.h"
 
 namespace tarvello::xltest {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "database/database_test_support.h"
+#include "support/database_test_support.h"
 
 namespace {
 

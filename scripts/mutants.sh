@@ -109,6 +109,9 @@ if os.environ.get("MUTANTS_LIST"):
         print(f"{path}:{m[1] + 1} {m[5]}: {before}  ->  {after}")
     sys.exit(0)
 
+# Two trees built with ccache share the mutants' objects when the build
+# folder is not part of the cache key (it only names the debug info's folder).
+os.environ.setdefault("CCACHE_NOHASHDIR", "true")
 signal.signal(signal.SIGTERM, lambda *_: (_ for _ in ()).throw(KeyboardInterrupt()))
 log = open(os.path.join(build, "mutants.log"), "w")
 killed, survivors, tried, invalid = 0, [], 0, 0

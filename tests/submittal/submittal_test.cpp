@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-#include "cli_run.h"
+#include "support/cli_run.h"
 #include "common/sha256.h"
 #include "jet/jet_writer.h"
 #include "submittal/revisions.h"

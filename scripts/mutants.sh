@@ -113,6 +113,16 @@ if os.environ.get("MUTANTS_LIST"):
 # folder is not part of the cache key (it only names the debug info's folder).
 os.environ.setdefault("CCACHE_NOHASHDIR", "true")
 signal.signal(signal.SIGTERM, lambda *_: (_ for _ in ()).throw(KeyboardInterrupt()))
+# The unmutated sources must build and pass, or every mutant would count
+# wrongly.
+labels = sorted({label_of(p) for p in files})
+if subprocess.run(["cmake", "--build", build, "--target"] + [f"tarvello_tests_{l}" for l in labels],
+                  stdout=subprocess.DEVNULL).returncode != 0:
+    sys.exit("the unmutated sources do not build")
+for label in labels:
+    if subprocess.run(["ctest", "--test-dir", build, "-L", f"^{label}$", "-j2"],
+                      stdout=subprocess.DEVNULL).returncode != 0:
+        sys.exit(f"the tests labelled {label} fail without a mutant")
 log = open(os.path.join(build, "mutants.log"), "w")
 killed, survivors, tried, invalid = 0, [], 0, 0
 start_time = time.time()
@@ -165,6 +175,6 @@ if survivors:
     for s in survivors:
         print("  " + s)
 # Leave the build matching the sources again.
-subprocess.run(["cmake", "--build", build, "--target"] + sorted(
-    {f"tarvello_tests_{label_of(p)}" for p in files}), stdout=subprocess.DEVNULL)
+subprocess.run(["cmake", "--build", build, "--target"] + [f"tarvello_tests_{l}" for l in labels],
+               stdout=subprocess.DEVNULL)
 PY

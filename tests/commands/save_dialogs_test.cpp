@@ -62,7 +62,7 @@ TEST(SaveDialogs, EveryOutputAsksConfirmsAndSaysTheSameWay) {
     auto save = [&](ScriptedUi& ui) { return saveOutput(session, ui, output, row, &checks); };
 
     // No name, or the dialog's own empty name: its message, nothing written.
-    for (const std::string answer : {std::string(), std::string(t.emptyName)}) {
+    for (const std::string& answer : {std::string(), std::string(t.emptyName)}) {
       ScriptedUi ui;
       ui.saveAnswers = {answer};
       EXPECT_FALSE(save(ui));

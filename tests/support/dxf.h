@@ -57,10 +57,9 @@ inline bool ezdxfAvailable() {
 inline std::map<std::string, int> ezdxfCounts(const std::string& dxfPath,
                                               const std::filesystem::path& /*scratch*/) {
   std::map<std::string, int> counts;
-  std::istringstream lines(clitest::capture("/usr/bin/python3 " +
-                                            clitest::quote(TARVELLO_SOURCE_DIR
-                                                           "/tests/support/read_output.py") +
-                                            " counts " + clitest::quote(dxfPath)));
+  std::istringstream lines(clitest::capture(
+      "/usr/bin/python3 " + clitest::quote(TARVELLO_SOURCE_DIR "/tests/support/read_output.py") +
+      " counts " + clitest::quote(dxfPath)));
   std::string name;
   for (int n = 0; lines >> name >> n;) counts[name] = n;
   if (counts.empty()) counts["failed"] = 1;

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_run.h"
-#include "database/database_test_support.h"
+#include "support/cli_run.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {
@@ -30,7 +30,7 @@ using clitest::runCli;
 std::vector<std::vector<std::string>> readPython(const std::string& mode, const std::string& file) {
   int status = -1;
   const std::string out =
-      capture("/usr/bin/python3 " + quote(TARVELLO_SOURCE_DIR "/tests/checks/read_outputs.py") +
+      capture("/usr/bin/python3 " + quote(TARVELLO_SOURCE_DIR "/tests/support/read_output.py") +
                   " " + mode + " " + quote(file) + " 2>&1",
               &status);
   EXPECT_EQ(status, 0) << out;
@@ -127,22 +127,6 @@ TEST(CliChecks, WrongCriteriaFileStopsBeforeAnythingIsWritten) {
   EXPECT_FALSE(fs::exists(folder.file("tables")));
   EXPECT_FALSE(fs::exists(folder.file("c.csv")));
   EXPECT_FALSE(fs::exists(folder.file("w.xlsx")));
-
-  // Without --checks the criteria would go unused: a usage error.
-  EXPECT_EQ(runCli(folder, "highway", "1", "--criteria " + quote(folder.file("bad.toml"))).status,
-            2);
-}
-
-TEST(CliChecks, ExistingFindingsFileIsReplacedOnlyWithForce) {
-  ScratchFolder folder;
-  std::ofstream(folder.file("c.csv"), std::ios::binary) << "keep me";
-  const CliRun kept = runCli(folder, "metric", "1", "--checks " + quote(folder.file("c.csv")));
-  EXPECT_EQ(kept.status, 1);
-  EXPECT_EQ(dbtest::readBytes(folder.file("c.csv")), "keep me");
-  const CliRun replaced =
-      runCli(folder, "metric", "1", "--force --checks " + quote(folder.file("c.csv")));
-  EXPECT_EQ(replaced.status, 0) << replaced.err;
-  EXPECT_EQ(dbtest::readBytes(folder.file("c.csv")), kMetricFindings);
 }
 
 // Splits a drawing into lines and drops the EGL lines and the EGL layer entry.
@@ -235,7 +219,7 @@ TEST(CliChecks, WorkbookGetsTheFindingsAsAThirdWorksheet) {
              "--excel " + quote(checked) + " --checks " + quote(folder.file("c.csv")));
   ASSERT_EQ(run.status, 0) << run.err;
 
-  const auto book = readPython("xlsx", checked);
+  const auto book = readPython("checks", checked);
   ASSERT_FALSE(book.empty());
   EXPECT_EQ(book[0], (std::vector<std::string>{"sheets", "Structure Schedule", "Pipe Schedule",
                                                "Design Checks"}));
@@ -246,7 +230,7 @@ TEST(CliChecks, WorkbookGetsTheFindingsAsAThirdWorksheet) {
     csv += "\r\n";
   }
   EXPECT_EQ(csv, kHighwayFindings);
-  EXPECT_EQ(readPython("xlsx", plain)[0],
+  EXPECT_EQ(readPython("checks", plain)[0],
             (std::vector<std::string>{"sheets", "Structure Schedule", "Pipe Schedule"}));
 
   // Both schedules are the very same parts as without the checks.

@@ -128,14 +128,6 @@ TEST(FindingsCsv, QuotesAsTheTablesDoAndFormatsHundredths) {
       "  cover: 2\n  size-min: 0\n  size-decrease: 0\n  adverse-slope: 0\n  invert-drop: 1\n");
 }
 
-TEST(CheckRules, IdsReadBack) {
-  for (int i = 0; i < kCheckRuleCount; ++i) {
-    const auto rule = static_cast<CheckRule>(i);
-    EXPECT_EQ(checkRuleFromId(checkRuleId(rule)), rule);
-  }
-  EXPECT_FALSE(checkRuleFromId("Cover"));
-}
-
 // The line above the findings, in the window and the page: the project's
 // units, the numbers as set, and the rules a file turned off.
 TEST(CriteriaFile, CriteriaInForceNamesUnitsAndRulesOff) {

@@ -6,7 +6,7 @@
 #include "commands/browse.h"
 #include "commands/session.h"
 #include "commands/user_interface.h"
-#include "database/database_test_support.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {

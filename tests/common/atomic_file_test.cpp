@@ -19,7 +19,7 @@
 #include <fstream>
 #include <functional>
 
-#include "database/database_test_support.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "common/data_location.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {
@@ -13,8 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(DataLocation, InstalledTreeFirstThenTheProgramsFolder) {
-  const fs::path root =
-      fs::temp_directory_path() / ("tarvello-data-" + std::to_string(std::random_device{}()));
+  const dbtest::ScratchFolder scratch;
+  const fs::path root = scratch.path();
   fs::create_directories(root / "usr" / "bin");
   const fs::path bin = root / "usr" / "bin";
 
@@ -34,16 +34,15 @@ TEST(DataLocation, InstalledTreeFirstThenTheProgramsFolder) {
   // Through a link to the bin folder the file is still found.
   fs::create_directory_symlink(bin, root / "link");
   EXPECT_TRUE(fs::exists(dataFile(root / "link", "SCHEDULES.xlr")));
-  fs::remove_all(root);
 }
 
 TEST(DataLocation, TheRunningProgramsFolder) {
   // The test program runs from the build tree, where the template is placed
-  // beside the programs.
+  // beside the programs: it has to be found there, not just named.
   const fs::path folder = executableFolder();
-  EXPECT_TRUE(fs::exists(folder / "tarvello_tests") || fs::exists(folder / "tarvello_tests.exe"))
-      << folder;
+  EXPECT_TRUE(fs::exists(folder / "tarvello_tests_common")) << folder;
   EXPECT_EQ(dataFile("SCHEDULES.xlr"), folder / "SCHEDULES.xlr");
+  EXPECT_TRUE(fs::is_regular_file(dataFile("SCHEDULES.xlr"))) << "the template is missing";
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "database/companion_database.h"
-#include "database_test_support.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "database/jet_file.h"
 #include "database/project_database.h"
-#include "database_test_support.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {

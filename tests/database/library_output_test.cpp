@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "database_test_support.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "database/project_database.h"
-#include "database_test_support.h"
+#include "support/database_test_support.h"
 #include "support/sql_fixture.h"
 
 namespace tarvello {

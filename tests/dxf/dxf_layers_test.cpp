@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "dxf/dxf_writer.h"
-#include "dxf_test_support.h"
+#include "support/dxf.h"
 
 namespace tarvello {
 namespace {

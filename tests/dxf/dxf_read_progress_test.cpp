@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dxf/dxf_reader.h"
-#include "dxf/dxf_test_support.h"
+#include "support/dxf.h"
 
 namespace tarvello {
 namespace {

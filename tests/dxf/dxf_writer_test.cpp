@@ -6,14 +6,13 @@
 #include <filesystem>
 #include <functional>
 
-#include "dxf_test_support.h"
-#include "scripted_ui.h"
+#include "support/dxf.h"
+#include "support/scripted_ui.h"
 
 namespace tarvello {
 namespace {
 
 using testing::ScratchFolder;
-using testing::ScriptedUi;
 namespace fs = std::filesystem;
 
 const std::string kGoldenDir = std::string(TARVELLO_SOURCE_DIR) + "/tests/dxf/golden/";

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "database/database_test_support.h"
 #include "database/project_database.h"
-#include "tools/jet_readback.h"
+#include "support/database_test_support.h"
+#include "support/jet_readback.h"
 
 namespace {
 
@@ -125,25 +125,23 @@ Tables viaProductReader(const std::string& path, bool isPipe) {
 }
 
 // mdb-reader shares no code with the writer or the product; booleans as "1"/"0".
-Tables viaMdbReader(const std::string& path) {
-  using List = std::vector<jettest::Json>;
-  const jettest::Json dump = jettest::readWithMdbReader(path);
+Tables viaMdbReader(const nlohmann::json& dump) {
   Tables tables;
-  for (const jettest::Json& json : std::get<List>(dump["tables"].v)) {
-    Table& table = tables[json["name"].str()];
-    for (const jettest::Json& column : std::get<List>(json["columns"].v)) {
-      table.columns.push_back(column["name"].str());
-      table.types.push_back(column["type"].str() == "float" ? "single" : column["type"].str());
+  for (const auto& json : dump["tables"]) {
+    Table& table = tables[json["name"].get<std::string>()];
+    for (const auto& column : json["columns"]) {
+      const std::string type = column["type"];
+      table.columns.push_back(column["name"]);
+      table.types.push_back(type == "float" ? "single" : type);
     }
-    for (const jettest::Json& row : std::get<List>(json["rows"].v)) {
-      for (auto& out = table.rows.emplace_back();
-           const jettest::Json& value : std::get<List>(row.v)) {
+    for (const auto& row : json["rows"]) {
+      for (auto& out = table.rows.emplace_back(); const auto& value : row) {
         char number[32];
         Field& f = out.emplace_back();
-        if (const bool* b = std::get_if<bool>(&value.v)) f = *b ? "1" : "0";
-        if (const std::string* text = std::get_if<std::string>(&value.v)) f = *text;
-        if (const double* d = std::get_if<double>(&value.v))
-          f = std::string(number, std::snprintf(number, 32, "%.17g", *d));
+        if (value.is_boolean()) f = value.get<bool>() ? "1" : "0";
+        if (value.is_string()) f = value.get<std::string>();
+        if (value.is_number())
+          f = std::string(number, std::snprintf(number, 32, "%.17g", value.get<double>()));
       }
     }
   }
@@ -192,6 +190,7 @@ TEST_P(ExampleProject, JetFilesReadBackAsDescribed) {
   const Example& e = GetParam();
   const tarvello::dbtest::ScratchFolder
       folder;  // the readers get copies, checked to be left as they were
+  bool noMdbReader = false;
   for (const bool isPipe : {true, false}) {
     const std::string file = e.name + (isPipe ? ".bvp" : ".olm");
     ASSERT_TRUE(fs::exists(fs::path(TARVELLO_BINARY_DIR) / "examples" / file))
@@ -200,17 +199,23 @@ TEST_P(ExampleProject, JetFilesReadBackAsDescribed) {
     SCOPED_TRACE(path.string());
     const Tables described = readDescription(description(e, isPipe ? "pipe" : "inlet"));
     const Tables product = viaProductReader(path.string(), isPipe);
-    const Tables mdb = viaMdbReader(path.string());
+    for (const auto& [name, want] : described) {
+      SCOPED_TRACE(name + " through the product");
+      ASSERT_TRUE(product.count(name));
+      expectTable(want, product.at(name));
+    }
+    const auto dump = jettest::readWithMdbReader(path.string());
+    noMdbReader = !dump;
+    if (!dump) continue;
+    const Tables mdb = viaMdbReader(*dump);
     ASSERT_EQ(mdb.size(), described.size()) << "tables in the file";
     for (const auto& [name, want] : described) {
-      for (const auto& [reader, got] :
-           {std::pair{"product", &product}, std::pair{"mdb-reader", &mdb}}) {
-        SCOPED_TRACE(name + " through " + reader);
-        ASSERT_TRUE(got->count(name));
-        expectTable(want, got->at(name));
-      }
+      SCOPED_TRACE(name + " through mdb-reader");
+      ASSERT_TRUE(mdb.count(name));
+      expectTable(want, mdb.at(name));
     }
   }
+  if (noMdbReader) GTEST_SKIP() << jettest::kNoMdbReader;
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleProject, ::testing::Values(kHighway, kMetric),

@@ -1,8 +1,6 @@
 #pragma once
 // Workbooks as openpyxl reads them (read_workbook.py), directly or after
 // LibreOffice has opened and saved them again.
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -12,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "database/database_test_support.h"
+#include "support/command.h"
+#include "support/database_test_support.h"
 
 namespace tarvello::xltest {
 
@@ -50,21 +49,9 @@ struct ReadWorkbook {
   std::vector<ReadSheet> sheets;
 };
 
+using clitest::quote;
 inline std::string runCommand(const std::string& command, int* status = nullptr) {
-  std::string out;
-  std::FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return out;
-  char buffer[4096];
-  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
-  const int rc = ::pclose(pipe);
-  if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  return out;
-}
-
-inline std::string quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
+  return clitest::capture(command, status);
 }
 
 inline std::string unescape(const std::string& s) {

@@ -11,10 +11,10 @@
 #include <random>
 #include <string>
 
-#include "database/database_test_support.h"
 #include "pdf/pdf_writer.h"
 #include "pdf/poppler.h"
 #include "pdf/sheet_set.h"
+#include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../shell_command.h"
+#include "support/command.h"
 
 namespace tarvello::pdftest {
 

@@ -1,12 +1,12 @@
 #pragma once
-// Hand-filled tables for the profile tests and a reader that turns a drawing's
-// entity tokens back into entities to look at.
+// Hand-filled tables for the profile tests.
 #include <cmath>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "support/dxf.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello::testing {
@@ -105,90 +105,6 @@ inline ProfileTables twoBranchTables() {
           {"2", "5", "6", "98.10", "99.00", "Circular", "CONC", "12", "0", "1", "40", "2", "3",
            "2.25"});
   return t;
-}
-
-struct Entity {
-  std::string type;
-  std::vector<std::pair<int, std::string>> groups;
-  std::vector<std::pair<double, double>> vertices;  // of a POLYLINE
-
-  std::string value(int code) const {
-    for (const auto& [c, v] : groups)
-      if (c == code) return v;
-    return "<none>";
-  }
-  double number(int code) const { return std::stod(value(code)); }
-  std::string layer() const { return value(8); }
-  std::string text() const { return value(1); }
-  double x() const { return number(10); }
-  double y() const { return number(20); }
-  bool operator==(const Entity&) const = default;
-  bool operator<(const Entity& o) const {
-    return std::tie(type, groups, vertices) < std::tie(o.type, o.groups, o.vertices);
-  }
-};
-
-// Entities from the token list of a drawing's entity section; vertices are
-// folded into their POLYLINE.
-inline std::vector<Entity> parseEntities(const std::vector<std::string>& tokens) {
-  std::vector<Entity> out;
-  size_t i = 0;
-  while (i < tokens.size()) {
-    Entity e;
-    e.type = tokens[i++];
-    while (i + 1 < tokens.size() && std::stoi(tokens[i]) != 0) {
-      e.groups.emplace_back(std::stoi(tokens[i]), tokens[i + 1]);
-      i += 2;
-    }
-    ++i;  // the 0 before the next entity
-    if (e.type == "VERTEX" && !out.empty() && out.back().type == "POLYLINE")
-      out.back().vertices.emplace_back(e.x(), e.y());
-    else if (e.type != "SEQEND")
-      out.push_back(std::move(e));
-  }
-  return out;
-}
-
-inline std::vector<Entity> ofType(const std::vector<Entity>& all, const std::string& type) {
-  std::vector<Entity> out;
-  for (const auto& e : all)
-    if (e.type == type) out.push_back(e);
-  return out;
-}
-
-// Every TEXT whose value is `text`.
-inline std::vector<Entity> textsSaying(const std::vector<Entity>& all, const std::string& text) {
-  std::vector<Entity> out;
-  for (const auto& e : all)
-    if (e.type == "TEXT" && e.text() == text) out.push_back(e);
-  return out;
-}
-
-inline bool hasTextStartingWith(const std::vector<Entity>& all, const std::string& prefix) {
-  for (const auto& e : all)
-    if (e.type == "TEXT" && e.text().rfind(prefix, 0) == 0) return true;
-  return false;
-}
-
-// The LINE on `layer` that starts at (x1, y1), or nullptr.
-inline const Entity* lineFrom(const std::vector<Entity>& all, const std::string& layer, double x1,
-                              double y1) {
-  for (const auto& e : all)
-    if (e.type == "LINE" && e.layer() == layer && std::abs(e.x() - x1) < 1e-4 &&
-        std::abs(e.y() - y1) < 1e-4)
-      return &e;
-  return nullptr;
-}
-
-// Whether a LINE on `layer` runs from (x1, y1) to (x2, y2).
-inline bool hasLine(const std::vector<Entity>& all, const std::string& layer, double x1, double y1,
-                    double x2, double y2) {
-  for (const auto& e : all)
-    if (e.type == "LINE" && e.layer() == layer && std::abs(e.x() - x1) < 1e-4 &&
-        std::abs(e.y() - y1) < 1e-4 && std::abs(e.number(11) - x2) < 1e-4 &&
-        std::abs(e.number(21) - y2) < 1e-4)
-      return true;
-  return false;
 }
 
 }  // namespace tarvello::testing

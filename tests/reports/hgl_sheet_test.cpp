@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "database/database_test_support.h"
 #include "network_gen.h"
 #include "reports/quantities.h"
 #include "reports/report_runs.h"
+#include "support/database_test_support.h"
 #include "tables/csv.h"
 
 namespace tarvello {

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <set>
 
-#include "database/database_test_support.h"
 #include "run/outputs.h"
 #include "run/project_open.h"
+#include "support/database_test_support.h"
 #include "tables/profile_tables.h"
 
 namespace tarvello {

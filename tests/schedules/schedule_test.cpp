@@ -5,20 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "../dxf/dxf_test_support.h"
-#include "../dxf/scripted_ui.h"
 #include "commands/commands.h"
 #include "commands/session.h"
 #include "database/project_database.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
+#include "support/dxf.h"
+#include "support/scripted_ui.h"
 #include "support/sql_fixture.h"
 
 namespace tarvello {
 namespace {
 
 using testing::ScratchFolder;
-using testing::ScriptedUi;
 
 const std::string kGoldenDir = std::string(TARVELLO_SOURCE_DIR) + "/tests/schedules/golden/";
 
@@ -77,37 +76,11 @@ void makeEnglish(Session& session) {
   ASSERT_EQ(session.databases.setPipeDatabase(std::move(db)), "");
 }
 
-// One entity of a drawing with its group values (codes without their blanks).
-struct Entity {
-  std::string type;
-  std::map<int, std::string> values;
-  double number(int code) const { return std::stod(values.at(code)); }
-  const std::string& text() const { return values.at(1); }
-};
+using testing::Entity;
+using testing::ofType;
 
 std::vector<Entity> entitiesOf(const DxfDrawing& drawing) {
-  std::vector<std::string> tokens = drawing.entityTokens();
-  tokens.push_back("ENDSEC");
-  std::vector<Entity> out;
-  if (tokens.size() < 2) return out;
-  Entity current{tokens[0], {}};
-  for (size_t i = 1; i + 1 < tokens.size(); i += 2) {
-    const int code = std::stoi(tokens[i]);
-    if (code == 0) {
-      out.push_back(current);
-      current = Entity{tokens[i + 1], {}};
-    } else {
-      current.values.emplace(code, tokens[i + 1]);
-    }
-  }
-  return out;
-}
-
-std::vector<Entity> ofType(const std::vector<Entity>& all, const std::string& type) {
-  std::vector<Entity> out;
-  std::copy_if(all.begin(), all.end(), std::back_inserter(out),
-               [&](const Entity& e) { return e.type == type; });
-  return out;
+  return testing::parseEntities(drawing.entityTokens());
 }
 
 // The text drawn at (x, y), "<none>" when there is none and "<several>" when
@@ -132,9 +105,9 @@ TEST(StructureScheduleCommand, WritesTheOneSheetGoldenFile) {
   session.lastFolder = scratch.path().string();
   session.warnings.add("test", "from an earlier command");
   ScriptedUi ui;
-  ui.saveNames = {scratch.file("structures.dxf")};
+  ui.saveAnswers = {scratch.file("structures.dxf")};
   ASSERT_TRUE(drawStructureSchedule(session, ui));
-  EXPECT_EQ(ui.saveRequests.at(0).initialFolder, scratch.path().string());
+  EXPECT_EQ(ui.requests.at(0).initialFolder, scratch.path().string());
   EXPECT_EQ(testing::readBytes(scratch.file("structures.dxf")),
             testing::goldenAsWritten(kGoldenDir + "structure_schedule.dxf"));
   EXPECT_TRUE(session.warnings.empty()) << session.warnings.all().front().text;
@@ -157,7 +130,7 @@ TEST(PipeScheduleCommand, WritesTheOneSheetGoldenFile) {
   fillSmallNetwork(session.tables());
   session.useTables(session.tables());
   ScriptedUi ui;
-  ui.saveNames = {scratch.file("pipes.dxf")};
+  ui.saveAnswers = {scratch.file("pipes.dxf")};
   ASSERT_TRUE(drawPipeSchedule(session, ui));
   EXPECT_EQ(testing::readBytes(scratch.file("pipes.dxf")),
             testing::goldenAsWritten(kGoldenDir + "pipe_schedule.dxf"));
@@ -168,23 +141,6 @@ TEST(PipeScheduleCommand, WritesTheOneSheetGoldenFile) {
   EXPECT_EQ(counts["fixes"], 0);
   EXPECT_EQ(counts["LINE"], 32 + 12);
   EXPECT_EQ(counts["TEXT"], 20 + 1 + 3 * 11);
-}
-
-TEST(ScheduleCommands, EmptyTablesAndCancelledDialogsWriteNothing) {
-  Session session;
-  ScriptedUi ui;
-  EXPECT_FALSE(drawStructureSchedule(session, ui));
-  EXPECT_FALSE(drawPipeSchedule(session, ui));
-  EXPECT_TRUE(ui.saveRequests.empty());
-  EXPECT_TRUE(ui.messages.empty());
-
-  fillSmallNetwork(session.tables());
-  session.useTables(session.tables());
-  EXPECT_FALSE(drawStructureSchedule(session, ui));  // the dialog is cancelled
-  EXPECT_FALSE(drawPipeSchedule(session, ui));
-  EXPECT_EQ(ui.saveRequests.size(), 2u);
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_EQ(ui.messages[1].text, "No DXF File Name selected!");
 }
 
 TEST(StructureSchedule, DepthsAreRoundedToHundredthsAndDrawnWithoutTrailingZeros) {
@@ -265,11 +221,12 @@ TEST(StructureSchedule, PagesAt32RowsAndMetricHeads) {
 
   fill(33);
   all = entitiesOf(structureScheduleDrawing(tables, true, warnings));
-  const auto vertices = ofType(all, "VERTEX");
-  ASSERT_EQ(vertices.size(), 8u);
-  EXPECT_EQ(vertices[4].values.at(10), "115");
-  EXPECT_EQ(vertices[5].values.at(10), "129");
-  EXPECT_EQ(vertices[6].values.at(20), "21.45");
+  const auto frames = ofType(all, "POLYLINE");
+  ASSERT_EQ(frames.size(), 2u);
+  ASSERT_EQ(frames[1].vertices.size(), 4u);
+  EXPECT_EQ(frames[1].vertices[0].first, 115);
+  EXPECT_EQ(frames[1].vertices[1].first, 129);
+  EXPECT_EQ(frames[1].vertices[2].second, 21.45);
   EXPECT_EQ(textAt(all, 120, 21.6), "STRUCTURE SCHEDULE");
   EXPECT_EQ(textAt(all, 116.05, rowY(1)), "S33");
   EXPECT_EQ(textAt(all, 116.05, rowY(1) - 0.19), "<none>");  // the branch goes on

@@ -76,14 +76,6 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     find<QPushButton>(widget::kCreateProfileData)->click();
     waitForCommand();
   }
-  void openHighwayAndCreate() {
-    window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
-    window_->waitForCommand();
-    find<QComboBox>(widget::kOutfallBox)->setEditText("1");
-    create();
-    QVERIFY(window_->session().tables().pipes.lastFilledRow() > 5);
-    ui_->forget();
-  }
   // A pipe-table cell's tool tip, by the pipe's number.
   QString pipeTip(const std::string& pipe, int column) const {
     const int row = rowWith(window_->session().tables().pipes, pipecol::PipeNo, pipe);

@@ -49,13 +49,6 @@ QStringList qt(const std::vector<std::string>& cells) {
   return out;
 }
 
-std::string fileText(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 }  // namespace
 
 class RunSheetPagesTest : public QObject, WindowFixture {
@@ -171,7 +164,7 @@ class RunSheetPagesTest : public QObject, WindowFixture {
       tabs()->setCurrentIndex(save.page);
       ui_->saveAnswers.push_back(out.filePath(save.file).toStdString());
       find<QAction>(widget::kSaveTableCsv)->trigger();
-      QCOMPARE(fileText(out.filePath(save.file)), save.csv);
+      QCOMPARE(readAll(out.filePath(save.file).toStdString()), save.csv);
     }
   }
 };

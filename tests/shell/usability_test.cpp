@@ -41,11 +41,6 @@ const std::string kHighwayInlet = (kExamples + "/highway.olm").toStdString();
 const std::string kMetricPipe = (kExamples + "/metric.bvp").toStdString();
 const std::string kMetricInlet = (kExamples + "/metric.olm").toStdString();
 
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 }  // namespace
 
 class UsabilityTest : public QObject, WindowFixture {

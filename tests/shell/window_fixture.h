@@ -6,11 +6,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QComboBox>
+#include <QPushButton>
 #include <clocale>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include "scripted_ui.h"
 #include "shell/main_window.h"
+#include "shell/widget_names.h"
 
 class WindowFixture {
  protected:
@@ -42,6 +48,22 @@ class WindowFixture {
   void closeWindow() {
     window_.reset();
     ui_ = nullptr;
+  }
+  // The highway example opened and Create Profile Data run for `outfall`;
+  // the dialogs of it forgotten.
+  void openHighwayAndCreate(const QString& outfall = "1") {
+    const QString examples = TARVELLO_EXAMPLES_DIR;
+    window_->openDatabasesAtStart(examples + "/highway.bvp", examples + "/highway.olm");
+    window_->waitForCommand();
+    find<QComboBox>(tarvello::widget::kOutfallBox)->setEditText(outfall);
+    find<QPushButton>(tarvello::widget::kCreateProfileData)->click();
+    waitForCommand();
+    QVERIFY(window_->session().tables().branches.lastFilledRow() >= 3);
+    ui_->forget();
+  }
+  static std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
   }
 };
 

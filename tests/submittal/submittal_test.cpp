@@ -9,11 +9,11 @@
 #include <set>
 #include <sstream>
 
-#include "cli_run.h"
 #include "common/sha256.h"
 #include "jet/jet_writer.h"
 #include "submittal/revisions.h"
 #include "submittal/submittal.h"
+#include "support/cli_run.h"
 
 namespace tarvello {
 namespace {

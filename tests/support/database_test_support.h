@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the database tests: a scratch folder, Jet files made with the
-// test writer, and a snapshot that shows a file was left untouched.
+// A scratch folder for every test, Jet files made with the test writer, and a
+// snapshot that shows a file was left untouched.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -41,6 +41,13 @@ class ScratchFolder {
   std::string copyExample(const std::string& name) const;
   // Watches a file (writeJet does this for its files).
   void watch(const std::string& path) const;
+  // Names of everything in the folder, for spotting left-over temporary files.
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(path_))
+      names.push_back(e.path().filename().string());
+    return names;
+  }
   // Checks the watched files now (the destructor does it too).
   void expectWatchedFilesUntouched() const;
 

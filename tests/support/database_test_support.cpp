@@ -1,4 +1,4 @@
-#include "database_test_support.h"
+#include "support/database_test_support.h"
 
 #include <chrono>
 #include <fstream>

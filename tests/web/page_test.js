@@ -496,6 +496,7 @@ async function main() {
       return r.top >= b.top && r.bottom <= b.bottom + 1;
     }, k);
     check(onScreen, `${project.name}: sheet row ${k} drawn out of view`);
+    if (project.sheetShot) await page.screenshot({ path: project.sheetShot });
     await page.click(`#hgl-sheet tr[data-row="${k}"] td:nth-child(3)`);
     const chosen = await page.evaluate(() => {
       const line = document.querySelector('#structures .grid-row.selected');

@@ -103,6 +103,7 @@ cat >"$work/plan.json" <<JSON
      "criteriaLine": "Criteria in force: freeboard 1 ft;  velocity 3 to 12 ft/s;  cover 2 ft;  size 15 in;  rules off: none",
      "screenshot": "$work/screenshot.png", "previewShot": "$work/page-preview.png",
      "findingsShot": "$work/page-findings.png", "gridShot": "$work/page-grid.png",
+     "sheetShot": "$work/page-hgl-sheet.png",
      "set": {"pageSize": "tabloid", "revisions": "$work/set/highway-revisions.csv",
        "old": ["$work/old/structures.csv", "$work/old/pipes.csv", "$work/old/design-checks.csv", "$work/old/manifest.json"],
        "badOld": [
@@ -206,6 +207,7 @@ if [ -n "${SCREENSHOT:-}" ]; then
   cp "$work/screenshot.png" "$SCREENSHOT"
 fi
 if [ -n "${SCREENSHOTS:-}" ]; then
-  cp "$work/page-findings.png" "$work/page-preview.png" "$work/page-grid.png" "$work/page-narrow.png" "$SCREENSHOTS/"
+  cp "$work/page-findings.png" "$work/page-preview.png" "$work/page-grid.png" "$work/page-narrow.png" \
+     "$work/page-hgl-sheet.png" "$SCREENSHOTS/"
 fi
 exit $status

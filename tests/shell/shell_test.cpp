@@ -15,7 +15,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -395,17 +394,11 @@ class ShellTest : public QObject, WindowFixture {
     QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(workbook))});
   }
 
-  void helpShowsTheGuideWhenItsFileIsThere() {
-    window_->findChild<QAction*>(widget::kHelpContents)->trigger();
-    HelpWindow* help = window_->helpWindow();
-    QVERIFY(help && help->isVisible());
-    QVERIFY(help->browser()->toPlainText().contains("Create Profile Data", Qt::CaseInsensitive));
-    help->close();
-
-    // Without the file the command shows nothing and the program goes on.
+  // Without its file the help command shows nothing and the program goes on.
+  void helpWithoutItsFileShowsNothing() {
     window_->session().programFolder = out_.filePath("nowhere").toStdString();
     window_->findChild<QAction*>(widget::kHelpContents)->trigger();
-    QVERIFY(!help->isVisible());
+    QVERIFY(!window_->helpWindow() || !window_->helpWindow()->isVisible());
     QVERIFY(ui_->messages.empty());
     QVERIFY(window_->isVisible());
   }

@@ -69,13 +69,10 @@ class UsabilityTest : public QObject, WindowFixture {
   QString fieldText(const char* name) const { return find<QLineEdit>(name)->text(); }
   QList<QAction*> recentEntries() const { return find<QMenu>(widget::kRecentProjects)->actions(); }
 
-  // A window as the program opens it, with the settings left as they are.
-  void newWindow() { openWindow(true); }
-
  private slots:
   void init() {
     QSettings().clear();  // each test starts as on a first run
-    newWindow();
+    openWindow(true);
   }
   void cleanup() { closeWindow(); }
 
@@ -158,7 +155,7 @@ class UsabilityTest : public QObject, WindowFixture {
 
     // A new window (the next run) offers both; the older one opens with the
     // outfall and tail water last used with its pipe database.
-    newWindow();
+    openWindow(true);  // as the program opens it, the settings kept
     QCOMPARE(recentEntries().size(), 2);
     recentEntries()[1]->trigger();
     waitForCommand();

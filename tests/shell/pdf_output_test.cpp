@@ -39,10 +39,6 @@ class PdfOutputTest : public QObject, WindowFixture {
   void cleanup() { closeWindow(); }
 
   void exportPdfWritesTheSheetSetOnTheChosenPaper() {
-    // Nothing to export before Create Profile Data: no dialog.
-    window_->findChild<QPushButton*>(widget::kExportPdf)->click();
-    QVERIFY(ui_->requests.empty());
-
     openHighwayAndCreate("201");
     auto* paper = window_->findChild<QComboBox*>(widget::kPdfPageSize);
     QVERIFY(paper);

@@ -26,8 +26,6 @@ using namespace tarvello;
 
 namespace {
 
-const QString kExamples = TARVELLO_EXAMPLES_DIR;
-
 QStringList viewRow(const QTableView* view, int row) {
   QStringList cells;
   const QAbstractItemModel* model = view->model();
@@ -59,10 +57,6 @@ class RunSheetPagesTest : public QObject, WindowFixture {
   QTableView* quantities() const { return find<QTableView>(widget::kQuantitiesSheet); }
   QString text(const char* label) const { return find<QLabel>(label)->text(); }
 
-  void openHighway() {
-    window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
-    window_->waitForCommand();
-  }
   void create(const QString& outfall, const QString& tailWater) {
     find<QComboBox>(widget::kOutfallBox)->setEditText(outfall);
     find<QLineEdit>(widget::kTailWaterField)->setText(tailWater);
@@ -90,8 +84,7 @@ class RunSheetPagesTest : public QObject, WindowFixture {
 
     // A run that finds no such outfall makes no tables: the sheets of the
     // run before go, and the pages say the run failed.
-    openHighway();
-    create("1", "399.80");
+    openHighwayAndCreate("1", "399.80");
     QVERIFY(hgl()->model()->rowCount() > 0);
     create("999", "399.80");
     QVERIFY(window_->session().run->failed());
@@ -105,8 +98,7 @@ class RunSheetPagesTest : public QObject, WindowFixture {
   }
 
   void hglPageShowsOneRowPerStructureRowAndLeadsToIt() {
-    openHighway();
-    create("1", "399.80");
+    openHighwayAndCreate("1", "399.80");
     const Run& run = *window_->session().run;
     const Table& structures = run.tables().structures;
     QVERIFY(run.hglTrace());
@@ -144,8 +136,7 @@ class RunSheetPagesTest : public QObject, WindowFixture {
   }
 
   void quantitiesPageShowsTheSummaryAndBothPagesSaveTheirCsv() {
-    openHighway();
-    create("1", "399.80");
+    openHighwayAndCreate("1", "399.80");
     const Run& run = *window_->session().run;
     const auto rows = quantitiesRows(run.tables(), *run.hglTrace(), run.english());
     QCOMPARE(heads(quantities()), qt(rows.front()));

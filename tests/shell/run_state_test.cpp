@@ -91,8 +91,7 @@ class RunStateTest : public QObject, WindowFixture {
   void cleanup() { closeWindow(); }
 
   void aFailedRunIsShownAsFailed() {
-    open(kExamples + "/highway.bvp", kExamples + "/highway.olm");
-    create("1");
+    openHighwayAndCreate("1", "399.80");
     QCOMPARE(status(), kHighwayRun);
     QVERIFY(find<QTableView>(widget::kStructureGrid)->model()->rowCount() > 30);
 
@@ -199,8 +198,7 @@ class RunStateTest : public QObject, WindowFixture {
     saveTable()->trigger();
     QVERIFY(ui_->requests.empty());
 
-    open(kExamples + "/highway.bvp", kExamples + "/highway.olm");
-    create("1");
+    openHighwayAndCreate("1", "399.80");
     checkOutputCommands(true, "");
     // Every page's table can be saved now, the findings of DESIGN CHECKS too.
     for (int page = 0; page < 4; ++page) {
@@ -255,8 +253,7 @@ class RunStateTest : public QObject, WindowFixture {
     QVERIFY(loops > 0);
 
     // The next run's warnings replace them.
-    open(kExamples + "/highway.bvp", kExamples + "/highway.olm");
-    create("1");
+    openHighwayAndCreate("1", "399.80");
     QVERIFY(!lists("runs in a loop"));
   }
 

@@ -69,15 +69,6 @@ class SubmittalWindowTest : public QObject, WindowFixture {
   QTabWidget* tabs() const { return find<QTabWidget>(widget::kPages); }
   QString status() const { return window_->statusBar()->currentMessage(); }
 
-  void createHighway() {
-    const QString examples = TARVELLO_EXAMPLES_DIR;
-    window_->openDatabasesAtStart(examples + "/highway.bvp", examples + "/highway.olm");
-    window_->waitForCommand();
-    find<QComboBox>(widget::kOutfallBox)->setEditText("1");
-    find<QLineEdit>(widget::kTailWaterField)->setText("399.80");
-    find<QPushButton>(widget::kCreateProfileData)->click();
-    waitForCommand();
-  }
   void choosePaper(const char* name) {
     auto* paper = find<QComboBox>(widget::kPdfPageSize);
     paper->setCurrentIndex(paper->findData(QString(name)));
@@ -94,7 +85,7 @@ class SubmittalWindowTest : public QObject, WindowFixture {
   void init() {
     QSettings().clear();
     openWindow();
-    createHighway();
+    openHighwayAndCreate("1", "399.80");
   }
   void cleanup() { closeWindow(); }
 

@@ -68,19 +68,11 @@ class UsabilityTest : public QObject, WindowFixture {
   std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
   QString fieldText(const char* name) const { return find<QLineEdit>(name)->text(); }
   QList<QAction*> recentEntries() const { return find<QMenu>(widget::kRecentProjects)->actions(); }
-  void createFrom(const char* node) {
-    outfall()->setEditText(node);
-    find<QPushButton>(widget::kCreateProfileData)->click();
-    waitForCommand();
-  }
-
-  // A window as the program opens it, with the settings left as they are.
-  void newWindow() { openWindow(true); }
 
  private slots:
   void init() {
     QSettings().clear();  // each test starts as on a first run
-    newWindow();
+    openWindow(true);
   }
   void cleanup() { closeWindow(); }
 
@@ -163,7 +155,7 @@ class UsabilityTest : public QObject, WindowFixture {
 
     // A new window (the next run) offers both; the older one opens with the
     // outfall and tail water last used with its pipe database.
-    newWindow();
+    openWindow(true);  // as the program opens it, the settings kept
     QCOMPARE(recentEntries().size(), 2);
     recentEntries()[1]->trigger();
     waitForCommand();
@@ -208,8 +200,7 @@ class UsabilityTest : public QObject, WindowFixture {
   }
 
   void savedDrawingIsOneClickFromTheViewer() {
-    openHighway();
-    createFrom("1");
+    openHighwayAndCreate();
     auto* offer = find<QPushButton>(widget::kShowSavedDrawing);
     QVERIFY(!offer->isVisibleTo(window_.get()));
     // A name without ".dxf", which the viewer's open dialog would not list.
@@ -237,8 +228,7 @@ class UsabilityTest : public QObject, WindowFixture {
   }
 
   void tablesLeaveAsTextAndAsCsv() {
-    openHighway();
-    createFrom("1");
+    openHighwayAndCreate();
     auto* tabs = find<QTabWidget>(widget::kPages);
     tabs->setCurrentIndex(1);
     auto* grid = find<QTableView>(widget::kPipeGrid);

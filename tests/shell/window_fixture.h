@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <clocale>
 #include <fstream>
@@ -49,13 +50,15 @@ class WindowFixture {
     window_.reset();
     ui_ = nullptr;
   }
-  // The highway example opened and Create Profile Data run for `outfall`;
-  // the dialogs of it forgotten.
-  void openHighwayAndCreate(const QString& outfall = "1") {
+  // The highway example opened and Create Profile Data run for `outfall`
+  // (and `tailWater` when given); the dialogs of it forgotten.
+  void openHighwayAndCreate(const QString& outfall = "1", const QString& tailWater = {}) {
     const QString examples = TARVELLO_EXAMPLES_DIR;
     window_->openDatabasesAtStart(examples + "/highway.bvp", examples + "/highway.olm");
     window_->waitForCommand();
     find<QComboBox>(tarvello::widget::kOutfallBox)->setEditText(outfall);
+    if (!tailWater.isEmpty())
+      find<QLineEdit>(tarvello::widget::kTailWaterField)->setText(tailWater);
     find<QPushButton>(tarvello::widget::kCreateProfileData)->click();
     waitForCommand();
     QVERIFY(window_->session().tables().branches.lastFilledRow() >= 3);

@@ -1,4 +1,4 @@
-// The drawing viewer: the window facing hostile files and lack of memory, and
+// The drawing viewer: the window facing lack of memory, and
 // the scene and view built from what was read (the reading itself is tested
 // beside the reader, in tests/dxf).
 #include <QFile>
@@ -35,7 +35,7 @@ class ViewerTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void windowAnswersHostileFilesAndLackOfMemoryAndStaysUp() {
+  void windowAnswersLackOfMemoryAndStaysUp() {
     QTemporaryDir dir;
     const QString good = dir.filePath("profile.dxf");
     QCOMPARE(QString::fromStdString(writeSampleDrawing(good.toStdString())), QString());
@@ -43,16 +43,6 @@ class ViewerTest : public QObject {
     window.resize(800, 600);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    for (const auto& h : hostileDrawings()) {
-      const QString path =
-          writeFile(dir, QString::fromStdString(h.name), QByteArray::fromStdString(h.text));
-      const std::string answer = inChildWithMemoryLimit(100 * kMegabyte, [&] {
-        const QString error = window.loadFile(path);
-        return error.toStdString() + (window.isVisible() ? "" : " (window gone)");
-      });
-      QCOMPARE(QString::fromStdString(answer), QString::fromStdString(h.message));
-    }
 
     if (kAddressSanitizer) QSKIP("the address space cannot be limited under AddressSanitizer");
     // A sound drawing of 40 MB where only 48 MB more can be had: reading it
@@ -111,10 +101,6 @@ class ViewerTest : public QObject {
         QVERIFY(box.height() > box.width());
       }
     }
-
-    QCOMPARE(aciColour(7), QColor(Qt::black));
-    QCOMPARE(aciColour(5), QColor(0, 0, 255));
-    QVERIFY(aciColour(2).lightness() < 160);  // yellow stays visible on white
   }
 
   void viewFitsZoomsAndWindowShowsFiles() {

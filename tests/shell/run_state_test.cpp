@@ -69,17 +69,21 @@ class RunStateTest : public QObject, WindowFixture {
     QTest::keyClicks(field, text);
   }
   // The commands that write from the tables, the menu's included.
+  // A command that waits says why in its tool tip; one that can act gives no reason.
   void checkOutputCommands(bool enabled, const char* because) {
+    const auto saysWhy = [&](const QString& tip) {
+      return *because ? tip.contains(because) : !tip.contains("Create Profile Data");
+    };
     for (const char* name : {widget::kPipeProfile, widget::kBranchProfile, widget::kAllProfiles,
                              widget::kStructureSchedule, widget::kPipeSchedule,
                              widget::kExportToExcel, widget::kExportPdf}) {
       QVERIFY2(button(name)->isEnabled() == enabled, name);
-      QVERIFY2(button(name)->toolTip().contains(because), name);
+      QVERIFY2(saysWhy(button(name)->toolTip()), name);
     }
     QCOMPARE(saveTable()->isEnabled(), enabled);
     for (const char* name : {widget::kSaveWarningsCsv, widget::kExportSubmittal}) {
       QVERIFY2(find<QAction>(name)->isEnabled() == enabled, name);
-      QVERIFY2(find<QAction>(name)->toolTip().contains(because), name);
+      QVERIFY2(saysWhy(find<QAction>(name)->toolTip()), name);
     }
   }
 

@@ -16,6 +16,8 @@
 #include "dxf/dxf_writer.h"
 #include "network/generation.h"
 #include "network/tree_build.h"
+#include "reports/hgl_sheet.h"
+#include "tables/csv.h"
 #include "network_gen.h"
 
 namespace {
@@ -140,6 +142,40 @@ void generate(benchmark::State& state, bool traced) {
 void BM_UntracedGeneration(benchmark::State& state) { generate(state, false); }
 void BM_TracedGeneration(benchmark::State& state) { generate(state, true); }
 
+// The computation sheet's text against the text of the three tables --tables
+// writes, from the same traced run: what --hgl-sheet writes instead.
+void csvText(benchmark::State& state, bool sheet) {
+  const int n = static_cast<int>(state.range(0));
+  tarvello::ProjectDatabases databases;
+  if (!databases.openPipeDatabase(pipeDatabase(n)).empty()) {
+    state.SkipWithError("cannot open the database");
+    return;
+  }
+  tarvello::ProfileTables tables;
+  tarvello::Warnings warnings;
+  tarvello::HglTrace trace;
+  auto result = tarvello::createProfileData(databases, "1", "398.5", tables, warnings, &trace);
+  if (!result.error.empty()) {
+    state.SkipWithError(result.error.c_str());
+    return;
+  }
+  size_t bytes = 0;
+  for (auto _ : state) {
+    if (sheet) {
+      bytes = tarvello::hglSheetCsv(trace, tables).size();
+    } else {
+      bytes = tarvello::tableCsv(tables.structures).size() + tarvello::tableCsv(tables.pipes).size() +
+              tarvello::tableCsv(tables.branches).size();
+    }
+    benchmark::DoNotOptimize(bytes);
+  }
+  state.counters["bytes"] = static_cast<double>(bytes);
+  perPipe(state, n);
+}
+
+void BM_HglSheetText(benchmark::State& state) { csvText(state, true); }
+void BM_TablesText(benchmark::State& state) { csvText(state, false); }
+
 // A drawing of `pipes` profile-like groups: a line, a circle and a label each.
 void BM_DxfDrawing(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
@@ -196,6 +232,8 @@ BENCHMARK(BM_CreateProfileData)
     ->Iterations(1);
 BENCHMARK(BM_UntracedGeneration)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_TracedGeneration)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_HglSheetText)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_TablesText)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_DxfDrawing)->Arg(5001)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DxfDrawingFloor)->Arg(5001)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

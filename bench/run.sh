@@ -165,6 +165,21 @@ for n in $SIZES; do
   fi
 
   if ((n >= 100000)); then
+    # The computation sheet against the tables, paired round by round (the
+    # two runs read and walk alike; the sheet adds the trace and its text).
+    sheet_ratios=() both_ratios=() sheet_times=() tables_times=()
+    for ((r = 0; r < ${SHEET_ROUNDS:-8}; r++)); do
+      t=$(reps=1 ms "$CLI" "${GEN[@]}" --tables "$O/tables")
+      s=$(reps=1 ms "$CLI" "${GEN[@]}" --hgl-sheet "$O/hgl-sheet.csv")
+      b=$(reps=1 ms "$CLI" "${GEN[@]}" --tables "$O/tables" --hgl-sheet "$O/hgl-sheet.csv")
+      tables_times+=("$t") sheet_times+=("$s")
+      sheet_ratios+=("$(ratio "$s" "$t")") both_ratios+=("$(ratio "$b" "$t")")
+    done
+    med() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.2f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+    printf '  --hgl-sheet (whole run) %10d bytes %7s ms, --tables %s ms: %s x --tables, median of %d paired rounds (target <= 1.10)\n' \
+      "$(bytes "$O/hgl-sheet.csv")" "$(med "${sheet_times[@]}")" "$(med "${tables_times[@]}")" \
+      "$(med "${sheet_ratios[@]}")" "${SHEET_ROUNDS:-8}"
+    printf '  --tables --hgl-sheet                         %s x --tables alone\n' "$(med "${both_ratios[@]}")"
     /usr/bin/time -v "$CLI" "${GEN[@]}" --tables "$O/tables" \
       --structure-schedule "$O/structure-schedule.dxf" --pipe-schedule "$O/pipe-schedule.dxf" \
       >/dev/null 2>"$O/time-v.txt" || true
@@ -227,7 +242,8 @@ pairs = [("BM_TreeBuild", "BM_TreeBuildFloor", "tree build vs hash index + walk"
          ("BM_DxfDrawing", "BM_DxfDrawingFloor", "DXF tokens vs direct formatting"),
          ("BM_CreateProfileData", "BM_OpenDatabase", "Create Profile Data vs database load"),
          # target: the trace costs at most 10 % (<= 1.10 x)
-         ("BM_TracedGeneration", "BM_UntracedGeneration", "generation, trace vs none")]
+         ("BM_TracedGeneration", "BM_UntracedGeneration", "generation, trace vs none"),
+         ("BM_HglSheetText", "BM_TablesText", "computation sheet text vs tables' text")]
 for name, floor, what in pairs:
     for key, b in runs.items():
         if not key.startswith(name + "/"): continue

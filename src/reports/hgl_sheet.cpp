@@ -1,21 +1,11 @@
 #include "reports/hgl_sheet.h"
 
-#include <cmath>
-#include <cstdio>
-
+#include "common/number_append.h"
 #include "common/number_format.h"
 #include "tables/csv.h"
 
 namespace tarvello {
 namespace {
-
-// C's "%.6g"; nothing for a value that is no finite number.
-std::string general6(double value) {
-  if (!std::isfinite(value)) return {};
-  char buffer[32];
-  const int n = std::snprintf(buffer, sizeof buffer, "%.6g", value);
-  return std::string(buffer, static_cast<size_t>(n));
-}
 
 enum Column : int {
   BranchId,
@@ -95,44 +85,91 @@ std::string houtRuleText(HoutRule rule, int fromRow) {
   return "from row " + std::to_string(fromRow);
 }
 
-std::vector<std::string> hglSheetRow(const HglTraceRow& t, const ProfileTables& tables) {
-  const Table& s = tables.structures;
-  // formatFixed rounds as the tables round, and leaves a value that is no finite number empty.
-  std::vector<std::string> row(ColumnCount);
-  row[BranchId] = s.cell(t.structureRow, strcol::BranchId);
-  row[StrNo] = s.cell(t.structureRow, strcol::StrNo);
-  row[HoutRuleColumn] = houtRuleText(t.rule, t.fromRow);
-  if (t.surchargeCompared) row[W] = formatFixed(t.w, 4);
-  row[HglLow] = s.cell(t.structureRow, strcol::HglLow);
-  row[HglHigh] = s.cell(t.structureRow, strcol::HglHigh);
-  if (t.branchStart()) return row;
+namespace {
 
-  row[PipeNo] = t.pipeNo;
-  row[Qb] = formatFixed(t.qb, 3);
-  row[D] = general6(t.d);
-  row[N] = general6(t.n);
-  row[L] = general6(t.length);
-  row[Sf] = general6(t.sf);
-  row[Hf] = formatFixed(t.hf, 4);
-  row[V] = formatFixed(t.velocity, 3);
-  row[Ho] = formatFixed(t.ho, 4);
-  row[Vm] = formatFixed(t.vm, 3);
-  row[Hv] = formatFixed(t.hv, 4);
-  row[Htheta] = formatFixed(t.hTheta, 4);
-  row[Hj] = formatFixed(t.hj, 4);
-  row[Qin] = formatFixed(t.qin, 3);
-  row[InflowFactor] = formatFixed(t.inflowFactor, 1);
-  row[ShapingFactor] = formatFixed(t.shapingFactor, 1);
-  row[Hs] = formatFixed(t.hs, 4);
-  row[Hout] = formatFixed(t.hout, 4);
-  row[Hin] = formatFixed(t.hin, 4);
-  row[Raised] = t.raised ? "yes" : "no";
-  return row;
+// One record's cells in column order, to `sink` as text or as numbers to
+// format: the CSV and the lists of cells are written from this one place.
+template <class Sink>
+void putRow(const HglTraceRow& t, const Table& s, Sink& sink) {
+  sink.text(s.cell(t.structureRow, strcol::BranchId));
+  sink.text(s.cell(t.structureRow, strcol::StrNo));
+  const bool start = t.branchStart();
+  if (start) {
+    for (int c = PipeNo; c < HoutRuleColumn; ++c) sink.text({});
+  } else {
+    sink.text(t.pipeNo);
+    sink.fixed(t.qb, 3);
+    sink.general(t.d);
+    sink.general(t.n);
+    sink.general(t.length);
+    sink.general(t.sf);
+    sink.fixed(t.hf, 4);
+    sink.fixed(t.velocity, 3);
+    sink.fixed(t.ho, 4);
+    sink.fixed(t.vm, 3);
+    sink.fixed(t.hv, 4);
+    sink.fixed(t.hTheta, 4);
+    sink.fixed(t.hj, 4);
+    sink.fixed(t.qin, 3);
+    sink.fixed(t.inflowFactor, 1);
+    sink.fixed(t.shapingFactor, 1);
+    sink.fixed(t.hs, 4);
+    sink.fixed(t.hout, 4);
+  }
+  sink.text(houtRuleText(t.rule, t.fromRow));
+  if (start) {
+    sink.text({});
+    sink.text({});
+  } else {
+    sink.fixed(t.hin, 4);
+    sink.text(t.raised ? "yes" : "no");
+  }
+  if (t.surchargeCompared)
+    sink.fixed(t.w, 4);
+  else
+    sink.text({});
+  sink.text(s.cell(t.structureRow, strcol::HglLow));
+  sink.text(s.cell(t.structureRow, strcol::HglHigh));
 }
 
-void forEachHglSheetRow(const HglTrace& trace, const ProfileTables& tables,
-                        const std::function<void(const std::vector<std::string>&)>& use) {
-  for (const HglTraceRow& record : trace.rows) use(hglSheetRow(record, tables));
+struct CellsSink {
+  std::vector<std::string>& row;
+  void text(std::string_view v) { row.emplace_back(v); }
+  void fixed(double v, int decimals) { row.push_back(formatFixed(v, decimals)); }
+  void general(double v) { appendGeneral6(row.emplace_back(), v); }
+};
+
+// Straight into the file's text: a sheet of 100,000 rows is about two
+// million numbers, too many for a string each.
+struct CsvSink {
+  std::string& out;
+  bool first = true;
+  void separate() {
+    if (!first) out += ',';
+    first = false;
+  }
+  void text(std::string_view v) {
+    separate();
+    appendCsvField(out, v);
+  }
+  void fixed(double v, int decimals) {
+    separate();
+    appendFixed(out, v, decimals);
+  }
+  void general(double v) {
+    separate();
+    appendGeneral6(out, v);
+  }
+};
+
+}  // namespace
+
+std::vector<std::string> hglSheetRow(const HglTraceRow& t, const ProfileTables& tables) {
+  std::vector<std::string> row;
+  row.reserve(ColumnCount);
+  CellsSink sink{row};
+  putRow(t, tables.structures, sink);
+  return row;
 }
 
 std::vector<std::vector<std::string>> hglSheetRows(const HglTrace& trace,
@@ -140,8 +177,7 @@ std::vector<std::vector<std::string>> hglSheetRows(const HglTrace& trace,
   std::vector<std::vector<std::string>> rows;
   rows.reserve(trace.rows.size() + 1);
   rows.push_back(hglSheetHeads());
-  forEachHglSheetRow(trace, tables,
-                     [&](const std::vector<std::string>& row) { rows.push_back(row); });
+  for (const HglTraceRow& record : trace.rows) rows.push_back(hglSheetRow(record, tables));
   return rows;
 }
 
@@ -150,8 +186,11 @@ std::string hglSheetCsv(const HglTrace& trace, const ProfileTables& tables) {
   // About 150 bytes a row: growing a many-megabyte text by doubling copies it over and over.
   out.reserve(160 * (trace.rows.size() + 1));
   appendCsvRow(out, hglSheetHeads());
-  forEachHglSheetRow(trace, tables,
-                     [&](const std::vector<std::string>& row) { appendCsvRow(out, row); });
+  for (const HglTraceRow& record : trace.rows) {
+    CsvSink sink{out};
+    putRow(record, tables.structures, sink);
+    out += "\r\n";
+  }
   return out;
 }
 

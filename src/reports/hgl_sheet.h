@@ -3,7 +3,6 @@
 // row, in table order, with the terms the branch walk used to reach that
 // row's grade line. The terms come from the walk's own record (HglTrace), so
 // the sheet shows what the walk computed rather than a second computation.
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,10 +26,6 @@ const std::vector<std::string>& hglSheetHeads();
 // Branch ID, Str #, W (where it was compared), the HGL cells and its rule,
 // "tail water" or "from row k".
 std::vector<std::string> hglSheetRow(const HglTraceRow& record, const ProfileTables& tables);
-
-// Every row of the sheet, handed to `use` one at a time and not kept.
-void forEachHglSheetRow(const HglTrace& trace, const ProfileTables& tables,
-                        const std::function<void(const std::vector<std::string>&)>& use);
 
 // The heads, then one row per record.
 std::vector<std::vector<std::string>> hglSheetRows(const HglTrace& trace,

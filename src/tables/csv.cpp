@@ -87,4 +87,6 @@ std::string tableCsv(const Table& table) {
   return out;
 }
 
+void appendCsvField(std::string& out, std::string_view text) { appendField(out, text); }
+
 }  // namespace tarvello

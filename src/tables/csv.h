@@ -17,6 +17,8 @@ std::string tableCsv(const Table& table);
 std::string rowsCsv(const std::vector<std::vector<std::string>>& rows);
 // One such row appended to `out`, for writers that stream their rows.
 void appendCsvRow(std::string& out, const std::vector<std::string>& cells);
+// One cell, quoted where it needs it, for writers that compose rows themselves.
+void appendCsvField(std::string& out, std::string_view text);
 // Every warning: "Kind,Branch ID,Structure,Pipe,Message", then a row per
 // subject, in the warnings' order. A sentence about several pipes gives a
 // row for each, the sentence repeated.

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+
+#include "common/number_append.h"
 #include "common/number_format.h"
 #include "common/value.h"
 
@@ -33,6 +39,52 @@ TEST(FixedFormat, HugeAndTinyValues) {
   EXPECT_EQ(formatFixed(1e-20, 2), "0.00");
   EXPECT_EQ(formatFixed(0.005, 2), "0.01");
   EXPECT_EQ(formatFixed(0.0049999, 2), "0.00");
+}
+
+// The fast appending path must give formatFixed's and printf's texts exactly:
+// halves in binary and in decimal, signs, magnitudes on both sides of its
+// limit, and random values of every size the sheets see.
+TEST(FixedFormat, AppendedTextsAreTheFormattedOnes) {
+  std::vector<double> values = {0,
+                                -0.0,
+                                2.345,
+                                -2.345,
+                                1.005,
+                                0.125,
+                                9.995,
+                                999.96,
+                                0.0005,
+                                -0.004,
+                                -0.05,
+                                0.0049999,
+                                1e-20,
+                                1e20,
+                                1e9,
+                                99999.99995,
+                                123456.78915,
+                                0.00005,
+                                -1e-300,
+                                std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::infinity()};
+  std::mt19937_64 random(31);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-6, 10);
+  for (int i = 0; i < 20000; ++i)
+    values.push_back(mantissa(random) * std::pow(10, exponent(random)));
+  // Values a few decimal steps round: ties at every number of decimals.
+  for (int i = 0; i < 2000; ++i) values.push_back(std::round(mantissa(random) * 1e5) / 1e5 + 5e-6);
+  for (double v : values) {
+    for (int decimals = 0; decimals <= 6; ++decimals) {
+      std::string out = "x";
+      appendFixed(out, v, decimals);
+      ASSERT_EQ(out, "x" + formatFixed(v, decimals)) << v << " with " << decimals;
+    }
+    std::string out = "x";
+    appendGeneral6(out, v);
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.6g", v);
+    ASSERT_EQ(out, std::isfinite(v) ? "x" + std::string(buffer) : "x") << v;
+  }
 }
 
 TEST(FixedFormat, TextAndNullInput) {

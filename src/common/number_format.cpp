@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -147,6 +148,36 @@ std::string generalText(double value, int significant, int minExp, int maxExp) {
   return std::string(buf, writeGeneral(buf, value, significant, minExp, maxExp));
 }
 
+// formatFixed's text where the binary value decides it, which is nearly
+// always: below 1e9 after scaling, the scaled value's own error and the step
+// to the 15-digit decimal form formatFixed rounds from are both far below
+// 1e-4, so away from a half both round to the same digits. Writes at most 24
+// characters and returns how many; 0 where the decimal form must decide.
+size_t writeFixedQuick(char* out, double value, int decimals) {
+  static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+  if (decimals < 0 || decimals > 6 || !std::isfinite(value)) return 0;
+  const double scaled = std::fabs(value) * kScale[decimals];
+  if (!(scaled < 1e9)) return 0;
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  if (std::fabs(fraction - 0.5) <= 1e-4) return 0;
+  uint64_t n = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+  char* o = out;
+  if (value < 0 && n != 0) *o++ = '-';  // never a negative zero
+  char digits[16];                      // least significant first
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n != 0);
+  while (count <= decimals) digits[count++] = '0';
+  for (int i = count - 1; i >= 0; --i) {
+    if (i == decimals - 1) *o++ = '.';
+    *o++ = digits[i];
+  }
+  return static_cast<size_t>(o - out);
+}
+
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text) {
@@ -203,6 +234,8 @@ std::string numberText(double value) {
 }
 
 std::string formatFixed(double value, int decimals) {
+  char quick[24];
+  if (const size_t n = writeFixedQuick(quick, value, decimals)) return std::string(quick, n);
   if (!std::isfinite(value)) return "";
   if (decimals < 0) decimals = 0;
   std::string integer;  // |value| * 10^decimals, rounded, as decimal digits
@@ -269,6 +302,20 @@ std::string formatFixed(const Value& value, int decimals) {
 std::string singleGeneral(double value) {
   const float f = static_cast<float>(value);
   return generalText(static_cast<double>(f), 7, -5, 7);
+}
+
+void appendFixed(std::string& out, double value, int decimals) {
+  char quick[24];
+  if (const size_t n = writeFixedQuick(quick, value, decimals))
+    out.append(quick, n);
+  else
+    out += formatFixed(value, decimals);
+}
+
+void appendGeneral6(std::string& out, double value) {
+  if (!std::isfinite(value)) return;
+  char buf[40];
+  out.append(buf, printDouble(buf, sizeof buf, value, false, 6));
 }
 
 void appendSingleGeneral(std::string& out, double value) {

@@ -20,6 +20,8 @@ std::string numberText(double value);
 // the number's 15-significant-digit decimal form, at least one digit before the
 // point, never a negative zero.
 std::string formatFixed(double value, int decimals);
+// The same text appended to `out`, without a string of its own.
+void appendFixed(std::string& out, double value, int decimals);
 // The same for a cell or field text: numeric text is formatted, other text comes
 // back unchanged.
 std::string formatFixed(std::string_view text, int decimals);
@@ -32,8 +34,16 @@ std::string singleGeneral(double value);
 // The same text appended to `out`, without a string of its own.
 void appendSingleGeneral(std::string& out, double value);
 
+// C's "%.6g" of `value` appended to `out`; nothing for a value that is no
+// finite number.
+void appendGeneral6(std::string& out, double value);
+
 // Shortest decimal text that reads back as the same single-precision float.
 std::string shortestSingle(float value);
+
+// C's "%.6g" of `value` appended to `out`; nothing for a value that is no
+// finite number.
+void appendGeneral6(std::string& out, double value);
 
 // Shortest decimal text that reads back as the same double, fixed or with an
 // exponent ("1e+21"), whichever is shorter: std::to_chars's plain form.

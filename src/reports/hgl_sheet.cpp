@@ -1,6 +1,5 @@
 #include "reports/hgl_sheet.h"
 
-#include "common/number_append.h"
 #include "common/number_format.h"
 #include "tables/csv.h"
 

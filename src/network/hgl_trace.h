@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/bulk_allocator.h"
+
 namespace tarvello {
 
 // What set the grade line at the pipe's outlet (Hout) or, on a branch's
@@ -51,9 +53,10 @@ struct HglTraceRow {
   bool branchStart() const { return rule == HoutRule::TailWater || rule == HoutRule::FromRow; }
 };
 
-// One record per structure-table row, in table order.
+// One record per structure-table row, in table order: a whole project's
+// worth, so held in huge pages where the system has them.
 struct HglTrace {
-  std::vector<HglTraceRow> rows;
+  std::vector<HglTraceRow, BulkAllocator<HglTraceRow>> rows;
 };
 
 }  // namespace tarvello

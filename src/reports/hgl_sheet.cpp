@@ -1,5 +1,8 @@
 #include "reports/hgl_sheet.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "common/number_format.h"
 #include "tables/csv.h"
 
@@ -180,16 +183,43 @@ std::vector<std::vector<std::string>> hglSheetRows(const HglTrace& trace,
   return rows;
 }
 
-std::string hglSheetCsv(const HglTrace& trace, const ProfileTables& tables) {
-  std::string out;
-  // About 150 bytes a row: growing a many-megabyte text by doubling copies it over and over.
-  out.reserve(160 * (trace.rows.size() + 1));
+namespace {
+
+// The heads and rows appended to `out`; whenever it holds `piece` bytes or
+// more, they go to `write` and `out` starts again.
+template <class Write>
+void appendSheet(std::string& out, const HglTrace& trace, const ProfileTables& tables, size_t piece,
+                 Write&& write) {
   appendCsvRow(out, hglSheetHeads());
   for (const HglTraceRow& record : trace.rows) {
     CsvSink sink{out};
     putRow(record, tables.structures, sink);
     out += "\r\n";
+    if (out.size() >= piece) {
+      write(std::string_view(out));
+      out.clear();
+    }
   }
+}
+
+// Rows are about 150 to 190 bytes.
+size_t sheetSize(const HglTrace& trace) { return 200 * (trace.rows.size() + 1); }
+
+}  // namespace
+
+void writeHglSheetCsv(const HglTrace& trace, const ProfileTables& tables,
+                      const std::function<void(std::string_view)>& write, size_t piece) {
+  std::string out;
+  out.reserve(std::min(piece, sheetSize(trace)) + 1024);
+  appendSheet(out, trace, tables, piece, write);
+  if (!out.empty()) write(out);
+}
+
+std::string hglSheetCsv(const HglTrace& trace, const ProfileTables& tables) {
+  std::string out;
+  // Growing a many-megabyte text by doubling copies it over and over.
+  out.reserve(sheetSize(trace));
+  appendSheet(out, trace, tables, SIZE_MAX, [](std::string_view) {});
   return out;
 }
 

@@ -3,7 +3,9 @@
 // row, in table order, with the terms the branch walk used to reach that
 // row's grade line. The terms come from the walk's own record (HglTrace), so
 // the sheet shows what the walk computed rather than a second computation.
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "excel/excel_export.h"
@@ -33,6 +35,12 @@ std::vector<std::vector<std::string>> hglSheetRows(const HglTrace& trace,
 
 // The same as CSV, quoted and ended as the tables' CSV files.
 std::string hglSheetCsv(const HglTrace& trace, const ProfileTables& tables);
+// The same text handed to `write` in pieces of about `piece` bytes, so that a
+// sheet of many rows is never whole in memory (its pages cost more to touch
+// than its numbers to format).
+void writeHglSheetCsv(const HglTrace& trace, const ProfileTables& tables,
+                      const std::function<void(std::string_view)>& write,
+                      size_t piece = size_t{1} << 20);
 
 // The sheet as the workbook's worksheet "HGL Computation", every cell text.
 ExtraWorksheet hglWorksheet(const HglTrace& trace, const ProfileTables& tables);

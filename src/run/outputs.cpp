@@ -29,13 +29,16 @@ ProfileSettings drawingSettings(const OutputContext& c, Warnings& warnings) {
 }
 
 WriteResult structuresCsv(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
-  return writeTextOutput(path, tableCsv(c.run.tables().structures), o);
+  return writeTextOutputInPieces(
+      path, o, [&](const auto& write) { writeTableCsv(c.run.tables().structures, write); });
 }
 WriteResult pipesCsv(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
-  return writeTextOutput(path, tableCsv(c.run.tables().pipes), o);
+  return writeTextOutputInPieces(
+      path, o, [&](const auto& write) { writeTableCsv(c.run.tables().pipes, write); });
 }
 WriteResult branchesCsv(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
-  return writeTextOutput(path, tableCsv(c.run.tables().branches), o);
+  return writeTextOutputInPieces(
+      path, o, [&](const auto& write) { writeTableCsv(c.run.tables().branches, write); });
 }
 WriteResult checksCsv(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
   if (!c.checks) return WriteResult::failed(path, "the design checks were not run");
@@ -67,7 +70,8 @@ constexpr const char* kNotTraced = "The run did not record its grade lines' term
 WriteResult hglSheet(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
   const HglTrace* trace = c.run.hglTrace();
   if (!trace) return WriteResult::failed(path, kNotTraced);
-  return writeTextOutput(path, hglSheetCsv(*trace, c.run.tables()), o);
+  return writeTextOutputInPieces(
+      path, o, [&](const auto& write) { writeHglSheetCsv(*trace, c.run.tables(), write); });
 }
 WriteResult quantities(const OutputContext& c, const std::string& path, Overwrite o, Warnings&) {
   const HglTrace* trace = c.run.hglTrace();
@@ -237,14 +241,22 @@ std::string outputBlocked(const OutputDescription& output, const Run& run, int b
                                                   : "Pick a row of a branch in the table first.";
 }
 
-WriteResult writeTextOutput(const std::string& path, std::string_view text, Overwrite overwrite) {
+WriteResult writeTextOutputInPieces(
+    const std::string& path, Overwrite overwrite,
+    const std::function<void(const std::function<void(std::string_view)>&)>& produce) {
   std::error_code ec;
   if (overwrite == Overwrite::No && std::filesystem::exists(path, ec))
     return WriteResult::exists(path);
-  std::string notice;
-  const std::string failure = writeFileAtomically(path, text, &notice);
+  AtomicFile file{std::filesystem::path(path)};
+  if (!file.open()) return WriteResult::failed(path, file.error());
+  produce([&file](std::string_view piece) { file.write(piece); });
+  const std::string failure = file.commit();
   if (!failure.empty()) return WriteResult::failed(path, failure);
-  return WriteResult::wrote(path, notice);
+  return WriteResult::wrote(path, file.notice());
+}
+
+WriteResult writeTextOutput(const std::string& path, std::string_view text, Overwrite overwrite) {
+  return writeTextOutputInPieces(path, overwrite, [text](const auto& write) { write(text); });
 }
 
 }  // namespace tarvello

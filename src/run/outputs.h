@@ -2,6 +2,7 @@
 // Every file the program writes, described once: the CLI's options, the
 // window's commands and the page's downloads are all read from this table,
 // and each output is written from a run by the one operation named here.
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -110,5 +111,10 @@ int branchRowOf(const ProfileTables& tables, const std::string& branchId);
 // Text written to a new file or over an existing one (with Overwrite::Yes);
 // a failure's message is the bare reason.
 WriteResult writeTextOutput(const std::string& path, std::string_view text, Overwrite overwrite);
+// The same for a text made piece by piece: `produce` hands each piece to the
+// writer it is given, and the file is put in place once all are written.
+WriteResult writeTextOutputInPieces(
+    const std::string& path, Overwrite overwrite,
+    const std::function<void(const std::function<void(std::string_view)>&)>& produce);
 
 }  // namespace tarvello

@@ -1,5 +1,8 @@
 #include "csv.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace tarvello {
 namespace {
 
@@ -65,25 +68,49 @@ std::string warningsCsv(const std::vector<Warning>& warnings) {
   return out;
 }
 
-std::string tableCsv(const Table& table) {
-  const int last = table.lastFilledRow();
-  // Sized up front: growing a many-megabyte text by doubling copies it over and over.
-  size_t size = 0;
-  for (const auto& header : table.headers()) size += header.size() + 1;
-  for (int r = 1; r <= last; ++r)
-    for (int c = 0; c < table.columnCount(); ++c) size += table.cell(r, c).size() + 1;
-  std::string out;
-  out.reserve(size + 2 * static_cast<size_t>(last + 1));
+namespace {
+
+// The heads and rows appended to `out`; whenever it holds `piece` bytes or
+// more, they go to `write` and `out` starts again.
+template <class Write>
+void appendTable(std::string& out, const Table& table, size_t piece, Write&& write) {
   auto appendRow = [&](auto cellAt) {
     for (int c = 0; c < table.columnCount(); ++c) {
       if (c > 0) out += ',';
       appendField(out, cellAt(c));
     }
     out += "\r\n";
+    if (out.size() >= piece) {
+      write(std::string_view(out));
+      out.clear();
+    }
   };
   appendRow([&](int c) -> std::string_view { return table.headers()[static_cast<size_t>(c)]; });
+  const int last = table.lastFilledRow();
   for (int r = 1; r <= last; ++r)
     appendRow([&](int c) -> std::string_view { return table.cell(r, c); });
+}
+
+}  // namespace
+
+void writeTableCsv(const Table& table, const std::function<void(std::string_view)>& write,
+                   size_t piece) {
+  std::string out;
+  out.reserve(std::min(piece, size_t{1} << 20) + 4096);
+  appendTable(out, table, piece, write);
+  if (!out.empty()) write(out);
+}
+
+std::string tableCsv(const Table& table) {
+  // Sized up front: growing a many-megabyte text by doubling copies it over and over.
+  size_t size = 0;
+  for (const auto& header : table.headers()) size += header.size() + 3;
+  const int last = table.lastFilledRow();
+  for (int r = 1; r <= last; ++r)
+    for (int c = 0; c < table.columnCount(); ++c) size += table.cell(r, c).size() + 3;
+  std::string out;
+  out.reserve(size);
+  appendTable(out, table, SIZE_MAX, [](std::string_view) {});
   return out;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Tables as CSV files (RFC 4180, UTF-8).
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/atomic_file.h"  // writeFileAtomically, which CSV callers use
@@ -12,6 +14,10 @@ namespace tarvello {
 // The header texts in column order, then every row up to the last row with a
 // non-empty cell, each cell exactly as the table holds it.
 std::string tableCsv(const Table& table);
+// The same text handed to `write` in pieces of about `piece` bytes, so that a
+// table of many rows is never whole in memory twice over.
+void writeTableCsv(const Table& table, const std::function<void(std::string_view)>& write,
+                   size_t piece = size_t{1} << 20);
 
 // Rows of text cells, the heads first, quoted and ended as tableCsv does it.
 std::string rowsCsv(const std::vector<std::vector<std::string>>& rows);

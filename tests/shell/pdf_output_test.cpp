@@ -30,10 +30,6 @@ const QString kExamples = TARVELLO_EXAMPLES_DIR;
 class PdfOutputTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  QTemporaryDir out_;
-
-  std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
-
  private slots:
   void init() { openWindow(); }
   void cleanup() { closeWindow(); }

@@ -208,9 +208,9 @@ class UsabilityTest : public QObject, WindowFixture {
     QVERIFY(offer->isVisibleTo(window_.get()));
 
     int itemsShown = -1;
-    QTimer::singleShot(0, [&] {
-      QTRY_VERIFY(qobject_cast<DxfViewWindow*>(QApplication::activeModalWidget()));
-      auto* viewer = qobject_cast<DxfViewWindow*>(QApplication::activeModalWidget());
+    onNextModal([&](QWidget* modal) {
+      auto* viewer = qobject_cast<DxfViewWindow*>(modal);
+      QVERIFY(viewer);
       itemsShown = viewer->drawingView()->itemCount();
       viewer->accept();
     });

@@ -438,21 +438,9 @@ async function main() {
     await page.select('#page-size', 'tabloid');
   }
 
-  // Downloads are saved under the pipe database's name ("highway-structures.csv").
-  const savedName = (project, dir, file) => path.join(dir, path.basename(project.pipe).replace(/\.[^.]*$/, '') + '-' + file);
-  // Clicks a download and waits for its file; keeps it under the CLI's name
-  // for the comparison.
-  async function saveDownload(project, dir, id, file) {
-    await page.click('#' + id);
-    const named = savedName(project, dir, file);
-    const deadline = Date.now() + 60000;
-    while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
-    check(fs.existsSync(named), `${project.name}: ${path.basename(named)} not downloaded`);
-    if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
-  }
   // For the benchmarks: from the click on a download until its file is saved.
   async function timeDownload(project, dir, id, name) {
-    const file = savedName(project, dir, name);
+    const file = path.join(dir, path.basename(project.pipe).replace(/\.[^.]*$/, '') + '-' + name);
     fs.rmSync(file, { force: true });
     const t0 = Date.now();
     await page.click('#' + id);
@@ -469,8 +457,14 @@ async function main() {
   // first occur, counted, closed above ten, its sentences drawn only in view
   // and each taking the user to its row.
   async function checkSheetsAndWarnings(project, dir) {
+    const stem = path.basename(project.pipe).replace(/\.[^.]*$/, '');
     for (const [id, file] of [['dl-hgl-sheet', 'hgl-computation.csv'], ['dl-quantities', 'quantities.csv'], ['dl-warnings', 'warnings.csv']]) {
-      await saveDownload(project, dir, id, file);
+      await page.click('#' + id);
+      const named = path.join(dir, `${stem}-${file}`);
+      const deadline = Date.now() + 60000;
+      while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
+      check(fs.existsSync(named), `${project.name}: ${stem}-${file} not downloaded`);
+      if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
       await page.waitForFunction(() => document.getElementById('busy').hidden);
     }
     const [sHead, ...structures] = csvFile(path.join(dir, 'structures.csv'));
@@ -638,7 +632,17 @@ async function main() {
     if (project.timeAll) console.log(`${project.name}: all ${await timeDownload(project, dir, 'dl-all', 'submittal.zip')} ms`);
     if (project.timeOnly) continue;
     // One at a time, each saved before the next is asked for.
-    const saved = (id, file) => saveDownload(project, dir, id, file);
+    // Each saved under the pipe database's name ("highway-structures.csv"),
+    // kept under the CLI's name for the comparison.
+    const stem = path.basename(project.pipe).replace(/\.[^.]*$/, '');
+    const saved = async (id, file) => {
+      await page.click('#' + id);
+      const named = path.join(dir, `${stem}-${file}`);
+      const deadline = Date.now() + 60000;
+      while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
+      check(fs.existsSync(named), `${project.name}: ${stem}-${file} not downloaded`);
+      if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
+    };
     check(await text('tail-water-unit') === (project.name === 'metric' ? 'm' : 'ft'), `${project.name}: tail water in "${await text('tail-water-unit')}"`);
     if (project.status) check(await text('status') === project.status, `${project.name}: status "${await text('status')}"`);
     for (const [id, file] of Object.entries(downloadIds)) await saved(id, file);

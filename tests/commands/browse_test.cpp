@@ -1,12 +1,11 @@
 // The two browse commands with a scripted user in front of them.
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "commands/browse.h"
 #include "commands/session.h"
 #include "commands/user_interface.h"
 #include "support/database_test_support.h"
+#include "support/scripted_ui.h"
 
 namespace tarvello {
 namespace {
@@ -14,30 +13,12 @@ namespace {
 using dbtest::ScratchFolder;
 using jet::ColumnType;
 
-struct ScriptedUser : UserInterface {
-  std::deque<std::string> answers;  // file names to choose, in order ("" cancels)
-  std::vector<FileDialogRequest> requests;
-  std::vector<std::pair<std::string, MessageIcon>> messages;
-
-  std::string askOpenFileName(const FileDialogRequest& request) override {
-    requests.push_back(request);
-    if (answers.empty()) return "";
-    std::string answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::string askSaveFileName(const FileDialogRequest&) override {
-    ADD_FAILURE() << "no save dialog expected";
-    return "";
-  }
-  bool askYesNo(const std::string& text, MessageIcon) override {
-    ADD_FAILURE() << "no question expected: " << text;
-    return false;
-  }
-  void showMessage(const std::string& text, MessageIcon icon) override {
-    messages.emplace_back(text, icon);
-  }
-};
+// What a user was shown: each message with its icon, in order.
+std::vector<std::pair<std::string, MessageIcon>> shown(const ScriptedUi& ui) {
+  std::vector<std::pair<std::string, MessageIcon>> out;
+  for (const auto& m : ui.messages) out.emplace_back(m.text, m.icon);
+  return out;
+}
 
 struct Projects {
   ScratchFolder folder;
@@ -62,8 +43,8 @@ struct Projects {
 TEST(Browse, CancellingSaysSoAndChangesNothing) {
   Session session;
   session.programFolder = "/opt/tarvello";
-  ScriptedUser user;
-  user.answers = {"", ""};
+  ScriptedUi user;
+  user.openAnswers = {"", ""};
 
   const BrowseResult pipe = browsePipeDatabase(session, user);
   const BrowseResult inlet = browseInletDatabase(session, user);
@@ -87,7 +68,8 @@ TEST(Browse, CancellingSaysSoAndChangesNothing) {
   const std::vector<std::pair<std::string, MessageIcon>> expected = {
       {"No Pipe project database selected!", MessageIcon::Exclamation},
       {"No Inlet project database selected!", MessageIcon::Exclamation}};
-  EXPECT_EQ(user.messages, expected);
+  EXPECT_EQ(shown(user), expected);
+  EXPECT_TRUE(user.questions.empty());
   EXPECT_EQ(session.lastFolder, "");
   EXPECT_EQ(session.databases.pipe(), nullptr);
 }
@@ -95,8 +77,8 @@ TEST(Browse, CancellingSaysSoAndChangesNothing) {
 TEST(Browse, OpeningRemembersTheFolderRefillsTheOutfallsAndReportsFailures) {
   Projects projects;
   Session session;
-  ScriptedUser user;
-  user.answers = {projects.pipe, projects.inlet, projects.inlet, projects.otherPipe};
+  ScriptedUi user;
+  user.openAnswers = {projects.pipe, projects.inlet, projects.inlet, projects.otherPipe};
 
   const BrowseResult pipe = browsePipeDatabase(session, user);
   ASSERT_TRUE(pipe.opened()) << pipe.error;
@@ -130,9 +112,11 @@ TEST(Browse, OpeningRemembersTheFolderRefillsTheOutfallsAndReportsFailures) {
   EXPECT_EQ(other.error, projects.otherPipe + ": field NODEOUT_NO is missing");
   EXPECT_EQ(session.lastFolder, (projects.folder.path() / "other").string());
 
-  const std::vector<std::pair<std::string, MessageIcon>> shown = {
+  const std::vector<std::pair<std::string, MessageIcon>> expected = {
       {wrong.error, MessageIcon::Exclamation}, {other.error, MessageIcon::Exclamation}};
-  EXPECT_EQ(user.messages, shown);
+  EXPECT_EQ(shown(user), expected);
+  EXPECT_EQ(user.requests.size(), 4u);  // open dialogs only, no question
+  EXPECT_TRUE(user.questions.empty());
 }
 
 }  // namespace

@@ -61,10 +61,6 @@ TEST(ProfileCommands, NothingIsAskedWithoutASelectedBranchRow) {
   Session session;
   useUnits(session, "ENGLISH");
   ScriptedUi ui;
-  // Empty tables: no branch in row 1.
-  EXPECT_FALSE(plotCurrentPipeProfile(session, ui));
-  EXPECT_FALSE(plotCurrentBranchProfile(session, ui));
-  EXPECT_FALSE(plotAllProfiles(session, ui));
   session.useTables(testing::twoBranchTables());
   session.tables().branches.selectRow(0);  // the header row
   EXPECT_FALSE(plotCurrentPipeProfile(session, ui));

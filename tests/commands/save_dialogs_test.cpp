@@ -113,6 +113,7 @@ TEST(SaveDialogs, NothingIsAskedWhenThereIsNothingToSave) {
   EXPECT_FALSE(drawPipeSchedule(session, ui));
   EXPECT_FALSE(drawStructureSchedule(session, ui));
   EXPECT_FALSE(plotCurrentPipeProfile(session, ui));
+  EXPECT_FALSE(plotCurrentBranchProfile(session, ui));
   EXPECT_FALSE(plotAllProfiles(session, ui));
   EXPECT_FALSE(exportSchedulesToExcel(session, ui));
   EXPECT_TRUE(ui.requests.empty());

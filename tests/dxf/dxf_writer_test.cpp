@@ -145,33 +145,5 @@ TEST(DxfWriterFile, OverwritingReplacesTheWholeFile) {
   EXPECT_EQ(scratch.entries(), std::vector<std::string>{"drawing.dxf"});
 }
 
-// The drawing goes through the one writer (tested on its own): a link to the
-// drawing stays a link and the drawing its mode; a read-only drawing stays.
-TEST(DxfWriterFile, WrittenThroughTheWriterThatKeepsWhatItReplaces) {
-  ScratchFolder scratch;
-  const std::string real = scratch.file("real.dxf"), link = scratch.file("link.dxf");
-  testing::writeBytes(real, "old contents\r\n");
-  fs::permissions(real, fs::perms(0640));
-  fs::create_symlink("real.dxf", link);
-  ScriptedUi ui;
-  ASSERT_TRUE(writeStreamed(link, 1, ui));
-  ASSERT_TRUE(writeStreamed(scratch.file("plain.dxf"), 1, ui));
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(testing::readBytes(real), testing::readBytes(scratch.file("plain.dxf")));
-  EXPECT_EQ(fs::status(real).permissions(), fs::perms(0640));
-
-  testing::writeBytes(scratch.file("kept.dxf"), "old contents\r\n");
-  fs::permissions(scratch.file("kept.dxf"), fs::perms(0444));
-  EXPECT_FALSE(writeStreamed(scratch.file("kept.dxf"), 1, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            dxfFailedMessage(scratch.file("kept.dxf"), "the file is read-only"));
-  EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(testing::readBytes(scratch.file("kept.dxf")), "old contents\r\n");
-  auto entries = scratch.entries();
-  std::sort(entries.begin(), entries.end());
-  EXPECT_EQ(entries, (std::vector<std::string>{"kept.dxf", "link.dxf", "plain.dxf", "real.dxf"}));
-}
-
 }  // namespace
 }  // namespace tarvello

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "database/project_database.h"
+#include "jet/jet_internal.h"
 #include "support/database_test_support.h"
 #include "support/jet_readback.h"
 
@@ -38,42 +39,28 @@ struct Table {
 };
 using Tables = std::map<std::string, Table>;
 
-// One row: unquoted empty is null, "" is empty text, quotes may hold commas.
-std::vector<Field> splitRow(const std::string& line) {
-  std::vector<Field> fields;
-  for (size_t i = 0; i <= line.size(); ++i) {
-    const bool quoted = i < line.size() && line[i] == '"';
-    const size_t end =
-        quoted ? line.find('"', i + 1) + 1 : std::min(line.find(',', i), line.size());
-    fields.push_back(quoted     ? Field(line.substr(i + 1, end - i - 2))
-                     : end == i ? Field()
-                                : line.substr(i, end - i));
-    i = end;
-  }
-  return fields;
-}
-
-// "[TABLE]", then "NAME:type,..." and the rows; "#" lines are comments.
+// The description as jet-write reads it, each cell as text: numbers in full,
+// booleans "true" or "false".
 Tables readDescription(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(in) << "cannot read " << path;
   Tables tables;
-  Table* current = nullptr;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    if (line[0] == '[') {
-      current = &tables[line.substr(1, line.find(']') - 1)];
-    } else if (!current) {
-      ADD_FAILURE() << path << ": a row before any table: " << line;
-    } else if (current->columns.empty()) {
-      for (const Field& f : splitRow(line)) {
-        current->columns.push_back(f->substr(0, f->find(':')));
-        current->types.push_back(f->substr(f->find(':') + 1));
-      }
-    } else {
-      current->rows.push_back(splitRow(line));
-      EXPECT_EQ(current->rows.back().size(), current->columns.size()) << path << ": " << line;
+  for (const jet::TableData& t : jet::parseDescription(in).tables) {
+    Table& table = tables[t.name];
+    for (const jet::Column& c : t.columns) {
+      table.columns.push_back(c.name);
+      table.types.emplace_back(jet::detail::typeName(c.type));
     }
+    for (const auto& row : t.rows)
+      for (auto& out = table.rows.emplace_back(); const jet::Cell& cell : row) {
+        char number[32];
+        Field& f = out.emplace_back();
+        if (const auto* text = std::get_if<std::string>(&cell)) f = *text;
+        if (const auto* d = std::get_if<double>(&cell))
+          f = std::string(number, std::snprintf(number, 32, "%.17g", *d));
+        if (const auto* n = std::get_if<std::int64_t>(&cell)) f = std::to_string(*n);
+        if (const auto* b = std::get_if<bool>(&cell)) f = *b ? "true" : "false";
+      }
   }
   return tables;
 }

@@ -1,24 +1,22 @@
 // tarvello-cli --pdf on the example projects, read back with poppler's tools:
 // the pages and their order, footers, searchable numbers, embedded fonts, no
-// raster images, paper sizes, the energy grade line, and refusals.
+// raster images, paper sizes and the energy grade line.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "pdf/poppler.h"
+#include "submittal/revisions.h"
 #include "support/cli_run.h"
 #include "support/database_test_support.h"
 
 namespace tarvello {
 namespace {
 
-namespace fs = std::filesystem;
 using clitest::capture;
 using clitest::quote;
 using dbtest::ScratchFolder;
@@ -28,24 +26,15 @@ using pdftest::pdfText;
 using clitest::CliRun;
 using clitest::runCli;
 
-// One column of a CSV table the CLI wrote (plain fields), without its head.
+// One column of a CSV table the CLI wrote, without its head.
 std::vector<std::string> csvColumn(const std::string& path, const std::string& head) {
-  std::ifstream in(path);
+  const auto rows = parseCsv(dbtest::readBytes(path));
   std::vector<std::string> values;
-  int column = -1;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::vector<std::string> fields;
-    std::istringstream f(line + ",");
-    for (std::string field; std::getline(f, field, ',');) fields.push_back(field);
-    if (column < 0) {
-      for (size_t i = 0; i < fields.size(); ++i)
-        if (fields[i] == head) column = static_cast<int>(i);
-      if (column < 0) return {};
-    } else if (static_cast<size_t>(column) < fields.size()) {
-      values.push_back(fields[static_cast<size_t>(column)]);
-    }
-  }
+  if (!rows || rows->empty()) return values;
+  const auto column = std::find(rows->front().begin(), rows->front().end(), head);
+  for (size_t r = 1; r < rows->size(); ++r)
+    if (column != rows->front().end())
+      values.push_back((*rows)[r].at(static_cast<size_t>(column - rows->front().begin())));
   return values;
 }
 
@@ -178,27 +167,6 @@ TEST(CliPdf, PaperSizesAndTheEnergyGradeLine) {
   ASSERT_EQ(runCli(folder, "highway", "1", "--egl --pdf " + quote(egl)).status, 0);
   EXPECT_EQ(bluePixels(plain, 1, folder), 0);
   EXPECT_GT(bluePixels(egl, 1, folder), 50);
-}
-
-TEST(CliPdf, ReplacedThroughTheWriterThatKeepsLinksAndModes) {
-  ScratchFolder folder;
-  const std::string pdf = folder.file("set.pdf");
-  std::ofstream(pdf) << "not replaced";
-  CliRun run = runCli(folder, "highway", "201", "--pdf " + quote(pdf) + " --force");
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(pdfInfo(pdf, "Pages"), "4");  // two branches, one sheet of each schedule
-
-  // Through the one writer: a link to the set stays a link, the set its mode.
-  const std::string link = folder.file("link.pdf");
-  fs::create_symlink("set.pdf", link);
-  fs::permissions(pdf, fs::perms(0640));
-  run = runCli(folder, "highway", "201", "--pdf " + quote(link) + " --force");
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(fs::status(pdf).permissions(), fs::perms(0640));
-  EXPECT_EQ(pdfInfo(pdf, "Pages"), "4");
-  for (const auto& entry : fs::directory_iterator(folder.path()))
-    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
 }  // namespace

@@ -140,15 +140,6 @@ TEST(Reports, WorkbookCarriesTheSheetAndTheSummaryAfterTheSchedules) {
   EXPECT_EQ(sheetRows(book.sheets[2], 26), hglSheetRows(run.trace, t));
   EXPECT_EQ(sheetRows(book.sheets[3], 10), quantitiesRows(t, run.trace, true));
   EXPECT_EQ(book.sheets[2].type("A2"), "s");  // cells are text, as the CSV has them
-
-  // No extra worksheet: the workbook written through either form is the same.
-  const std::string plain = scratch.file("plain.xlsx");
-  const std::string none = scratch.file("none.xlsx");
-  ASSERT_TRUE(exportSchedules(t, true, templatePath, plain, Overwrite::Yes, warnings).written());
-  ASSERT_TRUE(exportSchedules(t, true, templatePath, none, Overwrite::Yes, warnings,
-                              std::vector<const ExtraWorksheet*>{})
-                  .written());
-  EXPECT_EQ(xltest::fileBytes(none), xltest::fileBytes(plain));
 }
 
 // The page's text lines as poppler lays them out, blanks runs closed up.

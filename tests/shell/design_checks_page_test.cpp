@@ -34,14 +34,6 @@ namespace {
 
 const QString kExamples = TARVELLO_EXAMPLES_DIR;
 
-// Runs `act` on the first modal window that appears while the caller blocks.
-void onNextModal(std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [act = std::move(act)] {
-    QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
-    act(QApplication::activeModalWidget());
-  });
-}
-
 QStringList listRows(QTableView* list) {
   const QAbstractItemModel* model = list->model();
   QStringList rows;
@@ -65,12 +57,10 @@ int rowWith(const Table& table, int column, const std::string& text) {
 class DesignChecksPageTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  QTemporaryDir out_;
   QTableView* list() const { return find<QTableView>(widget::kFindingsList); }
   TableModel* model(const char* grid) const {
     return static_cast<TableModel*>(find<QTableView>(grid)->model());
   }
-  std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
 
   void create() {
     find<QPushButton>(widget::kCreateProfileData)->click();

@@ -30,10 +30,6 @@ const QString kExamples = TARVELLO_EXAMPLES_DIR;
 class PdfOutputTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  QTemporaryDir out_;
-
-  std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
-
  private slots:
   void init() { openWindow(); }
   void cleanup() { closeWindow(); }
@@ -48,15 +44,10 @@ class PdfOutputTest : public QObject, WindowFixture {
     ui_->saveAnswers = {pdf};
     window_->findChild<QPushButton*>(widget::kExportPdf)->click();
     QCOMPARE(ui_->requests.size(), size_t{1});
-    QCOMPARE(ui_->requests[0].filter, std::string("PDF files (*.pdf)|*.pdf"));
     QCOMPARE(ui_->lastMessage(), "PDF file was saved to:" + pdf);
+    // The set of the window's run (its pages: cli_pdf_test) on the paper chosen.
     QCOMPARE(pdfInfo(pdf, "Pages"), std::string("4"));
     QCOMPARE(pdfInfo(pdf, "Page size"), std::string("792 x 612 pts (letter)"));
-    QCOMPARE(pdfInfo(pdf, "Title"), std::string("Tarvello - highway.bvp"));
-    const std::string text = pdfText(pdf);
-    QVERIFY(text.find("Branch 1") != std::string::npos);
-    QVERIFY(text.find("Pipe Schedule, sheet 1 of 1") != std::string::npos);
-    QVERIFY(text.find("4 of 4") != std::string::npos);
   }
 
   void viewerExportsAndPrintsTheDrawingShown() {

@@ -43,9 +43,6 @@ const QString kHighwayRun =
 class RunStateTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  QTemporaryDir out_;
-  std::string outPath(const char* name) const { return out_.filePath(name).toStdString(); }
-
   QString status() const { return window_->statusBar()->currentMessage(); }
   QLabel* staleLine() const { return find<QLabel>(widget::kStaleLine); }
   bool staleShown() const { return staleLine()->isVisibleTo(window_.get()); }
@@ -95,9 +92,20 @@ class RunStateTest : public QObject, WindowFixture {
   void cleanup() { closeWindow(); }
 
   void aFailedRunIsShownAsFailed() {
+    // Before any run the commands wait and say why; a click asks nothing.
+    checkOutputCommands(false, "Create Profile Data");
+    button(widget::kExportPdf)->click();
+    saveTable()->trigger();
+    QVERIFY(ui_->requests.empty());
+
     openHighwayAndCreate("1", "399.80");
     QCOMPARE(status(), kHighwayRun);
     QVERIFY(find<QTableView>(widget::kStructureGrid)->model()->rowCount() > 30);
+    // Every page's table can be saved now, the findings of DESIGN CHECKS too.
+    for (int page = 0; page < 4; ++page) {
+      find<QTabWidget>(widget::kPages)->setCurrentIndex(page);
+      QVERIFY(saveTable()->isEnabled());
+    }
 
     // An outfall no pipe drains into: the run failed, its tables are gone,
     // and nothing reads as a pass.
@@ -105,16 +113,20 @@ class RunStateTest : public QObject, WindowFixture {
     QCOMPARE(status(),
              QString("Create Profile Data failed: No pipe flows into the outfall node \"999\"."));
     QCOMPARE(ui_->lastMessage(), std::string("No pipe flows into the outfall node \"999\"."));
+    // The pages of the run before are emptied and say the run failed.
     QCOMPARE(find<QLabel>(widget::kFindingsSummary)->text(),
              QString("No tables to check: Create Profile Data failed."));
-    QCOMPARE(find<QTableView>(widget::kFindingsList)->model()->rowCount(), 0);
+    for (const char* summary : {widget::kHglSheetSummary, widget::kQuantitiesSummary})
+      QCOMPARE(find<QLabel>(summary)->text(), QString("No tables: Create Profile Data failed."));
+    for (const char* list : {widget::kFindingsList, widget::kHglSheet, widget::kQuantitiesSheet})
+      QCOMPARE(find<QTableView>(list)->model()->rowCount(), 0);
     QCOMPARE(window_->session().tables().structures.lastFilledRow(), 0);
     QCOMPARE(find<QTableView>(widget::kPipeGrid)->model()->index(0, 1).data().toString(),
              QString());
     // A failed run has no tables to be out of date, and nothing to draw or save.
     QVERIFY(!staleShown());
     checkOutputCommands(false, "Create Profile Data");
-    for (int page = 0; page < 4; ++page) {
+    for (int page = 0; page < 6; ++page) {
       find<QTabWidget>(widget::kPages)->setCurrentIndex(page);
       QVERIFY(!saveTable()->isEnabled());
     }
@@ -192,23 +204,6 @@ class RunStateTest : public QObject, WindowFixture {
                                      "them."));
     create("1");
     QVERIFY(!staleShown());
-  }
-
-  void commandsWaitForTablesAndSayWhy() {
-    checkOutputCommands(false, "Create Profile Data");
-    QVERIFY(saveTable()->toolTip().contains("Create Profile Data"));
-    // Nothing is asked or written by a command that cannot act.
-    button(widget::kExportPdf)->click();
-    saveTable()->trigger();
-    QVERIFY(ui_->requests.empty());
-
-    openHighwayAndCreate("1", "399.80");
-    checkOutputCommands(true, "");
-    // Every page's table can be saved now, the findings of DESIGN CHECKS too.
-    for (int page = 0; page < 4; ++page) {
-      find<QTabWidget>(widget::kPages)->setCurrentIndex(page);
-      QVERIFY(saveTable()->isEnabled());
-    }
   }
 
   void theRunsWarningsStayWhenADrawingIsSaved() {

@@ -63,8 +63,7 @@ std::string editLine(std::string text, const std::string& start, const std::stri
 class SubmittalWindowTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  QTemporaryDir out_;
-  fs::path outPath(const char* name) const { return out_.filePath(name).toStdString(); }
+  fs::path outPath(const char* name) const { return WindowFixture::outPath(name); }
   fs::path outFolder() const { return out_.path().toStdString(); }
   QTabWidget* tabs() const { return find<QTabWidget>(widget::kPages); }
   QString status() const { return window_->statusBar()->currentMessage(); }

@@ -9,8 +9,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <clocale>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -23,6 +25,11 @@ class WindowFixture {
  protected:
   std::unique_ptr<tarvello::MainWindow> window_;
   ScriptedUi* ui_ = nullptr;
+  QTemporaryDir out_;  // where a test's outputs go
+
+  std::string outPath(const std::string& name) const {
+    return out_.filePath(QString::fromStdString(name)).toStdString();
+  }
 
   template <typename T>
   T* find(const char* name) const {
@@ -63,6 +70,13 @@ class WindowFixture {
     waitForCommand();
     QVERIFY(window_->session().tables().branches.lastFilledRow() >= 3);
     ui_->forget();
+  }
+  // Runs `act` on the first modal window that appears while the caller blocks.
+  static void onNextModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+      QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+      act(QApplication::activeModalWidget());
+    });
   }
   static std::string readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -397,11 +397,11 @@ async function main() {
   // The PDF set on the paper chosen, the earlier sets refused with the core's
   // message naming the file, the Revisions tab and its download against
   // tarvello-cli's log, and "Download all"; page_test.sh compares the files.
-  async function checkSetOutputs(project, saved) {
+  async function checkSetOutputs(project, save) {
     const labels = await page.$$eval('#page-size option', (os) => os.map((o) => o.textContent));
     check(labels[0] === 'tabloid (17 x 11 in)' && labels.includes('a3 (16.5 x 11.7 in)'), `page sizes ${labels.join(', ')}`);
     await page.select('#page-size', project.set.pageSize);
-    await saved('dl-pdf', 'set.pdf');
+    await save('dl-pdf', 'set.pdf');
     const chooseOld = async (files) => {
       const before = await page.evaluate(() => document.body.dataset.compared || '');
       await (await page.$('#old-set')).uploadFile(...files);
@@ -428,25 +428,37 @@ async function main() {
       check(wanted.length > 0 && JSON.stringify(rows) === JSON.stringify(wanted),
             `${project.name}: ${rows.length} revision rows shown, tarvello-cli lists ${wanted.length}: ${JSON.stringify(rows.slice(0, 3))}`);
       await page.click('[data-tab=structures]');
-      await saved('dl-revisions', 'revisions.csv');
+      await save('dl-revisions', 'revisions.csv');
     } else {
       check(await disabled('dl-revisions') && !(await revisionsShown()), `${project.name}: revisions offered without an earlier set`);
     }
-    await saved('dl-all', 'submittal.zip');
+    await save('dl-all', 'submittal.zip');
     // The next project starts without an earlier set.
     await page.$eval('#old-set', (e) => { e.value = ''; e.dispatchEvent(new Event('change')); });
     await page.select('#page-size', 'tabloid');
   }
 
-  // For the benchmarks: from the click on a download until its file is saved.
-  async function timeDownload(project, dir, id, name) {
+  // Clicks a download and waits for its file, which the page names after the
+  // pipe database ("highway-structures.csv"); its path, or null when none came.
+  async function download(project, dir, id, name, ms = 60000) {
     const file = path.join(dir, path.basename(project.pipe).replace(/\.[^.]*$/, '') + '-' + name);
     fs.rmSync(file, { force: true });
     const t0 = Date.now();
     await page.click('#' + id);
     const failed = () => page.evaluate(() => document.getElementById('status').classList.contains('error'));
-    while (!fs.existsSync(file) && Date.now() - t0 < 1800000 && !(await failed())) await new Promise((r) => setTimeout(r, 50));
+    while (!fs.existsSync(file) && Date.now() - t0 < ms && !(await failed())) await new Promise((r) => setTimeout(r, 50));
     check(fs.existsSync(file), `${project.name}: no ${name} saved`);
+    return fs.existsSync(file) ? file : null;
+  }
+  // Saved, then kept under the CLI's name for the comparison.
+  async function saved(project, dir, id, name) {
+    const file = await download(project, dir, id, name);
+    if (file) fs.renameSync(file, path.join(dir, name));
+  }
+  // For the benchmarks: from the click on a download until its file is saved.
+  async function timeDownload(project, dir, id, name) {
+    const t0 = Date.now();
+    await download(project, dir, id, name, 1800000);
     return Date.now() - t0;
   }
 
@@ -457,14 +469,8 @@ async function main() {
   // first occur, counted, closed above ten, its sentences drawn only in view
   // and each taking the user to its row.
   async function checkSheetsAndWarnings(project, dir) {
-    const stem = path.basename(project.pipe).replace(/\.[^.]*$/, '');
     for (const [id, file] of [['dl-hgl-sheet', 'hgl-computation.csv'], ['dl-quantities', 'quantities.csv'], ['dl-warnings', 'warnings.csv']]) {
-      await page.click('#' + id);
-      const named = path.join(dir, `${stem}-${file}`);
-      const deadline = Date.now() + 60000;
-      while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
-      check(fs.existsSync(named), `${project.name}: ${stem}-${file} not downloaded`);
-      if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
+      await saved(project, dir, id, file);
       await page.waitForFunction(() => document.getElementById('busy').hidden);
     }
     const [sHead, ...structures] = csvFile(path.join(dir, 'structures.csv'));
@@ -632,20 +638,10 @@ async function main() {
     if (project.timeAll) console.log(`${project.name}: all ${await timeDownload(project, dir, 'dl-all', 'submittal.zip')} ms`);
     if (project.timeOnly) continue;
     // One at a time, each saved before the next is asked for.
-    // Each saved under the pipe database's name ("highway-structures.csv"),
-    // kept under the CLI's name for the comparison.
-    const stem = path.basename(project.pipe).replace(/\.[^.]*$/, '');
-    const saved = async (id, file) => {
-      await page.click('#' + id);
-      const named = path.join(dir, `${stem}-${file}`);
-      const deadline = Date.now() + 60000;
-      while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
-      check(fs.existsSync(named), `${project.name}: ${stem}-${file} not downloaded`);
-      if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
-    };
+    const save = (id, file) => saved(project, dir, id, file);
     check(await text('tail-water-unit') === (project.name === 'metric' ? 'm' : 'ft'), `${project.name}: tail water in "${await text('tail-water-unit')}"`);
     if (project.status) check(await text('status') === project.status, `${project.name}: status "${await text('status')}"`);
-    for (const [id, file] of Object.entries(downloadIds)) await saved(id, file);
+    for (const [id, file] of Object.entries(downloadIds)) await save(id, file);
     await checkSheetsAndWarnings(project, dir);
     const expected = expectedMarks(dir);
     await checkFindings(project, expected);
@@ -662,10 +658,10 @@ async function main() {
     await checkMarks(project.name, 'pipes', 'finding', expected.found.pipes);
     await page.select('#branch', project.branch);
     await page.waitForFunction(() => !document.getElementById('dl-branch-profile').disabled);
-    await saved('dl-branch-profile', `branch-${project.branch}.dxf`);
+    await save('dl-branch-profile', `branch-${project.branch}.dxf`);
     if (project.screenshot) await page.screenshot({ path: project.screenshot });
     if (project.preview) await checkPreview(project, dir);
-    if (project.set) await checkSetOutputs(project, saved);
+    if (project.set) await checkSetOutputs(project, save);
   }
   // Not in the benchmark's timing runs.
   if (plan.projects.some((p) => !p.timeOnly)) {

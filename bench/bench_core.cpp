@@ -16,9 +16,9 @@
 #include "dxf/dxf_writer.h"
 #include "network/generation.h"
 #include "network/tree_build.h"
+#include "network_gen.h"
 #include "reports/hgl_sheet.h"
 #include "tables/csv.h"
-#include "network_gen.h"
 
 namespace {
 
@@ -119,15 +119,18 @@ void BM_CreateProfileData(benchmark::State& state) {
   perPipe(state, n);
 }
 
+bool openPipe(benchmark::State& state, tarvello::ProjectDatabases& databases, int pipes) {
+  if (databases.openPipeDatabase(pipeDatabase(pipes)).empty()) return true;
+  state.SkipWithError("cannot open the database");
+  return false;
+}
+
 // Generation as --tables runs it, without and with the branch walk's trace
 // of every row's grade line (what the computation sheet is made from).
 void generate(benchmark::State& state, bool traced) {
   const int n = static_cast<int>(state.range(0));
   tarvello::ProjectDatabases databases;
-  if (!databases.openPipeDatabase(pipeDatabase(n)).empty()) {
-    state.SkipWithError("cannot open the database");
-    return;
-  }
+  if (!openPipe(state, databases, n)) return;
   tarvello::ProfileTables tables;
   tarvello::Warnings warnings;
   tarvello::HglTrace trace;
@@ -147,10 +150,7 @@ void BM_TracedGeneration(benchmark::State& state) { generate(state, true); }
 void csvText(benchmark::State& state, bool sheet) {
   const int n = static_cast<int>(state.range(0));
   tarvello::ProjectDatabases databases;
-  if (!databases.openPipeDatabase(pipeDatabase(n)).empty()) {
-    state.SkipWithError("cannot open the database");
-    return;
-  }
+  if (!openPipe(state, databases, n)) return;
   tarvello::ProfileTables tables;
   tarvello::Warnings warnings;
   tarvello::HglTrace trace;
@@ -164,8 +164,8 @@ void csvText(benchmark::State& state, bool sheet) {
     if (sheet) {
       bytes = tarvello::hglSheetCsv(trace, tables).size();
     } else {
-      bytes = tarvello::tableCsv(tables.structures).size() + tarvello::tableCsv(tables.pipes).size() +
-              tarvello::tableCsv(tables.branches).size();
+      bytes = tarvello::tableCsv(tables.structures).size() +
+              tarvello::tableCsv(tables.pipes).size() + tarvello::tableCsv(tables.branches).size();
     }
     benchmark::DoNotOptimize(bytes);
   }

@@ -246,6 +246,10 @@ TEST(HglSheet, WalkRecordMatchesTheTableOnWholeProjects) {
   const ProfileTables& t = run.tables;
   EXPECT_GT(t.structures.lastFilledRow(), 4000);
   EXPECT_EQ(hinRuleBreaks(run.trace, t), std::vector<std::string>{});
+  std::string pieces;  // as the file is written
+  writeHglSheetCsv(
+      run.trace, t, [&pieces](std::string_view p) { pieces += p; }, 4096);
+  EXPECT_EQ(pieces, hglSheetCsv(run.trace, t));
   // Rows were raised, and Hout came from downstream and from 0.8 D (a
   // design's normal depth stays below 0.8 D; the worked rows above have the
   // flow-depth rule): the network exercises the walk, not one path of it.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/text_index.h"
+#include "tables/csv.h"
 
 namespace tarvello {
 namespace {
@@ -75,6 +76,32 @@ TEST(Table, ACellCopiedIntoANewRowIsReadBeforeTheTableGrows) {
   EXPECT_EQ(joined, "[1.25]");
   EXPECT_FALSE(t.setCell(-1, 0, "x"));
   EXPECT_FALSE(t.setCell(1, 2, "x"));
+}
+
+// Cells quoted as RFC 4180 asks; written in pieces, the text is the whole
+// one's whatever the piece size.
+TEST(TableCsv, QuotedAndTheSameInPieces) {
+  Table t({"Name", "Note"});
+  t.setCell(1, 0, "P-1");
+  t.setCell(1, 1, "a, b");
+  t.setCell(2, 0, "say \"hi\"");
+  t.setCell(2, 1, "two\r\nlines");
+  EXPECT_EQ(tableCsv(t), "Name,Note\r\nP-1,\"a, b\"\r\n\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n");
+  for (int r = 3; r <= 2000; ++r) t.setCell(r, 0, "S-" + std::to_string(r));
+  const std::string whole = tableCsv(t);
+  for (const size_t piece : {size_t{1}, size_t{7}, size_t{4096}, size_t{1} << 20}) {
+    std::string joined;
+    int pieces = 0;
+    writeTableCsv(
+        t,
+        [&](std::string_view p) {
+          joined += p;
+          ++pieces;
+        },
+        piece);
+    EXPECT_EQ(joined, whole) << piece;
+    EXPECT_GE(pieces, piece == 1 ? 2001 : 1) << piece;
+  }
 }
 
 TEST(TextIndex, IdsAreDenseStableAndExact) {

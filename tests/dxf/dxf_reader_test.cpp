@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "support/database_test_support.h"
 #include "support/dxf_reading.h"
@@ -69,10 +70,7 @@ TEST(DxfReader, ReadsEveryEntityOfOurWriter) {
   EXPECT_EQ(e.polylines[1].points[2].y, 21.45);
 
   const DxfBounds b = e.bounds();
-  EXPECT_EQ(b.minX, 100.0);
-  EXPECT_EQ(b.maxX, 700.5);
-  EXPECT_EQ(b.minY, -20.0);
-  EXPECT_EQ(b.maxY, 565.0);
+  EXPECT_EQ(std::tuple(b.minX, b.maxX, b.minY, b.maxY), std::tuple(100.0, 700.5, -20.0, 565.0));
 }
 
 TEST(DxfReader, ReadsArcsPolylinesAlignedTextAndSkipsTheRest) {

@@ -25,6 +25,8 @@ only where it lands within the tolerance of other ink.
 Usage: librecad_ink_test.py CLI EXAMPLES_DIR OUT_DIR
 Exits 77 (reported as skipped) when LibreCAD or pdftoppm is not installed.
 """
+import functools
+import operator
 import os
 import shutil
 import subprocess
@@ -52,37 +54,19 @@ def run(cmd, cwd=None, env=None):
                  f"{r.stdout.decode(errors='replace')}")
 
 
-def read_pgm(path):
-    """Width, height and the grey bytes of a binary PGM."""
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos) + 1
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P5" or int(fields[3]) != 255:
-        sys.exit(f"FAIL: {path} is not an 8-bit binary PGM")
-    w, h = int(fields[1]), int(fields[2])
-    pixels = data[pos + 1:pos + 1 + w * h]
-    if len(pixels) != w * h:
-        sys.exit(f"FAIL: {path} is truncated")
-    return w, h, pixels
-
-
 def render(pdf, stem):
     """Page 1 of `pdf` as (width, height, grey bytes), PIXELS_ACROSS wide."""
     run(["pdftoppm", "-gray", "-scale-to-x", str(PIXELS_ACROSS), "-scale-to-y", "-1",
          "-aa", "no", "-aaVector", "no",
          "-f", "1", "-l", "1", "-singlefile", pdf, stem])
-    return read_pgm(stem + ".pgm")
+    with open(stem + ".pgm", "rb") as f:
+        data = f.read()
+    # pdftoppm's header: "P5", width, height and 255, each followed by one blank.
+    magic, w, h, depth = data.split(maxsplit=4)[:4]
+    w, h = int(w), int(h)
+    if magic != b"P5" or depth != b"255" or len(data) < w * h:
+        sys.exit(f"FAIL: {stem}.pgm is not an 8-bit binary PGM of its size")
+    return w, h, data[-w * h:]
 
 
 # Anything not paper white is ink: without anti-aliasing every stroke is
@@ -148,13 +132,8 @@ def dilate(rows, width, rx, ry):
             g |= (g << step) | (g >> step)
             k += step
         grown.append(g & mask)
-    out = []
-    for y in range(len(grown)):
-        g = 0
-        for v in grown[max(0, y - ry):y + ry + 1]:
-            g |= v
-        out.append(g)
-    return out
+    return [functools.reduce(operator.or_, grown[max(0, y - ry):y + ry + 1])
+            for y in range(len(grown))]
 
 
 def coverage(a, b_grown):
@@ -240,10 +219,7 @@ def correlation(a, b):
 
 def smooth(v, radius):
     """Moving sum, so that a stroke a cell or two off still lines up."""
-    out = []
-    for i in range(len(v)):
-        out.append(sum(v[max(0, i - radius):i + radius + 1]))
-    return out
+    return [sum(v[max(0, i - radius):i + radius + 1]) for i in range(len(v))]
 
 
 def compare(ours_pts, lc_pts, label):

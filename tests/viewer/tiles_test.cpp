@@ -24,14 +24,8 @@ DxfEntities sampleDrawing(int cells) {
     e.polylines.push_back({{{x, y + 5}, {x + 4, y + 9}, {x + 8, y + 5}}, true, 3});
     if (i % 10 == 0) e.circles.push_back({{x + 5, y + 5}, 2, 5});
     if (i % 10 == 5) e.arcs.push_back({{x + 5, y + 5}, 3, 0, 90, 6});
-    if (i % 4 == 0) {
-      DxfTextEntity t;
-      t.insertion = {x + 1, y + 1};
-      t.height = 2.5;
-      t.text = "A" + std::to_string(i);
-      t.colour = 2;
-      e.texts.push_back(t);
-    }
+    if (i % 4 == 0)
+      e.texts.push_back({{x + 1, y + 1}, {}, 2.5, 0, 1, 0, 0, "A" + std::to_string(i), 2});
   }
   return e;
 }

@@ -17,21 +17,23 @@ using testing::ScratchFolder;
 
 const std::string kGolden = std::string(TARVELLO_SOURCE_DIR) + "/tests/profile/golden/";
 
-void useUnits(Session& session, const std::string& units) {
-  const std::string message = session.databases.setPipeDatabase(testing::databaseFromSql(
-      "CREATE TABLE PROJECT (UNITS TEXT); INSERT INTO PROJECT VALUES ('" + units + "');",
-      DatabaseKind::Pipe));
-  ASSERT_EQ(message, "");
-}
-
-TEST(ProfileCommands, CurrentPipeProfileWritesTheGoldenOnePipeFile) {
+// A session of an English project, and a scripted user.
+struct ProfileCommands : ::testing::Test {
   ScratchFolder scratch;
   Session session;
-  useUnits(session, "ENGLISH");
+  ScriptedUi ui;
+  void SetUp() override {
+    ASSERT_EQ(session.databases.setPipeDatabase(testing::databaseFromSql(
+                  "CREATE TABLE PROJECT (UNITS TEXT); INSERT INTO PROJECT VALUES ('ENGLISH');",
+                  DatabaseKind::Pipe)),
+              "");
+  }
+};
+
+TEST_F(ProfileCommands, CurrentPipeProfileWritesTheGoldenOnePipeFile) {
   session.tailWaterText = "100.0";
   session.useTables(testing::onePipeTables());
   session.tables().branches.selectRow(1);
-  ScriptedUi ui;
   const std::string path = scratch.file("one_pipe.dxf");
   ui.saveAnswers.push_back(path);
 
@@ -55,11 +57,7 @@ TEST(ProfileCommands, CurrentPipeProfileWritesTheGoldenOnePipeFile) {
   EXPECT_EQ(counts["POLYLINE"], 2);
 }
 
-TEST(ProfileCommands, NothingIsAskedWithoutASelectedBranchRow) {
-  ScratchFolder scratch;
-  Session session;
-  useUnits(session, "ENGLISH");
-  ScriptedUi ui;
+TEST_F(ProfileCommands, NothingIsAskedWithoutASelectedBranchRow) {
   session.useTables(testing::twoBranchTables());
   session.tables().branches.selectRow(0);  // the header row
   EXPECT_FALSE(plotCurrentPipeProfile(session, ui));
@@ -70,14 +68,10 @@ TEST(ProfileCommands, NothingIsAskedWithoutASelectedBranchRow) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(ProfileCommands, BranchAndAllProfileFilesReadCleanlyAndKeepEveryEntity) {
-  ScratchFolder scratch;
-  Session session;
-  useUnits(session, "ENGLISH");
+TEST_F(ProfileCommands, BranchAndAllProfileFilesReadCleanlyAndKeepEveryEntity) {
   session.tailWaterText = "not a number";
   session.useTables(testing::twoBranchTables());
   session.tables().branches.selectRow(5);
-  ScriptedUi ui;
   ui.saveAnswers = {scratch.file("branch2.dxf"), scratch.file("all.dxf")};
   ASSERT_TRUE(plotCurrentBranchProfile(session, ui));
   ASSERT_EQ(session.warnings.size(), 1u);

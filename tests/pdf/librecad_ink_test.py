@@ -90,8 +90,7 @@ def ink_points(w, h, pixels, rows):
 def normalise(pts):
     """Ink cells on a GRID_W-wide grid spanning the ink's bounding box, and
     the box's height over width."""
-    xs = [p[0] for p in pts]
-    ys = [p[1] for p in pts]
+    xs, ys = zip(*pts)
     x0, x1, y0, y1 = min(xs), max(xs), min(ys), max(ys)
     aspect = (y1 - y0 + 1) / (x1 - x0 + 1)
     gh = max(1, round(GRID_W * aspect))
@@ -181,14 +180,9 @@ def long_lines(rows, width):
             if run_len >= need:
                 hits.append(y)
                 break
-    lines, start = [], None
-    for i, y in enumerate(hits):
-        if start is None:
-            start = y
-        if i + 1 == len(hits) or hits[i + 1] != y + 1:
-            lines.append((start + y) / 2)
-            start = None
-    return lines
+    starts = [y for i, y in enumerate(hits) if i == 0 or hits[i - 1] != y - 1]
+    ends = [y for i, y in enumerate(hits) if i + 1 == len(hits) or hits[i + 1] != y + 1]
+    return [(a + b) / 2 for a, b in zip(starts, ends)]
 
 
 def pair_lines(ours, theirs, tol, what):
@@ -203,9 +197,8 @@ def pair_lines(ours, theirs, tol, what):
     return problems
 
 
-def profile(rows, width):
-    row_counts = [bin(r).count("1") for r in rows]
-    return row_counts, [bin(c).count("1") for c in transpose(rows, width)]
+def ink_counts(rows):
+    return [bin(r).count("1") for r in rows]
 
 
 def correlation(a, b):
@@ -257,10 +250,9 @@ def compare(ours_pts, lc_pts, label):
     if not h_ours or not v_ours:
         problems.append("no long horizontal or vertical lines found in our rendering")
 
-    (rows_o, cols_o), (rows_l, cols_l) = profile(ours, GRID_W), profile(lc, GRID_W)
     sx, sy = round(PROFILE_SMOOTHING * GRID_W), round(PROFILE_SMOOTHING * gh)
-    c_rows = correlation(smooth(rows_o, sy), smooth(rows_l, sy))
-    c_cols = correlation(smooth(cols_o, sx), smooth(cols_l, sx))
+    c_rows = correlation(smooth(ink_counts(ours), sy), smooth(ink_counts(lc), sy))
+    c_cols = correlation(smooth(ink_counts(ours_cols), sx), smooth(ink_counts(lc_cols), sx))
     for what, c in (("row", c_rows), ("column", c_cols)):
         if c < MIN_PROFILE_CORRELATION:
             problems.append(f"{what} ink profiles correlate only {c:.3f}")
@@ -312,9 +304,7 @@ def main():
         print(f"skipped: {', '.join(missing)} not installed")
         return SKIP
     shutil.rmtree(out, ignore_errors=True)
-    problems = []
-    for name in ("highway", "metric"):
-        problems += check_project(cli, examples, out, name)
+    problems = [p for name in ("highway", "metric") for p in check_project(cli, examples, out, name)]
     for p in problems:
         print("FAIL:", p)
     return 1 if problems else 0

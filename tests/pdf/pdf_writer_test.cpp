@@ -25,13 +25,9 @@ using clitest::quote;
 using dbtest::ScratchFolder;
 using pdftest::pdfInfo;
 
+// A left-aligned text of width factor 1 and colour 7.
 DxfTextEntity text(double x, double y, double height, double rotation, std::string s) {
-  DxfTextEntity t;
-  t.insertion = {x, y};
-  t.height = height;
-  t.rotation = rotation;
-  t.text = std::move(s);
-  return t;
+  return {{x, y}, {}, height, rotation, 1, 0, 0, std::move(s), 7};
 }
 
 TEST(PdfSheets, SideBySideSheetsSplitAtTheirGaps) {
@@ -102,13 +98,8 @@ TEST(PdfWriter, TextsKeepTheirPlaceHeightAndRotationAndLinesTheirPlace) {
   sheet.entities.texts.push_back(text(60, 10, 2, 90, "CHARLIE"));
   // Right-aligned and centred texts hang on their alignment points, which
   // takes their widths as the font measures them.
-  DxfTextEntity delta = text(0, 0, 2, 0, "DELTA"), echo = text(0, 0, 2, 0, "ECHO");
-  delta.hAlign = 2;
-  delta.alignment = {90, 20};
-  echo.hAlign = 1;
-  echo.alignment = {50, 40};
-  sheet.entities.texts.push_back(delta);
-  sheet.entities.texts.push_back(echo);
+  sheet.entities.texts.push_back({{0, 0}, {90, 20}, 2, 0, 1, 2, 0, "DELTA", 7});  // right
+  sheet.entities.texts.push_back({{0, 0}, {50, 40}, 2, 0, 1, 1, 0, "ECHO", 7});   // centred
   const WriteResult result = writePdfFile(pdf, Overwrite::No, *pdfPageSize("tabloid"),
                                           {"Tarvello - t.bvp", "t.bvp"}, {sheet});
   ASSERT_TRUE(result.written()) << result.message;

@@ -53,13 +53,6 @@ void fillSmallNetwork(ProfileTables& tables) {
 }
 // clang-format on
 
-void makeEnglish(Session& session) {
-  auto db = testing::databaseFromSql(
-      "CREATE TABLE PROJECT (UNITS TEXT); INSERT INTO PROJECT VALUES ('ENGLISH');",
-      DatabaseKind::Pipe);
-  ASSERT_EQ(session.databases.setPipeDatabase(std::move(db)), "");
-}
-
 using testing::Entity;
 using testing::ofType;
 
@@ -80,15 +73,24 @@ std::string textAt(const std::vector<Entity>& all, double x, double y) {
 
 double rowY(int k) { return 21.45 - 0.35 - 0.65 * k; }
 
-TEST(StructureScheduleCommand, WritesTheOneSheetGoldenFile) {
+// The small network's tables in a session of an English project.
+struct ScheduleCommand : ::testing::Test {
   ScratchFolder scratch;
   Session session;
-  makeEnglish(session);
-  fillSmallNetwork(session.tables());
-  session.useTables(session.tables());
+  ScriptedUi ui;
+  void SetUp() override {
+    ASSERT_EQ(session.databases.setPipeDatabase(testing::databaseFromSql(
+                  "CREATE TABLE PROJECT (UNITS TEXT); INSERT INTO PROJECT VALUES ('ENGLISH');",
+                  DatabaseKind::Pipe)),
+              "");
+    fillSmallNetwork(session.tables());
+    session.useTables(session.tables());
+  }
+};
+
+TEST_F(ScheduleCommand, StructureScheduleWritesTheOneSheetGoldenFile) {
   session.lastFolder = scratch.path().string();
   session.warnings.add("test", "from an earlier command");
-  ScriptedUi ui;
   ui.saveAnswers = {scratch.file("structures.dxf")};
   ASSERT_TRUE(drawStructureSchedule(session, ui));
   EXPECT_EQ(ui.requests.at(0).initialFolder, scratch.path().string());
@@ -107,13 +109,7 @@ TEST(StructureScheduleCommand, WritesTheOneSheetGoldenFile) {
   EXPECT_EQ(counts["TEXT"], 20 + 1 + 5 * 8 + 3 + 4 + 2 + 3);
 }
 
-TEST(PipeScheduleCommand, WritesTheOneSheetGoldenFile) {
-  ScratchFolder scratch;
-  Session session;
-  makeEnglish(session);
-  fillSmallNetwork(session.tables());
-  session.useTables(session.tables());
-  ScriptedUi ui;
+TEST_F(ScheduleCommand, PipeScheduleWritesTheOneSheetGoldenFile) {
   ui.saveAnswers = {scratch.file("pipes.dxf")};
   ASSERT_TRUE(drawPipeSchedule(session, ui));
   EXPECT_EQ(testing::readBytes(scratch.file("pipes.dxf")),

@@ -209,9 +209,7 @@ class RunStateTest : public QObject, WindowFixture {
     ui_->saveAnswers = {outPath("warnings.csv")};
     find<QAction>(widget::kSaveWarningsCsv)->trigger();
     QCOMPARE(ui_->requests.back().title, std::string("Save Warnings as CSV"));
-    std::string csv;
-    QVERIFY(readWholeFile(outPath("warnings.csv"), csv));
-    const auto rows = parseCsv(csv);
+    const auto rows = parseCsv(readAll(outPath("warnings.csv")));
     QVERIFY(rows && rows->size() > 1);
     QCOMPARE(rows->front(),
              (std::vector<std::string>{"Kind", "Branch ID", "Structure", "Pipe", "Message"}));

@@ -141,11 +141,8 @@ class ShellTest : public QObject, WindowFixture {
     QCOMPARE(pipeDb->text(), QString::fromStdString(kHighwayPipe));
     QStringList nodes;
     for (int i = 0; i < outfall->count(); ++i) nodes << outfall->itemText(i);
-    QStringList listed;  // the database's outfalls, in its order
-    for (const std::string& node : window_->session().databases.outfallNodes())
-      listed << QString::fromStdString(node);
     QVERIFY(nodes.contains("1") && nodes.contains("201"));
-    QCOMPARE(nodes, listed);
+    QCOMPARE(nodes, qStrings(window_->session().databases.outfallNodes()));  // in its order
     QCOMPARE(outfall->currentText(), QString());  // the user picks the outfall
 
     ui_->openAnswers = {kHighwayInlet};
@@ -185,9 +182,8 @@ class ShellTest : public QObject, WindowFixture {
     direct.tailWaterText = "";
     QVERIFY(tarvello::createProfileData(direct).ran);
     const Session& s = window_->session();
-    QVERIFY(cellsOf(s.tables().structures) == cellsOf(direct.tables().structures));
-    QVERIFY(cellsOf(s.tables().pipes) == cellsOf(direct.tables().pipes));
-    QVERIFY(cellsOf(s.tables().branches) == cellsOf(direct.tables().branches));
+    for (auto table : {&ProfileTables::structures, &ProfileTables::pipes, &ProfileTables::branches})
+      QVERIFY(cellsOf(s.tables().*table) == cellsOf(direct.tables().*table));
     QCOMPARE(find<QLineEdit>(widget::kTailWaterField)->text(),
              QString::fromStdString(direct.tailWaterText));
     QVERIFY(find<QLineEdit>(widget::kTailWaterField)->text() != "");

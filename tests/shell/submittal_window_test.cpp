@@ -4,13 +4,13 @@
 // leaving nothing, and the log of a changed copy of a set shown and leading
 // to its rows.
 #include <QLabel>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QStatusBar>
 #include <QTabWidget>
 
 #include <filesystem>
 
+#include "../pdf/poppler.h"
 #include "commands/export_submittal.h"
 #include "window_fixture.h"
 
@@ -24,13 +24,6 @@ std::vector<std::string> namesIn(const fs::path& dir) {
   for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
   return names;
-}
-
-// Whether pdfinfo reads the PDF's page as `size` ("792 x 612 pts").
-bool pageIs(const fs::path& pdf, const char* size) {
-  QProcess pdfinfo;
-  pdfinfo.start("pdfinfo", {QString::fromStdString(pdf.string())});
-  return pdfinfo.waitForFinished() && pdfinfo.readAllStandardOutput().contains(size);
 }
 
 // `text` with the line that starts with `start` changed from `from` to `to`,
@@ -85,7 +78,7 @@ class SubmittalWindowTest : public QObject, WindowFixture {
     for (const char* name : {"warnings.csv", "hgl-computation.csv", "branch-1.dxf"})
       QVERIFY2(std::count(files.begin(), files.end(), name), name);
     QCOMPARE(tabs()->count(), 6);  // no REVISIONS page without a previous set
-    QVERIFY(pageIs(set / "set.pdf", "792 x 612 pts"));
+    QCOMPARE(pdftest::pdfInfo(set / "set.pdf", "Page size"), std::string("792 x 612 pts (letter)"));
     // The findings are those of the DESIGN CHECKS page, as Save Table as CSV writes them.
     tabs()->setCurrentIndex(3);
     ui_->saveAnswers = {outPath("checks.csv").string()};
@@ -103,7 +96,7 @@ class SubmittalWindowTest : public QObject, WindowFixture {
     ui_->yesNoAnswers = {true};
     exportTo(set);
     QVERIFY(verifySubmittal(set.string()).ok());
-    QVERIFY(pageIs(set / "set.pdf", "1224 x 792 pts"));
+    QCOMPARE(pdftest::pdfInfo(set / "set.pdf", "Page size"), std::string("1224 x 792 pts"));
 
     // A folder that is not a set is refused with the core's words and left alone.
     std::ofstream(outPath("mine.txt")) << "mine";

@@ -218,25 +218,22 @@ class UsabilityTest : public QObject, WindowFixture {
     }
     QCOMPARE(QApplication::clipboard()->text(), expected);
 
-    // The table shown, as the command-line program's --tables writes it.
-    auto* save = window_->findChild<QAction*>(widget::kSaveTableCsv);
-    ui_->saveAnswers = {outPath("pipes.csv")};
-    save->trigger();
-    QCOMPARE(readAll(outPath("pipes.csv")), tableCsv(pipes));
+    // Save Table as CSV of page `page`: the table as the command-line program's --tables writes it.
+    auto saved = [&](int page, const char* name) {
+      tabs->setCurrentIndex(page);
+      ui_->saveAnswers = {outPath(name)};
+      window_->findChild<QAction*>(widget::kSaveTableCsv)->trigger();
+      return readAll(outPath(name));
+    };
+    QCOMPARE(saved(1, "pipes.csv"), tableCsv(pipes));
     QVERIFY(window_->statusBar()->currentMessage().contains("pipes.csv"));
     // The plots page shows the branch table.
-    tabs->setCurrentIndex(2);
-    ui_->saveAnswers = {outPath("branches.csv")};
-    save->trigger();
-    QCOMPARE(readAll(outPath("branches.csv")), tableCsv(window_->session().tables().branches));
+    QCOMPARE(saved(2, "branches.csv"), tableCsv(window_->session().tables().branches));
     // On DESIGN CHECKS the table is the findings under the criteria in force.
-    tabs->setCurrentIndex(3);
-    ui_->saveAnswers = {outPath("checks.csv")};
-    save->trigger();
     const Run& run = *window_->session().run;
     const RunFindings checks = RunFindings::check(run, Criteria::forUnitSystem(run.unitSystem()));
     QVERIFY(!checks.findings.empty());
-    QCOMPARE(readAll(outPath("checks.csv")), findingsCsv(checks.findings));
+    QCOMPARE(saved(3, "checks.csv"), findingsCsv(checks.findings));
   }
 
   void largeDrawingReadsBehindAProgressDialogThatCancels() {

@@ -79,10 +79,8 @@ class TilesTest : public QObject {
       // Seen whole, every cell is a pixel or so: texts two pixels high are
       // rasterised a little differently, so more pixels may differ there.
       const double allowed = area == a ? 0.05 : 0.01;
-      QVERIFY2(share < allowed, qPrintable(QString("%1 of the pixels differ at %2,%3")
-                                               .arg(share)
-                                               .arg(area.left())
-                                               .arg(area.top())));
+      QVERIFY2(share < allowed, qPrintable(QString::asprintf("%g of the pixels differ at %g,%g",
+                                                             share, area.left(), area.top())));
       // And something was drawn at all.
       QImage blank(one.size(), one.format());
       blank.fill(Qt::white);

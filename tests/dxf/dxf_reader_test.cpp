@@ -40,12 +40,9 @@ TEST(DxfReader, ReadsEveryEntityOfOurWriter) {
   const DxfReadResult r = readDxfFile(path);
   ASSERT_TRUE(r.ok) << r.error;
   const DxfEntities& e = r.entities;
-  ASSERT_EQ(e.lines.size(), 2u);
-  ASSERT_EQ(e.circles.size(), 1u);
-  ASSERT_EQ(e.texts.size(), 3u);
-  ASSERT_EQ(e.polylines.size(), 2u);
-  EXPECT_EQ(e.arcs.size(), 0u);
-  EXPECT_EQ(e.skipped, 0);
+  ASSERT_EQ(std::tuple(e.lines.size(), e.circles.size(), e.texts.size(), e.polylines.size(),
+                       e.arcs.size(), e.skipped),
+            std::tuple(2u, 1u, 3u, 2u, 0u, 0));
 
   EXPECT_EQ(e.lines[0].start.x, 600.0);
   EXPECT_EQ(e.lines[0].end.y, 525.0);

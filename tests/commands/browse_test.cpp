@@ -12,6 +12,7 @@ namespace {
 
 using dbtest::ScratchFolder;
 using jet::ColumnType;
+using namespace std::string_literals;
 
 // What a user was shown: each message with its icon, in order.
 std::vector<std::pair<std::string, MessageIcon>> shown(const ScriptedUi& ui) {
@@ -24,19 +25,18 @@ struct Projects {
   ScratchFolder folder;
   std::string pipe, inlet, otherPipe;
   Projects() {
-    pipe = dbtest::writeJet(
-        folder, "route29.bvp",
-        {dbtest::pipeTable({{std::string("P1"), std::string("OUT-2"), std::string("S1")},
-                            {std::string("P2"), std::string("OUT-1"), std::string("S2")}}),
-         dbtest::projectTable("ENGLISH")});
+    pipe =
+        dbtest::writeJet(folder, "route29.bvp",
+                         {dbtest::pipeTable({{"P1"s, "OUT-2"s, "S1"s}, {"P2"s, "OUT-1"s, "S2"s}}),
+                          dbtest::projectTable("ENGLISH")});
     inlet = dbtest::writeJet(folder, "route29.olm",
                              {dbtest::table("INLET", {{"INLET_NUMBER", ColumnType::Text}}),
                               dbtest::projectTable("METRIC")});
     std::filesystem::create_directories(folder.path() / "other");
-    otherPipe = dbtest::writeJet(
-        folder, "other/x.bvh",
-        {dbtest::table("PIPE", {{"PIPE_NUMBER", ColumnType::Text}}, {{std::string("P9")}}),
-         dbtest::projectTable("ENGLISH")});
+    otherPipe =
+        dbtest::writeJet(folder, "other/x.bvh",
+                         {dbtest::table("PIPE", {{"PIPE_NUMBER", ColumnType::Text}}, {{"P9"s}}),
+                          dbtest::projectTable("ENGLISH")});
   }
 };
 

@@ -21,16 +21,10 @@ namespace fs = std::filesystem;
 struct Texts {
   const char *title, *filter, *extension, *emptyName, *noName, *saved, *failed;
 };
-const Texts kCsv{"Save Table as CSV",
-                 "CSV files (*.csv)|*.csv",
-                 ".csv",
-                 "",
-                 "",
-                 "",
-                 "The table could not be saved:\n"};
 const std::map<OutputReport, Texts> kTexts{
-    {OutputReport::Table, kCsv},
-    {OutputReport::Findings, kCsv},
+    {OutputReport::Table,
+     {"Save Table as CSV", "CSV files (*.csv)|*.csv", ".csv", "", "", "",
+      "The table could not be saved:\n"}},
     {OutputReport::Drawing,
      {"Save", "Create DXF files (*.dxf)|*.dxf", "", "*.dxf", "No DXF File Name selected!",
       "DXF file was saved to:", "DXF file could not be written:"}},
@@ -57,7 +51,9 @@ TEST(SaveDialogs, EveryOutputAsksConfirmsAndSaysTheSameWay) {
   for (const OutputDescription& output : outputCatalogue()) {
     if (!output.available) continue;
     SCOPED_TRACE(std::string(output.id));
-    Texts t = kTexts.at(output.report);
+    // The findings are saved as a table is.
+    Texts t =
+        kTexts.at(output.report == OutputReport::Findings ? OutputReport::Table : output.report);
     // The warnings are no table of the window's: their dialog says what it saves.
     if (output.id == "warnings") t.title = "Save Warnings as CSV";
     // Row 1 of the branch table chosen, as the one-pipe outputs and the workbook need.

@@ -2,6 +2,8 @@
 // points worked out by hand from the AutoCAD Color Index's layout.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "dxf/aci_colours.h"
 
 namespace tarvello {
@@ -9,9 +11,7 @@ namespace {
 
 void expectRgb(int index, int r, int g, int b) {
   const AciRgb c = aciRgb(index);
-  EXPECT_EQ(c.r, r) << "index " << index;
-  EXPECT_EQ(c.g, g) << "index " << index;
-  EXPECT_EQ(c.b, b) << "index " << index;
+  EXPECT_EQ(std::tuple(int(c.r), int(c.g), int(c.b)), std::tuple(r, g, b)) << "index " << index;
 }
 
 TEST(AciColours, NamedColoursHuesShadesAndGreys) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "support/database_test_support.h"
 #include "support/dxf_reading.h"
@@ -39,12 +40,9 @@ TEST(DxfReader, ReadsEveryEntityOfOurWriter) {
   const DxfReadResult r = readDxfFile(path);
   ASSERT_TRUE(r.ok) << r.error;
   const DxfEntities& e = r.entities;
-  ASSERT_EQ(e.lines.size(), 2u);
-  ASSERT_EQ(e.circles.size(), 1u);
-  ASSERT_EQ(e.texts.size(), 3u);
-  ASSERT_EQ(e.polylines.size(), 2u);
-  EXPECT_EQ(e.arcs.size(), 0u);
-  EXPECT_EQ(e.skipped, 0);
+  ASSERT_EQ(std::tuple(e.lines.size(), e.circles.size(), e.texts.size(), e.polylines.size(),
+                       e.arcs.size(), e.skipped),
+            std::tuple(2u, 1u, 3u, 2u, 0u, 0));
 
   EXPECT_EQ(e.lines[0].start.x, 600.0);
   EXPECT_EQ(e.lines[0].end.y, 525.0);
@@ -69,10 +67,7 @@ TEST(DxfReader, ReadsEveryEntityOfOurWriter) {
   EXPECT_EQ(e.polylines[1].points[2].y, 21.45);
 
   const DxfBounds b = e.bounds();
-  EXPECT_EQ(b.minX, 100.0);
-  EXPECT_EQ(b.maxX, 700.5);
-  EXPECT_EQ(b.minY, -20.0);
-  EXPECT_EQ(b.maxY, 565.0);
+  EXPECT_EQ(std::tuple(b.minX, b.maxX, b.minY, b.maxY), std::tuple(100.0, 700.5, -20.0, 565.0));
 }
 
 TEST(DxfReader, ReadsArcsPolylinesAlignedTextAndSkipsTheRest) {

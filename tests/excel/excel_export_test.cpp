@@ -1,5 +1,6 @@
 #include "excel/excel_export.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "commands/commands.h"
@@ -224,20 +225,18 @@ TEST(ExcelExport, FortyStructuresThenReplacedWhole) {
 // structure and pipe (the cells themselves are worked by hand above).
 TEST(ExcelExport, ExampleProjectsExportAndReadBack) {
   ScratchFolder scratch;
-  for (const auto& [name, tailWater] :
+  for (const auto& [project, tailWater] :
        {std::pair{"highway", "399.80"}, std::pair{"metric", "55.40"}}) {
+    const std::string name = project;
     SCOPED_TRACE(name);
     Export ex;
     // Copies, which the scratch folder checks are left as they were.
-    ASSERT_EQ(
-        ex.session.databases.openPipeDatabase(scratch.copyExample(std::string(name) + ".bvp")), "");
-    ASSERT_EQ(
-        ex.session.databases.openInletDatabase(scratch.copyExample(std::string(name) + ".olm")),
-        "");
+    ASSERT_EQ(ex.session.databases.openPipeDatabase(scratch.copyExample(name + ".bvp")), "");
+    ASSERT_EQ(ex.session.databases.openInletDatabase(scratch.copyExample(name + ".olm")), "");
     ex.session.outfallNode = "1";
     ex.session.tailWaterText = tailWater;
     ASSERT_TRUE(createProfileData(ex.session).ran);
-    const fs::path target = scratch.path() / (std::string(name) + ".xlsx");
+    const fs::path target = scratch.path() / (name + ".xlsx");
     ASSERT_EQ(ex.run(target), target.string());
 
     const Table &st = ex.session.tables().structures, &pt = ex.session.tables().pipes;
@@ -252,7 +251,7 @@ TEST(ExcelExport, ExampleProjectsExportAndReadBack) {
       const ReadSheet &s1 = book.sheets[0], &s2 = book.sheets[1];
       // Heads name the project's units: metric projects in metres and
       // millimetres, English ones as the template has them.
-      const bool metric = std::string(name) == "metric";
+      const bool metric = name == "metric";
       std::string heads;
       for (const ReadSheet* sheet : {&s1, &s2})
         for (const char* ref : {"G4", "H4", "I4", "J4", "K4", "M4", "E4"})
@@ -286,9 +285,9 @@ TEST(ExcelExport, FailuresLeaveNothingBehind) {
     ex.ui.messages.clear();
     EXPECT_FALSE(ex.run(target));
     ASSERT_EQ(ex.ui.messages.size(), 1u);
-    EXPECT_NE(ex.ui.lastMessage().find("Excel template could not be read:"), std::string::npos);
-    EXPECT_NE(ex.ui.lastMessage().find((scratch.path() / "program" / "SCHEDULES.xlr").string()),
-              std::string::npos);
+    EXPECT_THAT(ex.ui.lastMessage(), ::testing::HasSubstr("Excel template could not be read:"));
+    EXPECT_THAT(ex.ui.lastMessage(),
+                ::testing::HasSubstr((scratch.path() / "program" / "SCHEDULES.xlr").string()));
     EXPECT_EQ(fileNamesIn(out),
               existing ? std::vector<std::string>{"schedules.xlsx"} : std::vector<std::string>{});
   }

@@ -49,10 +49,8 @@ struct ReadWorkbook {
   std::vector<ReadSheet> sheets;
 };
 
+using clitest::capture;
 using clitest::quote;
-inline std::string runCommand(const std::string& command, int* status = nullptr) {
-  return clitest::capture(command, status);
-}
 
 inline std::string unescape(const std::string& s) {
   std::string out;
@@ -66,10 +64,10 @@ inline std::string unescape(const std::string& s) {
 inline ReadWorkbook readWithOpenpyxl(const fs::path& workbook) {
   ReadWorkbook out;
   int status = -1;
-  out.output = runCommand(std::string(TARVELLO_PYTHON) + " " +
-                              quote(TARVELLO_SOURCE_DIR "/tests/excel/read_workbook.py") + " " +
-                              quote(workbook.string()) + " 2>&1",
-                          &status);
+  out.output = capture(std::string(TARVELLO_PYTHON) + " " +
+                           quote(TARVELLO_SOURCE_DIR "/tests/excel/read_workbook.py") + " " +
+                           quote(workbook.string()) + " 2>&1",
+                       &status);
   out.ok = status == 0;
   std::istringstream lines(out.output);
   for (std::string line; std::getline(lines, line);) {
@@ -89,10 +87,10 @@ inline bool haveLibreOffice() { return fs::exists(TARVELLO_LIBREOFFICE); }
 // LibreOffice opens the workbook and saves it again as .xlsx into `folder`;
 // the copy is read back. Not ok when LibreOffice could not open it.
 inline ReadWorkbook readThroughLibreOffice(const fs::path& workbook, const fs::path& folder) {
-  const std::string log = runCommand(
-      std::string(TARVELLO_LIBREOFFICE) + " -env:UserInstallation=file://" +
-      quote((folder / "lo-profile").string()) + " --headless --convert-to xlsx --outdir " +
-      quote((folder / "lo").string()) + " " + quote(workbook.string()) + " 2>&1");
+  const std::string log =
+      capture(std::string(TARVELLO_LIBREOFFICE) + " -env:UserInstallation=file://" +
+              quote((folder / "lo-profile").string()) + " --headless --convert-to xlsx --outdir " +
+              quote((folder / "lo").string()) + " " + quote(workbook.string()) + " 2>&1");
   ReadWorkbook book = readWithOpenpyxl(folder / "lo" / workbook.filename());
   book.output = log + book.output;
   return book;

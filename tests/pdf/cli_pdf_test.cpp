@@ -17,14 +17,9 @@
 namespace tarvello {
 namespace {
 
-using clitest::capture;
-using clitest::quote;
+using namespace clitest;
+using namespace pdftest;
 using dbtest::ScratchFolder;
-using pdftest::pdfInfo;
-using pdftest::pdfText;
-
-using clitest::CliRun;
-using clitest::runCli;
 
 // One column of a CSV table the CLI wrote, without its head.
 std::vector<std::string> csvColumn(const std::string& path, const std::string& head) {

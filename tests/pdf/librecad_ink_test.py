@@ -25,6 +25,8 @@ only where it lands within the tolerance of other ink.
 Usage: librecad_ink_test.py CLI EXAMPLES_DIR OUT_DIR
 Exits 77 (reported as skipped) when LibreCAD or pdftoppm is not installed.
 """
+import functools
+import operator
 import os
 import shutil
 import subprocess
@@ -52,37 +54,19 @@ def run(cmd, cwd=None, env=None):
                  f"{r.stdout.decode(errors='replace')}")
 
 
-def read_pgm(path):
-    """Width, height and the grey bytes of a binary PGM."""
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos) + 1
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P5" or int(fields[3]) != 255:
-        sys.exit(f"FAIL: {path} is not an 8-bit binary PGM")
-    w, h = int(fields[1]), int(fields[2])
-    pixels = data[pos + 1:pos + 1 + w * h]
-    if len(pixels) != w * h:
-        sys.exit(f"FAIL: {path} is truncated")
-    return w, h, pixels
-
-
 def render(pdf, stem):
     """Page 1 of `pdf` as (width, height, grey bytes), PIXELS_ACROSS wide."""
     run(["pdftoppm", "-gray", "-scale-to-x", str(PIXELS_ACROSS), "-scale-to-y", "-1",
          "-aa", "no", "-aaVector", "no",
          "-f", "1", "-l", "1", "-singlefile", pdf, stem])
-    return read_pgm(stem + ".pgm")
+    with open(stem + ".pgm", "rb") as f:
+        data = f.read()
+    # pdftoppm's header: "P5", width, height and 255, each followed by one blank.
+    magic, w, h, depth = data.split(maxsplit=4)[:4]
+    w, h = int(w), int(h)
+    if magic != b"P5" or depth != b"255" or len(data) < w * h:
+        sys.exit(f"FAIL: {stem}.pgm is not an 8-bit binary PGM of its size")
+    return w, h, data[-w * h:]
 
 
 # Anything not paper white is ink: without anti-aliasing every stroke is
@@ -106,8 +90,7 @@ def ink_points(w, h, pixels, rows):
 def normalise(pts):
     """Ink cells on a GRID_W-wide grid spanning the ink's bounding box, and
     the box's height over width."""
-    xs = [p[0] for p in pts]
-    ys = [p[1] for p in pts]
+    xs, ys = zip(*pts)
     x0, x1, y0, y1 = min(xs), max(xs), min(ys), max(ys)
     aspect = (y1 - y0 + 1) / (x1 - x0 + 1)
     gh = max(1, round(GRID_W * aspect))
@@ -148,13 +131,8 @@ def dilate(rows, width, rx, ry):
             g |= (g << step) | (g >> step)
             k += step
         grown.append(g & mask)
-    out = []
-    for y in range(len(grown)):
-        g = 0
-        for v in grown[max(0, y - ry):y + ry + 1]:
-            g |= v
-        out.append(g)
-    return out
+    return [functools.reduce(operator.or_, grown[max(0, y - ry):y + ry + 1])
+            for y in range(len(grown))]
 
 
 def coverage(a, b_grown):
@@ -202,14 +180,9 @@ def long_lines(rows, width):
             if run_len >= need:
                 hits.append(y)
                 break
-    lines, start = [], None
-    for i, y in enumerate(hits):
-        if start is None:
-            start = y
-        if i + 1 == len(hits) or hits[i + 1] != y + 1:
-            lines.append((start + y) / 2)
-            start = None
-    return lines
+    starts = [y for i, y in enumerate(hits) if i == 0 or hits[i - 1] != y - 1]
+    ends = [y for i, y in enumerate(hits) if i + 1 == len(hits) or hits[i + 1] != y + 1]
+    return [(a + b) / 2 for a, b in zip(starts, ends)]
 
 
 def pair_lines(ours, theirs, tol, what):
@@ -224,9 +197,8 @@ def pair_lines(ours, theirs, tol, what):
     return problems
 
 
-def profile(rows, width):
-    row_counts = [bin(r).count("1") for r in rows]
-    return row_counts, [bin(c).count("1") for c in transpose(rows, width)]
+def ink_counts(rows):
+    return [bin(r).count("1") for r in rows]
 
 
 def correlation(a, b):
@@ -240,10 +212,7 @@ def correlation(a, b):
 
 def smooth(v, radius):
     """Moving sum, so that a stroke a cell or two off still lines up."""
-    out = []
-    for i in range(len(v)):
-        out.append(sum(v[max(0, i - radius):i + radius + 1]))
-    return out
+    return [sum(v[max(0, i - radius):i + radius + 1]) for i in range(len(v))]
 
 
 def compare(ours_pts, lc_pts, label):
@@ -281,10 +250,9 @@ def compare(ours_pts, lc_pts, label):
     if not h_ours or not v_ours:
         problems.append("no long horizontal or vertical lines found in our rendering")
 
-    (rows_o, cols_o), (rows_l, cols_l) = profile(ours, GRID_W), profile(lc, GRID_W)
     sx, sy = round(PROFILE_SMOOTHING * GRID_W), round(PROFILE_SMOOTHING * gh)
-    c_rows = correlation(smooth(rows_o, sy), smooth(rows_l, sy))
-    c_cols = correlation(smooth(cols_o, sx), smooth(cols_l, sx))
+    c_rows = correlation(smooth(ink_counts(ours), sy), smooth(ink_counts(lc), sy))
+    c_cols = correlation(smooth(ink_counts(ours_cols), sx), smooth(ink_counts(lc_cols), sx))
     for what, c in (("row", c_rows), ("column", c_cols)):
         if c < MIN_PROFILE_CORRELATION:
             problems.append(f"{what} ink profiles correlate only {c:.3f}")
@@ -336,9 +304,7 @@ def main():
         print(f"skipped: {', '.join(missing)} not installed")
         return SKIP
     shutil.rmtree(out, ignore_errors=True)
-    problems = []
-    for name in ("highway", "metric"):
-        problems += check_project(cli, examples, out, name)
+    problems = [p for name in ("highway", "metric") for p in check_project(cli, examples, out, name)]
     for p in problems:
         print("FAIL:", p)
     return 1 if problems else 0

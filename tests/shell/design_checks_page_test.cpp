@@ -3,28 +3,15 @@
 // shows the finding's row, the criteria dialog and its files, the energy
 // grade line box and the workbook's checks worksheet.
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QProcess>
-#include <QPushButton>
-#include <QSettings>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
-
-#include <clocale>
-#include <fstream>
-#include <functional>
 
 #include "checks/criteria.h"
 #include "shell/criteria_dialog.h"
-#include "shell/main_window.h"
 #include "shell/table_model.h"
-#include "shell/widget_names.h"
 #include "tables/cell_numbers.h"
 #include "window_fixture.h"
 
@@ -32,16 +19,9 @@ using namespace tarvello;
 
 namespace {
 
-const QString kExamples = TARVELLO_EXAMPLES_DIR;
-
 QStringList listRows(QTableView* list) {
-  const QAbstractItemModel* model = list->model();
   QStringList rows;
-  for (int r = 0; r < model->rowCount(); ++r) {
-    QStringList cells;
-    for (int c = 0; c < model->columnCount(); ++c) cells << model->index(r, c).data().toString();
-    rows << cells.join(',');
-  }
+  for (int r = 0; r < list->model()->rowCount(); ++r) rows << rowTexts(list, r).join(',');
   return rows;
 }
 
@@ -62,17 +42,13 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     return static_cast<TableModel*>(find<QTableView>(grid)->model());
   }
 
-  void create() {
-    find<QPushButton>(widget::kCreateProfileData)->click();
-    waitForCommand();
-  }
-  // A pipe-table cell's tool tip, by the pipe's number.
-  QString pipeTip(const std::string& pipe, int column) const {
+  // A pipe-table cell's data, by the pipe's number.
+  QVariant pipeCell(const std::string& pipe, int column, int role) const {
     const int row = rowWith(window_->session().tables().pipes, pipecol::PipeNo, pipe);
-    return model(widget::kPipeGrid)
-        ->index(TableModel::viewRow(row), column)
-        .data(Qt::ToolTipRole)
-        .toString();
+    return model(widget::kPipeGrid)->index(TableModel::viewRow(row), column).data(role);
+  }
+  QString pipeTip(const std::string& pipe, int column) const {
+    return pipeCell(pipe, column, Qt::ToolTipRole).toString();
   }
   // Opens the criteria dialog, lets `edit` work on it and presses OK.
   void editCriteria(const std::function<void(CriteriaDialog*)>& edit) {
@@ -86,10 +62,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
   }
 
  private slots:
-  void init() {
-    QSettings().clear();
-    openWindow();
-  }
+  void init() { openFreshWindow(); }
   void cleanup() { closeWindow(); }
 
   void findingsAreListedAndMarkedAfterEveryRun() {
@@ -116,10 +89,9 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QCOMPARE(findings->index(1, 4).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::AlignRight | Qt::AlignVCenter);
     const QString criteria = find<QLabel>(widget::kCriteriaInForce)->text();
-    QVERIFY2(criteria.contains("freeboard 1 ft") && criteria.contains("velocity 3 to 12 ft/s") &&
-                 criteria.contains("cover 2 ft") && criteria.contains("size 15 in") &&
-                 criteria.contains("rules off: none"),
-             qPrintable(criteria));
+    for (const char* part :
+         {"freeboard 1 ft", "velocity 3 to 12 ft/s", "cover 2 ft", "size 15 in", "rules off: none"})
+      QVERIFY2(criteria.contains(part), qPrintable(criteria));
 
     // The cells behind the findings carry the rule; the pipe of size 48 that
     // P3 takes is marked too; other cells are plain.
@@ -129,19 +101,12 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QVERIFY(pipeTip("P4", pipecol::DiaRise).startsWith("size-decrease (P3)"));
     QVERIFY(pipeTip("P3", pipecol::Velocity).isEmpty());
     QVERIFY(pipeTip("P7", pipecol::HeightOfCover).isEmpty());
-    const int p3 = rowWith(window_->session().tables().pipes, pipecol::PipeNo, "P3");
-    QVERIFY(model(widget::kPipeGrid)
-                ->index(TableModel::viewRow(p3), pipecol::HeightOfCover)
-                .data(Qt::BackgroundRole)
-                .canConvert<QBrush>());
-    QVERIFY(!model(widget::kPipeGrid)
-                 ->index(TableModel::viewRow(p3), pipecol::Velocity)
-                 .data(Qt::BackgroundRole)
-                 .isValid());
+    QVERIFY(pipeCell("P3", pipecol::HeightOfCover, Qt::BackgroundRole).canConvert<QBrush>());
+    QVERIFY(!pipeCell("P3", pipecol::Velocity, Qt::BackgroundRole).isValid());
 
     // A second run from another outfall replaces list and marks.
     find<QComboBox>(widget::kOutfallBox)->setEditText("201");
-    create();
+    pressCreate();
     QCOMPARE(listRows(list()), QStringList({"cover,1,,P202,1.79,2.00"}));
     QVERIFY(pipeTip("P202", pipecol::HeightOfCover).startsWith("cover (P202)"));
     int marked = 0;
@@ -181,11 +146,8 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QTRY_VERIFY(list()->isVisible() && list()->viewport()->height() > 100);
     const int finding = 3;  // cover of P30
     QCOMPARE(list()->model()->index(finding, 3).data().toString(), QString("P30"));
-    const QRect cell = list()->visualRect(list()->model()->index(finding, 0));
     QSignalSpy spy(list(), &QTableView::doubleClicked);
-    // The view takes a double click only on the item the press before it was on.
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, cell.center());
+    doubleClick(list(), list()->model()->index(finding, 0));
     QCOMPARE(spy.count(), 1);
 
     auto* grid = find<QTableView>(widget::kPipeGrid);
@@ -205,7 +167,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
       d->findChild<QDoubleSpinBox*>(widget::kCriterionFreeboard)->setValue(5.0);
       d->findChild<QCheckBox*>("chkRule_size-decrease")->setChecked(false);
     });
-    create();
+    pressCreate();
     const QStringList rows = listRows(list());
     QVERIFY(rows.contains("cover,1,,P3,0.67,1.00"));
     QVERIFY(rows.contains("cover,1,,P4,0.00,1.00"));
@@ -246,8 +208,8 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     ui_->saveAnswers = {saved};
     Criteria shown;
     editCriteria([&](CriteriaDialog* d) {
-      d->findChild<QPushButton*>(widget::kLoadCriteria)
-          ->click();  // the bad file: named, nothing changes
+      // The bad file: named, nothing changes.
+      d->findChild<QPushButton*>(widget::kLoadCriteria)->click();
       QCOMPARE(d->criteria(), Criteria::defaults(true));
       d->findChild<QPushButton*>(widget::kLoadCriteria)->click();
       d->findChild<QPushButton*>(widget::kSaveCriteria)->click();
@@ -270,11 +232,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
     QVERIFY(!listRows(list()).filter("size-min,").isEmpty());
 
     // An existing file is replaced only when the user says so.
-    const auto bytes = [&] {
-      std::ifstream in(saved);
-      return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    const std::string first = bytes();
+    const std::string first = readAll(saved);
     ui_->saveAnswers = {saved};
     ui_->yesNoAnswers = {false};
     editCriteria([](CriteriaDialog* d) {
@@ -282,7 +240,7 @@ class DesignChecksPageTest : public QObject, WindowFixture {
       d->findChild<QPushButton*>(widget::kSaveCriteria)->click();
     });
     QCOMPARE(ui_->questions.size(), size_t(1));
-    QCOMPARE(bytes(), first);
+    QCOMPARE(readAll(saved), first);
   }
 
   void energyGradeLineBoxSetsTheSession() {

@@ -1,31 +1,16 @@
 // PDF from the window and the viewer: "Export PDF..." on the plots page with
 // the chosen paper, and the viewer's export and printing (to Qt's PDF
 // printer), each read back with poppler.
-#include <QComboBox>
 #include <QPrinter>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <fstream>
-#include <sstream>
 
 #include "../pdf/poppler.h"
 #include "commands/commands.h"
-#include "shell/main_window.h"
-#include "shell/widget_names.h"
 #include "viewer/dxf_view_window.h"
 #include "window_fixture.h"
 
 using namespace tarvello;
 using pdftest::pdfInfo;
 using pdftest::pdfText;
-
-namespace {
-
-const QString kExamples = TARVELLO_EXAMPLES_DIR;
-
-}  // namespace
 
 class PdfOutputTest : public QObject, WindowFixture {
   Q_OBJECT

@@ -2,43 +2,28 @@
 // no longer match the fields say so in one line, the commands that cannot
 // act are disabled with their reason, the run's warnings stay until the next
 // run, and the help names every output and every shortcut.
-#include <QAction>
-#include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QtTest>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 
 #include "run/outputs.h"
 #include "shell/help_window.h"
-#include "shell/main_window.h"
 #include "shell/warnings_panel.h"
-#include "shell/widget_names.h"
 #include "submittal/revisions.h"
 #include "window_fixture.h"
 
 using namespace tarvello;
 
-namespace {
-
-const QString kExamples = TARVELLO_EXAMPLES_DIR;
 // The highway example run from outfall 1 with the tail water at 399.80.
 const QString kHighwayRun =
     "Profile data created: 40 structure rows, 31 pipes (outfall 1, tail water 399.80)";
-
-}  // namespace
+const QString kRunAgain = "the inputs have changed: Create Profile Data to update them.";
 
 class RunStateTest : public QObject, WindowFixture {
   Q_OBJECT
@@ -56,8 +41,7 @@ class RunStateTest : public QObject, WindowFixture {
   void create(const char* outfall, const char* tailWater = "399.80") {
     find<QComboBox>(widget::kOutfallBox)->setEditText(outfall);
     find<QLineEdit>(widget::kTailWaterField)->setText(tailWater);
-    button(widget::kCreateProfileData)->click();
-    waitForCommand();
+    pressCreate();
   }
   void typeTailWater(const char* text) {
     auto* field = find<QLineEdit>(widget::kTailWaterField);
@@ -85,10 +69,7 @@ class RunStateTest : public QObject, WindowFixture {
   }
 
  private slots:
-  void init() {
-    QSettings().clear();
-    openWindow(true);
-  }
+  void init() { openFreshWindow(true); }
   void cleanup() { closeWindow(); }
 
   void aFailedRunIsShownAsFailed() {
@@ -146,9 +127,7 @@ class RunStateTest : public QObject, WindowFixture {
     QVERIFY(!staleShown());
     typeTailWater("405.00");
     QVERIFY(staleShown());
-    QCOMPARE(staleLine()->text(),
-             QString("Tables of outfall 1, tail water 399.80; the inputs have changed: "
-                     "Create Profile Data to update them."));
+    QCOMPARE(staleLine()->text(), "Tables of outfall 1, tail water 399.80; " + kRunAgain);
     // The tables shown stay usable: a drawing of them is written.
     checkOutputCommands(true, "");
     ui_->saveAnswers = {outPath("stale-pipes.dxf")};
@@ -167,17 +146,14 @@ class RunStateTest : public QObject, WindowFixture {
     // A run with the new fields takes the line away.
     typeTailWater("405.00");
     QVERIFY(staleShown());
-    find<QPushButton>(widget::kCreateProfileData)->click();
-    waitForCommand();
+    pressCreate();
     QVERIFY(!staleShown());
     QVERIFY2(status().endsWith("(outfall 1, tail water 405.00)"), qPrintable(status()));
 
     // Another database opened: the tables are of the one before.
     open(kExamples + "/metric.bvp", {});
     QVERIFY(staleShown());
-    QVERIFY(
-        staleLine()->text().endsWith("the inputs have changed: Create Profile Data to update "
-                                     "them."));
+    QVERIFY(staleLine()->text().endsWith(kRunAgain));
   }
 
   void aDatabaseChangedOnDiskIsNamed() {
@@ -199,9 +175,7 @@ class RunStateTest : public QObject, WindowFixture {
                      "disk: open it again."));
     // Opened again, the tables are of the file as it was: run again.
     open(pipe, {});
-    QVERIFY(
-        staleLine()->text().endsWith("the inputs have changed: Create Profile Data to update "
-                                     "them."));
+    QVERIFY(staleLine()->text().endsWith(kRunAgain));
     create("1");
     QVERIFY(!staleShown());
   }
@@ -235,9 +209,7 @@ class RunStateTest : public QObject, WindowFixture {
     ui_->saveAnswers = {outPath("warnings.csv")};
     find<QAction>(widget::kSaveWarningsCsv)->trigger();
     QCOMPARE(ui_->requests.back().title, std::string("Save Warnings as CSV"));
-    std::string csv;
-    QVERIFY(readWholeFile(outPath("warnings.csv"), csv));
-    const auto rows = parseCsv(csv);
+    const auto rows = parseCsv(readAll(outPath("warnings.csv")));
     QVERIFY(rows && rows->size() > 1);
     QCOMPARE(rows->front(),
              (std::vector<std::string>{"Kind", "Branch ID", "Structure", "Pipe", "Message"}));

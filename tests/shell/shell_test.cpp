@@ -2,36 +2,19 @@
 // opens, the tail-water field, the two databases, "Create Profile Data", row
 // selection, the drawing and export commands, the viewer, help and exit.
 // Dialogs are answered by a script.
-#include <QComboBox>
 #include <QDesktopServices>
-#include <QDir>
 #include <QDockWidget>
-#include <QFileInfo>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSettings>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
-
-#include <clocale>
-#include <fstream>
-#include <functional>
-#include <sstream>
 
 #include "commands/commands.h"
 #include "dxf/dxf_reader.h"
 #include "network/generation.h"
 #include "profile/profile_drawings.h"
 #include "shell/help_window.h"
-#include "shell/main_window.h"
 #include "shell/startup.h"
 #include "shell/table_model.h"
 #include "shell/warnings_panel.h"
-#include "shell/widget_names.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
 #include "window_fixture.h"
@@ -40,10 +23,6 @@ using namespace tarvello;
 
 namespace {
 
-const QString kExamples = TARVELLO_EXAMPLES_DIR;
-const std::string kHighwayPipe = (kExamples + "/highway.bvp").toStdString();
-const std::string kHighwayInlet = (kExamples + "/highway.olm").toStdString();
-const std::string kMetricPipe = (kExamples + "/metric.bvp").toStdString();
 const std::string kBadCorpus = TARVELLO_BAD_CORPUS_DIR;
 const char* const kGrids[] = {widget::kStructureGrid, widget::kPipeGrid, widget::kBranchGrid};
 
@@ -78,7 +57,6 @@ class ShellTest : public QObject, WindowFixture {
     button(name)->click();
     waitForCommand();
   }
-  void pressCreate() { press(widget::kCreateProfileData); }
 
   void clickCell(const char* grid, int viewRow, int column) {
     auto* view = find<QTableView>(grid);
@@ -88,10 +66,7 @@ class ShellTest : public QObject, WindowFixture {
   }
 
  private slots:
-  void init() {
-    QSettings().clear();  // each test starts as on a first run
-    openWindow();
-  }
+  void init() { openFreshWindow(); }
   void cleanup() { closeWindow(); }
 
   void opensAsTheUserFirstSeesIt() {
@@ -166,11 +141,8 @@ class ShellTest : public QObject, WindowFixture {
     QCOMPARE(pipeDb->text(), QString::fromStdString(kHighwayPipe));
     QStringList nodes;
     for (int i = 0; i < outfall->count(); ++i) nodes << outfall->itemText(i);
-    QStringList listed;  // the database's outfalls, in its order
-    for (const std::string& node : window_->session().databases.outfallNodes())
-      listed << QString::fromStdString(node);
     QVERIFY(nodes.contains("1") && nodes.contains("201"));
-    QCOMPARE(nodes, listed);
+    QCOMPARE(nodes, qStrings(window_->session().databases.outfallNodes()));  // in its order
     QCOMPARE(outfall->currentText(), QString());  // the user picks the outfall
 
     ui_->openAnswers = {kHighwayInlet};
@@ -210,9 +182,8 @@ class ShellTest : public QObject, WindowFixture {
     direct.tailWaterText = "";
     QVERIFY(tarvello::createProfileData(direct).ran);
     const Session& s = window_->session();
-    QVERIFY(cellsOf(s.tables().structures) == cellsOf(direct.tables().structures));
-    QVERIFY(cellsOf(s.tables().pipes) == cellsOf(direct.tables().pipes));
-    QVERIFY(cellsOf(s.tables().branches) == cellsOf(direct.tables().branches));
+    for (auto table : {&ProfileTables::structures, &ProfileTables::pipes, &ProfileTables::branches})
+      QVERIFY(cellsOf(s.tables().*table) == cellsOf(direct.tables().*table));
     QCOMPARE(find<QLineEdit>(widget::kTailWaterField)->text(),
              QString::fromStdString(direct.tailWaterText));
     QVERIFY(find<QLineEdit>(widget::kTailWaterField)->text() != "");

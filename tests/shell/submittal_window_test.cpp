@@ -3,25 +3,15 @@
 // PDF read by pdfinfo), a previous set replaced only after Yes, Cancel
 // leaving nothing, and the log of a changed copy of a set shown and leading
 // to its rows.
-#include <QAction>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QProcess>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTimer>
-#include <QtTest>
 
 #include <filesystem>
-#include <fstream>
 
+#include "../pdf/poppler.h"
 #include "commands/export_submittal.h"
-#include "shell/widget_names.h"
 #include "window_fixture.h"
 
 using namespace tarvello;
@@ -29,24 +19,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string fileText(const fs::path& path) {
-  std::string text;
-  readWholeFile(path.string(), text);
-  return text;
-}
-
 std::vector<std::string> namesIn(const fs::path& dir) {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
   return names;
-}
-
-// Whether pdfinfo reads the PDF's page as `size` ("792 x 612 pts").
-bool pageIs(const fs::path& pdf, const char* size) {
-  QProcess pdfinfo;
-  pdfinfo.start("pdfinfo", {QString::fromStdString(pdf.string())});
-  return pdfinfo.waitForFinished() && pdfinfo.readAllStandardOutput().contains(size);
 }
 
 // `text` with the line that starts with `start` changed from `from` to `to`,
@@ -82,8 +59,7 @@ class SubmittalWindowTest : public QObject, WindowFixture {
 
  private slots:
   void init() {
-    QSettings().clear();
-    openWindow();
+    openFreshWindow();
     openHighwayAndCreate("1", "399.80");
   }
   void cleanup() { closeWindow(); }
@@ -102,25 +78,25 @@ class SubmittalWindowTest : public QObject, WindowFixture {
     for (const char* name : {"warnings.csv", "hgl-computation.csv", "branch-1.dxf"})
       QVERIFY2(std::count(files.begin(), files.end(), name), name);
     QCOMPARE(tabs()->count(), 6);  // no REVISIONS page without a previous set
-    QVERIFY(pageIs(set / "set.pdf", "792 x 612 pts"));
+    QCOMPARE(pdftest::pdfInfo(set / "set.pdf", "Page size"), std::string("792 x 612 pts (letter)"));
     // The findings are those of the DESIGN CHECKS page, as Save Table as CSV writes them.
     tabs()->setCurrentIndex(3);
     ui_->saveAnswers = {outPath("checks.csv").string()};
     find<QAction>(widget::kSaveTableCsv)->trigger();
-    QCOMPARE(fileText(set / "design-checks.csv"), fileText(outPath("checks.csv")));
-    const std::string manifest = fileText(set / "manifest.json");
+    QCOMPARE(readAll(set / "design-checks.csv"), readAll(outPath("checks.csv")));
+    const std::string manifest = readAll(set / "manifest.json");
     QVERIFY(manifest.find("\"tail_water_given\": \"399.80\"") != std::string::npos);
 
     // The same folder again: replaced only after Yes.
     ui_->yesNoAnswers = {false};
     exportTo(set);
     QCOMPARE(ui_->questions, std::vector<std::string>{kReplaceSetQuestion});
-    QCOMPARE(fileText(set / "manifest.json"), manifest);
+    QCOMPARE(readAll(set / "manifest.json"), manifest);
     choosePaper("tabloid");
     ui_->yesNoAnswers = {true};
     exportTo(set);
     QVERIFY(verifySubmittal(set.string()).ok());
-    QVERIFY(pageIs(set / "set.pdf", "1224 x 792 pts"));
+    QCOMPARE(pdftest::pdfInfo(set / "set.pdf", "Page size"), std::string("1224 x 792 pts"));
 
     // A folder that is not a set is refused with the core's words and left alone.
     std::ofstream(outPath("mine.txt")) << "mine";
@@ -165,9 +141,9 @@ class SubmittalWindowTest : public QObject, WindowFixture {
 
     // The copy: P4 one size smaller, structure 12 not yet there.
     std::ofstream(copy / "pipes.csv", std::ios::binary)
-        << editLine(fileText(first / "pipes.csv"), "1,P4,", ",Concrete,48,", ",Concrete,42,");
+        << editLine(readAll(first / "pipes.csv"), "1,P4,", ",Concrete,48,", ",Concrete,42,");
     std::ofstream(copy / "structures.csv", std::ios::binary)
-        << editLine(fileText(first / "structures.csv"), "1,12,", "", "");
+        << editLine(readAll(first / "structures.csv"), "1,12,", "", "");
     fs::copy_file(first / "design-checks.csv", copy / "design-checks.csv");
     exportTo(second, copy, false);
     QCOMPARE(ui_->questions, std::vector<std::string>{kMarkRevisionsQuestion});
@@ -176,10 +152,10 @@ class SubmittalWindowTest : public QObject, WindowFixture {
         {"Change", "Item", "Id", "Column", "Old", "New"},
         {"added", "structure", "12", "", "", ""},
         {"changed", "pipe", "P4", "Dia / Rise", "42", "48"}};
-    QCOMPARE(*parseCsv(fileText(second / "revisions.csv")), log);
+    QCOMPARE(*parseCsv(readAll(second / "revisions.csv")), log);
     QVERIFY(ui_->lastMessage().ends_with("\nRevisions: 1 added, 0 removed, 1 changed"));
     // Unmarked: the drawings are those of the first set.
-    QCOMPARE(fileText(second / "branch-1.dxf"), fileText(first / "branch-1.dxf"));
+    QCOMPARE(readAll(second / "branch-1.dxf"), readAll(first / "branch-1.dxf"));
 
     // The page, in front after QUANTITIES, holds the log's rows.
     auto* page = find<QWidget>(widget::kRevisionsPage);
@@ -189,23 +165,12 @@ class SubmittalWindowTest : public QObject, WindowFixture {
     QCOMPARE(find<QLabel>(widget::kRevisionsSummary)->text(),
              QString("Revisions: 1 added, 0 removed, 1 changed. Double-click a row to see its "
                      "structure or pipe."));
-    const QAbstractItemModel* model = sheet->model();
-    QCOMPARE(model->rowCount(), 2);
-    for (int r = 0; r <= 2; ++r)
-      for (int c = 0; c < 6; ++c)
-        QCOMPARE((r ? model->index(r - 1, c).data() : model->headerData(c, Qt::Horizontal))
-                     .toString()
-                     .toStdString(),
-                 log[size_t(r)][size_t(c)]);
+    QCOMPARE(sheet->model()->rowCount(), 2);
+    for (int r = 0; r <= 2; ++r) QCOMPARE(rowTexts(sheet, r - 1), qStrings(log[size_t(r)]));
 
     // A double-click shows the pipe at its changed cell, the structure at its Str #.
     QTRY_VERIFY(sheet->isVisible() && sheet->viewport()->height() > 40);
-    auto chooseRow = [&](int row) {
-      const QPoint at = sheet->visualRect(model->index(row, 0)).center();
-      QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {}, at);
-      QTest::mouseDClick(sheet->viewport(), Qt::LeftButton, {}, at);
-    };
-    chooseRow(1);
+    doubleClick(sheet, sheet->model()->index(1, 0));
     auto* pipes = find<QTableView>(widget::kPipeGrid);
     QCOMPARE(tabs()->currentWidget(), pipes);
     const QModelIndex cell = pipes->currentIndex();
@@ -213,14 +178,13 @@ class SubmittalWindowTest : public QObject, WindowFixture {
              QString("Dia / Rise"));
     QCOMPARE(cell.siblingAtColumn(pipecol::PipeNo).data().toString(), QString("P4"));
     tabs()->setCurrentWidget(page);
-    chooseRow(0);
+    doubleClick(sheet, sheet->model()->index(0, 0));
     auto* structures = find<QTableView>(widget::kStructureGrid);
     QCOMPARE(tabs()->currentWidget(), structures);
     QCOMPARE(structures->currentIndex().data().toString(), QString("12"));
 
     // The next run's tables are not those the log describes: the page goes.
-    find<QPushButton>(widget::kCreateProfileData)->click();
-    waitForCommand();
+    pressCreate();
     QCOMPARE(tabs()->indexOf(page), -1);
   }
 };

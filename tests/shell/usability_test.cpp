@@ -2,46 +2,21 @@
 // what was typed, the Alt and Ctrl keys, and Enter from the tail water on;
 // recent projects, dropped files, the offer of a saved drawing, copying and
 // saving the tables, and a large drawing read behind a progress dialog.
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
-
-#include <clocale>
-#include <fstream>
 
 #include "run/outputs.h"
-#include "shell/main_window.h"
 #include "shell/recent_projects.h"
-#include "shell/widget_names.h"
 #include "tables/csv.h"
 #include "viewer/drawing_view.h"
 #include "viewer/dxf_view_window.h"
 #include "window_fixture.h"
 
 using namespace tarvello;
-
-namespace {
-
-const QString kExamples = TARVELLO_EXAMPLES_DIR;
-const std::string kHighwayPipe = (kExamples + "/highway.bvp").toStdString();
-const std::string kHighwayInlet = (kExamples + "/highway.olm").toStdString();
-const std::string kMetricPipe = (kExamples + "/metric.bvp").toStdString();
-const std::string kMetricInlet = (kExamples + "/metric.olm").toStdString();
-
-}  // namespace
 
 class UsabilityTest : public QObject, WindowFixture {
   Q_OBJECT
@@ -68,10 +43,7 @@ class UsabilityTest : public QObject, WindowFixture {
   QList<QAction*> recentEntries() const { return find<QMenu>(widget::kRecentProjects)->actions(); }
 
  private slots:
-  void init() {
-    QSettings().clear();  // each test starts as on a first run
-    openWindow(true);
-  }
+  void init() { openFreshWindow(true); }
   void cleanup() { closeWindow(); }
 
   void typedOutfallIsWhatCreateProfileDataReads() {
@@ -80,8 +52,7 @@ class UsabilityTest : public QObject, WindowFixture {
     QVERIFY(outfall()->findText("201") >= 0);
     typeOutfall("20");
     QCOMPARE(outfall()->currentText(), QString("20"));
-    find<QPushButton>(widget::kCreateProfileData)->click();
-    waitForCommand();
+    pressCreate();
     QCOMPARE(window_->session().outfallNode, std::string("20"));
 
     // A node differing only in letter case is not put in place of the typed one.
@@ -93,8 +64,7 @@ class UsabilityTest : public QObject, WindowFixture {
     // A whole node typed exactly is read as that node.
     typeOutfall("1");
     QCOMPARE(outfall()->currentText(), QString("1"));
-    find<QPushButton>(widget::kCreateProfileData)->click();
-    waitForCommand();
+    pressCreate();
     QCOMPARE(window_->session().outfallNode, std::string("1"));
     QVERIFY(window_->session().tables().branches.lastFilledRow() > 5);
   }
@@ -140,8 +110,7 @@ class UsabilityTest : public QObject, WindowFixture {
     openHighway();
     outfall()->setEditText("1");
     find<QLineEdit>(widget::kTailWaterField)->setText("399.80");
-    find<QPushButton>(widget::kCreateProfileData)->click();
-    waitForCommand();
+    pressCreate();
     // Opened pipe first: the metric pipe with the highway inlet is no pair to offer.
     window_->openDatabasesAtStart(QString::fromStdString(kMetricPipe),
                                   QString::fromStdString(kMetricInlet));
@@ -249,25 +218,22 @@ class UsabilityTest : public QObject, WindowFixture {
     }
     QCOMPARE(QApplication::clipboard()->text(), expected);
 
-    // The table shown, as the command-line program's --tables writes it.
-    auto* save = window_->findChild<QAction*>(widget::kSaveTableCsv);
-    ui_->saveAnswers = {outPath("pipes.csv")};
-    save->trigger();
-    QCOMPARE(readAll(outPath("pipes.csv")), tableCsv(pipes));
+    // Save Table as CSV of page `page`: the table as the command-line program's --tables writes it.
+    auto saved = [&](int page, const char* name) {
+      tabs->setCurrentIndex(page);
+      ui_->saveAnswers = {outPath(name)};
+      window_->findChild<QAction*>(widget::kSaveTableCsv)->trigger();
+      return readAll(outPath(name));
+    };
+    QCOMPARE(saved(1, "pipes.csv"), tableCsv(pipes));
     QVERIFY(window_->statusBar()->currentMessage().contains("pipes.csv"));
     // The plots page shows the branch table.
-    tabs->setCurrentIndex(2);
-    ui_->saveAnswers = {outPath("branches.csv")};
-    save->trigger();
-    QCOMPARE(readAll(outPath("branches.csv")), tableCsv(window_->session().tables().branches));
+    QCOMPARE(saved(2, "branches.csv"), tableCsv(window_->session().tables().branches));
     // On DESIGN CHECKS the table is the findings under the criteria in force.
-    tabs->setCurrentIndex(3);
-    ui_->saveAnswers = {outPath("checks.csv")};
-    save->trigger();
     const Run& run = *window_->session().run;
     const RunFindings checks = RunFindings::check(run, Criteria::forUnitSystem(run.unitSystem()));
     QVERIFY(!checks.findings.empty());
-    QCOMPARE(readAll(outPath("checks.csv")), findingsCsv(checks.findings));
+    QCOMPARE(saved(3, "checks.csv"), findingsCsv(checks.findings));
   }
 
   void largeDrawingReadsBehindAProgressDialogThatCancels() {

@@ -1,8 +1,6 @@
 // The grouped warnings panel, offscreen: a group per kind in the order the
 // kinds first occur, closed when it holds more than ten, and a double-click
 // on a warning that names the row of its structure or pipe.
-#include <QtTest>
-
 #include "shell/warnings_panel.h"
 #include "window_fixture.h"
 
@@ -10,15 +8,6 @@ using namespace tarvello;
 
 class WarningsPanelTest : public QObject {
   Q_OBJECT
-
-  // Double-clicks the item at `index` as a user would.
-  static void doubleClick(WarningsPanel& panel, const QModelIndex& index) {
-    panel.scrollTo(index);
-    const QPoint at = panel.visualRect(index).center();
-    // The first click of a double-click comes as a press and release of its own.
-    QTest::mouseClick(panel.viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(panel.viewport(), Qt::LeftButton, {}, at);
-  }
 
  private slots:
   void groupsAndRows() {
@@ -70,20 +59,20 @@ class WarningsPanelTest : public QObject {
 
     QSignalSpy chosen(&panel, &WarningsPanel::rowChosen);
     // A pipe: its pipe-table row.
-    doubleClick(panel, model->index(0, 0, barrels));
+    doubleClick(&panel, model->index(0, 0, barrels));
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.at(0).at(0).value<CheckTable>(), CheckTable::Pipes);
     QCOMPARE(chosen.at(0).at(1).toInt(), 2);
     // A structure listed on two branches: the row of the warning's branch.
     panel.expand(hgl);
-    doubleClick(panel, model->index(11, 0, hgl));
+    doubleClick(&panel, model->index(11, 0, hgl));
     QCOMPARE(chosen.count(), 2);
     QCOMPARE(chosen.at(1).at(0).value<CheckTable>(), CheckTable::Structures);
     QCOMPARE(chosen.at(1).at(1).toInt(), 3);
     // No subject, a pipe the tables do not hold, a group: nothing to show.
-    doubleClick(panel, model->index(0, 0, missing));
-    doubleClick(panel, model->index(1, 0, barrels));
-    doubleClick(panel, hgl);
+    doubleClick(&panel, model->index(0, 0, missing));
+    doubleClick(&panel, model->index(1, 0, barrels));
+    doubleClick(&panel, hgl);
     QCOMPARE(chosen.count(), 2);
 
     // The next command's warnings replace these.

@@ -3,23 +3,58 @@
 // widgets found by object name, waiting for the worker thread, and the start
 // of a test program.
 #include <QApplication>
-#include <QTemporaryDir>
-#include <QtTest>
-
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
+
 #include <clocale>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "scripted_ui.h"
 #include "shell/main_window.h"
 #include "shell/widget_names.h"
+
+// The example projects of the build.
+inline const QString kExamples = TARVELLO_EXAMPLES_DIR;
+inline const std::string kHighwayPipe = (kExamples + "/highway.bvp").toStdString();
+inline const std::string kHighwayInlet = (kExamples + "/highway.olm").toStdString();
+inline const std::string kMetricPipe = (kExamples + "/metric.bvp").toStdString();
+inline const std::string kMetricInlet = (kExamples + "/metric.olm").toStdString();
+
+// Double-clicks an item as a user does: the view takes a double click only on
+// the item the press before it was on.
+inline void doubleClick(QAbstractItemView* view, const QModelIndex& index) {
+  view->scrollTo(index);
+  const QPoint at = view->visualRect(index).center();
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+// The texts of a view's row, or of its column heads with row -1.
+inline QStringList rowTexts(const QAbstractItemView* view, int row) {
+  const QAbstractItemModel* model = view->model();
+  QStringList cells;
+  for (int c = 0; c < model->columnCount(); ++c)
+    cells << (row < 0 ? model->headerData(c, Qt::Horizontal) : model->index(row, c).data())
+                 .toString();
+  return cells;
+}
+
+inline QStringList qStrings(const std::vector<std::string>& cells) {
+  QStringList out;
+  for (const std::string& c : cells) out << QString::fromStdString(c);
+  return out;
+}
 
 class WindowFixture {
  protected:
@@ -53,21 +88,28 @@ class WindowFixture {
       QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
   }
+  // A window as on a first run: no settings kept from another test.
+  void openFreshWindow(bool active = false) {
+    QSettings().clear();
+    openWindow(active);
+  }
   void closeWindow() {
     window_.reset();
     ui_ = nullptr;
   }
+  void pressCreate() {
+    find<QPushButton>(tarvello::widget::kCreateProfileData)->click();
+    waitForCommand();
+  }
   // The highway example opened and Create Profile Data run for `outfall`
   // (and `tailWater` when given); the dialogs of it forgotten.
   void openHighwayAndCreate(const QString& outfall = "1", const QString& tailWater = {}) {
-    const QString examples = TARVELLO_EXAMPLES_DIR;
-    window_->openDatabasesAtStart(examples + "/highway.bvp", examples + "/highway.olm");
+    window_->openDatabasesAtStart(kExamples + "/highway.bvp", kExamples + "/highway.olm");
     window_->waitForCommand();
     find<QComboBox>(tarvello::widget::kOutfallBox)->setEditText(outfall);
     if (!tailWater.isEmpty())
       find<QLineEdit>(tarvello::widget::kTailWaterField)->setText(tailWater);
-    find<QPushButton>(tarvello::widget::kCreateProfileData)->click();
-    waitForCommand();
+    pressCreate();
     QVERIFY(window_->session().tables().branches.lastFilledRow() >= 3);
     ui_->forget();
   }

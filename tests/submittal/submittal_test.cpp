@@ -1,5 +1,6 @@
 // The submittal through tarvello-cli on the example projects, read back by
 // outside tools (sha256sum, cmp), and the revision log's rules on small tables.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,6 +23,7 @@ namespace fs = std::filesystem;
 using clitest::capture;
 using clitest::quote;
 using clitest::runCli;
+using ::testing::HasSubstr;
 
 std::vector<std::string> filesOf(const fs::path& dir) {
   std::vector<std::string> names;
@@ -123,21 +125,19 @@ TEST(Submittal, EachExampleVerifiesAndAChangedByteIsNamed) {
     const auto sums = sha256sumOf(set);
     for (const auto& [name, hash] : sums) {
       if (name == "manifest.json") continue;
-      EXPECT_NE(manifest.find("\"name\": \"" + name +
-                              "\",\n      \"size\": " + std::to_string(fs::file_size(set / name)) +
-                              ",\n      \"sha256\": \"" + hash + "\""),
-                std::string::npos)
-          << name;
+      EXPECT_THAT(manifest, HasSubstr("\"name\": \"" + name + "\",\n      \"size\": " +
+                                      std::to_string(fs::file_size(set / name)) +
+                                      ",\n      \"sha256\": \"" + hash + "\""));
     }
-    const std::string dbHash =
-        capture("sha256sum " + quote(folder.file(std::string(example) + ".bvp"))).substr(0, 64);
-    EXPECT_NE(manifest.find("\"sha256\": \"" + dbHash + "\""), std::string::npos);
+    const std::string bvp = folder.file(std::string(example) + ".bvp");
+    const std::string dbHash = capture("sha256sum " + quote(bvp)).substr(0, 64);
+    EXPECT_THAT(manifest, HasSubstr("\"sha256\": \"" + dbHash + "\""));
 
-    const std::string cli = quote(TARVELLO_CLI);
     int status = -1;
-    EXPECT_EQ(capture(cli + " --verify " + quote(set.string()) + " --pipe-db " +
-                          quote(folder.file(std::string(example) + ".bvp")),
-                      &status),
+    const auto verify = [&](const std::string& more) {
+      return capture(quote(TARVELLO_CLI) + " --verify " + quote(set.string()) + more, &status);
+    };
+    EXPECT_EQ(verify(" --pipe-db " + quote(bvp)),
               "The set matches its manifest: " + set.string() + "\n");
     EXPECT_EQ(status, 0);
 
@@ -147,15 +147,13 @@ TEST(Submittal, EachExampleVerifiesAndAChangedByteIsNamed) {
     std::ofstream(set / "pipes.csv", std::ios::binary) << pipes;
     fs::remove(set / "set.pdf");
     std::ofstream(set / "notes.txt") << "mine";
-    EXPECT_EQ(capture(cli + " --verify " + quote(set.string()) + " --inlet-db " +
-                          quote(folder.file(std::string(example) + ".bvp")),
-                      &status),
+    EXPECT_EQ(verify(" --inlet-db " + quote(bvp)),
               "changed: pipes.csv\nmissing: set.pdf\nnot listed: notes.txt\n"
               "not the inlet database of the set: " +
-                  folder.file(std::string(example) + ".bvp") + "\n");
+                  bvp + "\n");
     EXPECT_EQ(status, 1);
     fs::remove(set / "manifest.json");
-    capture(cli + " --verify " + quote(set.string()) + " 2>/dev/null", &status);
+    verify(" 2>/dev/null");
     EXPECT_EQ(status, 1);
   }
 }
@@ -172,14 +170,13 @@ TEST(Submittal, ReproducibleUnderSourceDateEpochAndOnlyEverReplacesASet) {
   int status = -1;
   capture("diff -r " + quote(a.string()) + " " + quote(b.string()), &status);
   EXPECT_EQ(status, 0) << "two sets of the same inputs differ";
-  EXPECT_NE(readText(a / "manifest.json").find("\"created\": \"2023-11-14T22:13:20Z\""),
-            std::string::npos);
-  EXPECT_NE(readText(a / "set.pdf").find("20231114221320"), std::string::npos);
+  EXPECT_THAT(readText(a / "manifest.json"), HasSubstr("\"created\": \"2023-11-14T22:13:20Z\""));
+  EXPECT_THAT(readText(a / "set.pdf"), HasSubstr("20231114221320"));
 
   // A previous set is replaced only with --force; the new set then holds only its own files.
   const auto again = runCli(folder, "highway", "1", "--submittal " + quote(a.string()));
   EXPECT_EQ(again.status, 1);
-  EXPECT_NE(again.err.find("holds a previous set; give --force"), std::string::npos);
+  EXPECT_THAT(again.err, HasSubstr("holds a previous set; give --force"));
   EXPECT_EQ(runCli(folder, "highway", "1", "--force --submittal " + quote(a.string())).status, 0);
   EXPECT_EQ(filesOf(a), filesOf(b));
   EXPECT_EQ(readText(a / "manifest.json").find("\"egl\": true"), std::string::npos);
@@ -191,7 +188,7 @@ TEST(Submittal, ReproducibleUnderSourceDateEpochAndOnlyEverReplacesASet) {
                            " --pipe-db highway.bvp --outfall 1 --submittal . --force 2>&1",
                        &status);
   EXPECT_EQ(status, 1);
-  EXPECT_NE(here.find("nothing was written"), std::string::npos) << here;
+  EXPECT_THAT(here, HasSubstr("nothing was written"));
   EXPECT_EQ(filesOf(folder.path()), before);
   // An extra file makes a set no longer a set.
   std::ofstream(b / "notes.txt") << "mine";
@@ -212,7 +209,7 @@ TEST(Submittal, AFailedOrCancelledSetLeavesNoFolder) {
   options.templatePath = folder.file("no-such-template.xlr");  // the workbook fails
   const auto result = writeSubmittal(*run, folder.file("set"), options);
   EXPECT_FALSE(result.ok());
-  EXPECT_NE(result.error.find("schedules.xlsx"), std::string::npos) << result.error;
+  EXPECT_THAT(result.error, HasSubstr("schedules.xlsx"));
   EXPECT_EQ(filesOf(folder.path()), std::vector<std::string>{"highway.bvp"});
 
   // The progress is told of every file of the set, in turn, before the
@@ -314,9 +311,7 @@ TEST(Submittal, ResubmittalListsExactlyTheChangesAndTheGradeLinesTheyMove) {
              "--tables " + quote(second.file("t")) + " --compare-with " +
                  quote(second.path().string()) + " --submittal " + quote(now.string()));
   EXPECT_EQ(bad.status, 1);
-  EXPECT_NE(bad.err.find(second.file("structures.csv") + ": the file does not exist"),
-            std::string::npos)
-      << bad.err;
+  EXPECT_THAT(bad.err, HasSubstr(second.file("structures.csv") + ": the file does not exist"));
   EXPECT_FALSE(fs::exists(now));
   EXPECT_FALSE(fs::exists(second.file("t")));
 
@@ -352,17 +347,15 @@ TEST(Submittal, ResubmittalListsExactlyTheChangesAndTheGradeLinesTheyMove) {
       {"removed", "pipe", "P12", "", "", ""},
       {"changed", "finding", "size-decrease:1::P3", "Limit", "48.00", "54.00"}};
   EXPECT_EQ(rows, expected) << log;
-  EXPECT_NE(run.err.find("Revisions: 0 added, 2 removed, 8 changed"), std::string::npos);
+  EXPECT_THAT(run.err, HasSubstr("Revisions: 0 added, 2 removed, 8 changed"));
 
   // The workbook and the PDF set carry the log too.
-  EXPECT_NE(capture("unzip -p " + quote((now / "schedules.xlsx").string()) + " xl/workbook.xml")
-                .find("name=\"Revisions\""),
-            std::string::npos);
+  EXPECT_THAT(capture("unzip -p " + quote((now / "schedules.xlsx").string()) + " xl/workbook.xml"),
+              HasSubstr("name=\"Revisions\""));
   const std::string firstPage =
       capture("pdftotext -f 1 -l 1 " + quote((now / "set.pdf").string()) + " -");
-  EXPECT_NE(firstPage.find("Revisions: 0 added, 2 removed, 8 changed"), std::string::npos)
-      << firstPage;
-  EXPECT_NE(firstPage.find("size-decrease:1::P3"), std::string::npos) << firstPage;
+  EXPECT_THAT(firstPage, HasSubstr("Revisions: 0 added, 2 removed, 8 changed"));
+  EXPECT_THAT(firstPage, HasSubstr("size-decrease:1::P3"));
 
   // Branch 1, the trunk, clouds structures 4, 5 and 7 and pipes P4 and P8, on
   // their own layer; with the clouds taken out it is the plain drawing.
@@ -387,13 +380,12 @@ TEST(Submittal, ResubmittalListsExactlyTheChangesAndTheGradeLinesTheyMove) {
   }
   EXPECT_EQ(clouds, 5);
   EXPECT_EQ(marked, entities(readText(second.file("plain.dxf"))));
-  EXPECT_NE(readText(now / "branch-1.dxf").find("REVISIONS"), std::string::npos);
+  EXPECT_THAT(readText(now / "branch-1.dxf"), HasSubstr("REVISIONS"));
 
-  EXPECT_NE(
-      readText(now / "manifest.json")
-          .find("\"previous_set\": {\n    \"manifest_sha256\": \"" +
-                capture("sha256sum " + quote((old / "manifest.json").string())).substr(0, 64)),
-      std::string::npos);
+  EXPECT_THAT(
+      readText(now / "manifest.json"),
+      HasSubstr("\"previous_set\": {\n    \"manifest_sha256\": \"" +
+                capture("sha256sum " + quote((old / "manifest.json").string())).substr(0, 64)));
   int status = -1;
   capture(quote(TARVELLO_CLI) + " --verify " + quote(now.string()), &status);
   EXPECT_EQ(status, 0);

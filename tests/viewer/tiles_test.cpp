@@ -24,14 +24,8 @@ DxfEntities sampleDrawing(int cells) {
     e.polylines.push_back({{{x, y + 5}, {x + 4, y + 9}, {x + 8, y + 5}}, true, 3});
     if (i % 10 == 0) e.circles.push_back({{x + 5, y + 5}, 2, 5});
     if (i % 10 == 5) e.arcs.push_back({{x + 5, y + 5}, 3, 0, 90, 6});
-    if (i % 4 == 0) {
-      DxfTextEntity t;
-      t.insertion = {x + 1, y + 1};
-      t.height = 2.5;
-      t.text = "A" + std::to_string(i);
-      t.colour = 2;
-      e.texts.push_back(t);
-    }
+    if (i % 4 == 0)
+      e.texts.push_back({{x + 1, y + 1}, {}, 2.5, 0, 1, 0, 0, "A" + std::to_string(i), 2});
   }
   return e;
 }
@@ -85,10 +79,8 @@ class TilesTest : public QObject {
       // Seen whole, every cell is a pixel or so: texts two pixels high are
       // rasterised a little differently, so more pixels may differ there.
       const double allowed = area == a ? 0.05 : 0.01;
-      QVERIFY2(share < allowed, qPrintable(QString("%1 of the pixels differ at %2,%3")
-                                               .arg(share)
-                                               .arg(area.left())
-                                               .arg(area.top())));
+      QVERIFY2(share < allowed, qPrintable(QString::asprintf("%g of the pixels differ at %g,%g",
+                                                             share, area.left(), area.top())));
       // And something was drawn at all.
       QImage blank(one.size(), one.format());
       blank.fill(Qt::white);

@@ -1,7 +1,6 @@
 // The drawing viewer: the window facing lack of memory, and
 // the scene and view built from what was read (the reading itself is tested
 // beside the reader, in tests/dxf).
-#include <QFile>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
@@ -11,6 +10,7 @@
 #include <QWheelEvent>
 #include <QtTest>
 #include <cmath>
+#include <fstream>
 
 #include "support/dxf_reading.h"
 #include "viewer/drawing_view.h"
@@ -19,17 +19,6 @@
 
 using namespace tarvello;
 using namespace tarvello::testing;
-
-namespace {
-
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-  const QString path = dir.filePath(name);
-  QFile f(path);
-  if (f.open(QIODevice::WriteOnly)) f.write(bytes);
-  return path;
-}
-
-}  // namespace
 
 class ViewerTest : public QObject {
   Q_OBJECT
@@ -52,7 +41,8 @@ class ViewerTest : public QObject {
     big.reserve(41 * static_cast<qsizetype>(kMegabyte));
     while (big.size() < 40 * static_cast<qsizetype>(kMegabyte)) big += line;
     big += "0\nENDSEC\n0\nEOF\n";
-    const QString bigPath = writeFile(dir, "big.dxf", big);
+    const QString bigPath = dir.filePath("big.dxf");
+    std::ofstream(bigPath.toStdString(), std::ios::binary).write(big.constData(), big.size());
     big.clear();
     big.squeeze();
     const std::string answer = inChildWithMemoryLimit(48 * kMegabyte, [&] {
@@ -150,7 +140,8 @@ class ViewerTest : public QObject {
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, QPoint(300, 300));
     QVERIFY(view->horizontalScrollBar()->value() != before);
 
-    const QString garbage = writeFile(dir, "notes.dxf", "no drawing here\n");
+    const QString garbage = dir.filePath("notes.dxf");
+    std::ofstream(garbage.toStdString()) << "no drawing here\n";
     const QString error = window.loadFile(garbage);
     QVERIFY(error.contains("not a DXF"));
     QCOMPARE(view->itemCount(), 0);

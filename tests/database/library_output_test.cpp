@@ -4,16 +4,14 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <thread>
 #include <vector>
 
-#include "support/database_test_support.h"
+#include "support/cli_run.h"
 
 namespace tarvello {
 namespace {
@@ -83,20 +81,15 @@ TEST(QuietLibraryOutput, CliSaysWhatIsWrongWithACutShortDatabaseOnce) {
   for (size_t pages = 2; pages < whole.size() / 4096; ++pages) {
     const std::string path =
         folder.writeFile("cut" + std::to_string(pages) + ".bvp", whole.substr(0, pages * 4096));
-    const std::string errFile = folder.file("stderr.txt");
-    const std::string command = std::string(TARVELLO_CLI) + " --pipe-db '" + path +
-                                "' --list-outfalls >'" + folder.file("stdout.txt") + "' 2>'" +
-                                errFile + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    const std::string err = dbtest::readBytes(errFile);
-    const std::string out = dbtest::readBytes(folder.file("stdout.txt"));
+    const clitest::CliRun run =
+        clitest::runCliWith(folder, "--pipe-db " + clitest::quote(path) + " --list-outfalls");
+    const std::string &err = run.err, &out = run.out;
     SCOPED_TRACE(std::to_string(pages) + " pages: " + out + err);
     EXPECT_EQ(err.find("beyond EOF"), std::string::npos);
     EXPECT_EQ(out.find("beyond EOF"), std::string::npos);
-    if (WEXITSTATUS(status) == 0) continue;
+    if (run.status == 0) continue;
     ++refused;
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(run.status, 1);
     EXPECT_EQ(err.rfind(path + ": ", 0), 0u);
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
     EXPECT_EQ(out, "");

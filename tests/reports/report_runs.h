@@ -47,6 +47,13 @@ inline TracedRun example(const std::string& name, const std::string& outfall,
   return traced(std::move(s));
 }
 
+// Fields of a pipe record given as name, value, name, value.
+inline testing::Fields fields(const std::vector<std::string>& pairs) {
+  testing::Fields f;
+  for (size_t i = 0; i + 1 < pairs.size(); i += 2) f[pairs[i]] = pairs[i + 1];
+  return f;
+}
+
 // Lines of a CSV text, each ended as the CSV files end them.
 inline std::string csvLines(const std::vector<std::string>& lines) {
   std::string out;

@@ -37,8 +37,7 @@ def rows():
 
 
 def snapshot(path):
-    st = os.stat(path)
-    return open(path, "rb").read(), st.st_mtime_ns
+    return open(path, "rb").read(), os.stat(path).st_mtime_ns
 
 
 def check(name, opened_as, status, fragments):
@@ -85,8 +84,7 @@ def check(name, opened_as, status, fragments):
     return problems, seen
 
 
-failed = 0
-count = 0
+failed = count = 0
 for name, opened_as, status, fragments in rows():
     count += 1
     problems, seen = check(name, opened_as, status, fragments)

@@ -83,25 +83,22 @@ std::optional<std::string> jsonText(const json& j) {
   return j.get<std::string>();
 }
 
-std::vector<std::optional<std::string>> expectedRow(const jet::TableData& t, std::size_t r,
-                                                    bool libmdb) {
-  std::vector<std::optional<std::string>> row;
-  for (std::size_t c = 0; c < t.columns.size(); ++c) {
-    row.push_back(libmdb ? asLibmdb(t.columns[c].type, t.rows[r][c])
-                         : asMdbReader(t.columns[c].type, t.rows[r][c]));
-  }
+using Row = std::vector<std::optional<std::string>>;
+Row expectedRow(const jet::TableData& t, std::size_t r, bool libmdb) {
+  Row row;
+  for (std::size_t c = 0; c < t.columns.size(); ++c)
+    row.push_back((libmdb ? asLibmdb : asMdbReader)(t.columns[c].type, t.rows[r][c]));
   return row;
 }
-std::vector<std::optional<std::string>> jsonRow(const json& rows, std::size_t r) {
-  std::vector<std::optional<std::string>> row;
-  for (std::size_t c = 0; c < rows[r].size(); ++c) row.push_back(jsonText(rows[r][c]));
+Row jsonRow(const json& cells) {
+  Row row;
+  for (const json& cell : cells) row.push_back(jsonText(cell));
   return row;
 }
 
 const json& tableIn(const json& dump, const std::string& name) {
-  for (std::size_t i = 0; i < dump["tables"].size(); ++i) {
-    if (dump["tables"][i]["name"] == name) return dump["tables"][i];
-  }
+  for (const json& table : dump["tables"])
+    if (table["name"] == name) return table;
   throw std::runtime_error("mdb-reader does not list " + name);
 }
 
@@ -129,7 +126,7 @@ void expectReadsBack(const std::string& file, const jet::TableData& t, const jso
   ASSERT_EQ(js["rows"].size(), t.rows.size());
   for (std::size_t r = 0; r < t.rows.size(); ++r) {
     EXPECT_EQ(lib.rows[r], expectedRow(t, r, true)) << "libmdb, row " << r + 1;
-    EXPECT_EQ(jsonRow(js["rows"], r), expectedRow(t, r, false)) << "mdb-reader, row " << r + 1;
+    EXPECT_EQ(jsonRow(js["rows"][r]), expectedRow(t, r, false)) << "mdb-reader, row " << r + 1;
   }
 }
 
@@ -168,8 +165,7 @@ TEST_F(JetFiles, EveryTypeNullAndTextReadsBackThroughBothReaders) {
   jet::writeJet4(file, db);
   const auto read = jettest::readWithMdbReader(file);
   if (!read) GTEST_SKIP() << jettest::kNoMdbReader;
-  const json& dump = *read;
-  expectReadsBack(file, db.tables[0], dump);
+  expectReadsBack(file, db.tables[0], *read);
 }
 
 TEST_F(JetFiles, TablesAreListedAndExportedInTheirOrder) {
@@ -228,8 +224,7 @@ TEST_F(JetFiles, HundredFiftyThousandRowsSpanManyPagesInOrder) {
   const jettest::LibmdbTable lib = jettest::readWithLibmdb(file, "BIG");
   const auto read = jettest::readWithMdbReader(file);
   if (!read) GTEST_SKIP() << jettest::kNoMdbReader;
-  const json& dump = *read;
-  const json& rows = tableIn(dump, "BIG")["rows"];
+  const json& rows = tableIn(*read, "BIG")["rows"];
   ASSERT_EQ(lib.rows.size(), static_cast<std::size_t>(kRows));
   ASSERT_EQ(rows.size(), static_cast<std::size_t>(kRows));
   for (std::size_t r = 0; r < lib.rows.size(); ++r) {
@@ -237,7 +232,7 @@ TEST_F(JetFiles, HundredFiftyThousandRowsSpanManyPagesInOrder) {
     ASSERT_EQ(rows[r][0].get<double>(), static_cast<double>(r)) << "mdb-reader row order";
     if (r % 997 == 0 || r + 1 == lib.rows.size()) {
       EXPECT_EQ(lib.rows[r], expectedRow(t, r, true)) << r;
-      EXPECT_EQ(jsonRow(rows, r), expectedRow(t, r, false)) << r;
+      EXPECT_EQ(jsonRow(rows[r]), expectedRow(t, r, false)) << r;
     }
   }
   EXPECT_EQ(jettest::readWithLibmdb(file, "SMALL").rows, (Values{{"5"}}));

@@ -30,29 +30,19 @@ struct Fields {
   }
 };
 
-std::string longText() {
-  std::string s;
-  for (int i = 0; i < 900; ++i) s += "Straße Ø" + std::to_string(i) + " ";  // well over one page
-  return s;
-}
-
 TEST(JetValues, EachFieldKeepsItsKindAndExactValue) {
   ScratchFolder folder;
-  const std::string memo = longText();
-  std::string medium;
+  std::string memo, medium;
+  for (int i = 0; i < 900; ++i) memo += "Straße Ø" + std::to_string(i) + " ";  // well over a page
   while (medium.size() < 1500) medium += "Grate inlet " + std::to_string(medium.size()) + "; ";
+  using T = ColumnType;
+  const std::vector<jet::Column> columns = {{"PIPE_NUMBER", T::Text},   {"NODEOUT_NO", T::Text},
+                                            {"PIPE_MANN", T::Single},   {"PIPE_SKEW", T::Single},
+                                            {"PIPE_LENGTH", T::Double}, {"NUMOFPIPES", T::Integer},
+                                            {"PIPE_ID", T::Long},       {"CHECKED", T::Boolean},
+                                            {"REMARKS", T::Memo},       {"DESCRIPTION", T::Memo}};
   const auto values =
-      dbtest::table("PIPE",
-                    {{"PIPE_NUMBER", ColumnType::Text},
-                     {"NODEOUT_NO", ColumnType::Text},
-                     {"PIPE_MANN", ColumnType::Single},
-                     {"PIPE_SKEW", ColumnType::Single},
-                     {"PIPE_LENGTH", ColumnType::Double},
-                     {"NUMOFPIPES", ColumnType::Integer},
-                     {"PIPE_ID", ColumnType::Long},
-                     {"CHECKED", ColumnType::Boolean},
-                     {"REMARKS", ColumnType::Memo},
-                     {"DESCRIPTION", ColumnType::Memo}},
+      dbtest::table("PIPE", columns,
                     {
                         {"P1"s, "Ø-Straße 漢字 😀"s, 0.013, -12.4, 0.1, std::int64_t{3},
                          std::int64_t{-2147483647 - 1}, true, memo, "Curb inlet, 4 ft throat"s},
@@ -193,10 +183,8 @@ TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
   const auto path = folder.writeFile("edited.bvp", bytes);
 
   std::vector<std::string> expected;
-  for (int i = 0; i < 400; ++i) {
-    if (i == 5 || i == 390) continue;
-    expected.push_back("P" + std::to_string(i == 10 ? 390 : i));
-  }
+  for (int i = 0; i < 400; ++i)
+    if (i != 5 && i != 390) expected.push_back("P" + std::to_string(i == 10 ? 390 : i));
   const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
   const Fields r{db->table("PIPE")};
   std::vector<std::string> got;

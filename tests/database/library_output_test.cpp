@@ -2,9 +2,7 @@
 // what the user gets, once.
 #include "database/library_output.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,55 +16,33 @@ namespace {
 
 using dbtest::ScratchFolder;
 
-// Sends standard error to a file for the life of the object.
-class StderrToFile {
- public:
-  explicit StderrToFile(const std::string& path) {
-    std::fflush(stderr);
-    saved_ = ::dup(STDERR_FILENO);
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ::dup2(fd, STDERR_FILENO);
-    ::close(fd);
-  }
-  ~StderrToFile() {
-    std::fflush(stderr);
-    ::dup2(saved_, STDERR_FILENO);
-    ::close(saved_);
-  }
-
- private:
-  int saved_;
-};
-
+// Standard error goes to gtest's capture file, which the guard must hide
+// from and hand back.
 TEST(QuietLibraryOutput, HidesWhatIsWrittenWhileAliveAndRestoresAfter) {
-  ScratchFolder folder;
-  const std::string log = folder.file("stderr.txt");
+  ::testing::internal::CaptureStderr();
+  std::fprintf(stderr, "before\n");
   {
-    StderrToFile capture(log);
-    std::fprintf(stderr, "before\n");
+    const QuietLibraryOutput quiet;
+    std::fprintf(stderr, "offset 7585302654976 is beyond EOF\n");
+    ::perror("library");
     {
-      const QuietLibraryOutput quiet;
-      std::fprintf(stderr, "offset 7585302654976 is beyond EOF\n");
-      ::perror("library");
-      {
-        const QuietLibraryOutput nested;
-        std::fprintf(stderr, "nested\n");
-      }
-      std::fprintf(stderr, "still hidden\n");
+      const QuietLibraryOutput nested;
+      std::fprintf(stderr, "nested\n");
     }
-    // Guards on several threads at once take turns and leave stderr as found.
-    std::vector<std::thread> threads;
-    for (int i = 0; i < 4; ++i)
-      threads.emplace_back([] {
-        for (int k = 0; k < 50; ++k) {
-          const QuietLibraryOutput quiet;
-          std::fprintf(stderr, "from a thread\n");
-        }
-      });
-    for (auto& t : threads) t.join();
-    std::fprintf(stderr, "after\n");
+    std::fprintf(stderr, "still hidden\n");
   }
-  EXPECT_EQ(dbtest::readBytes(log), "before\nafter\n");
+  // Guards on several threads at once take turns and leave stderr as found.
+  std::vector<std::thread> threads;
+  for (int i = 0; i < 4; ++i)
+    threads.emplace_back([] {
+      for (int k = 0; k < 50; ++k) {
+        const QuietLibraryOutput quiet;
+        std::fprintf(stderr, "from a thread\n");
+      }
+    });
+  for (auto& t : threads) t.join();
+  std::fprintf(stderr, "after\n");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "before\nafter\n");
 }
 
 TEST(QuietLibraryOutput, CliSaysWhatIsWrongWithACutShortDatabaseOnce) {

@@ -82,12 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (size_t i = 1; i < lines.size() && pipes.size() + inlets.size() < 40; ++i) {
     if (lines[i].empty()) continue;
     auto fields = split(lines[i], ';');
-    if (fields[0] == "I") {
-      fields.erase(fields.begin());
-      inlets.push_back(std::move(fields));
-    } else {
-      pipes.push_back(std::move(fields));
-    }
+    const bool inlet = fields[0] == "I";
+    if (inlet) fields.erase(fields.begin());
+    (inlet ? inlets : pipes).push_back(std::move(fields));
   }
   const std::vector<std::vector<std::string_view>> project = {{head[0]}};
 

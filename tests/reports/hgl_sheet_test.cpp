@@ -63,12 +63,7 @@ void expectSameWithoutTrace(Session& plain, const TracedRun& run) {
   createProfileData(plain);
   EXPECT_EQ(tableCsv(plain.tables().structures), tableCsv(run.tables.structures));
   EXPECT_EQ(tableCsv(plain.tables().pipes), tableCsv(run.tables.pipes));
-  const auto texts = [](const Warnings& warnings) {
-    std::vector<std::string> out;
-    for (const Warning& w : warnings.all()) out.push_back(w.text);
-    return out;
-  };
-  EXPECT_EQ(texts(plain.warnings), texts(run.warnings));
+  EXPECT_EQ(warningsCsv(plain.warnings.all()), warningsCsv(run.warnings.all()));
 }
 
 // O <- A <- B <- E, with C and D into A and G into B; tail water 103.5.
@@ -209,9 +204,8 @@ TEST(HglSheet, WalkRecordMatchesTheTableOnWholeProjects) {
     ++rules[static_cast<int>(r.rule)];
   }
   EXPECT_GT(raised, 0);
-  EXPECT_GT(rules[static_cast<int>(HoutRule::Downstream)], 0);
-  EXPECT_GT(rules[static_cast<int>(HoutRule::CrownDepth)], 0);
-  EXPECT_GT(rules[static_cast<int>(HoutRule::FromRow)], 0);
+  for (const HoutRule rule : {HoutRule::Downstream, HoutRule::CrownDepth, HoutRule::FromRow})
+    EXPECT_GT(rules[static_cast<int>(rule)], 0) << static_cast<int>(rule);
 
   expectSameWithoutTrace(*large(), run);
 }

@@ -22,16 +22,12 @@ struct TracedRun {
   HglTrace trace;
 };
 
-inline void generate(TracedRun& run) {
-  Session& s = *run.session;
-  run.result = createProfileData(s.databases, s.outfallNode, s.tailWaterText, run.tables,
-                                 run.warnings, &run.trace);
-}
-
 inline TracedRun traced(std::unique_ptr<Session> session) {
   TracedRun run;
   run.session = std::move(session);
-  generate(run);
+  Session& s = *run.session;
+  run.result = createProfileData(s.databases, s.outfallNode, s.tailWaterText, run.tables,
+                                 run.warnings, &run.trace);
   return run;
 }
 

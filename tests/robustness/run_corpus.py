@@ -91,8 +91,7 @@ for name, opened_as, status, fragments in rows():
     print(("FAIL " if problems else "ok   ") + name)
     if problems:
         failed += 1
-        for p in problems:
-            print("     " + p)
+        print("\n".join("     " + p for p in problems))
         print("     printed:\n       " + seen.strip().replace("\n", "\n       "))
 listed = {r[0] for r in rows()}
 unlisted = sorted(set(os.listdir(corpus)) - listed)

@@ -130,17 +130,11 @@ void expectReadsBack(const std::string& file, const jet::TableData& t, const jso
   }
 }
 
-jet::TableData everyKindOfValue() {
+TEST_F(JetFiles, EveryTypeNullAndTextReadsBackThroughBothReaders) {
   using T = ColumnType;
-  jet::TableData t{"Värden",
-                   {{"T", T::Text},
-                    {"D", T::Double},
-                    {"S", T::Single},
-                    {"L", T::Long},
-                    {"I", T::Integer},
-                    {"B", T::Boolean},
-                    {"M", T::Memo}},
-                   {}};
+  jet::TableData t{"Värden", {}, {}};
+  t.columns = {{"T", T::Text},    {"D", T::Double},  {"S", T::Single}, {"L", T::Long},
+               {"I", T::Integer}, {"B", T::Boolean}, {"M", T::Memo}};
   const auto i64 = [](std::int64_t v) { return Cell{v}; };
   t.rows = {
       {"P-1", 24.0, 0.013, i64(123456), i64(1), true, "short memo"},
@@ -152,15 +146,10 @@ jet::TableData everyKindOfValue() {
        repeat("node-", 2000)},  // chained rows
       {"  blanks kept  ", 95.5, 600.0, i64(-1), i64(-1), true, "#,\"quoted\""},
       {"Ā has a zero low byte", 2.5e-310, 0.75, i64(7), i64(7), false, repeat("é", 1500)},
-      {"\xEF\xBB\xBF"
-       "starts with a byte order mark",
-       123456789.123456789, 1.0, i64(2), i64(2), true, "a"},
+      {"\xEF\xBB\xBFstarts with a byte order mark", 123456789.123456789, 1.0, i64(2), i64(2), true,
+       "a"},
   };
-  return t;
-}
-
-TEST_F(JetFiles, EveryTypeNullAndTextReadsBackThroughBothReaders) {
-  const jet::DatabaseData db{{everyKindOfValue()}};
+  const jet::DatabaseData db{{t}};
   const std::string file = path("values.mdb");
   jet::writeJet4(file, db);
   const auto read = jettest::readWithMdbReader(file);
@@ -334,8 +323,7 @@ TEST_F(JetFiles, WriterRejectsWhatJetCannotHoldAndKeepsTheOldFile) {
 }
 
 TEST_F(JetFiles, JetWriteToolBuildsTheDescribedFile) {
-  const std::string desc = path("project.txt");
-  const std::string out = path("project.mdb");
+  const std::string desc = path("project.txt"), out = path("project.mdb");
   std::ofstream(desc)
       << "[PROJECT]\nUNITS:text\nENGLISH\n[PIPE]\n"
          "PIPE_NUMBER:text,NODEOUT_NO:text,NODEIN_NO:text,PIPE_DIA:double,NUMOFPIPES:integer\n"

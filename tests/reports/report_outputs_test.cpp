@@ -104,13 +104,11 @@ TEST(Quantities, BarrelsAndHeightsTheWalkCouldNotRead) {
 
 // Cells of a worksheet as openpyxl reads them, row by row from A1.
 std::vector<std::vector<std::string>> sheetRows(const xltest::ReadSheet& sheet, size_t columns) {
-  std::vector<std::vector<std::string>> rows;
-  for (int r = 1; r <= sheet.lastRowWithValue(); ++r) {
-    std::vector<std::string> row;
-    for (size_t c = 1; c <= columns; ++c)
-      row.push_back(sheet.value(columnName(static_cast<int>(c)) + std::to_string(r)));
-    rows.push_back(row);
-  }
+  std::vector<std::vector<std::string>> rows(static_cast<size_t>(sheet.lastRowWithValue()),
+                                             std::vector<std::string>(columns));
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (size_t c = 0; c < columns; ++c)
+      rows[r][c] = sheet.value(columnName(static_cast<int>(c) + 1) + std::to_string(r + 1));
   return rows;
 }
 

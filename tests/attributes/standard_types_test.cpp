@@ -7,13 +7,7 @@ namespace {
 
 PipeForStandard pipe(const char* shape, double size, int count = 1, double skew = 0,
                      const char* material = "Concrete") {
-  PipeForStandard p;
-  p.shape = shape;
-  p.sizeInches = size;
-  p.numberOfPipes = count;
-  p.skew = skew;
-  p.material = material;
-  return p;
+  return {shape, material, size, count, skew};
 }
 
 TEST(StandardName, EndWallsBySizeBarrelsAndSkew) {

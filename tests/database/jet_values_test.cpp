@@ -13,6 +13,7 @@
 namespace tarvello {
 namespace {
 
+using namespace std::string_literals;
 using dbtest::ScratchFolder;
 using jet::Cell;
 using jet::ColumnType;
@@ -29,37 +30,26 @@ struct Fields {
   }
 };
 
-std::string longText() {
-  std::string s;
-  for (int i = 0; i < 900; ++i) s += "Straße Ø" + std::to_string(i) + " ";  // well over one page
-  return s;
-}
-
 TEST(JetValues, EachFieldKeepsItsKindAndExactValue) {
   ScratchFolder folder;
-  const std::string memo = longText();
-  std::string medium;
+  std::string memo, medium;
+  for (int i = 0; i < 900; ++i) memo += "Straße Ø" + std::to_string(i) + " ";  // well over a page
   while (medium.size() < 1500) medium += "Grate inlet " + std::to_string(medium.size()) + "; ";
-  const auto values = dbtest::table(
-      "PIPE",
-      {{"PIPE_NUMBER", ColumnType::Text},
-       {"NODEOUT_NO", ColumnType::Text},
-       {"PIPE_MANN", ColumnType::Single},
-       {"PIPE_SKEW", ColumnType::Single},
-       {"PIPE_LENGTH", ColumnType::Double},
-       {"NUMOFPIPES", ColumnType::Integer},
-       {"PIPE_ID", ColumnType::Long},
-       {"CHECKED", ColumnType::Boolean},
-       {"REMARKS", ColumnType::Memo},
-       {"DESCRIPTION", ColumnType::Memo}},
-      {
-          {std::string("P1"), std::string("Ø-Straße 漢字 😀"), 0.013, -12.4, 0.1, std::int64_t{3},
-           std::int64_t{-2147483647 - 1}, true, memo, std::string("Curb inlet, 4 ft throat")},
-          {std::string(""), Null{}, Null{}, Null{}, Null{}, Null{}, Null{}, false, std::string(""),
-           Null{}},
-          {std::string("P3"), std::string(" N 1 "), 600.0, 1e-7, 1e300, std::int64_t{-32768},
-           std::int64_t{2147483647}, false, Null{}, medium},
-      });
+  using T = ColumnType;
+  const std::vector<jet::Column> columns = {{"PIPE_NUMBER", T::Text},   {"NODEOUT_NO", T::Text},
+                                            {"PIPE_MANN", T::Single},   {"PIPE_SKEW", T::Single},
+                                            {"PIPE_LENGTH", T::Double}, {"NUMOFPIPES", T::Integer},
+                                            {"PIPE_ID", T::Long},       {"CHECKED", T::Boolean},
+                                            {"REMARKS", T::Memo},       {"DESCRIPTION", T::Memo}};
+  const auto values =
+      dbtest::table("PIPE", columns,
+                    {
+                        {"P1"s, "Ø-Straße 漢字 😀"s, 0.013, -12.4, 0.1, std::int64_t{3},
+                         std::int64_t{-2147483647 - 1}, true, memo, "Curb inlet, 4 ft throat"s},
+                        {""s, Null{}, Null{}, Null{}, Null{}, Null{}, Null{}, false, ""s, Null{}},
+                        {"P3"s, " N 1 "s, 600.0, 1e-7, 1e300, std::int64_t{-32768},
+                         std::int64_t{2147483647}, false, Null{}, medium},
+                    });
   const auto path =
       dbtest::writeJet(folder, "values.bvp", {values, dbtest::projectTable("ENGLISH")});
 
@@ -109,9 +99,8 @@ TEST(JetValues, RecordsComeInStoredOrderOverManyPages) {
   std::vector<std::vector<Cell>> rows;
   // Descending numbers and uneven lengths, so that no sorting or page layout can fake the order.
   for (int i = 3000; i > 0; --i)
-    rows.push_back(
-        {std::string("P") + std::to_string(i) + std::string(static_cast<size_t>(i % 40), 'x'),
-         std::string("N") + std::to_string(i % 17), std::string("N") + std::to_string(i)});
+    rows.push_back({"P"s + std::to_string(i) + std::string(static_cast<size_t>(i % 40), 'x'),
+                    "N"s + std::to_string(i % 17), "N"s + std::to_string(i)});
   const auto path = dbtest::writeJet(folder, "order.bvp",
                                      {dbtest::pipeTable(rows), dbtest::projectTable("METRIC")});
 
@@ -169,7 +158,7 @@ TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
   ScratchFolder folder;
   std::vector<std::vector<Cell>> rows;
   for (int i = 0; i < 400; ++i)
-    rows.push_back({std::int64_t{100000 + i}, std::string("P") + std::to_string(i)});
+    rows.push_back({std::int64_t{100000 + i}, "P"s + std::to_string(i)});
   const auto written = dbtest::writeJet(
       folder, "written.bvp",
       {dbtest::table("PIPE", {{"PIPE_KEY", ColumnType::Long}, {"PIPE_NUMBER", ColumnType::Text}},
@@ -189,16 +178,13 @@ TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
   put16(bytes, target.offsetAt, static_cast<std::uint16_t>(get16(bytes, target.offsetAt) | 0x8000));
   put16(bytes, moved.offsetAt, static_cast<std::uint16_t>(get16(bytes, moved.offsetAt) | 0x4000));
   bytes[moved.start] = static_cast<char>(target.row);
-  bytes[moved.start + 1] = static_cast<char>(target.page & 0xFF);
-  bytes[moved.start + 2] = static_cast<char>((target.page >> 8) & 0xFF);
-  bytes[moved.start + 3] = static_cast<char>((target.page >> 16) & 0xFF);
+  for (size_t i = 0; i < 3; ++i)
+    bytes[moved.start + 1 + i] = static_cast<char>(target.page >> 8 * i);
   const auto path = folder.writeFile("edited.bvp", bytes);
 
   std::vector<std::string> expected;
-  for (int i = 0; i < 400; ++i) {
-    if (i == 5 || i == 390) continue;
-    expected.push_back("P" + std::to_string(i == 10 ? 390 : i));
-  }
+  for (int i = 0; i < 400; ++i)
+    if (i != 5 && i != 390) expected.push_back("P" + std::to_string(i == 10 ? 390 : i));
   const auto db = ProjectDatabase::openJet(path, DatabaseKind::Pipe);
   const Fields r{db->table("PIPE")};
   std::vector<std::string> got;
@@ -208,27 +194,18 @@ TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
 
 TEST(JetText, CompressedAndPlainUtf16DecodeToUtf8) {
   using namespace std::string_literals;
-  // Compressed: one byte per character until a zero byte switches to UTF-16LE and back.
-  EXPECT_EQ(decodeJet4Text("\xFF\xFE"
-                           "MH-1"s),
-            "MH-1");
-  EXPECT_EQ(decodeJet4Text("\xFF\xFE"
-                           "A\xE4"
-                           "\x00"
-                           "\x1F\x04\x00"
-                           "B"s),
-            "Aä\u041FB");
-  EXPECT_EQ(decodeJet4Text("\xFF\xFE"s), "");
-  // Plain UTF-16LE, with a surrogate pair, a lone surrogate and a dangling byte.
-  EXPECT_EQ(decodeJet4Text("N\x00\xD8\x00"s), "NØ");
-  EXPECT_EQ(decodeJet4Text("\x3D\xD8\x00\xDE"s), "😀");
-  EXPECT_EQ(decodeJet4Text("\x3D\xD8"
-                           "A\x00"s),
-            "\xEF\xBF\xBD"
-            "A");
-  EXPECT_EQ(decodeJet4Text("A\x00"
-                           "B"s),
-            "A");
+  const std::pair<std::string, std::string> cases[] = {
+      // Compressed: one byte per character until a zero byte switches to UTF-16LE and back.
+      {"\xFF\xFEMH-1"s, "MH-1"},
+      {"\xFF\xFE\x41\xE4\0\x1F\x04\0B"s, "Aä\u041FB"},
+      {"\xFF\xFE"s, ""},
+      // Plain UTF-16LE, with a surrogate pair, a lone surrogate and a dangling byte.
+      {"N\0\xD8\0"s, "NØ"},
+      {"\x3D\xD8\0\xDE"s, "😀"},
+      {"\x3D\xD8\x41\0"s, "\uFFFDA"},
+      {"A\0B"s, "A"},
+  };
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(decodeJet4Text(bytes), text);
 }
 
 TEST(JetDate, DaysSince1899ReadAsDateAndTime) {

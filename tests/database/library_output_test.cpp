@@ -2,73 +2,47 @@
 // what the user gets, once.
 #include "database/library_output.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <thread>
 #include <vector>
 
-#include "support/database_test_support.h"
+#include "support/cli_run.h"
 
 namespace tarvello {
 namespace {
 
 using dbtest::ScratchFolder;
 
-// Sends standard error to a file for the life of the object.
-class StderrToFile {
- public:
-  explicit StderrToFile(const std::string& path) {
-    std::fflush(stderr);
-    saved_ = ::dup(STDERR_FILENO);
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ::dup2(fd, STDERR_FILENO);
-    ::close(fd);
-  }
-  ~StderrToFile() {
-    std::fflush(stderr);
-    ::dup2(saved_, STDERR_FILENO);
-    ::close(saved_);
-  }
-
- private:
-  int saved_;
-};
-
+// Standard error goes to gtest's capture file, which the guard must hide
+// from and hand back.
 TEST(QuietLibraryOutput, HidesWhatIsWrittenWhileAliveAndRestoresAfter) {
-  ScratchFolder folder;
-  const std::string log = folder.file("stderr.txt");
+  ::testing::internal::CaptureStderr();
+  std::fprintf(stderr, "before\n");
   {
-    StderrToFile capture(log);
-    std::fprintf(stderr, "before\n");
+    const QuietLibraryOutput quiet;
+    std::fprintf(stderr, "offset 7585302654976 is beyond EOF\n");
+    ::perror("library");
     {
-      const QuietLibraryOutput quiet;
-      std::fprintf(stderr, "offset 7585302654976 is beyond EOF\n");
-      ::perror("library");
-      {
-        const QuietLibraryOutput nested;
-        std::fprintf(stderr, "nested\n");
-      }
-      std::fprintf(stderr, "still hidden\n");
+      const QuietLibraryOutput nested;
+      std::fprintf(stderr, "nested\n");
     }
-    // Guards on several threads at once take turns and leave stderr as found.
-    std::vector<std::thread> threads;
-    for (int i = 0; i < 4; ++i)
-      threads.emplace_back([] {
-        for (int k = 0; k < 50; ++k) {
-          const QuietLibraryOutput quiet;
-          std::fprintf(stderr, "from a thread\n");
-        }
-      });
-    for (auto& t : threads) t.join();
-    std::fprintf(stderr, "after\n");
+    std::fprintf(stderr, "still hidden\n");
   }
-  EXPECT_EQ(dbtest::readBytes(log), "before\nafter\n");
+  // Guards on several threads at once take turns and leave stderr as found.
+  std::vector<std::thread> threads;
+  for (int i = 0; i < 4; ++i)
+    threads.emplace_back([] {
+      for (int k = 0; k < 50; ++k) {
+        const QuietLibraryOutput quiet;
+        std::fprintf(stderr, "from a thread\n");
+      }
+    });
+  for (auto& t : threads) t.join();
+  std::fprintf(stderr, "after\n");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "before\nafter\n");
 }
 
 TEST(QuietLibraryOutput, CliSaysWhatIsWrongWithACutShortDatabaseOnce) {
@@ -83,20 +57,15 @@ TEST(QuietLibraryOutput, CliSaysWhatIsWrongWithACutShortDatabaseOnce) {
   for (size_t pages = 2; pages < whole.size() / 4096; ++pages) {
     const std::string path =
         folder.writeFile("cut" + std::to_string(pages) + ".bvp", whole.substr(0, pages * 4096));
-    const std::string errFile = folder.file("stderr.txt");
-    const std::string command = std::string(TARVELLO_CLI) + " --pipe-db '" + path +
-                                "' --list-outfalls >'" + folder.file("stdout.txt") + "' 2>'" +
-                                errFile + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    const std::string err = dbtest::readBytes(errFile);
-    const std::string out = dbtest::readBytes(folder.file("stdout.txt"));
+    const clitest::CliRun run =
+        clitest::runCliWith(folder, "--pipe-db " + clitest::quote(path) + " --list-outfalls");
+    const std::string &err = run.err, &out = run.out;
     SCOPED_TRACE(std::to_string(pages) + " pages: " + out + err);
     EXPECT_EQ(err.find("beyond EOF"), std::string::npos);
     EXPECT_EQ(out.find("beyond EOF"), std::string::npos);
-    if (WEXITSTATUS(status) == 0) continue;
+    if (run.status == 0) continue;
     ++refused;
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(run.status, 1);
     EXPECT_EQ(err.rfind(path + ": ", 0), 0u);
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
     EXPECT_EQ(out, "");

@@ -175,8 +175,8 @@ TEST_P(ExampleProject, DescriptionIsASoundNetwork) {
 
 TEST_P(ExampleProject, JetFilesReadBackAsDescribed) {
   const Example& e = GetParam();
-  const tarvello::dbtest::ScratchFolder
-      folder;  // the readers get copies, checked to be left as they were
+  // The readers get copies, checked to be left as they were.
+  const tarvello::dbtest::ScratchFolder folder;
   bool noMdbReader = false;
   for (const bool isPipe : {true, false}) {
     const std::string file = e.name + (isPipe ? ".bvp" : ".olm");
@@ -185,22 +185,20 @@ TEST_P(ExampleProject, JetFilesReadBackAsDescribed) {
     const fs::path path = folder.copyExample(file);
     SCOPED_TRACE(path.string());
     const Tables described = readDescription(description(e, isPipe ? "pipe" : "inlet"));
-    const Tables product = viaProductReader(path.string(), isPipe);
-    for (const auto& [name, want] : described) {
-      SCOPED_TRACE(name + " through the product");
-      ASSERT_TRUE(product.count(name));
-      expectTable(want, product.at(name));
-    }
+    const auto expectDescribed = [&described](const Tables& got, const std::string& reader) {
+      for (const auto& [name, want] : described) {
+        SCOPED_TRACE(name + " through " + reader);
+        ASSERT_TRUE(got.count(name));
+        expectTable(want, got.at(name));
+      }
+    };
+    expectDescribed(viaProductReader(path.string(), isPipe), "the product");
     const auto dump = jettest::readWithMdbReader(path.string());
     noMdbReader = !dump;
     if (!dump) continue;
     const Tables mdb = viaMdbReader(*dump);
     ASSERT_EQ(mdb.size(), described.size()) << "tables in the file";
-    for (const auto& [name, want] : described) {
-      SCOPED_TRACE(name + " through mdb-reader");
-      ASSERT_TRUE(mdb.count(name));
-      expectTable(want, mdb.at(name));
-    }
+    expectDescribed(mdb, "mdb-reader");
   }
   if (noMdbReader) GTEST_SKIP() << jettest::kNoMdbReader;
 }
@@ -230,9 +228,8 @@ TEST(HighwayExample, CoversEveryStructureTypeShapeAndLayout) {
   size_t branches = 1;
   for (const auto& [node, count] : inflows) branches += end[node] == "1" ? count - 1 : 0;
   EXPECT_GE(branches, 5u);
-  EXPECT_TRUE(std::any_of(inflows.begin(), inflows.end(), [](const auto& n) {
-    return n.second == 3;
-  })) << "a junction with three inflows";
+  EXPECT_TRUE(std::ranges::any_of(inflows, [](const auto& n) { return n.second == 3; }))
+      << "a junction with three inflows";
 
   std::set<std::string> topless;  // one structure without a top, wherever it is listed
   for (size_t r = 0; r < pipe.rows.size(); ++r)

@@ -43,14 +43,10 @@ constexpr const char* kInletFields[] = {"INLET_NUMBER", "INLET_SUBTYPE", "INLETL
 
 std::vector<std::string_view> split(std::string_view s, char sep) {
   std::vector<std::string_view> parts;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = s.find(sep, start);
-    parts.push_back(
-        s.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-    if (end == std::string_view::npos) return parts;
-    start = end + 1;
-  }
+  for (size_t end; (end = s.find(sep)) != std::string_view::npos; s.remove_prefix(end + 1))
+    parts.push_back(s.substr(0, end));
+  parts.push_back(s);
+  return parts;
 }
 
 // Table `name` with the fields `names` and the records, values typed by the
@@ -86,29 +82,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (size_t i = 1; i < lines.size() && pipes.size() + inlets.size() < 40; ++i) {
     if (lines[i].empty()) continue;
     auto fields = split(lines[i], ';');
-    if (fields[0] == "I") {
-      fields.erase(fields.begin());
-      inlets.push_back(std::move(fields));
-    } else {
-      pipes.push_back(std::move(fields));
-    }
+    const bool inlet = fields[0] == "I";
+    if (inlet) fields.erase(fields.begin());
+    (inlet ? inlets : pipes).push_back(std::move(fields));
   }
-  constexpr const char* kProjectFields[] = {"UNITS"};
   const std::vector<std::vector<std::string_view>> project = {{head[0]}};
 
+  // Each database holds its PROJECT table and the records.
+  const auto database = [&project](StoredTable records, DatabaseKind kind, const char* name) {
+    constexpr const char* kProjectFields[] = {"UNITS"};
+    std::vector<StoredTable> tables;
+    tables.push_back(table("PROJECT", kProjectFields, project));
+    tables.push_back(std::move(records));
+    return ProjectDatabase::fromTables(std::move(tables), kind, name);
+  };
   Session session;
-  std::vector<StoredTable> pipeTables;
-  pipeTables.push_back(table("PROJECT", kProjectFields, project));
-  pipeTables.push_back(table("PIPE", kPipeFields, pipes));
   session.databases.setPipeDatabase(
-      ProjectDatabase::fromTables(std::move(pipeTables), DatabaseKind::Pipe, "fuzz.bvp"));
-  if (!inlets.empty()) {
-    std::vector<StoredTable> inletTables;
-    inletTables.push_back(table("PROJECT", kProjectFields, project));
-    inletTables.push_back(table("INLET", kInletFields, inlets));
+      database(table("PIPE", kPipeFields, pipes), DatabaseKind::Pipe, "fuzz.bvp"));
+  if (!inlets.empty())
     session.databases.setInletDatabase(
-        ProjectDatabase::fromTables(std::move(inletTables), DatabaseKind::Inlet, "fuzz.olm"));
-  }
+        database(table("INLET", kInletFields, inlets), DatabaseKind::Inlet, "fuzz.olm"));
   session.outfallNode = head.size() > 1 ? std::string(head[1]) : "";
   session.tailWaterText = head.size() > 2 ? std::string(head[2]) : "0.0";
 

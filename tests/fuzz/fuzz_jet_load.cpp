@@ -12,46 +12,32 @@
 
 namespace {
 
-// libmdb opens files by name, so each input goes to one file in a folder of
-// this process (in memory where /dev/shm exists).
-class InputFile {
-  static constexpr std::size_t kPage = 4096;  // Jet 4; a Jet 3 page (2048) divides it
+namespace fs = std::filesystem;
+constexpr std::size_t kPage = 4096;  // Jet 4; a Jet 3 page (2048) divides it
 
- public:
-  InputFile() {
-    namespace fs = std::filesystem;
-    const fs::path base =
-        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    dir_ = base / ("tarvello-fuzz-jet-" + std::to_string(getpid()));
-    fs::create_directories(dir_);
-    path_ = (dir_ / "input.bvp").string();
-  }
+// libmdb opens files by name, so each input goes to one file of this process
+// (in memory where /dev/shm exists), removed when the process ends.
+struct InputFile {
+  const fs::path path =
+      (fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path()) /
+      ("tarvello-fuzz-jet-" + std::to_string(getpid()) + ".bvp");
   ~InputFile() {
     std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    fs::remove(path, ec);
   }
-  // Padded with zeros to whole pages: a file of part of a page is refused
-  // before libmdb reads it, and most mutations change the length.
-  const std::string& write(const std::uint8_t* data, std::size_t size) {
-    std::string bytes(reinterpret_cast<const char*>(data), size);
-    bytes.resize((size + kPage - 1) / kPage * kPage, '\0');
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return path_;
-  }
-
- private:
-  std::filesystem::path dir_;
-  std::string path_;
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static InputFile input;
-  const std::string& path = input.write(data, size);
+  static const InputFile input;
+  // Padded with zeros to whole pages: a file of part of a page is refused
+  // before libmdb reads it, and most mutations change the length.
+  std::string bytes(reinterpret_cast<const char*>(data), size);
+  bytes.resize((size + kPage - 1) / kPage * kPage, '\0');
+  std::ofstream(input.path, std::ios::binary | std::ios::trunc) << bytes;
   try {
-    const auto db = tarvello::ProjectDatabase::openJet(path, tarvello::DatabaseKind::Pipe);
+    const auto db = tarvello::ProjectDatabase::openJet(input.path, tarvello::DatabaseKind::Pipe);
     (void)db->readUnits();
     (void)db->outfallNodes();
     const tarvello::StoredTable& pipes = db->table("PIPE");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "network_gen.h"
@@ -14,12 +15,6 @@
 
 namespace tarvello {
 namespace {
-
-std::vector<std::string> texts(const Warnings& warnings) {
-  std::vector<std::string> out;
-  for (const Warning& w : warnings.all()) out.push_back(w.text);
-  return out;
-}
 
 using namespace tarvello::testing;
 using namespace tarvello::reporttest;
@@ -50,63 +45,39 @@ std::vector<std::string> hinRuleBreaks(const HglTrace& trace, const ProfileTable
   return breaks;
 }
 
+// A pipe of the worked networks: its hydraulics (D, Eout, Ein, L, Q, V, FD),
+// then any other fields as name, value, name, value.
+Fields pipe(const std::string& number, const std::string& out, const std::string& in,
+            const std::array<std::string, 7>& hydraulics,
+            const std::vector<std::string>& more = {}) {
+  const char* names[] = {"PIPE_DIA",       "PIPE_ELEOUT",   "PIPE_ELEIN",    "PIPE_LENGTH",
+                         "PIPE_DISCHARGE", "PIPE_VELOCITY", "PIPE_FLOWDEPTH"};
+  Fields f = fields(more);
+  for (size_t i = 0; i < hydraulics.size(); ++i) f[names[i]] = hydraulics[i];
+  return pipeRecord(number, out, in, f);
+}
+
+// Recording changes nothing: the same run without a trace fills the same
+// tables and warns the same.
+void expectSameWithoutTrace(Session& plain, const TracedRun& run) {
+  createProfileData(plain);
+  EXPECT_EQ(tableCsv(plain.tables().structures), tableCsv(run.tables.structures));
+  EXPECT_EQ(tableCsv(plain.tables().pipes), tableCsv(run.tables.pipes));
+  EXPECT_EQ(warningsCsv(plain.warnings.all()), warningsCsv(run.warnings.all()));
+}
+
 // O <- A <- B <- E, with C and D into A and G into B; tail water 103.5.
 std::vector<Fields> englishNetwork() {
   return {
-      pipeRecord("P1", "O", "A",
-                 {{"NODEIN_TYPE", q("Junction Box")},
-                  {"NODEOUT_TYPE", q("End Wall")},
-                  {"PIPE_DIA", "36"},
-                  {"PIPE_ELEOUT", "100"},
-                  {"PIPE_ELEIN", "100.5"},
-                  {"PIPE_LENGTH", "200"},
-                  {"PIPE_DISCHARGE", "40"},
-                  {"PIPE_VELOCITY", "6"},
-                  {"PIPE_FLOWDEPTH", "1.8"}}),
-      pipeRecord("P2", "A", "B",
-                 {{"NODEIN_TYPE", q("Inlet")},
-                  {"NODEIN_SHAPING", q("YES")},
-                  {"PIPE_DIA", "30"},
-                  {"PIPE_ELEOUT", "101"},
-                  {"PIPE_ELEIN", "102"},
-                  {"PIPE_LENGTH", "150"},
-                  {"PIPE_DISCHARGE", "10"},
-                  {"PIPE_VELOCITY", "3"},
-                  {"PIPE_FLOWDEPTH", "1.2"},
-                  {"STRUCTURE_CA", "2"},
-                  {"PIPE_I", "5"}}),
-      pipeRecord("P3", "A", "C",
-                 {{"PIPE_ELEOUT", "103.8"},
-                  {"PIPE_ELEIN", "104.5"},
-                  {"PIPE_LENGTH", "80"},
-                  {"PIPE_DISCHARGE", "8"},
-                  {"PIPE_VELOCITY", "4"},
-                  {"PIPE_FLOWDEPTH", "1.8"},
-                  {"PIPE_SKEW", "90"}}),
-      pipeRecord("P4", "A", "D",
-                 {{"PIPE_DIA", "15"},
-                  {"PIPE_ELEOUT", "102"},
-                  {"PIPE_ELEIN", "102.5"},
-                  {"PIPE_LENGTH", "50"},
-                  {"PIPE_DISCHARGE", "3.5"},
-                  {"PIPE_VELOCITY", "10"},
-                  {"PIPE_FLOWDEPTH", "0.6"}}),
-      pipeRecord("P5", "B", "E",
-                 {{"PIPE_DIA", "18"},
-                  {"PIPE_ELEOUT", "106"},
-                  {"PIPE_ELEIN", "108"},
-                  {"PIPE_DISCHARGE", "5"},
-                  {"PIPE_VELOCITY", "3"},
-                  {"PIPE_FLOWDEPTH", "0.9"}}),
-      pipeRecord("P7", "B", "G",
-                 {{"PIPE_DIA", "18"},
-                  {"PIPE_ELEOUT", "102.5"},
-                  {"PIPE_ELEIN", "103"},
-                  {"PIPE_LENGTH", "60"},
-                  {"PIPE_DISCHARGE", "4"},
-                  {"PIPE_VELOCITY", "4"},
-                  {"PIPE_FLOWDEPTH", "0.7"},
-                  {"PIPE_SKEW", "45"}}),
+      pipe("P1", "O", "A", {"36", "100", "100.5", "200", "40", "6", "1.8"},
+           {"NODEIN_TYPE", q("Junction Box"), "NODEOUT_TYPE", q("End Wall")}),
+      pipe("P2", "A", "B", {"30", "101", "102", "150", "10", "3", "1.2"},
+           {"NODEIN_TYPE", q("Inlet"), "NODEIN_SHAPING", q("YES"), "STRUCTURE_CA", "2", "PIPE_I",
+            "5"}),
+      pipe("P3", "A", "C", {"24", "103.8", "104.5", "80", "8", "4", "1.8"}, {"PIPE_SKEW", "90"}),
+      pipe("P4", "A", "D", {"15", "102", "102.5", "50", "3.5", "10", "0.6"}),
+      pipe("P5", "B", "E", {"18", "106", "108", "100", "5", "3", "0.9"}),
+      pipe("P7", "B", "G", {"18", "102.5", "103", "60", "4", "4", "0.7"}, {"PIPE_SKEW", "45"}),
   };
 }
 
@@ -154,13 +125,7 @@ TEST(HglSheet, EnglishRowsWorkedByHand) {
             }));
   EXPECT_EQ(hinRuleBreaks(run.trace, t), std::vector<std::string>{});
 
-  // Recording changes nothing: the same run without a trace fills the same
-  // tables and warns the same.
-  auto plain = sessionWith(englishNetwork(), "O", "103.5");
-  createProfileData(*plain);
-  EXPECT_EQ(tableCsv(plain->tables().structures), tableCsv(t.structures));
-  EXPECT_EQ(tableCsv(plain->tables().pipes), tableCsv(t.pipes));
-  EXPECT_EQ(texts(plain->warnings), texts(run.warnings));
+  expectSameWithoutTrace(*sessionWith(englishNetwork(), "O", "103.5"), run);
 
   // The workbook's rows are the same cells, heads first.
   const ExtraWorksheet sheet = hglWorksheet(run.trace, t);
@@ -171,37 +136,14 @@ TEST(HglSheet, EnglishRowsWorkedByHand) {
 
 // g = 9.8, sizes / 1000, K = 0.312; 2g = 19.6. O <- A <- B, and C into A.
 TEST(HglSheet, MetricRowsWorkedByHand) {
-  TracedRun run = traced(sessionWith({pipeRecord("P1", "O", "A",
-                                                 {{"NODEIN_TYPE", q("Inlet")},
-                                                  {"NODEIN_SHAPING", q("YES")},
-                                                  {"PIPE_DIA", "600"},
-                                                  {"PIPE_ELEOUT", "50"},
-                                                  {"PIPE_ELEIN", "50.5"},
-                                                  {"PIPE_LENGTH", "40"},
-                                                  {"PIPE_DISCHARGE", "0.5"},
-                                                  {"PIPE_VELOCITY", "1.8"},
-                                                  {"PIPE_FLOWDEPTH", "0.25"},
-                                                  {"STRUCTURE_CA", "0.001"},
-                                                  {"PIPE_I", "50"}}),
-                                      pipeRecord("P2", "A", "B",
-                                                 {{"PIPE_DIA", "450"},
-                                                  {"PIPE_ELEOUT", "50.2"},
-                                                  {"PIPE_ELEIN", "50.9"},
-                                                  {"PIPE_LENGTH", "30"},
-                                                  {"PIPE_DISCHARGE", "0.2"},
-                                                  {"PIPE_VELOCITY", "1.5"},
-                                                  {"PIPE_FLOWDEPTH", "0.2"},
-                                                  {"PIPE_SKEW", "45"}}),
-                                      pipeRecord("P3", "A", "C",
-                                                 {{"PIPE_DIA", "375"},
-                                                  {"PIPE_ELEOUT", "50.6"},
-                                                  {"PIPE_ELEIN", "51"},
-                                                  {"PIPE_LENGTH", "25"},
-                                                  {"PIPE_DISCHARGE", "0.04"},
-                                                  {"PIPE_VELOCITY", "3"},
-                                                  {"PIPE_FLOWDEPTH", "0.15"},
-                                                  {"PIPE_SKEW", "90"}})},
-                                     "O", "0.0", "METRIC"));
+  TracedRun run = traced(sessionWith(
+      {pipe("P1", "O", "A", {"600", "50", "50.5", "40", "0.5", "1.8", "0.25"},
+            {"NODEIN_TYPE", q("Inlet"), "NODEIN_SHAPING", q("YES"), "STRUCTURE_CA", "0.001",
+             "PIPE_I", "50"}),
+       pipe("P2", "A", "B", {"450", "50.2", "50.9", "30", "0.2", "1.5", "0.2"},
+            {"PIPE_SKEW", "45"}),
+       pipe("P3", "A", "C", {"375", "50.6", "51", "25", "0.04", "3", "0.15"}, {"PIPE_SKEW", "90"})},
+      "O", "0.0", "METRIC"));
   ASSERT_EQ(run.result.error, "");
   EXPECT_EQ(run.result.tailWaterText, "50.48");
   EXPECT_EQ(hglSheetCsv(run.trace, run.tables),
@@ -237,11 +179,14 @@ TEST(HglSheet, WalkRecordMatchesTheTableOnWholeProjects) {
   const dbtest::ScratchFolder folder;
   const std::string path = folder.file("large.bvp");
   jet::writeJet4(path, bench::makeNetwork(5001).pipe);
-  auto s = std::make_unique<Session>();
-  ASSERT_EQ(s->databases.openPipeDatabase(path), "");
-  s->outfallNode = "1";
-  s->tailWaterText = "398.5";
-  TracedRun run = traced(std::move(s));
+  const auto large = [&path] {
+    auto s = std::make_unique<Session>();
+    EXPECT_EQ(s->databases.openPipeDatabase(path), "");
+    s->outfallNode = "1";
+    s->tailWaterText = "398.5";
+    return s;
+  };
+  TracedRun run = traced(large());
   ASSERT_EQ(run.result.error, "");
   const ProfileTables& t = run.tables;
   EXPECT_GT(t.structures.lastFilledRow(), 4000);
@@ -259,18 +204,10 @@ TEST(HglSheet, WalkRecordMatchesTheTableOnWholeProjects) {
     ++rules[static_cast<int>(r.rule)];
   }
   EXPECT_GT(raised, 0);
-  EXPECT_GT(rules[static_cast<int>(HoutRule::Downstream)], 0);
-  EXPECT_GT(rules[static_cast<int>(HoutRule::CrownDepth)], 0);
-  EXPECT_GT(rules[static_cast<int>(HoutRule::FromRow)], 0);
+  for (const HoutRule rule : {HoutRule::Downstream, HoutRule::CrownDepth, HoutRule::FromRow})
+    EXPECT_GT(rules[static_cast<int>(rule)], 0) << static_cast<int>(rule);
 
-  Session plain;
-  ASSERT_EQ(plain.databases.openPipeDatabase(path), "");
-  plain.outfallNode = "1";
-  plain.tailWaterText = "398.5";
-  createProfileData(plain);
-  EXPECT_EQ(tableCsv(plain.tables().structures), tableCsv(t.structures));
-  EXPECT_EQ(tableCsv(plain.tables().pipes), tableCsv(t.pipes));
-  EXPECT_EQ(texts(plain.warnings), texts(run.warnings));
+  expectSameWithoutTrace(*large(), run);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // by poppler.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 
 #include "excel/excel_export.h"
@@ -81,19 +82,15 @@ TEST(Quantities, BarrelsAndHeightsTheWalkCouldNotRead) {
   // size is span X rise; a structure without a top number leaves its
   // group's height empty.
   TracedRun run = traced(sessionWith(
-      {pipeRecord("P1", "O", "A",
-                  {{"NUMOFPIPES", "0"}, {"PIPE_LENGTH", "10.25"}, {"NODEOUT_TYPE", q("End Wall")}}),
+      {pipeRecord(
+           "P1", "O", "A",
+           fields({"NUMOFPIPES", "0", "PIPE_LENGTH", "10.25", "NODEOUT_TYPE", q("End Wall")})),
        pipeRecord("P2", "A", "B",
-                  {{"NUMOFPIPES", "NULL"}, {"PIPE_LENGTH", "20.3"}, {"PIPE_ELEOUT", "101"}}),
+                  fields({"NUMOFPIPES", "NULL", "PIPE_LENGTH", "20.3", "PIPE_ELEOUT", "101"})),
        pipeRecord("P3", "B", "C",
-                  {{"PIPE_SHAPE", q("Box")},
-                   {"SPAN", "48"},
-                   {"RISE", "36"},
-                   {"NUMOFPIPES", "2"},
-                   {"PIPE_LENGTH", "7.5"},
-                   {"PIPE_ELEOUT", "102"},
-                   {"PIPE_ELEIN", "103"},
-                   {"NODEIN_TOPELE", q("n/a")}})},
+                  fields({"PIPE_SHAPE", q("Box"), "SPAN", "48", "RISE", "36", "NUMOFPIPES", "2",
+                          "PIPE_LENGTH", "7.5", "PIPE_ELEOUT", "102", "PIPE_ELEIN", "103",
+                          "NODEIN_TOPELE", q("n/a")}))},
       "O"));
   EXPECT_EQ(quantitiesCsv(run.tables, run.trace, true),
             csvLines({
@@ -107,13 +104,11 @@ TEST(Quantities, BarrelsAndHeightsTheWalkCouldNotRead) {
 
 // Cells of a worksheet as openpyxl reads them, row by row from A1.
 std::vector<std::vector<std::string>> sheetRows(const xltest::ReadSheet& sheet, size_t columns) {
-  std::vector<std::vector<std::string>> rows;
-  for (int r = 1; r <= sheet.lastRowWithValue(); ++r) {
-    std::vector<std::string> row;
-    for (size_t c = 1; c <= columns; ++c)
-      row.push_back(sheet.value(columnName(static_cast<int>(c)) + std::to_string(r)));
-    rows.push_back(row);
-  }
+  std::vector<std::vector<std::string>> rows(static_cast<size_t>(sheet.lastRowWithValue()),
+                                             std::vector<std::string>(columns));
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (size_t c = 0; c < columns; ++c)
+      rows[r][c] = sheet.value(columnName(static_cast<int>(c) + 1) + std::to_string(r + 1));
   return rows;
 }
 
@@ -142,24 +137,24 @@ TEST(Reports, WorkbookCarriesTheSheetAndTheSummaryAfterTheSchedules) {
   EXPECT_EQ(book.sheets[2].type("A2"), "s");  // cells are text, as the CSV has them
 }
 
+// Words or cells joined by single blanks, empty ones left out.
+std::string joined(const std::vector<std::string>& words) {
+  std::string line;
+  for (const auto& word : words)
+    if (!word.empty()) line += (line.empty() ? "" : " ") + word;
+  return line;
+}
+
 // The page's text lines as poppler lays them out, blanks runs closed up.
 std::vector<std::string> pageLines(const std::string& pdf, int page) {
   std::vector<std::string> lines;
   std::istringstream in(pdftest::pdfText(pdf, page));
   for (std::string line; std::getline(in, line);) {
-    std::istringstream words(line);
-    std::string joined, word;
-    while (words >> word) joined += (joined.empty() ? "" : " ") + word;
-    if (!joined.empty()) lines.push_back(joined);
+    std::istringstream split(line);
+    const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
+    if (!words.empty()) lines.push_back(joined(words));
   }
   return lines;
-}
-
-std::string joinedCells(const std::vector<std::string>& row) {
-  std::string joined;
-  for (const auto& cell : row)
-    if (!cell.empty()) joined += (joined.empty() ? "" : " ") + cell;
-  return joined;
 }
 
 bool hasLine(const std::vector<std::string>& lines, const std::string& line) {
@@ -197,7 +192,7 @@ TEST(Reports, PdfSetEndsWithTheSheetAndTheSummary) {
 
   const auto sheet = pageLines(pdf, basePages + 1);
   for (size_t r = 1; r < hglRows.size(); ++r)
-    EXPECT_TRUE(hasLine(sheet, joinedCells(hglRows[r]))) << joinedCells(hglRows[r]);
+    EXPECT_TRUE(hasLine(sheet, joined(hglRows[r]))) << joined(hglRows[r]);
   // A head of several words stands on two lines, a head of one word on the lower.
   EXPECT_TRUE(hasLine(sheet, "Branch Str Pipe Inflow Shaping Hout HGL HGL"))
       << pdftest::pdfText(pdf, basePages + 1);
@@ -209,7 +204,7 @@ TEST(Reports, PdfSetEndsWithTheSheetAndTheSummary) {
 
   const auto last = pageLines(pdf, basePages + 2);
   for (size_t r = 1; r < quantityRows.size(); ++r)
-    EXPECT_TRUE(hasLine(last, joinedCells(quantityRows[r]))) << joinedCells(quantityRows[r]);
+    EXPECT_TRUE(hasLine(last, joined(quantityRows[r]))) << joined(quantityRows[r]);
   EXPECT_TRUE(hasLine(last, "Quantities highway.bvp " + std::to_string(basePages + 2) + " of " +
                                 std::to_string(basePages + 2)));
 }
@@ -233,7 +228,7 @@ TEST(Reports, LongTablesRepeatTheirHeadsOnEveryPage) {
     const auto lines = pageLines(pdf, static_cast<int>(p) + 1);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "Row Name Value") << "page " << p + 1;
-    for (size_t k = 1; k < lines.size() && next < 151 && lines[k] == joinedCells(rows[next]); ++k)
+    for (size_t k = 1; k < lines.size() && next < 151 && lines[k] == joined(rows[next]); ++k)
       ++next;
   }
   EXPECT_EQ(next, 151);

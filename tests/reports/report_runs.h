@@ -22,16 +22,12 @@ struct TracedRun {
   HglTrace trace;
 };
 
-inline void generate(TracedRun& run) {
-  Session& s = *run.session;
-  run.result = createProfileData(s.databases, s.outfallNode, s.tailWaterText, run.tables,
-                                 run.warnings, &run.trace);
-}
-
 inline TracedRun traced(std::unique_ptr<Session> session) {
   TracedRun run;
   run.session = std::move(session);
-  generate(run);
+  Session& s = *run.session;
+  run.result = createProfileData(s.databases, s.outfallNode, s.tailWaterText, run.tables,
+                                 run.warnings, &run.trace);
   return run;
 }
 
@@ -45,6 +41,13 @@ inline TracedRun example(const std::string& name, const std::string& outfall,
   s->outfallNode = outfall;
   s->tailWaterText = tailWater;
   return traced(std::move(s));
+}
+
+// Fields of a pipe record given as name, value, name, value.
+inline testing::Fields fields(const std::vector<std::string>& pairs) {
+  testing::Fields f;
+  for (size_t i = 0; i + 1 < pairs.size(); i += 2) f[pairs[i]] = pairs[i + 1];
+  return f;
 }
 
 // Lines of a CSV text, each ended as the CSV files end them.

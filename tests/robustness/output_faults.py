@@ -29,12 +29,12 @@ def fail(case, text):
 
 
 def writers(folder):
-    """(option, value, written files) of each writer with its target in `folder`."""
-    return [("--tables", os.path.join(folder, "tables"), [os.path.join(folder, "tables", "structures.csv")]),
-            ("--all-profiles", os.path.join(folder, "all.dxf"), [os.path.join(folder, "all.dxf")]),
-            ("--excel", os.path.join(folder, "schedules.xlsx"), [os.path.join(folder, "schedules.xlsx")]),
-            ("--pdf", os.path.join(folder, "set.pdf"), [os.path.join(folder, "set.pdf")]),
-            ("--checks", os.path.join(folder, "findings.csv"), [os.path.join(folder, "findings.csv")])]
+    """(option, value, written file) of each writer with its target in `folder`."""
+    return [(option, os.path.join(folder, name), os.path.join(folder, name, "structures.csv")
+             if option == "--tables" else os.path.join(folder, name))
+            for option, name in [("--tables", "tables"), ("--all-profiles", "all.dxf"),
+                                 ("--excel", "schedules.xlsx"), ("--pdf", "set.pdf"),
+                                 ("--checks", "findings.csv")]]
 
 
 def run(case, database, option, value, wrapper=(), limit=None):
@@ -70,16 +70,14 @@ def fresh(name):
 def with_existing_files(folder):
     """Puts OLD under every writer's chosen name."""
     os.makedirs(os.path.join(folder, "tables"), exist_ok=True)
-    for _, _, files in writers(folder):
-        for f in files:
-            open(f, "wb").write(OLD)
+    for _, _, f in writers(folder):
+        open(f, "wb").write(OLD)
 
 
 def expect_left_alone(case, folder, database, before):
-    for _, _, files in writers(folder):
-        for f in files:
-            if os.path.isfile(f) and open(f, "rb").read() != OLD:
-                fail(case, f"{f} was changed")
+    for _, _, f in writers(folder):
+        if os.path.isfile(f) and open(f, "rb").read() != OLD:
+            fail(case, f"{f} was changed")
     for root, _, names in os.walk(folder):
         for n in names:
             if n.startswith(".") or n.endswith(".tmp"):
@@ -95,65 +93,59 @@ with_existing_files(folder)
 readonly = ["unshare", "-m", "--propagation", "private", "sh", "-c",
             'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && shift && exec "$@"', "sh", folder]
 if subprocess.run(readonly + ["true"], capture_output=True).returncode == 0:
-    for option, value, files in writers(folder):
-        expect_failure(f"read-only {option}", database, option, value, files[0],
+    for option, value, written in writers(folder):
+        expect_failure(f"read-only {option}", database, option, value, written,
                        ["Read-only file system"], wrapper=readonly)
     expect_left_alone("read-only", folder, database, before)
 else:
     print("skipped: read-only mount (unshare and mount are not allowed here)")
 # A place where nothing can be created, whoever runs the program.
-for option, value, _ in writers("/proc/tarvello-test"):
-    target = value + "/structures.csv" if option == "--tables" else value
-    expect_failure(f"/proc {option}", database, option, value, target, ["No such file or directory"])
+for option, value, written in writers("/proc/tarvello-test"):
+    expect_failure(f"/proc {option}", database, option, value, written, ["No such file or directory"])
 
 # A file made read-only is refused even with --force, whoever runs the program.
 folder, database, before = fresh("read-only-file")
 with_existing_files(folder)
-for option, value, files in writers(folder):
-    os.chmod(files[0], 0o444)
-    expect_failure(f"read-only file {option}", database, option, value, files[0], ["read-only"])
+for option, value, written in writers(folder):
+    os.chmod(written, 0o444)
+    expect_failure(f"read-only file {option}", database, option, value, written, ["read-only"])
 expect_left_alone("read-only file", folder, database, before)
 
 # The disk fills up half way: a file size limit far below any output.
 folder, database, before = fresh("full-disk")
 with_existing_files(folder)
-for option, value, files in writers(folder):
-    expect_failure(f"full disk {option}", database, option, value, files[0],
+for option, value, written in writers(folder):
+    expect_failure(f"full disk {option}", database, option, value, written,
                    ["File too large", "No space left on device"], limit=100)
 expect_left_alone("full disk", folder, database, before)
 
 # A device and a folder as the target: refused, and left what they are.
 folder, database, before = fresh("not-a-file")
-for option, value, _ in writers(folder):
-    if option == "--tables":
-        os.makedirs(os.path.join(value, "structures.csv"))
-        expect_failure("folder --tables", database, option, value, os.path.join(value, "structures.csv"),
-                       ["folder", "directory"])
-        expect_failure("device --tables", database, option, "/dev/full", "/dev/full/structures.csv",
-                       ["Not a directory"])
-    else:
-        os.makedirs(value)
-        expect_failure(f"folder {option}", database, option, value, value, ["folder", "not a file"])
-        expect_failure(f"device {option}", database, option, "/dev/full", "/dev/full",
-                       ["not a regular file", "not a file"])
-    chosen = os.path.join(value, "structures.csv") if option == "--tables" else value
-    if os.listdir(chosen):
-        fail(f"folder {option}", f"{chosen} is no longer empty")
+for option, value, written in writers(folder):
+    # A folder where the file would go; for the tables, their file's name.
+    os.makedirs(written)
+    tables = option == "--tables"
+    expect_failure(f"folder {option}", database, option, value, written,
+                   ["folder", "directory"] if tables else ["folder", "not a file"])
+    expect_failure(f"device {option}", database, option, "/dev/full",
+                   "/dev/full/structures.csv" if tables else "/dev/full",
+                   ["Not a directory"] if tables else ["not a regular file", "not a file"])
+    if os.listdir(written):
+        fail(f"folder {option}", f"{written} is no longer empty")
 if not stat.S_ISCHR(os.stat("/dev/full").st_mode):
     fail("device", "/dev/full is no longer a device")
 expect_left_alone("not a file", folder, database, before)
 
 # Names with blanks and non-ASCII letters are written under exactly that name.
 folder, database, before = fresh("names")
-for option, name in [("--tables", "Tabellen Ærø 1"), ("--all-profiles", "Profile Straße 雨水.dxf"),
-                     ("--excel", "Zeitplan für Bühl.xlsx"), ("--pdf", "Blätter Ærø.pdf"),
-                     ("--checks", "Befunde 雨水.csv")]:
+names = {"--tables": "Tabellen Ærø 1", "--all-profiles": "Profile Straße 雨水.dxf",
+         "--excel": "Zeitplan für Bühl.xlsx", "--pdf": "Blätter Ærø.pdf", "--checks": "Befunde 雨水.csv"}
+for option, name in names.items():
     status, seen = run(f"name {option}", database, option, os.path.join(folder, name))
     if status != 0:
         fail(f"name {option}", f"exit status {status}:\n{seen}")
 written = sorted(os.listdir(folder))
-if written != sorted(["project.bvp", "Tabellen Ærø 1", "Profile Straße 雨水.dxf", "Zeitplan für Bühl.xlsx",
-                      "Blätter Ærø.pdf", "Befunde 雨水.csv"]):
+if written != sorted(["project.bvp", *names.values()]):
     fail("names", f"the folder holds {written}")
 elif sorted(os.listdir(os.path.join(folder, "Tabellen Ærø 1"))) != ["branches.csv", "pipes.csv", "structures.csv"]:
     fail("names", "the tables are not all written")

@@ -37,8 +37,7 @@ def rows():
 
 
 def snapshot(path):
-    st = os.stat(path)
-    return open(path, "rb").read(), st.st_mtime_ns
+    return open(path, "rb").read(), os.stat(path).st_mtime_ns
 
 
 def check(name, opened_as, status, fragments):
@@ -85,16 +84,14 @@ def check(name, opened_as, status, fragments):
     return problems, seen
 
 
-failed = 0
-count = 0
+failed = count = 0
 for name, opened_as, status, fragments in rows():
     count += 1
     problems, seen = check(name, opened_as, status, fragments)
     print(("FAIL " if problems else "ok   ") + name)
     if problems:
         failed += 1
-        for p in problems:
-            print("     " + p)
+        print("\n".join("     " + p for p in problems))
         print("     printed:\n       " + seen.strip().replace("\n", "\n       "))
 listed = {r[0] for r in rows()}
 unlisted = sorted(set(os.listdir(corpus)) - listed)

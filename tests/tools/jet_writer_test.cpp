@@ -83,25 +83,22 @@ std::optional<std::string> jsonText(const json& j) {
   return j.get<std::string>();
 }
 
-std::vector<std::optional<std::string>> expectedRow(const jet::TableData& t, std::size_t r,
-                                                    bool libmdb) {
-  std::vector<std::optional<std::string>> row;
-  for (std::size_t c = 0; c < t.columns.size(); ++c) {
-    row.push_back(libmdb ? asLibmdb(t.columns[c].type, t.rows[r][c])
-                         : asMdbReader(t.columns[c].type, t.rows[r][c]));
-  }
+using Row = std::vector<std::optional<std::string>>;
+Row expectedRow(const jet::TableData& t, std::size_t r, bool libmdb) {
+  Row row;
+  for (std::size_t c = 0; c < t.columns.size(); ++c)
+    row.push_back((libmdb ? asLibmdb : asMdbReader)(t.columns[c].type, t.rows[r][c]));
   return row;
 }
-std::vector<std::optional<std::string>> jsonRow(const json& rows, std::size_t r) {
-  std::vector<std::optional<std::string>> row;
-  for (std::size_t c = 0; c < rows[r].size(); ++c) row.push_back(jsonText(rows[r][c]));
+Row jsonRow(const json& cells) {
+  Row row;
+  for (const json& cell : cells) row.push_back(jsonText(cell));
   return row;
 }
 
 const json& tableIn(const json& dump, const std::string& name) {
-  for (std::size_t i = 0; i < dump["tables"].size(); ++i) {
-    if (dump["tables"][i]["name"] == name) return dump["tables"][i];
-  }
+  for (const json& table : dump["tables"])
+    if (table["name"] == name) return table;
   throw std::runtime_error("mdb-reader does not list " + name);
 }
 
@@ -129,21 +126,15 @@ void expectReadsBack(const std::string& file, const jet::TableData& t, const jso
   ASSERT_EQ(js["rows"].size(), t.rows.size());
   for (std::size_t r = 0; r < t.rows.size(); ++r) {
     EXPECT_EQ(lib.rows[r], expectedRow(t, r, true)) << "libmdb, row " << r + 1;
-    EXPECT_EQ(jsonRow(js["rows"], r), expectedRow(t, r, false)) << "mdb-reader, row " << r + 1;
+    EXPECT_EQ(jsonRow(js["rows"][r]), expectedRow(t, r, false)) << "mdb-reader, row " << r + 1;
   }
 }
 
-jet::TableData everyKindOfValue() {
+TEST_F(JetFiles, EveryTypeNullAndTextReadsBackThroughBothReaders) {
   using T = ColumnType;
-  jet::TableData t{"Värden",
-                   {{"T", T::Text},
-                    {"D", T::Double},
-                    {"S", T::Single},
-                    {"L", T::Long},
-                    {"I", T::Integer},
-                    {"B", T::Boolean},
-                    {"M", T::Memo}},
-                   {}};
+  jet::TableData t{"Värden", {}, {}};
+  t.columns = {{"T", T::Text},    {"D", T::Double},  {"S", T::Single}, {"L", T::Long},
+               {"I", T::Integer}, {"B", T::Boolean}, {"M", T::Memo}};
   const auto i64 = [](std::int64_t v) { return Cell{v}; };
   t.rows = {
       {"P-1", 24.0, 0.013, i64(123456), i64(1), true, "short memo"},
@@ -155,21 +146,15 @@ jet::TableData everyKindOfValue() {
        repeat("node-", 2000)},  // chained rows
       {"  blanks kept  ", 95.5, 600.0, i64(-1), i64(-1), true, "#,\"quoted\""},
       {"Ā has a zero low byte", 2.5e-310, 0.75, i64(7), i64(7), false, repeat("é", 1500)},
-      {"\xEF\xBB\xBF"
-       "starts with a byte order mark",
-       123456789.123456789, 1.0, i64(2), i64(2), true, "a"},
+      {"\xEF\xBB\xBFstarts with a byte order mark", 123456789.123456789, 1.0, i64(2), i64(2), true,
+       "a"},
   };
-  return t;
-}
-
-TEST_F(JetFiles, EveryTypeNullAndTextReadsBackThroughBothReaders) {
-  const jet::DatabaseData db{{everyKindOfValue()}};
+  const jet::DatabaseData db{{t}};
   const std::string file = path("values.mdb");
   jet::writeJet4(file, db);
   const auto read = jettest::readWithMdbReader(file);
   if (!read) GTEST_SKIP() << jettest::kNoMdbReader;
-  const json& dump = *read;
-  expectReadsBack(file, db.tables[0], dump);
+  expectReadsBack(file, db.tables[0], *read);
 }
 
 TEST_F(JetFiles, TablesAreListedAndExportedInTheirOrder) {
@@ -228,8 +213,7 @@ TEST_F(JetFiles, HundredFiftyThousandRowsSpanManyPagesInOrder) {
   const jettest::LibmdbTable lib = jettest::readWithLibmdb(file, "BIG");
   const auto read = jettest::readWithMdbReader(file);
   if (!read) GTEST_SKIP() << jettest::kNoMdbReader;
-  const json& dump = *read;
-  const json& rows = tableIn(dump, "BIG")["rows"];
+  const json& rows = tableIn(*read, "BIG")["rows"];
   ASSERT_EQ(lib.rows.size(), static_cast<std::size_t>(kRows));
   ASSERT_EQ(rows.size(), static_cast<std::size_t>(kRows));
   for (std::size_t r = 0; r < lib.rows.size(); ++r) {
@@ -237,7 +221,7 @@ TEST_F(JetFiles, HundredFiftyThousandRowsSpanManyPagesInOrder) {
     ASSERT_EQ(rows[r][0].get<double>(), static_cast<double>(r)) << "mdb-reader row order";
     if (r % 997 == 0 || r + 1 == lib.rows.size()) {
       EXPECT_EQ(lib.rows[r], expectedRow(t, r, true)) << r;
-      EXPECT_EQ(jsonRow(rows, r), expectedRow(t, r, false)) << r;
+      EXPECT_EQ(jsonRow(rows[r]), expectedRow(t, r, false)) << r;
     }
   }
   EXPECT_EQ(jettest::readWithLibmdb(file, "SMALL").rows, (Values{{"5"}}));
@@ -339,8 +323,7 @@ TEST_F(JetFiles, WriterRejectsWhatJetCannotHoldAndKeepsTheOldFile) {
 }
 
 TEST_F(JetFiles, JetWriteToolBuildsTheDescribedFile) {
-  const std::string desc = path("project.txt");
-  const std::string out = path("project.mdb");
+  const std::string desc = path("project.txt"), out = path("project.mdb");
   std::ofstream(desc)
       << "[PROJECT]\nUNITS:text\nENGLISH\n[PIPE]\n"
          "PIPE_NUMBER:text,NODEOUT_NO:text,NODEIN_NO:text,PIPE_DIA:double,NUMOFPIPES:integer\n"

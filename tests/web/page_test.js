@@ -56,9 +56,9 @@ function treeRssMb(root) {
   const rows = require('child_process').execFileSync('ps', ['-eo', 'pid=,ppid=,rss=']).toString().trim().split('\n')
     .map((l) => l.trim().split(/\s+/).map(Number));
   const inTree = new Set([root]);
-  for (let grown = true; grown;) {
-    grown = false;
-    for (const [pid, ppid] of rows) if (inTree.has(ppid) && !inTree.has(pid)) { inTree.add(pid); grown = true; }
+  for (let size = 0; size !== inTree.size;) {
+    size = inTree.size;
+    for (const [pid, ppid] of rows) if (inTree.has(ppid)) inTree.add(pid);
   }
   // Proportional set sizes: pages the processes share count once in all.
   let kb = 0;
@@ -101,14 +101,10 @@ async function main() {
     await page.waitForFunction(() => document.getElementById('busy').hidden, { timeout: 600000 });
   }
   async function create(outfall, tailWater, egl, criteria) {
-    await page.$eval('#outfall', (e, v) => { e.value = v; }, outfall);
-    await page.$eval('#tail-water', (e, v) => { e.value = v; }, tailWater);
-    await page.$eval('#egl', (e, v) => { e.checked = v; }, egl);
-    if (criteria) {
-      await (await page.$('#criteria-file')).uploadFile(criteria);
-    } else {
-      await page.$eval('#criteria-file', (e) => { e.value = ''; e.dispatchEvent(new Event('change')); });
-    }
+    await page.evaluate((o, t, e) => { const $ = (id) => document.getElementById(id); $('outfall').value = o; $('tail-water').value = t; $('egl').checked = e; },
+                        outfall, tailWater, egl);
+    if (criteria) await (await page.$('#criteria-file')).uploadFile(criteria);
+    else await page.$eval('#criteria-file', (e) => { e.value = ''; e.dispatchEvent(new Event('change')); });
     const before = await page.evaluate(() => document.body.dataset.ran || '');
     await page.$eval('#status', (e) => { e.textContent = ''; });
     // Enter in the outfall box runs it, as the button does.
@@ -119,19 +115,12 @@ async function main() {
   }
   // The records of a CSV file the page saved (quoted fields as the tables write them).
   function csvFile(file) {
-    const rows = [];
-    let row = [], field = '', quoted = false;
-    const text = fs.readFileSync(file, 'utf8');
-    for (let i = 0; i < text.length; ++i) {
-      const c = text[i];
-      if (quoted) {
-        if (c === '"' && text[i + 1] === '"') { field += '"'; ++i; } else if (c === '"') quoted = false; else field += c;
-      } else if (c === '"') quoted = true;
-      else if (c === ',') { row.push(field); field = ''; }
-      else if (c === '\n') { row.push(field); rows.push(row); row = []; field = ''; }
-      else if (c !== '\r') field += c;
+    const rows = [], text = fs.readFileSync(file, 'utf8'), field = /("(?:[^"]|"")*"|[^,\r\n]*)(,|\r?\n|$)/y;
+    let row = [];
+    for (let m; (m = field.exec(text)) && (m.index < text.length || row.length);) {
+      row.push(m[1].startsWith('"') ? m[1].slice(1, -1).replace(/""/g, '"') : m[1]);
+      if (m[2] !== ',') { rows.push(row); row = []; }
     }
-    if (field !== '' || row.length) { row.push(field); rows.push(row); }
     return rows;
   }
   // Which rows the grids must mark, worked out from the saved files alone: a
@@ -146,8 +135,7 @@ async function main() {
     structures.forEach((r, i) => { const t = Number(r[top]); if (t !== 0 && Number(r[high]) >= t) hgl.add(i + 1); });
     const sBranch = sHead.indexOf('Branch ID'), sNo = sHead.indexOf('Str #');
     const pBranch = pHead.indexOf('Branch ID'), pNo = pHead.indexOf('Pipe No');
-    const found = { structures: new Set(), pipes: new Set() };
-    const rowOf = [];
+    const found = { structures: new Set(), pipes: new Set() }, rowOf = [];
     for (const [, branch, structure, pipe] of findings) {
       const [table, rows, at] = pipe ? ['pipes', pipes, (r) => r[pBranch] === branch && r[pNo] === pipe]
                                      : ['structures', structures, (r) => r[sBranch] === branch && r[sNo] === structure];
@@ -165,20 +153,16 @@ async function main() {
     const positions = [1, ...[...expected].slice(0, 8)];
     const drawn = await page.evaluate(async (grid, positions) => {
       const body = document.querySelector(`#${grid} .grid-body`);
-      const out = [];
+      const out = [], scrollTo = (top) => { body.scrollTop = top; body.dispatchEvent(new Event('scroll')); };
       for (const row of positions) {
-        body.scrollTop = (row - 1) * 22;
-        body.dispatchEvent(new Event('scroll'));
+        scrollTo((row - 1) * 22);
         for (const line of document.querySelectorAll(`#${grid} .grid-rows .grid-row`)) out.push([Number(line.dataset.row), line.className]);
       }
-      body.scrollTop = 0;
-      body.dispatchEvent(new Event('scroll'));
+      scrollTo(0);
       return out;
     }, grid, positions);
     check(drawn.length > 0, `${name}: no ${grid} rows drawn`);
-    for (const [row, className] of drawn) {
-      check(className.split(' ').includes(cls) === expected.has(row), `${name}: ${grid} row ${row} marked "${className}"`);
-    }
+    for (const [row, className] of drawn) check(className.split(' ').includes(cls) === expected.has(row), `${name}: ${grid} row ${row} marked "${className}"`);
     for (const row of [...expected].slice(0, 8)) check(drawn.some(([r]) => r === row), `${name}: ${grid} row ${row} never drawn`);
     await page.click('[data-tab=structures]');
   }
@@ -189,8 +173,7 @@ async function main() {
   const colourOf = (id) => page.$eval('#' + id, (e) => getComputedStyle(e).color);
   // Types into a field as a user does, so that the page hears every key.
   async function typeInto(id, value) {
-    await page.focus('#' + id);
-    await page.$eval('#' + id, (e) => e.select());
+    await page.$eval('#' + id, (e) => { e.focus(); e.select(); });
     await page.keyboard.type(value);
   }
   // Which colour index each line and polyline of a DXF file is drawn in,
@@ -233,23 +216,23 @@ async function main() {
       return n;
     }, rgb);
   }
-  // Waits for the preview to be drawn after a click.
-  async function previewAfter(action) {
-    const before = await page.evaluate(() => document.body.dataset.drawn || '');
+  // Does `action`, then waits until the page marks `key` anew (data-key on the
+  // body) and is no longer busy.
+  async function after(key, action) {
+    const before = await page.evaluate((k) => document.body.dataset[k] || '', key);
     await action();
-    await page.waitForFunction((b) => (document.body.dataset.drawn || '') !== b && document.getElementById('busy').hidden, { timeout: 120000 }, before);
-    await new Promise((r) => setTimeout(r, 100));
+    await page.waitForFunction((k, b) => (document.body.dataset[k] || '') !== b && document.getElementById('busy').hidden, { timeout: 120000 }, key, before);
   }
+  // Waits for the preview to be drawn after a click.
+  const previewAfter = async (action) => { await after('drawn', action); await new Promise((r) => setTimeout(r, 100)); };
   const canvasImage = () => page.$eval('#drawing', (c) => c.toDataURL());
 
   // The findings table against the downloaded design-checks.csv: heads with
   // the project's units, the cells, the rules in words; the criteria above
   // it; a click on a finding shows its row.
   async function checkFindings(project, expected) {
-    const english = project.name !== 'metric';
-    const length = english ? 'ft' : 'm';
-    const units = { 'velocity-low': english ? 'ft/s' : 'm/s', 'velocity-high': english ? 'ft/s' : 'm/s',
-      'size-min': english ? 'in' : 'mm', 'size-decrease': english ? 'in' : 'mm', 'adverse-slope': '%' };
+    const english = project.name !== 'metric', length = english ? 'ft' : 'm', speed = english ? 'ft/s' : 'm/s', size = english ? 'in' : 'mm';
+    const units = { 'velocity-low': speed, 'velocity-high': speed, 'size-min': size, 'size-decrease': size, 'adverse-slope': '%' };
     await page.click('[data-tab=checks-tab]');
     const heads = await page.$$eval('#findings th', (ths) => ths.map((th) => th.textContent));
     check(JSON.stringify(heads) === JSON.stringify(['Rule', 'Branch ID', 'Structure', 'Pipe', `Value (${length})`, `Limit (${length})`]),
@@ -257,10 +240,9 @@ async function main() {
     const cells = await page.$$eval('#findings tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((td) => [td.textContent, td.title])));
     check(cells.length === Math.min(expected.findings.length, 500), `${project.name}: ${cells.length} findings shown of ${expected.findings.length}`);
     cells.forEach((row, i) => {
-      const want = expected.findings[i] || [];
-      const rule = want[0];
+      const [rule, branch, structure, pipe, value, limit] = expected.findings[i] || [];
       const number = (v) => (units[rule] ? `${v} ${units[rule]}` : v);
-      const wanted = [rule, want[1], want[2], want[3], number(want[4]), number(want[5])];
+      const wanted = [rule, branch, structure, pipe, number(value), number(limit)];
       check(JSON.stringify(row.map((c) => c[0])) === JSON.stringify(wanted), `${project.name}: finding ${i + 1} reads ${row.map((c) => c[0]).join(' | ')}, expected ${wanted.join(' | ')}`);
       check(row[0][1] === ruleTexts[rule], `${project.name}: finding ${i + 1}'s tool tip "${row[0][1]}"`);
     });
@@ -402,12 +384,7 @@ async function main() {
     check(labels[0] === 'tabloid (17 x 11 in)' && labels.includes('a3 (16.5 x 11.7 in)'), `page sizes ${labels.join(', ')}`);
     await page.select('#page-size', project.set.pageSize);
     await save('dl-pdf', 'set.pdf');
-    const chooseOld = async (files) => {
-      const before = await page.evaluate(() => document.body.dataset.compared || '');
-      await (await page.$('#old-set')).uploadFile(...files);
-      await page.waitForFunction((b) => (document.body.dataset.compared || '') !== b && document.getElementById('busy').hidden,
-                                 { timeout: 120000 }, before);
-    };
+    const chooseOld = (files) => after('compared', async () => (await page.$('#old-set')).uploadFile(...files));
     const revisionsShown = () => page.evaluate(() => !document.getElementById('revisions-tab-button').hidden);
     for (const bad of project.set.badOld || []) {
       await chooseOld(bad.files);
@@ -480,9 +457,7 @@ async function main() {
       return { heads: [...t.tHead.rows[0].cells].map((c) => [c.textContent, c.title, c.classList.contains('kept')]),
         rows: [...t.tBodies[0].rows].filter((r) => r.className !== 'spacer').map((r) => [Number(r.dataset.row), [...r.cells].map((c) => c.textContent)]) };
     }, id);
-    const before = await page.evaluate(() => document.body.dataset.hglSheet || '');
-    await page.click('[data-tab=hgl-sheet]');
-    await page.waitForFunction((b) => (document.body.dataset.hglSheet || '') !== b && document.getElementById('busy').hidden, { timeout: 120000 }, before);
+    await after('hglSheet', () => page.click('[data-tab=hgl-sheet]'));
     let got = await tableOf('hgl-sheet');
     check(JSON.stringify(got.heads.map((h) => h[0])) === JSON.stringify(hHead), `${project.name}: sheet heads ${got.heads.map((h) => h[0])}`);
     check(got.heads.every((h) => h[1] === h[0]) && got.heads.filter((h) => h[2]).map((h) => h[0]).join() === 'Branch ID,Str #',
@@ -530,12 +505,11 @@ async function main() {
     const groups = [];
     let last = null;
     for (const [kind, branch, structure, pipe, message] of warned) {
-      const item = { branch, structure, pipe, message };
       if (last && last.kind === kind && kind === 'not-draining' && last.message === message) continue;
       last = { kind, message };
       let g = groups.find((x) => x.kind === kind);
       if (!g) groups.push(g = { kind, items: [] });
-      g.items.push(item);
+      g.items.push({ branch, structure, pipe, message });
     }
     const shown = await page.$$eval('#warnings > li > details', (ds) => ds.map((d) => [d.querySelector('summary').textContent, d.open]));
     check(JSON.stringify(shown) === JSON.stringify(groups.map((g) => [`${g.kind} (${g.items.length})`, g.items.length <= 10])),

@@ -438,6 +438,17 @@ async function main() {
     await page.select('#page-size', 'tabloid');
   }
 
+  // Saved under the pipe database's name ("highway-structures.csv"), kept
+  // under the CLI's name for the comparison.
+  async function saved(project, dir, id, file) {
+    const stem = path.basename(project.pipe).replace(/\.[^.]*$/, '');
+    await page.click('#' + id);
+    const named = path.join(dir, `${stem}-${file}`);
+    const deadline = Date.now() + 60000;
+    while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
+    check(fs.existsSync(named), `${project.name}: ${stem}-${file} not downloaded`);
+    if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
+  }
   // For the benchmarks: from the click on a download until its file is saved.
   async function timeDownload(project, dir, id, name) {
     const file = path.join(dir, path.basename(project.pipe).replace(/\.[^.]*$/, '') + '-' + name);
@@ -457,14 +468,8 @@ async function main() {
   // first occur, counted, closed above ten, its sentences drawn only in view
   // and each taking the user to its row.
   async function checkSheetsAndWarnings(project, dir) {
-    const stem = path.basename(project.pipe).replace(/\.[^.]*$/, '');
     for (const [id, file] of [['dl-hgl-sheet', 'hgl-computation.csv'], ['dl-quantities', 'quantities.csv'], ['dl-warnings', 'warnings.csv']]) {
-      await page.click('#' + id);
-      const named = path.join(dir, `${stem}-${file}`);
-      const deadline = Date.now() + 60000;
-      while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
-      check(fs.existsSync(named), `${project.name}: ${stem}-${file} not downloaded`);
-      if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
+      await saved(project, dir, id, file);
       await page.waitForFunction(() => document.getElementById('busy').hidden);
     }
     const [sHead, ...structures] = csvFile(path.join(dir, 'structures.csv'));
@@ -632,20 +637,10 @@ async function main() {
     if (project.timeAll) console.log(`${project.name}: all ${await timeDownload(project, dir, 'dl-all', 'submittal.zip')} ms`);
     if (project.timeOnly) continue;
     // One at a time, each saved before the next is asked for.
-    // Each saved under the pipe database's name ("highway-structures.csv"),
-    // kept under the CLI's name for the comparison.
-    const stem = path.basename(project.pipe).replace(/\.[^.]*$/, '');
-    const saved = async (id, file) => {
-      await page.click('#' + id);
-      const named = path.join(dir, `${stem}-${file}`);
-      const deadline = Date.now() + 60000;
-      while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
-      check(fs.existsSync(named), `${project.name}: ${stem}-${file} not downloaded`);
-      if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
-    };
+    const save = (id, file) => saved(project, dir, id, file);
     check(await text('tail-water-unit') === (project.name === 'metric' ? 'm' : 'ft'), `${project.name}: tail water in "${await text('tail-water-unit')}"`);
     if (project.status) check(await text('status') === project.status, `${project.name}: status "${await text('status')}"`);
-    for (const [id, file] of Object.entries(downloadIds)) await saved(id, file);
+    for (const [id, file] of Object.entries(downloadIds)) await save(id, file);
     await checkSheetsAndWarnings(project, dir);
     const expected = expectedMarks(dir);
     await checkFindings(project, expected);
@@ -662,10 +657,10 @@ async function main() {
     await checkMarks(project.name, 'pipes', 'finding', expected.found.pipes);
     await page.select('#branch', project.branch);
     await page.waitForFunction(() => !document.getElementById('dl-branch-profile').disabled);
-    await saved('dl-branch-profile', `branch-${project.branch}.dxf`);
+    await save('dl-branch-profile', `branch-${project.branch}.dxf`);
     if (project.screenshot) await page.screenshot({ path: project.screenshot });
     if (project.preview) await checkPreview(project, dir);
-    if (project.set) await checkSetOutputs(project, saved);
+    if (project.set) await checkSetOutputs(project, save);
   }
   // Not in the benchmark's timing runs.
   if (plan.projects.some((p) => !p.timeOnly)) {

@@ -293,9 +293,15 @@ void AtomicFile::discard() {
 
 std::string writeFileAtomically(const std::string& path, std::string_view contents,
                                 std::string* notice) {
+  return writeFileAtomically(
+      path, [contents](const auto& write) { write(contents); }, notice);
+}
+
+std::string writeFileAtomically(const std::string& path, const TextPieces& produce,
+                                std::string* notice) {
   AtomicFile file{fs::path(path)};
   if (!file.open()) return file.error();
-  file.write(contents);
+  produce([&file](std::string_view piece) { file.write(piece); });
   std::string failure = file.commit();
   if (notice) *notice = file.notice();
   return failure;

@@ -19,6 +19,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -86,6 +87,11 @@ class AtomicFile {
 // The whole text at once; "" or the reason it failed. A file saved but not
 // confirmed on disk counts as written; `notice`, when given, then says so.
 std::string writeFileAtomically(const std::string& path, std::string_view contents,
+                                std::string* notice = nullptr);
+// The same for a text made piece by piece: `produce` hands each piece to the
+// writer it is given, so that a long text need never be whole in memory.
+using TextPieces = std::function<void(const std::function<void(std::string_view)>&)>;
+std::string writeFileAtomically(const std::string& path, const TextPieces& produce,
                                 std::string* notice = nullptr);
 
 // A whole set of files made in a temporary folder beside the target folder

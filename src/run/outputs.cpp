@@ -241,18 +241,15 @@ std::string outputBlocked(const OutputDescription& output, const Run& run, int b
                                                   : "Pick a row of a branch in the table first.";
 }
 
-WriteResult writeTextOutputInPieces(
-    const std::string& path, Overwrite overwrite,
-    const std::function<void(const std::function<void(std::string_view)>&)>& produce) {
+WriteResult writeTextOutputInPieces(const std::string& path, Overwrite overwrite,
+                                    const TextPieces& produce) {
   std::error_code ec;
   if (overwrite == Overwrite::No && std::filesystem::exists(path, ec))
     return WriteResult::exists(path);
-  AtomicFile file{std::filesystem::path(path)};
-  if (!file.open()) return WriteResult::failed(path, file.error());
-  produce([&file](std::string_view piece) { file.write(piece); });
-  const std::string failure = file.commit();
+  std::string notice;
+  const std::string failure = writeFileAtomically(path, produce, &notice);
   if (!failure.empty()) return WriteResult::failed(path, failure);
-  return WriteResult::wrote(path, file.notice());
+  return WriteResult::wrote(path, notice);
 }
 
 WriteResult writeTextOutput(const std::string& path, std::string_view text, Overwrite overwrite) {

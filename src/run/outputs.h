@@ -10,6 +10,7 @@
 
 #include "checks/criteria.h"
 #include "checks/design_checks.h"
+#include "common/atomic_file.h"
 #include "common/warnings.h"
 #include "common/write_result.h"
 #include "excel/excel_export.h"
@@ -113,8 +114,7 @@ int branchRowOf(const ProfileTables& tables, const std::string& branchId);
 WriteResult writeTextOutput(const std::string& path, std::string_view text, Overwrite overwrite);
 // The same for a text made piece by piece: `produce` hands each piece to the
 // writer it is given, and the file is put in place once all are written.
-WriteResult writeTextOutputInPieces(
-    const std::string& path, Overwrite overwrite,
-    const std::function<void(const std::function<void(std::string_view)>&)>& produce);
+WriteResult writeTextOutputInPieces(const std::string& path, Overwrite overwrite,
+                                    const TextPieces& produce);
 
 }  // namespace tarvello

@@ -233,9 +233,8 @@ std::string numberText(double value) {
   return generalText(value, 15, -5, 15);
 }
 
-std::string formatFixed(double value, int decimals) {
-  char quick[24];
-  if (const size_t n = writeFixedQuick(quick, value, decimals)) return std::string(quick, n);
+// formatFixed's text from the 15-digit decimal form, wherever the quick path declines.
+static std::string formatFixedExact(double value, int decimals) {
   if (!std::isfinite(value)) return "";
   if (decimals < 0) decimals = 0;
   std::string integer;  // |value| * 10^decimals, rounded, as decimal digits
@@ -288,6 +287,12 @@ std::string formatFixed(double value, int decimals) {
   return out;
 }
 
+std::string formatFixed(double value, int decimals) {
+  char quick[24];
+  if (const size_t n = writeFixedQuick(quick, value, decimals)) return std::string(quick, n);
+  return formatFixedExact(value, decimals);
+}
+
 std::string formatFixed(std::string_view text, int decimals) {
   if (auto v = parseNumber(text)) return formatFixed(*v, decimals);
   return std::string(text);
@@ -309,7 +314,7 @@ void appendFixed(std::string& out, double value, int decimals) {
   if (const size_t n = writeFixedQuick(quick, value, decimals))
     out.append(quick, n);
   else
-    out += formatFixed(value, decimals);
+    out += formatFixedExact(value, decimals);
 }
 
 void appendGeneral6(std::string& out, double value) {

@@ -6,29 +6,15 @@
 
 #include "commands/commands.h"
 #include "profile/profile_test_support.h"
+#include "support/command_fixture.h"
 #include "support/dxf.h"
-#include "support/scripted_ui.h"
-#include "support/sql_fixture.h"
 
 namespace tarvello {
 namespace {
 
-using testing::ScratchFolder;
-
 const std::string kGolden = std::string(TARVELLO_SOURCE_DIR) + "/tests/profile/golden/";
 
-// A session of an English project, and a scripted user.
-struct ProfileCommands : ::testing::Test {
-  ScratchFolder scratch;
-  Session session;
-  ScriptedUi ui;
-  void SetUp() override {
-    ASSERT_EQ(session.databases.setPipeDatabase(testing::databaseFromSql(
-                  "CREATE TABLE PROJECT (UNITS TEXT); INSERT INTO PROJECT VALUES ('ENGLISH');",
-                  DatabaseKind::Pipe)),
-              "");
-  }
-};
+using ProfileCommands = testing::EnglishSessionTest;
 
 TEST_F(ProfileCommands, CurrentPipeProfileWritesTheGoldenOnePipeFile) {
   session.tailWaterText = "100.0";

@@ -10,14 +10,11 @@
 #include "database/project_database.h"
 #include "schedules/pipe_schedule.h"
 #include "schedules/structure_schedule.h"
+#include "support/command_fixture.h"
 #include "support/dxf.h"
-#include "support/scripted_ui.h"
-#include "support/sql_fixture.h"
 
 namespace tarvello {
 namespace {
-
-using testing::ScratchFolder;
 
 const std::string kGoldenDir = std::string(TARVELLO_SOURCE_DIR) + "/tests/schedules/golden/";
 
@@ -74,15 +71,10 @@ std::string textAt(const std::vector<Entity>& all, double x, double y) {
 double rowY(int k) { return 21.45 - 0.35 - 0.65 * k; }
 
 // The small network's tables in a session of an English project.
-struct ScheduleCommand : ::testing::Test {
-  ScratchFolder scratch;
-  Session session;
-  ScriptedUi ui;
+struct ScheduleCommand : testing::EnglishSessionTest {
   void SetUp() override {
-    ASSERT_EQ(session.databases.setPipeDatabase(testing::databaseFromSql(
-                  "CREATE TABLE PROJECT (UNITS TEXT); INSERT INTO PROJECT VALUES ('ENGLISH');",
-                  DatabaseKind::Pipe)),
-              "");
+    EnglishSessionTest::SetUp();
+    if (HasFatalFailure()) return;
     fillSmallNetwork(session.tables());
     session.useTables(session.tables());
   }

@@ -23,7 +23,7 @@ PACKAGES=(
 for option in "$@"; do
   case "$option" in
     --with-test-readers) PACKAGES+=(libreoffice-calc librecad) ;;
-    --with-web) PACKAGES+=(emscripten chromium) ;;
+    --with-web) PACKAGES+=(emscripten chromium libfast-float-dev) ;;
   esac
 done
 

@@ -163,7 +163,7 @@ class Project {
   // Opens the pipe and inlet databases; {ok, message, units, english, outfalls}.
   val open(const std::string& pipePath, const std::string& inletPath) {
     databases_ = ProjectDatabases();
-    run_.reset();
+    forgetRun();
     val result = val::object();
     std::vector<std::string> outfalls;
     std::string error;
@@ -180,7 +180,7 @@ class Project {
   // user picked the inlet file after the pipe file): the answer of open(),
   // with needPipe set when no pipe database is open.
   val openInlet(const std::string& inletPath) {
-    run_.reset();
+    forgetRun();
     val result = val::object();
     if (!databases_.pipe()) {
       result.set("needPipe", true);
@@ -203,8 +203,7 @@ class Project {
           const std::string& criteriaPath) {
     val result = val::object();
     result.set("ok", false);
-    run_.reset();
-    previous_.reset();
+    forgetRun();
     setWarnings(result, nullptr);
     std::error_code ec;
     std::filesystem::remove_all(kOut, ec);
@@ -407,6 +406,17 @@ class Project {
       outfalls_.clear();
     }
     return result;
+  }
+
+  // Lets go of the last run and all it holds (its warnings shown keep it
+  // alive, and its findings are as many as its rows) before another is read:
+  // the module's memory never shrinks, so two projects held at once would
+  // keep the larger high-water mark for good.
+  void forgetRun() {
+    run_.reset();
+    previous_.reset();
+    checks_ = RunFindings();
+    shown_.show(nullptr);
   }
 
   void setWarnings(val& result, ShownWarnings::List warnings) {

@@ -159,6 +159,20 @@ std::vector<std::string> ProjectDatabase::outfallNodes() const {
     }
     if (first) rows.push_back(r);
   }
+  std::vector<std::string> nodes;
+  nodes.reserve(rows.size());
+  // Node numbers stored as text (the usual case) are distinct here, so their
+  // bytes alone give the order: a large network's list sorts several times
+  // faster than through the general comparison below.
+  if (std::all_of(rows.begin(), rows.end(),
+                  [&](size_t r) { return pipes.kind(r, column) == CellKind::Text; })) {
+    std::vector<std::string_view> sorted;
+    sorted.reserve(rows.size());
+    for (size_t r : rows) sorted.push_back(pipes.text(r, column));
+    std::sort(sorted.begin(), sorted.end());
+    for (std::string_view t : sorted) nodes.emplace_back(t);
+    return nodes;
+  }
   // ORDER BY: numbers by value, then text, then binary, each by its bytes;
   // equal values of two kinds stay in stored order.
   const auto rank = [&](size_t r) {
@@ -177,8 +191,6 @@ std::vector<std::string> ProjectDatabase::outfallNodes() const {
     return pipes.real(a, column) < pipes.real(b, column);
   };
   std::stable_sort(rows.begin(), rows.end(), less);
-  std::vector<std::string> nodes;
-  nodes.reserve(rows.size());
   for (size_t r : rows) nodes.push_back(pipes.value(r, column).asText());
   return nodes;
 }

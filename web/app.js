@@ -168,13 +168,29 @@
     nameDownloads();
     $('units').textContent = r.units;
     $('tail-water-unit').textContent = r.english ? 'ft' : 'm';
-    $('outfall-list').replaceChildren(...r.outfalls.map((o) => { const opt = document.createElement('option'); opt.value = o; return opt; }));
+    outfalls = r.outfalls;
+    listOutfalls();
     $('outfall').disabled = false;
     $('tail-water').disabled = false;
     updateCommands();
     await showCriteria();
     document.body.dataset.opened = String(Date.now());
   }
+  // The outfall box's suggestions: every outfall of a project of usual size;
+  // of a large network (100,000 outfalls, a second of the page's time as
+  // elements, and no list anyone scrolls) those starting with what is typed.
+  let outfalls = [];
+  const outfallsListed = 500;
+  function listOutfalls() {
+    let shown = outfalls;
+    if (outfalls.length > outfallsListed) {
+      const typed = $('outfall').value;
+      shown = [];
+      for (const o of outfalls) if (o.startsWith(typed) && shown.push(o) === outfallsListed) break;
+    }
+    $('outfall-list').innerHTML = shown.map((o) => `<option value="${escapeHtml(o)}"></option>`).join('');
+  }
+  $('outfall').addEventListener('input', () => { if (outfalls.length > outfallsListed) listOutfalls(); });
   // Only the last part of a name, without anything the file system would read as a folder.
   function safeName(name, fallback) {
     const n = String(name).replace(/[/\\\0]/g, '_');
@@ -436,9 +452,9 @@
   // A large network has tens of thousands of branches: their options are
   // parsed from one text, which is many times faster than an element each.
   function showBranchList(ids) {
-    const escape = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
-    $('branch').innerHTML = ids.map((b) => `<option value="${escape(b)}">${escape(b)}</option>`).join('');
+    $('branch').innerHTML = ids.map((b) => `<option value="${escapeHtml(b)}">${escapeHtml(b)}</option>`).join('');
   }
+  function escapeHtml(t) { return t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;'); }
   let pageLaps = [];
   function showTables(r) {
     let lap = performance.now();

@@ -55,6 +55,18 @@ std::string shownText(std::string text) {
 }
 
 val stringList(const std::vector<std::string>& items) {
+  // A large network's 100,000 outfalls or 22,000 branches: one text split in
+  // JavaScript, not a call into it per item (unless an item holds a newline).
+  if (!items.empty() && std::none_of(items.begin(), items.end(), [](const std::string& s) {
+        return s.find('\n') != std::string::npos;
+      })) {
+    std::string joined;
+    for (size_t i = 0; i < items.size(); ++i) {
+      if (i > 0) joined += '\n';
+      joined += items[i];
+    }
+    return val(joined).call<val>("split", std::string("\n"));
+  }
   val list = val::array();
   for (const auto& s : items) list.call<void>("push", s);
   return list;

@@ -117,6 +117,20 @@ async function main() {
     await page.waitForFunction(() => document.getElementById('status').textContent !== '' && document.getElementById('busy').hidden, { timeout: 600000 });
     return (await page.evaluate(() => document.body.dataset.ran || '')) !== before;
   }
+  // A network of over 500 outfalls: the box suggests the first 500 when it
+  // is empty, those starting with what is typed otherwise, in the order the
+  // CLI lists them.
+  async function checkOutfallList(project) {
+    const all = fs.readFileSync(project.outfalls, 'utf8').split('\n').filter((o) => o !== '');
+    const listed = () => page.$$eval('#outfall-list option', (os) => os.map((o) => o.value));
+    const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
+    await page.$eval('#outfall', (e) => { e.value = ''; e.dispatchEvent(new Event('input')); });
+    check(all.length > 500 && same(await listed(), all.slice(0, 500)), `${project.name}: outfall list of ${(await listed()).length}`);
+    await page.$eval('#outfall', (e) => { e.value = ''; });
+    await page.type('#outfall', '10');
+    const typed = await listed();
+    check(typed.length > 1 && same(typed, all.filter((o) => o.startsWith('10')).slice(0, 500)), `${project.name}: after typing 10 the outfall list holds ${typed.join(',')}`);
+  }
   // The records of a CSV file the page saved (quoted fields as the tables write them).
   function csvFile(file) {
     const rows = [];
@@ -662,6 +676,7 @@ async function main() {
     if (project.screenshot) await page.screenshot({ path: project.screenshot });
     if (project.preview) await checkPreview(project, dir);
     if (project.set) await checkSetOutputs(project, save);
+    if (project.outfalls) await checkOutfallList(project);
   }
   // Not in the benchmark's timing runs.
   if (plan.projects.some((p) => !p.timeOnly)) {

@@ -25,6 +25,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/in"
 cp "$examples"/highway.bvp "$examples"/highway.olm "$examples"/metric.bvp "$examples"/metric.olm "$work/in/"
 "$make_network" 1001 "$work/in/net1001.bvp" "$work/in/net1001.olm"
+"$cli" --pipe-db "$work/in/net1001.bvp" --list-outfalls | tail -n +2 >"$work/in/net1001.outfalls"
 # Sized too small: the grade line reaches the tops almost everywhere, so
 # there are hundreds of warnings of one kind.
 "$make_network" --being-sized 1001 "$work/in/sized1001.bvp" "$work/in/sized1001.olm"
@@ -116,7 +117,7 @@ cat >"$work/plan.json" <<JSON
     {"name": "metric", "pipe": "$work/in/metric.bvp", "inlet": "$work/in/metric.olm",
      "outfall": "1", "tailWater": "55.40", "egl": false, "branch": "1", "set": {"pageSize": "a3"}},
     {"name": "net1001", "pipe": "$work/in/net1001.bvp", "inlet": "$work/in/net1001.olm",
-     "outfall": "1", "tailWater": "398.5", "egl": false, "branch": "1"},
+     "outfall": "1", "tailWater": "398.5", "egl": false, "branch": "1", "outfalls": "$work/in/net1001.outfalls"},
     {"name": "sized1001", "pipe": "$work/in/sized1001.bvp", "inlet": "$work/in/sized1001.olm",
      "outfall": "1", "tailWater": "398.5", "egl": false, "branch": "1", "manyWarnings": true}
   ],

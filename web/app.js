@@ -188,7 +188,7 @@
       shown = [];
       for (const o of outfalls) if (o.startsWith(typed) && shown.push(o) === outfallsListed) break;
     }
-    $('outfall-list').innerHTML = shown.map((o) => `<option value="${escapeHtml(o)}"></option>`).join('');
+    $('outfall-list').innerHTML = escapedAll(shown).map((o) => `<option value="${o}"></option>`).join('');
   }
   $('outfall').addEventListener('input', () => { if (outfalls.length > outfallsListed) listOutfalls(); });
   // Only the last part of a name, without anything the file system would read as a folder.
@@ -452,9 +452,14 @@
   // A large network has tens of thousands of branches: their options are
   // parsed from one text, which is many times faster than an element each.
   function showBranchList(ids) {
-    $('branch').innerHTML = ids.map((b) => `<option value="${escapeHtml(b)}">${escapeHtml(b)}</option>`).join('');
+    $('branch').innerHTML = escapedAll(ids).map((b) => `<option value="${b}">${b}</option>`).join('');
   }
   function escapeHtml(t) { return t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;'); }
+  // Many texts escaped in one pass over them all (unless one holds a newline).
+  function escapedAll(texts) {
+    const all = escapeHtml(texts.join('\n')).split('\n');
+    return all.length === texts.length ? all : texts.map(escapeHtml);
+  }
   let pageLaps = [];
   function showTables(r) {
     let lap = performance.now();

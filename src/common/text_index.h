@@ -24,7 +24,7 @@ class TextIndex {
 
  private:
   void rehash(size_t slots);
-  size_t slotOf(std::string_view text, size_t hash) const;
+  size_t slotOf(std::string_view text, std::uint64_t hash) const;
 
   std::vector<std::string, BulkAllocator<std::string>> texts_;
   std::vector<std::uint64_t, BulkAllocator<std::uint64_t>> slots_;  // a power of two long

@@ -35,6 +35,18 @@ function criteriaPath(msg) {
   writeInput(path, msg.criteria);
   return path;
 }
+// The bytes of a file the module wrote, and the file removed. The file system
+// keeps a file written at its full length in an array of its own: that array
+// is handed over as it is rather than copied (a large network's tables are
+// tens of megabytes).
+function takeFile(path) {
+  const node = module.FS.lookupPath(path).node;
+  const own = node.contents;
+  const bytes = own instanceof Uint8Array && own.byteOffset === 0 && own.byteLength === node.usedBytes &&
+    own.buffer.byteLength === own.byteLength ? own : module.FS.readFile(path);
+  module.FS.unlink(path);
+  return bytes;
+}
 // The download names of the whole-run outputs: {id: "highway-structures.csv"}.
 function downloadNames() {
   const names = {};
@@ -81,10 +93,7 @@ function handle(msg) {
     if (r.ok) {
       const files = {};
       // Read once and let go: a download writes its file again.
-      r.fileIds.forEach((id, i) => {
-        files[id] = module.FS.readFile('/out/' + r.files[i]);
-        module.FS.unlink('/out/' + r.files[i]);
-      });
+      r.fileIds.forEach((id, i) => { files[id] = takeFile('/out/' + r.files[i]); });
       Object.assign(reply, {
         tailWater: r.tailWater, structures: r.structures, pipes: r.pipes, rowCounts: r.rowCounts,
         hglTop: r.hglTop, findingStructureRows: r.findingStructureRows, findingPipeRows: r.findingPipeRows,
@@ -102,8 +111,7 @@ function handle(msg) {
     const key = msg.key || '';
     const r = project.output(msg.id, key);
     if (!r.ok) return { kind: 'output', ok: false, message: r.message, ...warningsOf(r) };
-    const bytes = module.FS.readFile('/out/' + r.name);
-    module.FS.unlink('/out/' + r.name);  // made again when asked again
+    const bytes = takeFile('/out/' + r.name);  // made again when asked again
     return { kind: 'output', ok: true, name: module.downloadName(msg.id, pipeName, key), bytes,
              ...warningsOf(r) };
   }
@@ -159,8 +167,7 @@ function wholeSet(msg) {
   if (msg.pageSize) project.setPageSize(msg.pageSize);
   const r = project.submittal();
   if (!r.ok) return { kind: 'set', ok: false, message: r.message, ...warningsOf(r) };
-  const bytes = module.FS.readFile('/out/' + r.name);
-  module.FS.unlink('/out/' + r.name);
+  const bytes = takeFile('/out/' + r.name);
   return { kind: 'set', ok: true, name: module.projectFileName(pipeName, r.name), bytes, ...warningsOf(r) };
 }
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <random>
 #include <system_error>
+#include <vector>
 
 namespace tarvello {
 
@@ -304,10 +305,17 @@ std::string writeFileAtomically(const std::string& path, const TextPieces& produ
 #if defined(__EMSCRIPTEN__)
   // The web build's files are JavaScript arrays, and each write past the end
   // grows one by an eighth and copies it: a 10 MB table written a megabyte at
-  // a time cost 55 MB of fresh memory. One write of the whole text costs one.
-  std::string whole;
-  produce([&whole](std::string_view piece) { whole.append(piece); });
-  file.write(whole);
+  // a time cost 55 MB of fresh memory. The pieces are kept, the file is given
+  // its whole length at once (one array), and then written over.
+  std::vector<std::string> pieces;
+  size_t total = 0;
+  produce([&](std::string_view piece) {
+    pieces.emplace_back(piece);
+    total += piece.size();
+  });
+  // Should it fail, the writes still grow the file.
+  if (total > 0) (void)::truncate(file.temporaryPath().c_str(), static_cast<off_t>(total));
+  for (const std::string& piece : pieces) file.write(piece);
 #else
   produce([&file](std::string_view piece) { file.write(piece); });
 #endif

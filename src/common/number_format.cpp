@@ -84,10 +84,47 @@ struct Digits {
   int exponent = 0;
 };
 
+#if !TARVELLO_FLOAT_CHARCONV
+// printf's digits where the binary value decides them, without the 128-bit
+// software arithmetic this C library's printf does on WebAssembly: |value|
+// scaled by an exact power of ten to `significant` (at most 15) digits before
+// the point is one rounding, at most half an ulp, from the exact product; away
+// from a half by more than an ulp, both round to the same integer. False where
+// printf must decide (near a half, a misjudged decade, very large or small).
+bool quickScientificDigits(double value, int significant, Digits& d) {
+  static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const double a = std::fabs(value);
+  if (significant < 1 || significant > 15 || !(a >= 1e-290) || !(a < 1e290)) return false;
+  int exponent = static_cast<int>(std::floor(std::log10(a)));
+  const int k = significant - 1 - exponent;
+  if (k < -22 || k > 22) return false;
+  const double m = k >= 0 ? a * kPow10[k] : a / kPow10[-k];
+  const double high = kPow10[significant];
+  if (m < kPow10[significant - 1] || m >= high) return false;
+  const double whole = std::floor(m);
+  const double ulp = std::nextafter(m, high) - m;
+  if (std::fabs(m - whole - 0.5) <= ulp) return false;
+  auto n = static_cast<std::int64_t>(whole) + (m - whole > 0.5 ? 1 : 0);
+  if (n == static_cast<std::int64_t>(high)) {  // 9.99...95 rounds up to 10.0...0
+    n /= 10;
+    ++exponent;
+  }
+  d.count = significant;
+  d.exponent = exponent;
+  for (int i = significant - 1; i >= 0; --i, n /= 10) d.digits[i] = static_cast<char>('0' + n % 10);
+  return true;
+}
+#endif
+
 Digits scientificDigits(double value, int significant) {
+  Digits d;
+#if !TARVELLO_FLOAT_CHARCONV
+  if (quickScientificDigits(value, significant, d)) return d;
+#endif
   char buf[64];
   const char* end = printDouble(buf, sizeof buf, std::fabs(value), true, significant - 1);
-  Digits d;
   const char* p = buf;
   for (; p < end && *p != 'e'; ++p)
     if (isDigit(*p)) d.digits[d.count++] = *p;
@@ -332,12 +369,30 @@ void appendSingleGeneral(std::string& out, double value) {
   out.append(buf, writeGeneral(buf, static_cast<double>(f), 7, -5, 7));
 }
 
+namespace {
+
+// "-1.2345e2": the decimal printf's "%.*e" gives with `significant` digits
+// (the same value, not its layout); at most 32 characters.
+char* writeScientific(char* out, double value, int significant) {
+  const Digits d = scientificDigits(value, significant);
+  if (std::signbit(value)) *out++ = '-';
+  *out++ = d.digits[0];
+  if (d.count > 1) {
+    *out++ = '.';
+    for (int i = 1; i < d.count; ++i) *out++ = d.digits[i];
+  }
+  *out++ = 'e';
+  return std::to_chars(out, out + 8, d.exponent).ptr;
+}
+
+}  // namespace
+
 std::string shortestSingle(float value) {
   if (!std::isfinite(value)) return "";
   char buf[64];
   char* end = buf;
   for (int p = 6; p <= 9; ++p) {
-    end = printDouble(buf, sizeof buf, static_cast<double>(value), false, p);
+    end = writeScientific(buf, static_cast<double>(value), p);
     float back = 0;
     if (readNumber(buf, end, back) != Read::Ok) {
       *end = '\0';  // a subnormal: read it as strtof does

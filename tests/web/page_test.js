@@ -131,6 +131,8 @@ async function main() {
     const typed = await listed();
     check(typed.length > 1 && same(typed, all.filter((o) => o.startsWith('10')).slice(0, 500)), `${project.name}: after typing 10 the outfall list holds ${typed.join(',')}`);
   }
+  // What pressing the pointer on an element sends first (the element may be on a tab not shown).
+  const pressOn = (selector) => page.$eval(selector, (e) => e.dispatchEvent(new PointerEvent('pointerdown')));
   // The records of a CSV file the page saved (quoted fields as the tables write them).
   function csvFile(file) {
     const rows = [];
@@ -337,6 +339,7 @@ async function main() {
     await page.click('[data-tab=preview]');
     await page.waitForFunction(() => document.getElementById('busy').hidden);
     await new Promise((r) => setTimeout(r, 300));
+    await pressOn('#branch');
     await previewAfter(() => page.select('#branch', project.branch));
     await previewAfter(() => page.click('#fit'));
     const used = dxfLineColours(path.join(dir, `branch-${project.branch}.dxf`));
@@ -663,13 +666,19 @@ async function main() {
     const [bHead, ...branchRows] = csvFile(path.join(dir, 'branches.csv'));
     const bId = bHead.indexOf('Branch ID');
     const branches = [...new Set(branchRows.map((r) => r[bId]).filter((b) => b !== ''))];
-    const listed = await page.$$eval('#branch option', (os) => os.map((o) => o.value));
+    // Until it is first used it holds the first branch, chosen.
+    const options = () => page.$$eval('#branch option', (os) => os.map((o) => o.value));
+    check(JSON.stringify(await options()) === JSON.stringify(branches.slice(0, 1)), `${project.name}: unused Branch list ${await options()}`);
+    await pressOn('#branch');
+    const listed = await options();
     check(JSON.stringify(listed) === JSON.stringify(branches), `${project.name}: Branch list ${listed.join(',')}, expected ${branches.join(',')}`);
+    check(await page.$eval('#branch', (e) => e.value) === branches[0], `${project.name}: listing the branches changed the one chosen`);
     if (project.stale) await checkStale(project);
     if (project.preview) await checkKeptColumns(project);
     await checkMarks(project.name, 'structures', 'hgl-top', expected.hgl);
     await checkMarks(project.name, 'structures', 'finding', expected.found.structures);
     await checkMarks(project.name, 'pipes', 'finding', expected.found.pipes);
+    await pressOn('#branch');
     await page.select('#branch', project.branch);
     await page.waitForFunction(() => !document.getElementById('dl-branch-profile').disabled);
     await save('dl-branch-profile', `branch-${project.branch}.dxf`);

@@ -101,13 +101,16 @@ async function main() {
     await page.waitForFunction(() => document.getElementById('busy').hidden, { timeout: 600000 });
   }
   async function create(outfall, tailWater, egl, criteria) {
-    await page.$eval('#outfall', (e, v) => { e.value = v; }, outfall);
-    await page.$eval('#tail-water', (e, v) => { e.value = v; }, tailWater);
-    await page.$eval('#egl', (e, v) => { e.checked = v; }, egl);
+    await page.evaluate((o, t, g) => {
+      document.getElementById('outfall').value = o;
+      document.getElementById('tail-water').value = t;
+      document.getElementById('egl').checked = g;
+    }, outfall, tailWater, egl);
     if (criteria) {
       await (await page.$('#criteria-file')).uploadFile(criteria);
     } else {
-      await page.$eval('#criteria-file', (e) => { e.value = ''; e.dispatchEvent(new Event('change')); });
+      // A criteria file chosen before is dropped, as the user would.
+      await page.$eval('#criteria-file', (e) => { if (e.files.length) { e.value = ''; e.dispatchEvent(new Event('change')); } });
     }
     const before = await page.evaluate(() => document.body.dataset.ran || '');
     await page.$eval('#status', (e) => { e.textContent = ''; });

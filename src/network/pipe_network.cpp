@@ -43,17 +43,25 @@ std::optional<std::string_view> PipeRecord::storedText(std::string_view name) co
   return t.text(index_, c);
 }
 
+unsigned PipeNetwork::bucketOf(std::string_view name) {
+  if (name.empty()) return 0;
+  const auto at = [&](size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(name[i])); };
+  return (static_cast<unsigned>(name.size()) * 31u + at(0) * 7u + at(name.size() / 2) * 3u +
+          at(name.size() - 1)) & 255u;
+}
+
 int PipeNetwork::columnOf(std::string_view name) const {
   // The code names fields as the table spells them; other spellings are rare.
-  if (const auto id = columnNames_.find(name); id != TextIndex::kNone) return columnByNameId_[id];
+  for (const auto& [spelling, column] : columnsByName_[bucketOf(name)])
+    if (spelling == name) return column;
   return table_ ? table_->columnIndex(name) : -1;
 }
 
 PipeNetwork::PipeNetwork(const ProjectDatabase& db) : table_(db.sharedTable("PIPE")) {
   const auto& columns = table_->columns();
+  // A name twice keeps its first column: the first in its bucket is found first.
   for (size_t i = 0; i < columns.size(); ++i)
-    if (columnNames_.add(columns[i]) == columnByNameId_.size())
-      columnByNameId_.push_back(static_cast<int>(i));
+    columnsByName_[bucketOf(columns[i])].emplace_back(columns[i], static_cast<int>(i));
   for (const char* required : {"PIPE_NUMBER", "NODEOUT_NO", "NODEIN_NO"}) {
     if (columnOf(required) < 0)
       throw DatabaseError("Table PIPE of \"" + db.path() + "\" has no field " + required +

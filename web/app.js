@@ -500,7 +500,7 @@
       timed(id);
     }
     showFindings(r);
-    showSheets(r);
+    showSheets();
     timed('findings');
     showBranchList(r.branchIds);
     timed('branch list');
@@ -620,36 +620,40 @@
   }
   const sheets = { 'hgl-sheet': new SheetTable($('hgl-sheet')), quantities: new SheetTable($('quantities')) };
   const noSheet = 'No tables yet: run Create Profile Data first.';
-  let sheetRun = null;  // the run whose computation sheet was asked for
+  const sheetRuns = {};  // the run each sheet was asked for
   function clearSheets() {
-    sheetRun = null;
-    for (const t of Object.values(sheets)) t.set(null, noSheet);
+    for (const [id, t] of Object.entries(sheets)) { sheetRuns[id] = null; t.set(null, noSheet); }
   }
-  // The quantities come with the run; the computation sheet, as long as the
-  // structure table, once its tab is opened.
-  function showSheets(r) {
-    sheetRun = null;
-    sheets['hgl-sheet'].set(null, 'Open this tab again to see the sheet.');
-    const records = csvRecords(r.files.quantities);
-    const rows = [];
-    for (let i = 1; i < records.length; ++i) rows.push(records.row(i)[0]);
-    const pipes = rows.filter((g) => g === 'Pipe').length, structures = rows.length - pipes;
-    sheets.quantities.set(records, `${pipes} pipe group${pipes === 1 ? '' : 's'}, ` +
-      `${structures} structure group${structures === 1 ? '' : 's'}.`);
+  // Both need the grade lines' terms, which the module records when first
+  // asked: they are made when their tab is opened.
+  function showSheets() {
+    for (const [id, t] of Object.entries(sheets)) {
+      sheetRuns[id] = null;
+      t.set(null, `Open this tab again to see the ${id === 'hgl-sheet' ? 'sheet' : 'quantities'}.`);
+    }
   }
+  const sheetSummaries = {
+    'hgl-sheet': (records) => `${Math.max(records.length - 1, 0)} rows, one per structure-table row. ` +
+      'Click a row to see it in the Structures tab.',
+    quantities: (records) => {
+      const groups = [];
+      for (let i = 1; i < records.length; ++i) groups.push(records.row(i)[0]);
+      const pipes = groups.filter((g) => g === 'Pipe').length, structures = groups.length - pipes;
+      return `${pipes} pipe group${pipes === 1 ? '' : 's'}, ${structures} structure group${structures === 1 ? '' : 's'}.`;
+    },
+  };
   async function openSheet(id) {
     const sheet = sheets[id];
-    if (id === 'hgl-sheet' && state.run && sheetRun !== state.run) {
+    if (state.run && sheetRuns[id] !== state.run) {
       const run = state.run;
-      sheetRun = run;
-      sheet.set(null, 'Making the sheet…');
-      const r = await output('hgl-sheet');
+      sheetRuns[id] = run;
+      sheet.set(null, id === 'hgl-sheet' ? 'Making the sheet…' : 'Making the quantities…');
+      const r = await output(id);
       if (state.run !== run) return;
-      if (!r) { sheetRun = null; sheet.set(null, 'The sheet could not be made.'); return; }
+      if (!r) { sheetRuns[id] = null; sheet.set(null, `The ${id === 'hgl-sheet' ? 'sheet' : 'quantities'} could not be made.`); return; }
       const records = csvRecords(r.bytes);
-      sheet.set(records, `${Math.max(records.length - 1, 0)} rows, one per structure-table row. ` +
-        'Click a row to see it in the Structures tab.');
-      document.body.dataset.hglSheet = String(Date.now());
+      sheet.set(records, sheetSummaries[id](records));
+      document.body.dataset[id === 'hgl-sheet' ? 'hglSheet' : 'quantities'] = String(Date.now());
       return;
     }
     sheet.first = -1;

@@ -7,6 +7,7 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <cstddef>
 #include <cstdio>
 #include <exception>
@@ -98,6 +99,11 @@ class ShownWarnings {
   }
   int generation() const { return generation_; }
   int count() const { return static_cast<int>(warnings_->size()); }
+  // The same warnings, held by another run made from the same inputs: the
+  // groups and the generation the page knows stay.
+  void rebind(List warnings) {
+    if (warnings && warnings->size() == warnings_->size()) warnings_ = std::move(warnings);
+  }
 
   // The sentences of group `group`, a line each, or "" when the warnings
   // shown are no longer those of `generation`.
@@ -323,6 +329,7 @@ class Project {
     std::filesystem::remove_all(kSets, ec);
     std::filesystem::create_directories(kSets, ec);
     try {
+      traceRun();  // the set carries the computation sheet and the quantities
       SubmittalOptions options;
       options.drawing = drawing_;
       options.checks = &checks_;
@@ -369,6 +376,7 @@ class Project {
     }
     Warnings warnings;
     try {
+      if (output->needs == OutputNeeds::Traced) traceRun();
       OutputContext context{*run_, drawing_, &checks_, "/data/SCHEDULES.xlr", 0};
       if (output->target == OutputTarget::Branch) {
         context.branchRow = branchRowOf(run_->tables(), key);
@@ -431,6 +439,20 @@ class Project {
     shown_.show(nullptr);
   }
 
+  // The last run again from its own inputs, recording the grade lines' terms
+  // (the computation sheet, the quantities and the whole set need them): the
+  // same tables, findings and warnings. Recording them in every run cost a
+  // large network a tenth of its time and 27 MB it might never use.
+  void traceRun() {
+    if (!run_ || run_->hglTrace()) return;
+    RunInputs inputs = run_->inputs();
+    inputs.traceHgl = true;
+    std::shared_ptr<const Run> traced = Run::make(std::move(inputs));
+    if (!traced->created()) throw std::runtime_error("the run could not be made again: " + traced->failure());
+    shown_.rebind(ShownWarnings::List(traced, &traced->warnings().all()));
+    run_ = std::move(traced);
+  }
+
   void setWarnings(val& result, ShownWarnings::List warnings) {
     result.set("warningGroups", shown_.show(std::move(warnings)));
     result.set("warningGeneration", shown_.generation());
@@ -449,7 +471,8 @@ class Project {
       overrides = *read.overrides;
     }
     tailWaterGiven_ = tailWater;
-    RunInputs inputs{databases_, outfall, tailWater.empty() ? "0.0" : tailWater, true};
+    // The grade lines' terms are recorded when an output first needs them.
+    RunInputs inputs{databases_, outfall, tailWater.empty() ? "0.0" : tailWater, false};
     if (!parseNumber(inputs.tailWater)) {
       result.set("message",
                  "the tail-water elevation \"" + oneLine(tailWater) + "\" is not a number");
@@ -494,9 +517,9 @@ class Project {
     std::vector<std::string> files, fileIds;
     const OutputContext context{*run, drawing_, &checks_, "", 0};
     Warnings none;
-    // The computation sheet is as long as the structure table: it is made when
-    // its tab or its download asks for it.
-    for (const char* id : {"structures", "pipes", "branches", "checks", "quantities"}) {
+    // The computation sheet and the quantities need the grade lines' terms:
+    // they are made when their tab or their download asks for them.
+    for (const char* id : {"structures", "pipes", "branches", "checks"}) {
       const OutputDescription& output = *findOutput(id);
       const std::string name = setFileName(output);
       const WriteResult w =

@@ -533,7 +533,9 @@ async function main() {
           `${project.name}: sheet row ${k} (${sheet[k - 1].slice(0, 2)}) chose ${JSON.stringify(chosen)}`);
     // The quantities: small, every row drawn.
     const [qHead, ...amounts] = csvFile(path.join(dir, 'quantities.csv'));
+    const made = await page.evaluate(() => document.body.dataset.quantities || '');
     await page.click('[data-tab=quantities]');
+    await page.waitForFunction((b) => (document.body.dataset.quantities || '') !== b && document.getElementById('busy').hidden, { timeout: 120000 }, made);
     got = await tableOf('quantities');
     check(JSON.stringify(got.heads.map((h) => h[0])) === JSON.stringify(qHead), `${project.name}: quantities heads ${got.heads.map((h) => h[0])}`);
     const drawnAmounts = [...got.rows];

@@ -150,6 +150,10 @@
     // the requests in turn, so it has been opened by then, or has failed).
     const keepPipe = pipeFile === sentPipe;
     const [pipe, inlet] = await Promise.all([keepPipe ? null : pipeFile.arrayBuffer(), inletFile.arrayBuffer()]);
+    // Both pickers changed in one go: this open (the new pipe database with
+    // the inlet database chosen before) may finish reading after the next one
+    // has been sent, and would then replace its pair in the worker.
+    if (count !== openCount) return;
     openTimings = `read ${Math.round(performance.now() - reading)} ms; `;
     if (!keepPipe) sentPipe = pipeFile;
     const msg = { kind: 'open', keepPipe, pipe, inlet, pipeName: safeName(pipeFile.name, 'pipe.bvp'),

@@ -638,6 +638,38 @@ async function main() {
     check(JSON.stringify(picked) === JSON.stringify(['metric.bvp', 'metric.olm', '']), `after a drop the pickers hold ${picked}`);
     check(/^The criteria file bad\.toml was cleared/.test(await text('criteria-note')), `criteria note: "${await text('criteria-note')}"`);
     check(await text('tail-water-unit') === 'm', `metric tail water in "${await text('tail-water-unit')}"`);
+    // Both pickers changed in one go, the inlet file chosen before being read
+    // more slowly (held back here): the open of the new pipe file with that
+    // inlet file must not reach the worker after the open of the two new
+    // files (the worker's units, as the criteria line shows them, would then
+    // be the old inlet's).
+    const english = plan.projects.find((p) => p.name === 'net1001');
+    if (english) {
+      await choose(english.pipe, english.inlet);
+      const opened = await page.evaluate(() => document.body.dataset.opened || '');
+      await page.evaluate((slow) => {
+        const read = File.prototype.arrayBuffer;
+        File.prototype.arrayBuffer = function () {
+          const bytes = read.call(this);
+          return this.name === slow ? bytes.then((b) => new Promise((r) => setTimeout(() => r(b), 500))) : bytes;
+        };
+      }, path.basename(english.inlet));
+      await page.evaluate((files) => {
+        for (const [id, f] of files) {
+          const list = new DataTransfer();
+          list.items.add(new File([Uint8Array.from(atob(f.data), (c) => c.charCodeAt(0))], f.name));
+          document.getElementById(id).files = list.files;
+          document.getElementById(id).dispatchEvent(new Event('change'));
+        }
+      }, [['pipe-file', metric.pipe], ['inlet-file', metric.inlet]].map(([id, f]) => [id, { name: path.basename(f), data: fs.readFileSync(f).toString('base64') }]));
+      await page.waitForFunction((b) => (document.body.dataset.opened || '') !== b && document.getElementById('busy').hidden, { timeout: 600000 }, opened);
+      await new Promise((r) => setTimeout(r, 1500));
+      await page.evaluate(() => { delete File.prototype.arrayBuffer; });
+      await page.$eval('#criteria-file', (e) => e.dispatchEvent(new Event('change')));
+      await page.waitForFunction(() => document.getElementById('busy').hidden);
+      await new Promise((r) => setTimeout(r, 300));
+      check(/ m;/.test(await text('criteria-in-force')), `after both pickers changed at once: "${await text('criteria-in-force')}"`);
+    }
   }
 
   const downloads = path.join(plan.work, 'page');

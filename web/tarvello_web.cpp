@@ -7,13 +7,13 @@
 #include <zip.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <cstddef>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -448,7 +448,8 @@ class Project {
     RunInputs inputs = run_->inputs();
     inputs.traceHgl = true;
     std::shared_ptr<const Run> traced = Run::make(std::move(inputs));
-    if (!traced->created()) throw std::runtime_error("the run could not be made again: " + traced->failure());
+    if (!traced->created())
+      throw std::runtime_error("the run could not be made again: " + traced->failure());
     shown_.rebind(ShownWarnings::List(traced, &traced->warnings().all()));
     run_ = std::move(traced);
   }

@@ -45,9 +45,12 @@ std::optional<std::string_view> PipeRecord::storedText(std::string_view name) co
 
 unsigned PipeNetwork::bucketOf(std::string_view name) {
   if (name.empty()) return 0;
-  const auto at = [&](size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(name[i])); };
+  const auto at = [&](size_t i) {
+    return static_cast<unsigned>(static_cast<unsigned char>(name[i]));
+  };
   return (static_cast<unsigned>(name.size()) * 31u + at(0) * 7u + at(name.size() / 2) * 3u +
-          at(name.size() - 1)) & 255u;
+          at(name.size() - 1)) &
+         255u;
 }
 
 int PipeNetwork::columnOf(std::string_view name) const {

@@ -464,8 +464,16 @@ async function main() {
     const stem = path.basename(project.pipe).replace(/\.[^.]*$/, '');
     await page.click('#' + id);
     const named = path.join(dir, `${stem}-${file}`);
+    // Saved whole: there, not empty, no part file beside it, and the same
+    // size on two looks (a busy machine showed a file before its bytes).
     const deadline = Date.now() + 60000;
-    while (Date.now() < deadline && !fs.existsSync(named)) await new Promise((r) => setTimeout(r, 100));
+    let size = -1;
+    while (Date.now() < deadline) {
+      const now = fs.existsSync(named) ? fs.statSync(named).size : -1;
+      if (now > 0 && now === size && !fs.readdirSync(dir).some((f) => f.endsWith('.crdownload'))) break;
+      size = now;
+      await new Promise((r) => setTimeout(r, 100));
+    }
     check(fs.existsSync(named), `${project.name}: ${stem}-${file} not downloaded`);
     if (fs.existsSync(named)) fs.renameSync(named, path.join(dir, file));
   }

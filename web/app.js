@@ -990,14 +990,21 @@
   async function compareOldSet() {
     clearRevisions();
     if (!state.run) return;
+    // No earlier set chosen: nothing to compare (asking the module anyway made
+    // it gather the run's tables for nothing after every run).
+    if (!earlier.files.length) {
+      earlier.problem = '';
+      updateCommands();
+      return;
+    }
     const files = earlier.files.map((f) => ({ name: f.name, bytes: f.bytes.slice(0) }));
     // Busy from here on, so that nothing reads the run as done before its revisions are.
     setBusy(true);
     const r = await ask({ kind: 'compare', files }, files.map((f) => f.bytes));
     setBusy(false);
-    earlier.problem = r.ok || !files.length ? '' : r.message;
+    earlier.problem = r.ok ? '' : r.message;
     if (!r.ok) {
-      if (files.length) setOldSetNote(r.message, true);
+      setOldSetNote(r.message, true);
       updateCommands();
       return;
     }

@@ -3,6 +3,7 @@
 #include "common/ascii_case.h"
 
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace tarvello {
@@ -18,13 +19,17 @@ int StoredTable::columnIndex(std::string_view name) const {
 
 std::string_view StoredTable::text(size_t row, int column) const {
   const size_t i = at(row, column);
-  if (kinds_[i] != CellKind::Text && kinds_[i] != CellKind::Blob) return {};
+  const std::uint8_t tag = tags_[i];
+  if (tag >= kShortText) return std::string_view(cells_[i].text, tag - kShortText);
+  if (tag != static_cast<std::uint8_t>(CellKind::Text) &&
+      tag != static_cast<std::uint8_t>(CellKind::Blob))
+    return {};
   return std::string_view(text_).substr(cells_[i].bytes.offset, cells_[i].bytes.length);
 }
 
 Value StoredTable::value(size_t row, int column) const {
   const size_t i = at(row, column);
-  switch (kinds_[i]) {
+  switch (kind(row, column)) {
     case CellKind::Integer:
       return Value::integer(cells_[i].integer);
     case CellKind::Real:
@@ -39,20 +44,30 @@ Value StoredTable::value(size_t row, int column) const {
 }
 
 void StoredTable::reserveRows(size_t rows) {
-  kinds_.reserve(rows * columns_.size());
+  tags_.reserve(rows * columns_.size());
   cells_.reserve(rows * columns_.size());
-  // A guess at the text: growing the arena by doubling copies it each time,
-  // while reserved pages that stay unused are never touched.
-  text_.reserve(rows * columns_.size() * 4);
+  // A guess at the longer texts: growing the arena by doubling copies it each
+  // time, while reserved pages that stay unused are never touched.
+  text_.reserve(rows * columns_.size() * 2);
 }
 
-void StoredTable::addNull() { add(CellKind::Null, Cell{.integer = 0}); }
+namespace {
+constexpr std::uint8_t tagOf(CellKind kind) { return static_cast<std::uint8_t>(kind); }
+}  // namespace
 
-void StoredTable::addInteger(std::int64_t i) { add(CellKind::Integer, Cell{.integer = i}); }
+void StoredTable::addNull() { add(tagOf(CellKind::Null), Cell{.integer = 0}); }
 
-void StoredTable::addReal(double d) { add(CellKind::Real, Cell{.real = d}); }
+void StoredTable::addInteger(std::int64_t i) { add(tagOf(CellKind::Integer), Cell{.integer = i}); }
+
+void StoredTable::addReal(double d) { add(tagOf(CellKind::Real), Cell{.real = d}); }
 
 void StoredTable::addBytes(CellKind kind, std::string_view bytes) {
+  if (kind == CellKind::Text && bytes.size() <= sizeof(Cell::text)) {
+    Cell cell{.integer = 0};
+    std::memcpy(cell.text, bytes.data(), bytes.size());
+    add(static_cast<std::uint8_t>(kShortText + bytes.size()), cell);
+    return;
+  }
   // Places in the arena are 32-bit; a project's text is far below that.
   if (bytes.size() > UINT32_MAX - text_.size())
     throw std::length_error("the table's text is too long");
@@ -60,7 +75,7 @@ void StoredTable::addBytes(CellKind kind, std::string_view bytes) {
   cell.bytes.offset = static_cast<std::uint32_t>(text_.size());
   cell.bytes.length = static_cast<std::uint32_t>(bytes.size());
   text_ += bytes;
-  add(kind, cell);
+  add(tagOf(kind), cell);
 }
 
 void StoredTable::addText(std::string_view bytes) { addBytes(CellKind::Text, bytes); }
@@ -71,7 +86,7 @@ void StoredTable::shrinkToFit() {
   auto shrink = [](auto& array) {
     if (array.capacity() * sizeof(array[0]) < bulk_memory::kHugePage) array.shrink_to_fit();
   };
-  shrink(kinds_);
+  shrink(tags_);
   shrink(cells_);
   shrink(text_);
 }

@@ -1,9 +1,12 @@
 #pragma once
 // One table of a project database held in memory: its column names and every
-// record in stored order. A cell is 9 bytes (a kind byte, and the number or
-// where its bytes lie, kept apart so that neither is padded); the bytes of
-// every text and binary value share one arena, so a 100,000-record table is
-// three allocations, and readers get views, not copies.
+// record in stored order. A cell is 9 bytes (a tag byte, and the number, a
+// text of up to 8 bytes, or where its bytes lie, kept apart so that neither
+// is padded); the bytes of every longer text and of every binary value share
+// one arena, so a 100,000-record table is three allocations, and readers get
+// views, not copies. Most texts of a project (node and pipe numbers, types,
+// stations) fit in the cell: the arena, and the memory first touched while
+// reading, stay small.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,9 +31,12 @@ class StoredTable {
   int columnCount() const { return static_cast<int>(columns_.size()); }
   // Column index by name (case-insensitive, as Jet field names are), or -1.
   int columnIndex(std::string_view name) const;
-  size_t rowCount() const { return columns_.empty() ? 0 : kinds_.size() / columns_.size(); }
+  size_t rowCount() const { return columns_.empty() ? 0 : tags_.size() / columns_.size(); }
 
-  CellKind kind(size_t row, int column) const { return kinds_[at(row, column)]; }
+  CellKind kind(size_t row, int column) const {
+    const std::uint8_t tag = tags_[at(row, column)];
+    return tag >= kShortText ? CellKind::Text : static_cast<CellKind>(tag);
+  }
   std::int64_t integer(size_t row, int column) const { return cells_[at(row, column)].integer; }
   double real(size_t row, int column) const { return cells_[at(row, column)].real; }
   // The bytes of a Text or Blob cell; "" for any other kind.
@@ -55,20 +61,26 @@ class StoredTable {
       std::uint32_t offset;
       std::uint32_t length;
     } bytes;
+    char text[8];
   };
+  // A cell's tag: a CellKind (Text and Blob in the arena), or kShortText plus
+  // the length of a text held in the cell itself.
+  static constexpr std::uint8_t kShortText = 16;
   size_t at(size_t row, int column) const {
     return row * columns_.size() + static_cast<size_t>(column);
   }
-  void add(CellKind kind, Cell cell) {
-    kinds_.push_back(kind);
+  void add(std::uint8_t tag, Cell cell) {
+    tags_.push_back(tag);
     cells_.push_back(cell);
   }
   void addBytes(CellKind kind, std::string_view bytes);
 
   std::string name_;
   std::vector<std::string> columns_;
-  std::vector<CellKind, BulkAllocator<CellKind>> kinds_;  // record after record, every column
-  std::vector<Cell, BulkAllocator<Cell>> cells_;  // the same cells' numbers or places in text_
+  std::vector<std::uint8_t, BulkAllocator<std::uint8_t>>
+      tags_;  // record after record, every column
+  std::vector<Cell, BulkAllocator<Cell>>
+      cells_;  // the same cells' numbers, texts or places in text_
   // The bytes of every text and binary cell.
   std::basic_string<char, std::char_traits<char>, BulkAllocator<char>> text_;
 };

@@ -6,8 +6,9 @@
 namespace tarvello {
 
 namespace {
+// Small enough that every offset in it fits 16 bits.
 constexpr size_t kChunk = 64 * 1024;
-}
+}  // namespace
 
 Table::Table(std::vector<std::string> headers) : headers_(std::move(headers)) { clear(); }
 
@@ -26,19 +27,23 @@ bool Table::setCell(int row, int column, std::string_view text) {
     cell.size = static_cast<std::uint8_t>(text.size());
   } else {
     if (text.size() > UINT32_MAX) return false;
-    // The text may be another cell's: copy it before the chunks change.
-    const std::string copy(text);
-    if (chunks_.empty() || chunks_.back().capacity() - chunks_.back().size() < copy.size()) {
+    const auto length = static_cast<std::uint32_t>(text.size());
+    const size_t needed = sizeof length + text.size();
+    // A chunk takes texts up to kChunk bytes in all, which it was given room
+    // for (so it never moves, and a view into it, the text written here
+    // included, stays valid) and whose offsets fit the cell's 16 bits; a
+    // longer text gets a chunk of its own.
+    if (chunks_.empty() || chunks_.back().size() + needed > kChunk) {
       if (chunks_.size() >= UINT32_MAX) return false;
       chunks_.emplace_back();
-      chunks_.back().reserve(std::max(kChunk, copy.size()));
+      chunks_.back().reserve(std::max(kChunk, needed));
     }
     std::string& chunk = chunks_.back();
-    const LongPlace place{static_cast<std::uint32_t>(chunks_.size() - 1),
-                          static_cast<std::uint32_t>(chunk.size()),
-                          static_cast<std::uint32_t>(copy.size())};
-    chunk.append(copy);
-    std::memcpy(cell.bytes, &place, sizeof place);
+    const auto index = static_cast<std::uint32_t>(chunks_.size() - 1);
+    const auto offset = static_cast<std::uint16_t>(chunk.size());
+    chunk.append(reinterpret_cast<const char*>(&length), sizeof length).append(text);
+    std::memcpy(cell.bytes, &index, sizeof index);
+    std::memcpy(cell.bytes + sizeof index, &offset, sizeof offset);
     cell.size = Cell::kLong;
   }
   cells_[static_cast<size_t>(row) * headers_.size() + static_cast<size_t>(column)] = cell;

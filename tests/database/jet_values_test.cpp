@@ -192,6 +192,38 @@ TEST(JetValues, DeletedRecordsAreSkippedAndMovedRecordsReadInTheirPlace) {
   EXPECT_EQ(got, expected);
 }
 
+// Texts of up to 8 bytes are kept in the cell, longer ones in the arena; a
+// binary value stays a Blob whatever its size. Every kind reads back the
+// same from either place, after the table has been moved too.
+TEST(StoredTable, TextsInTheCellAndInTheArenaReadTheSame) {
+  StoredTable built("T", {"A", "B"});
+  const std::vector<std::string> texts = {"",          "1",
+                                          "1234567",   "12345678",
+                                          "123456789", std::string("a\0b\xC3\xA9xyz", 8),
+                                          "Straße 12", std::string(300, 'x')};
+  for (const std::string& text : texts) {
+    built.addText(text);
+    built.addBlob(text.substr(0, 3));
+  }
+  built.addReal(2.5);
+  built.addNull();
+  const StoredTable table = std::move(built);
+  ASSERT_EQ(table.rowCount(), texts.size() + 1);
+  for (size_t r = 0; r < texts.size(); ++r) {
+    EXPECT_EQ(table.kind(r, 0), CellKind::Text) << r;
+    EXPECT_EQ(table.text(r, 0), texts[r]) << r;
+    EXPECT_EQ(table.value(r, 0), Value::text(texts[r])) << r;
+    EXPECT_EQ(table.kind(r, 1), CellKind::Blob) << r;
+    EXPECT_EQ(table.text(r, 1), texts[r].substr(0, 3)) << r;
+  }
+  const size_t last = texts.size();
+  EXPECT_EQ(table.kind(last, 0), CellKind::Real);
+  EXPECT_EQ(table.value(last, 0), Value::real(2.5));
+  EXPECT_EQ(table.text(last, 0), "");
+  EXPECT_EQ(table.kind(last, 1), CellKind::Null);
+  EXPECT_EQ(table.text(last, 1), "");
+}
+
 TEST(JetText, CompressedAndPlainUtf16DecodeToUtf8) {
   using namespace std::string_literals;
   const std::pair<std::string, std::string> cases[] = {

@@ -19,8 +19,8 @@ std::string textOfLength(size_t n, int fill) {
 
 TEST(Table, TextsOfEveryLengthReadBackAsWritten) {
   Table t({"A", "B"});
-  // In place up to 15 bytes, in a chunk beyond; 70,000 is more than a chunk.
-  const size_t lengths[] = {0, 1, 14, 15, 16, 17, 100, 70000};
+  // In place up to 7 bytes, in a chunk beyond; 70,000 is more than a chunk.
+  const size_t lengths[] = {0, 1, 6, 7, 8, 9, 100, 65530, 70000, 9, 8};
   int row = 1;
   for (size_t n : lengths) {
     const std::string text = textOfLength(n, 'a' + row);
@@ -34,11 +34,19 @@ TEST(Table, TextsOfEveryLengthReadBackAsWritten) {
   EXPECT_EQ(t.cell(5, 1), "short");
   EXPECT_EQ(t.cell(2, 1), textOfLength(40, 'x'));
   // Bytes are kept as bytes, NUL and UTF-8 included.
-  const std::string bytes("a\0b\xC3\xA9 and more than fifteen", 27);
+  const std::string bytes("a\0b\xC3\xA9 and more than seven", 25);
   t.setCell(3, 0, bytes);
   EXPECT_EQ(t.cell(3, 0), bytes);
   EXPECT_EQ(t.cell(99, 0), "");
   EXPECT_EQ(t.cell(1, 7), "");
+  // The texts not written over still read as written.
+  row = 1;
+  for (size_t n : lengths) {
+    if (row != 2 && row != 5) {
+      EXPECT_EQ(t.cell(row, 1), textOfLength(n, 'a' + row)) << n;
+    }
+    ++row;
+  }
 }
 
 TEST(Table, LongTextsSurviveManyChunksCopiesAndClearing) {

@@ -489,9 +489,11 @@
     const marks = { structures: new Map(), pipes: new Map(), branches: new Map() };
     for (const row of r.hglTop) marks.structures.set(row, 'hgl-top');
     // The findings file names no table rows: the module says which they are.
+    // (A large network has tens of thousands of findings, several to a row.)
     const markFinding = (table, row) => {
-      const now = marks[table].get(row) || '';
-      if (!now.includes('finding')) marks[table].set(row, (now + ' finding').trim());
+      const now = marks[table].get(row);
+      if (now === undefined) marks[table].set(row, 'finding');
+      else if (!now.includes('finding')) marks[table].set(row, now + ' finding');
     };
     for (const row of r.findingStructureRows) markFinding('structures', row);
     for (const row of r.findingPipeRows) markFinding('pipes', row);
@@ -622,52 +624,59 @@
       this.render();
     }
   }
-  const sheets = { 'hgl-sheet': new SheetTable($('hgl-sheet')), quantities: new SheetTable($('quantities')) };
+  // Each sheet: its table, the word its messages use, the stamp it leaves on
+  // the page when made (for the tests), and the summary of its records.
+  const sheets = {
+    'hgl-sheet': {
+      table: new SheetTable($('hgl-sheet')), word: 'sheet', stamp: 'hglSheet',
+      summary: (records) => `${Math.max(records.length - 1, 0)} rows, one per structure-table row. ` +
+        'Click a row to see it in the Structures tab.',
+    },
+    quantities: {
+      table: new SheetTable($('quantities')), word: 'quantities', stamp: 'quantities',
+      summary: (records) => {
+        const groups = [];
+        for (let i = 1; i < records.length; ++i) groups.push(records.row(i)[0]);
+        const pipes = groups.filter((g) => g === 'Pipe').length, structures = groups.length - pipes;
+        return `${pipes} pipe group${pipes === 1 ? '' : 's'}, ${structures} structure group${structures === 1 ? '' : 's'}.`;
+      },
+    },
+  };
   const noSheet = 'No tables yet: run Create Profile Data first.';
   const sheetRuns = {};  // the run each sheet was asked for
   function clearSheets() {
-    for (const [id, t] of Object.entries(sheets)) { sheetRuns[id] = null; t.set(null, noSheet); }
+    for (const [id, s] of Object.entries(sheets)) { sheetRuns[id] = null; s.table.set(null, noSheet); }
   }
   // Both need the grade lines' terms, which the module records when first
   // asked: they are made when their tab is opened.
   function showSheets() {
-    for (const [id, t] of Object.entries(sheets)) {
+    for (const [id, s] of Object.entries(sheets)) {
       sheetRuns[id] = null;
-      t.set(null, `Open this tab again to see the ${id === 'hgl-sheet' ? 'sheet' : 'quantities'}.`);
+      s.table.set(null, `Open this tab again to see the ${s.word}.`);
     }
   }
-  const sheetSummaries = {
-    'hgl-sheet': (records) => `${Math.max(records.length - 1, 0)} rows, one per structure-table row. ` +
-      'Click a row to see it in the Structures tab.',
-    quantities: (records) => {
-      const groups = [];
-      for (let i = 1; i < records.length; ++i) groups.push(records.row(i)[0]);
-      const pipes = groups.filter((g) => g === 'Pipe').length, structures = groups.length - pipes;
-      return `${pipes} pipe group${pipes === 1 ? '' : 's'}, ${structures} structure group${structures === 1 ? '' : 's'}.`;
-    },
-  };
   async function openSheet(id) {
-    const sheet = sheets[id];
+    const { table, word, stamp, summary } = sheets[id];
     if (state.run && sheetRuns[id] !== state.run) {
       const run = state.run;
       sheetRuns[id] = run;
-      sheet.set(null, id === 'hgl-sheet' ? 'Making the sheet…' : 'Making the quantities…');
+      table.set(null, `Making the ${word}…`);
       const r = await output(id);
       if (state.run !== run) return;
-      if (!r) { sheetRuns[id] = null; sheet.set(null, `The ${id === 'hgl-sheet' ? 'sheet' : 'quantities'} could not be made.`); return; }
+      if (!r) { sheetRuns[id] = null; table.set(null, `The ${word} could not be made.`); return; }
       const records = csvRecords(r.bytes);
-      sheet.set(records, sheetSummaries[id](records));
-      document.body.dataset[id === 'hgl-sheet' ? 'hglSheet' : 'quantities'] = String(Date.now());
+      table.set(records, summary(records));
+      document.body.dataset[stamp] = String(Date.now());
       return;
     }
-    sheet.first = -1;
-    sheet.render();
+    table.first = -1;
+    table.render();
   }
   // A row of the computation sheet is the structure-table row of the same number.
   function showSheetRow(tr) {
     if (!tr || !tr.dataset.row) return;
     const row = Number(tr.dataset.row);
-    sheets['hgl-sheet'].select(row);
+    sheets['hgl-sheet'].table.select(row);
     openTab('structures');
     grids.structures.select(row);
   }

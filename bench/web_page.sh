@@ -1,17 +1,18 @@
 #!/bin/bash
 # The web page's working time against tarvello-cli's --tables --checks run on
-# the same files (the page always checks), in paired rounds: each round runs
+# the same files (the page always checks), in paired rounds. Each round runs
 # the CLI on every network, then the page in a fresh headless chromium on the
-# same networks: choosing the two files until the outfall box opens, plus
+# same networks, then the CLI again; the pair is the mean of the CLI's two runs.
+# The page's time: choosing the two files until the outfall box opens, plus
 # Create Profile Data until the status line says so, on the page's own clock
 # (from the events to the next frame drawn; "driver" is the same span as the
-# test driver outside the browser sees it, its round trips included); and chromium's memory
-# (proportional set size of all its processes) after each run. Both kinds of
-# network: the finished design ("net") and the one still being sized
-# ("sized", the grade line at the tops nearly everywhere, a warning each).
-# Prints every round, then the median ratio of each network. The browser is
-# given time to finish starting before the measured runs (see settle() in
-# page_test.js).
+# test driver outside the browser sees it, its round trips included). Also
+# chromium's memory (proportional set size of all its processes) after each
+# run. Both kinds of network: the finished design ("net") and the one still
+# being sized ("sized", the grade line at the tops nearly everywhere, a
+# warning each). Prints every round, then the median ratio of each network.
+# The browser is given time to finish starting before the measured runs (see
+# settle() in page_test.js).
 #
 #   bench/web_page.sh [BUILDDIR]      (default build-bench; builds the page too)
 #   SIZES="20000" ROUNDS=5 KINDS="sized" bench/web_page.sh
@@ -59,14 +60,18 @@ cat >"$WORK/web/plan.json" <<JSON
  "settle": $SETTLE}
 JSON
 echo "load average at the start: $(cut -d' ' -f1-3 /proc/loadavg)"
+cli_ms() {
+  ms "$BUILD/bin/tarvello-cli" --pipe-db "$WORK/$1.bvp" --inlet-db "$WORK/$1.olm" --outfall 1 \
+    --tail-water 398.5 --force --tables "$WORK/web/cli-$1" --checks "$WORK/web/cli-$1/checks.csv"
+}
 declare -A ratios mems
 for round in $(seq "$ROUNDS"); do
-  declare -A cli=()
-  for name in "${names[@]}"; do
-    cli[$name]=$(ms "$BUILD/bin/tarvello-cli" --pipe-db "$WORK/$name.bvp" --inlet-db "$WORK/$name.olm" \
-      --outfall 1 --tail-water 398.5 --force --tables "$WORK/web/cli-$name" --checks "$WORK/web/cli-$name/checks.csv")
-  done
+  # The CLI just before and just after the page, and their mean: these
+  # machines' speed drifts over the seconds a page run takes.
+  declare -A before=() cli=()
+  for name in "${names[@]}"; do before[$name]=$(cli_ms "$name"); done
   out=$(NODE_PATH="$WEB/node_modules" node "$WEB/page_test.js" "$SITE" "$WORK/web/plan.json")
+  for name in "${names[@]}"; do cli[$name]=$(((before[$name] + $(cli_ms "$name")) / 2)); done
   echo "round $round: the browser $(echo "$out" | grep '^settled:' || echo 'not waited for')"
   for name in "${names[@]}"; do
     line=$(echo "$out" | grep "^$name:")

@@ -12,7 +12,6 @@
 #include <exception>
 #include <filesystem>
 #include <memory>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,6 +19,7 @@
 #include "checks/criteria.h"
 #include "common/number_format.h"
 #include "common/one_line.h"
+#include "common/text_index.h"
 #include "common/warning_groups.h"
 #include "dxf/aci_colours.h"
 #include "excel/excel_export.h"
@@ -550,11 +550,13 @@ class Project {
     result.set("findingCount", static_cast<int>(checks_.findings.size()));
     // One entry per branch, in the order the branch table lists them.
     std::vector<std::string> branchIds;
-    std::set<std::string> seen;
-    for (int row = 1; row <= tables.branches.lastFilledRow(); ++row)
+    TextIndex seen;
+    const int branchRows = tables.branches.lastFilledRow();
+    for (int row = 1; row <= branchRows; ++row)
       if (branchRowSelected(tables.branches, row)) {
-        const std::string& id = tables.branches.cell(row, branchcol::BranchId);
-        if (seen.insert(id).second) branchIds.push_back(id);
+        const CellText id = tables.branches.cell(row, branchcol::BranchId);
+        const size_t known = seen.size();
+        if (seen.add(id) == known) branchIds.emplace_back(id);
       }
     result.set("branchIds", stringList(branchIds));
     timed("marks");

@@ -71,24 +71,6 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
   }
 }
 
-std::string utf16ToUtf8(const std::vector<std::uint16_t>& units) {
-  std::string out;
-  out.reserve(units.size());
-  for (size_t i = 0; i < units.size(); ++i) {
-    const std::uint32_t u = units[i];
-    if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-        units[i + 1] < 0xE000) {
-      appendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00u));
-      ++i;
-    } else if (u >= 0xD800 && u < 0xE000) {
-      appendUtf8(out, 0xFFFD);
-    } else {
-      appendUtf8(out, u);
-    }
-  }
-  return out;
-}
-
 // Days from 1970-01-01 to a civil date (proleptic Gregorian), H. Hinnant's algorithm.
 void civilFromDays(std::int64_t z, std::int64_t& y, unsigned& m, unsigned& d) {
   z += 719468;
@@ -424,10 +406,30 @@ void checkJetHeader(const std::string& path) {
 }  // namespace
 
 std::string decodeJet4Text(std::string_view bytes) {
-  std::vector<std::uint16_t> units;
-  units.reserve(bytes.size());
+  // Straight to UTF-8, unit by unit: a large network has millions of text
+  // fields, and a buffer of units for each was most of the time they took.
+  std::string out;
+  out.reserve(bytes.size());
+  std::uint32_t high = 0;  // a high surrogate waiting for its low half
+  const auto unit = [&](std::uint32_t u) {
+    if (high != 0) {
+      if (u >= 0xDC00 && u < 0xE000) {
+        appendUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (u - 0xDC00));
+        high = 0;
+        return;
+      }
+      appendUtf8(out, 0xFFFD);
+      high = 0;
+    }
+    if (u >= 0xD800 && u < 0xDC00)
+      high = u;
+    else if (u >= 0xDC00 && u < 0xE000)
+      appendUtf8(out, 0xFFFD);
+    else
+      appendUtf8(out, u);
+  };
   const auto byte = [&](size_t i) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[i]));
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]));
   };
   if (bytes.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE) {
     bool compressed = true;
@@ -437,20 +439,20 @@ std::string decodeJet4Text(std::string_view bytes) {
         compressed = !compressed;
         ++i;
       } else if (compressed) {
-        units.push_back(byte(i));
+        unit(byte(i));
         ++i;
       } else if (i + 1 < bytes.size()) {
-        units.push_back(static_cast<std::uint16_t>(byte(i) | (byte(i + 1) << 8)));
+        unit(byte(i) | (byte(i + 1) << 8));
         i += 2;
       } else {
         break;
       }
     }
   } else {
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-      units.push_back(static_cast<std::uint16_t>(byte(i) | (byte(i + 1) << 8)));
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) unit(byte(i) | (byte(i + 1) << 8));
   }
-  return utf16ToUtf8(units);
+  if (high != 0) appendUtf8(out, 0xFFFD);
+  return out;
 }
 
 std::string jetDateText(double days) {

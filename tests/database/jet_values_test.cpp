@@ -236,6 +236,14 @@ TEST(JetText, CompressedAndPlainUtf16DecodeToUtf8) {
       {"\x3D\xD8\0\xDE"s, "😀"},
       {"\x3D\xD8\x41\0"s, "\uFFFDA"},
       {"A\0B"s, "A"},
+      // A high half at the end, a low half alone, a high half followed by a pair,
+      // and a pair after switching from compressed to UTF-16LE.
+      {"A\0\x3D\xD8"s, "A\uFFFD"},
+      {"\0\xDE"
+       "A\0"s,
+       "\uFFFDA"},
+      {"\x3D\xD8\x3D\xD8\0\xDE"s, "\uFFFD😀"},
+      {"\xFF\xFEx\0\x3D\xD8\x01\xDE"s, "x😁"},
   };
   for (const auto& [bytes, text] : cases) EXPECT_EQ(decodeJet4Text(bytes), text);
 }

@@ -20,7 +20,7 @@ std::string textOfLength(size_t n, int fill) {
 TEST(Table, TextsOfEveryLengthReadBackAsWritten) {
   Table t({"A", "B"});
   // In place up to 7 bytes, in a chunk beyond; 70,000 is more than a chunk.
-  const size_t lengths[] = {0, 1, 6, 7, 8, 9, 100, 65530, 70000, 9, 8};
+  const size_t lengths[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 100, 65530, 70000, 9, 8};
   int row = 1;
   for (size_t n : lengths) {
     const std::string text = textOfLength(n, 'a' + row);
@@ -29,9 +29,9 @@ TEST(Table, TextsOfEveryLengthReadBackAsWritten) {
     ++row;
   }
   // Rewriting swaps between the two kinds of cell.
-  t.setCell(5, 1, "short");
+  t.setCell(9, 1, "short");
   t.setCell(2, 1, textOfLength(40, 'x'));
-  EXPECT_EQ(t.cell(5, 1), "short");
+  EXPECT_EQ(t.cell(9, 1), "short");
   EXPECT_EQ(t.cell(2, 1), textOfLength(40, 'x'));
   // Bytes are kept as bytes, NUL and UTF-8 included.
   const std::string bytes("a\0b\xC3\xA9 and more than seven", 25);
@@ -42,7 +42,7 @@ TEST(Table, TextsOfEveryLengthReadBackAsWritten) {
   // The texts not written over still read as written.
   row = 1;
   for (size_t n : lengths) {
-    if (row != 2 && row != 5) {
+    if (row != 2 && row != 9) {
       EXPECT_EQ(t.cell(row, 1), textOfLength(n, 'a' + row)) << n;
     }
     ++row;

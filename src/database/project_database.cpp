@@ -3,6 +3,7 @@
 #include "common/ascii_case.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 #include <unordered_set>
 
@@ -132,9 +133,47 @@ std::vector<std::string> ProjectDatabase::outfallNodes() const {
   checkOutfallField();
   const StoredTable& pipes = table("PIPE");
   const int column = pipes.columnIndex("NODEOUT_NO");
-  // Null and empty text name no node; an empty binary value is not text, so it stays.
-  // DISTINCT keeps values of different kinds apart (the integer 2 and the real
-  // 2.0 are two), and of each the first stored record.
+  std::vector<std::string> nodes;
+  // Node numbers stored as text (the usual case): their bytes alone give the
+  // order, and equal ones meet in it, so a sort that drops repeats is the
+  // whole of DISTINCT ... ORDER BY, several times faster on a large network
+  // than the sets and the general comparison below. Each is sorted by its
+  // first 8 bytes as one number, read most significant byte first (the same
+  // order as the bytes', and a node number seldom has more), and by all its
+  // bytes where those are the same.
+  const bool textOnly = [&] {
+    for (size_t r = 0; r < pipes.rowCount(); ++r)
+      if (const CellKind kind = pipes.kind(r, column);
+          kind != CellKind::Text && kind != CellKind::Null)
+        return false;
+    return true;
+  }();
+  if (textOnly) {
+    struct Entry {
+      std::uint64_t head;
+      std::string_view text;
+    };
+    std::vector<Entry> sorted;
+    sorted.reserve(pipes.rowCount());
+    for (size_t r = 0; r < pipes.rowCount(); ++r) {
+      // Null and empty text name no node.
+      const std::string_view text = pipes.text(r, column);
+      if (text.empty()) continue;
+      std::uint64_t head = 0;
+      for (size_t i = 0; i < 8; ++i)
+        head = head << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+      sorted.push_back({head, text});
+    }
+    std::sort(sorted.begin(), sorted.end(), [](const Entry& a, const Entry& b) {
+      return a.head != b.head ? a.head < b.head : a.text < b.text;
+    });
+    for (const Entry& e : sorted)
+      if (nodes.empty() || nodes.back() != e.text) nodes.emplace_back(e.text);
+    return nodes;
+  }
+  // An empty binary value is not text, so it stays. DISTINCT keeps values of
+  // different kinds apart (the integer 2 and the real 2.0 are two), and of
+  // each the first stored record.
   std::vector<size_t> rows;
   std::unordered_set<std::int64_t> integers;
   std::unordered_set<double> reals;
@@ -159,20 +198,7 @@ std::vector<std::string> ProjectDatabase::outfallNodes() const {
     }
     if (first) rows.push_back(r);
   }
-  std::vector<std::string> nodes;
   nodes.reserve(rows.size());
-  // Node numbers stored as text (the usual case) are distinct here, so their
-  // bytes alone give the order: a large network's list sorts several times
-  // faster than through the general comparison below.
-  if (std::all_of(rows.begin(), rows.end(),
-                  [&](size_t r) { return pipes.kind(r, column) == CellKind::Text; })) {
-    std::vector<std::string_view> sorted;
-    sorted.reserve(rows.size());
-    for (size_t r : rows) sorted.push_back(pipes.text(r, column));
-    std::sort(sorted.begin(), sorted.end());
-    for (std::string_view t : sorted) nodes.emplace_back(t);
-    return nodes;
-  }
   // ORDER BY: numbers by value, then text, then binary, each by its bytes;
   // equal values of two kinds stay in stored order.
   const auto rank = [&](size_t r) {

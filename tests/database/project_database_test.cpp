@@ -53,13 +53,17 @@ std::string inletDatabase(const ScratchFolder& folder, const std::string& name,
 
 TEST(OutfallList, HoldsEveryDistinctNodeThatIsNeitherNullNorEmptyAscending) {
   ScratchFolder folder;
-  const auto path =
-      dbtest::writeJet(folder, "outfalls.bvp",
-                       {dbtest::pipeTable(pipesWithOutlets({"B2"s, "a1"s, "A1"s, Null{}, ""s, "B2"s,
-                                                            "10"s, "9"s, "O'Hara"s, Null{}})),
-                        dbtest::projectTable("ENGLISH")});
-  // Exact, case-sensitive text: "a1" and "A1" are two nodes, "10" sorts before "9".
-  const std::vector<std::string> expected = {"10", "9", "A1", "B2", "O'Hara", "a1"};
+  const auto path = dbtest::writeJet(
+      folder, "outfalls.bvp",
+      {dbtest::pipeTable(
+           pipesWithOutlets({"B2"s, "a1"s, "A1"s, Null{}, ""s, "B2"s, "10"s, "9"s, "O'Hara"s,
+                             Null{}, "STRUCTURE-9"s, "Élan"s, "STRUCTURE"s, "STRUCTURE-10"s})),
+       dbtest::projectTable("ENGLISH")});
+  // Exact, case-sensitive text by its bytes: "a1" and "A1" are two nodes, "10"
+  // sorts before "9", names alike in their first 8 bytes by the rest, and a
+  // letter beyond ASCII after every ASCII one.
+  const std::vector<std::string> expected = {
+      "10", "9", "A1", "B2", "O'Hara", "STRUCTURE", "STRUCTURE-10", "STRUCTURE-9", "a1", "Élan"};
   EXPECT_EQ(ProjectDatabase::openJet(path, DatabaseKind::Pipe)->outfallNodes(), expected);
 
   ProjectDatabases databases;

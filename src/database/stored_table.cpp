@@ -64,7 +64,8 @@ void StoredTable::addReal(double d) { add(tagOf(CellKind::Real), Cell{.real = d}
 void StoredTable::addBytes(CellKind kind, std::string_view bytes) {
   if (kind == CellKind::Text && bytes.size() <= sizeof(Cell::text)) {
     Cell cell{.integer = 0};
-    std::memcpy(cell.text, bytes.data(), bytes.size());
+    // An empty view may hold no pointer at all, which memcpy must not be given.
+    if (!bytes.empty()) std::memcpy(cell.text, bytes.data(), bytes.size());
     add(static_cast<std::uint8_t>(kShortText + bytes.size()), cell);
     return;
   }

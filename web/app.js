@@ -644,17 +644,14 @@
   };
   const noSheet = 'No tables yet: run Create Profile Data first.';
   const sheetRuns = {};  // the run each sheet was asked for
-  function clearSheets() {
-    for (const [id, s] of Object.entries(sheets)) { sheetRuns[id] = null; s.table.set(null, noSheet); }
+  // Each sheet emptied, with the message `say` gives it.
+  function resetSheets(say) {
+    for (const [id, s] of Object.entries(sheets)) { sheetRuns[id] = null; s.table.set(null, say(s)); }
   }
+  function clearSheets() { resetSheets(() => noSheet); }
   // Both need the grade lines' terms, which the module records when first
   // asked: they are made when their tab is opened.
-  function showSheets() {
-    for (const [id, s] of Object.entries(sheets)) {
-      sheetRuns[id] = null;
-      s.table.set(null, `Open this tab again to see the ${s.word}.`);
-    }
-  }
+  function showSheets() { resetSheets((s) => `Open this tab again to see the ${s.word}.`); }
   async function openSheet(id) {
     const { table, word, stamp, summary } = sheets[id];
     if (state.run && sheetRuns[id] !== state.run) {

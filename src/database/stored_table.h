@@ -77,10 +77,10 @@ class StoredTable {
 
   std::string name_;
   std::vector<std::string> columns_;
-  std::vector<std::uint8_t, BulkAllocator<std::uint8_t>>
-      tags_;  // record after record, every column
-  std::vector<Cell, BulkAllocator<Cell>>
-      cells_;  // the same cells' numbers, texts or places in text_
+  // Record after record, every column: each cell's tag, and its number, text
+  // or place in text_.
+  std::vector<std::uint8_t, BulkAllocator<std::uint8_t>> tags_;
+  std::vector<Cell, BulkAllocator<Cell>> cells_;
   // The bytes of every text and binary cell.
   std::basic_string<char, std::char_traits<char>, BulkAllocator<char>> text_;
 };

@@ -147,9 +147,7 @@ async function main() {
     }
     const before = await page.evaluate(() => document.body.dataset.ran || '');
     await page.$eval('#status', (e) => { e.textContent = ''; });
-    // Enter in the outfall box runs it, as the button does. (The listeners run as
-  // the event is dispatched: the clock is read there, not from the event, whose
-  // time the driver sets.)
+    // Enter in the outfall box runs it, as the button does.
     await page.focus('#outfall');
     await page.keyboard.press('Enter');
     await page.waitForFunction(() => document.getElementById('status').textContent !== '' && document.getElementById('busy').hidden, { timeout: 600000 });
@@ -717,9 +715,11 @@ async function main() {
 
   if (plan.settle) console.log(`settled: ${await settle(browser.process().pid)} ms`);
   // The page's own clock for the benchmarks: from the first file picker's
-  // change event until the outfall box opens, and from the Enter in it until the status
-  // line says the run's outcome, each to the next frame drawn after it (the
-  // driver's round trips to the browser are not the page's time).
+  // change event until the outfall box opens, and from the Enter in it until
+  // the status line says the run's outcome, each to the next frame drawn
+  // after it (the driver's round trips to the browser are not the page's
+  // time). The listeners read the clock as the event is dispatched, not from
+  // the event, whose time the driver sets.
   await page.evaluate(() => {
     const clock = window.pageClock = { reset() { Object.assign(this, { chosen: -1, opened: -1, asked: -1, shown: -1 }); } };
     clock.reset();
